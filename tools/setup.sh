@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the project needs to build, run and test (run as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+  build-essential cmake ninja-build git \
+  qt6-base-dev qt6-base-dev-tools libgl-dev \
+  libgtest-dev googletest \
+  clang libclang-rt-14-dev \
+  fonts-liberation2 fontconfig \
+  xvfb xauth imagemagick
