@@ -1,0 +1,63 @@
+#pragma once
+// The numeric model of the neuron demonstrations: transfer functions, net input, chart refill, number texts.
+//
+// Intermediate results are carried in long double (a 64-bit significand on the targets we build for) and
+// rounded to double wherever a quantity is stored. Number texts never depend on the C library's locale:
+// the decimal separator is the setting below, and no thousands separator is written or accepted.
+#include "neuron/TransferChartBinding.h"
+#include "neuron/ValueParseError.h"
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace rna::neuron {
+
+// The items of a screen's drop-down list, in list order; the list's selected index is the kind.
+enum class TransferKind { Identity = 0, HyperbolicTangent = 1, LogisticSigmoid = 2 };
+
+// x, (e^(2x) - 1) / (e^(2x) + 1) or 1 / (e^(-x) + 1), in extended precision.
+long double TransferValue(TransferKind kind, long double x);
+
+// Tenths: input and weight sliders (position / 10); Units: threshold sliders (the position itself).
+enum class SliderScale { Tenths, Units };
+long double SliderValue(int position, SliderScale scale);
+
+// One term of a net input: a stored input (or hidden output) and its weight.
+struct WeightedInput {
+    double input = 0;
+    double weight = 0;
+};
+
+// The sum of input x weight over the terms, left to right, plus the threshold. Products and sums are
+// carried in extended precision; the result is rounded to double once, at the end.
+double NetInput(std::initializer_list<WeightedInput> terms, double threshold);
+
+// Whether the chart has a marker series (the green line at the net input) besides its curve.
+enum class MarkerSeries { Absent, Present };
+
+// Refills a transfer-function chart for the list's selected index (0, 1, 2, or -1 for no selection),
+// sampling the integers -halfRange ... halfRange, with the marker at netInput. Returns the output,
+// which also becomes lastOutput; with no selection the series are only cleared and lastOutput is returned.
+double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex,
+                         int halfRange, double netInput, double& lastOutput);
+
+// At most 15 significant digits; exponent form below 0.0001 and from 10^15 ("4.53978687024344E-5", "1E15").
+std::string FormatGeneral(long double v);
+// Rounded half away from zero to `decimals` decimals but at most `precision` significant digits,
+// always with exactly `decimals` decimals ("0.00", "-4.25", "1.0000").
+std::string FormatFixed(long double v, int precision, int decimals);
+// Reads [blanks][sign]digits[separator digits][(E|e)[sign]digits][blanks], correctly rounded.
+// Throws ValueParseError for any other text and for values beyond the range of double.
+long double ParseValue(std::string_view text);
+
+// The decimal separator used to write and read numbers ('.' by default). A character that would make
+// number texts ambiguous (not printable ASCII, a digit, a sign, a blank, 'E' or 'e') is stored as '.'.
+void SetDecimalSeparator(char c);
+char DecimalSeparator();
+// The digit grouping character for the chart's axis labels (',' by default); the number texts above
+// never use it.
+void SetThousandSeparator(char c);
+char ThousandSeparator();
+
+}
