@@ -1,0 +1,93 @@
+// One dimension (x, y, ...) of a series' points: the values, their order and cached statistics.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace rna::chart {
+
+class TChartSeries;
+
+enum class TChartListOrder { loNone, loAscending, loDescending };
+
+class TChartValueList {
+public:
+    // A value list always belongs to a series; the series creates it (TChartSeries::CreateValueList).
+    TChartValueList(TChartSeries& owner, const QString& name);
+    virtual ~TChartValueList() = default;
+    TChartValueList(const TChartValueList&) = delete;
+    TChartValueList& operator=(const TChartValueList&) = delete;
+
+    TChartSeries& Owner() const { return *owner_; }
+
+    virtual int ValueCount() const;
+    // Stored value times Multiplier; throws TListIndexError outside 0 .. count - 1.
+    virtual double ValueAt(int index) const;
+    double operator[](int index) const { return ValueAt(index); }
+    double LastValue() const;
+    // The value as stored, without Multiplier (what ordering compares).
+    double RawValueAt(int index) const;
+
+    // Stores the value where Order wants it (equal values keep arrival order); answers its index.
+    virtual int AddInOrder(double value);
+    virtual void InsertAt(int index, double value);
+    virtual void ReplaceAt(int index, double value);
+    virtual void RemoveAt(int index);
+    virtual void RemoveAll();
+    virtual void RotateLeft();
+    // Swaps two stored values (used when the series exchanges whole points).
+    void Exchange(int i, int j);
+
+    double Highest() const;
+    double Lowest() const;
+    double Sum() const;
+    double SumOfMagnitudes() const;
+    bool StatisticsStale() const { return stale_; }
+
+    int IndexOfValue(double value) const;
+    void Renumber();
+    // Sorts the whole series (every list, colours, labels) by this list when Order is not loNone.
+    void SortPoints();
+
+    double Multiplier() const { return multiplier_; }
+    void SetMultiplier(double value);
+    bool DateTime() const { return dateTime_; }
+    void SetDateTime(bool value);
+    TChartListOrder Order() const { return order_; }
+    void SetOrder(TChartListOrder value) { order_ = value; }
+    const QString& Name() const { return name_; }
+    void SetName(const QString& value) { name_ = value; }
+    const QString& ValueSource() const { return valueSource_; }
+    void SetValueSource(const QString& value);
+
+    // The value AddPoint is about to store; OnBeforeAdd handlers may change it.
+    double PendingValue() const { return pending_; }
+    void SetPendingValue(double value) { pending_ = value; }
+
+    // Copies Order, DateTime, Multiplier and ValueSource (not Name, not the values).
+    virtual void Assign(const TChartValueList& source);
+
+private:
+    void CheckIndex(int index, int count) const;
+    void Recalculate() const;
+    int CompareIndexes(int a, int b) const;
+    void SortRange(int low, int high);
+
+    TChartSeries* owner_;
+    QString name_;
+    std::vector<double> values_;
+    double multiplier_ = 1.0;
+    TChartListOrder order_ = TChartListOrder::loNone;
+    bool dateTime_ = false;
+    QString valueSource_;
+    double pending_ = 0.0;
+
+    mutable bool stale_ = true;
+    mutable double highest_ = 0.0;
+    mutable double lowest_ = 0.0;
+    mutable double sum_ = 0.0;
+    mutable double sumOfMagnitudes_ = 0.0;
+};
+
+} // namespace rna::chart
