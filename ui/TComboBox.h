@@ -1,0 +1,48 @@
+// Drop-down list with an edit field: OnChange for a user's pick and for every edit of its text (selection
+// cleared while closed, prefix match while dropped down); none for changes from code; Enter never adds an item.
+#pragma once
+
+#include "ui/TNotifyEvent.h"
+
+#include <QComboBox>
+#include <QStringList>
+
+namespace rna::ui {
+
+class TComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit TComboBox(QWidget* parent = nullptr);
+
+    QStringList items() const;
+    void setItems(const QStringList& items);
+    // -1 when none is selected. Setting selects without any event.
+    int itemIndex() const { return currentIndex(); }
+    void setItemIndex(int index);
+    QString text() const;
+    // Replaces the edit field's text without any event (the selection is left as it is).
+    void setText(const QString& text);
+    int itemHeight() const { return itemHeight_; }
+    void setItemHeight(int height) { itemHeight_ = height; }
+    bool isDroppedDown() const;
+
+    void setOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+    void setOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void userPicked(int index);
+    void userEdited(const QString& text);
+    void selectKeepingText(int index);
+    int firstItemStartingWith(const QString& text) const;
+    bool forwardToEditField(QKeyEvent* event);
+
+    TNotifyEvent onChange_;
+    TNotifyEvent onClick_;
+    int itemHeight_ = 16;
+};
+
+} // namespace rna::ui

@@ -1,0 +1,126 @@
+// A window declared by a description: client surface painting its graphic controls, show/close/focus rules,
+// the Enter router to its default button, and lookup of its controls by name.
+#pragma once
+
+#include "ui/FormTypes.h"
+#include "ui/HandlerTable.h"
+#include "ui/TColor.h"
+#include "ui/TFont.h"
+#include "ui/TNotifyEvent.h"
+
+#include <QString>
+#include <QWidget>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+namespace rna::ui {
+
+class TBitBtn;
+class TGraphicControl;
+
+class TForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm(QWidget* parent = nullptr);
+    ~TForm() override;
+
+    // The component name from the description ("Form1").
+    QString name() const { return objectName(); }
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption);
+    int clientWidth() const { return width(); }
+    int clientHeight() const { return height(); }
+    void setClientSize(int width, int height);
+
+    TFormBorderStyle borderStyle() const { return borderStyle_; }
+    void setBorderStyle(TFormBorderStyle style);
+    TBorderIcons borderIcons() const { return borderIcons_; }
+    void setBorderIcons(TBorderIcons icons);
+    TPosition position() const { return position_; }
+    void setPosition(TPosition position) { position_ = position; }
+    // The stored place, used when Position is poDesigned and the window was never placed.
+    void setDesignedPlace(int left, int top);
+
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+    const TFont& tfont() const { return font_; }
+    // Also given to every control that keeps its parent's font.
+    void setTFont(const TFont& font);
+
+    // Showing: OnShow, then placement (centring on the first showing), then visible and in front.
+    // Showing a visible window only brings it to the front.
+    void Show();
+    // Closing the application's main window ends the program; any other window is hidden.
+    void Close();
+    void setOnShow(TNotifyEvent handler) { onShow_ = std::move(handler); }
+
+    TModalResult modalResult() const { return modalResult_; }
+    void setModalResult(TModalResult result) { modalResult_ = result; }
+
+    // Enter without modifiers, from a control that does not keep it, clicks this button.
+    TBitBtn* defaultButton() const { return defaultButton_; }
+    void setDefaultButton(TBitBtn* button);
+    // The button Enter would click now: a focused button, else the default button.
+    TBitBtn* enterTarget() const;
+
+    // Windowed controls in tab order (TabOrder, then creation order).
+    void setTabOrderOf(QWidget* control, int order);
+    void applyTabOrder();
+
+    const std::vector<TGraphicControl*>& graphicControls() const { return graphics_; }
+    void addGraphicControl(TGraphicControl* control);
+    void removeGraphicControl(TGraphicControl* control);
+    // The topmost visible graphic control at a client point, or null.
+    TGraphicControl* graphicControlAt(const QPoint& point) const;
+
+    // Controls by name (every object the description created, children included).
+    void registerComponent(const QString& name, QObject* component);
+    QObject* findComponent(const QString& name) const;
+    template <class T>
+    T& control(const QString& name) const
+    {
+        T* found = qobject_cast<T*>(findComponent(name));
+        if (!found)
+            throw std::runtime_error(("no control " + name + " of the expected kind in " + objectName())
+                                         .toStdString());
+        return *found;
+    }
+
+    // Called by the form loader.
+    virtual void declareHandlers(HandlerTable& table);
+    virtual void afterLoad();
+
+    void setVisible(bool visible) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void updateWindowFlags();
+    void placeOnFirstShowing();
+    void focusFirstControl();
+    bool isMainForm() const;
+
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+    TBorderIcons borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    TPosition position_ = TPosition::poDesigned;
+    QPoint designedPlace_;
+    TColor color_ = clBtnFace;
+    TFont font_;
+    TModalResult modalResult_ = TModalResult::mrNone;
+    TNotifyEvent onShow_;
+    TBitBtn* defaultButton_ = nullptr;
+    std::vector<TGraphicControl*> graphics_;
+    std::vector<std::pair<int, QWidget*>> tabOrder_;
+    std::map<QString, QObject*> components_;
+    TGraphicControl* pressedGraphic_ = nullptr;
+};
+
+} // namespace rna::ui

@@ -1,0 +1,72 @@
+// Label painted by its form: opaque or transparent, aligned, word-wrapped, sizing itself to its caption.
+#pragma once
+
+#include "ui/FormTypes.h"
+#include "ui/Notify.h"
+#include "ui/TColor.h"
+#include "ui/TFont.h"
+#include "ui/TGraphicControl.h"
+
+#include <QString>
+
+namespace rna::ui {
+
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+
+class TLabel : public TGraphicControl {
+    Q_OBJECT
+public:
+    explicit TLabel(TForm& form);
+
+    QString caption() const { return caption_; }
+    // Equal caption: nothing. Otherwise stores, re-sizes (AutoSize) and repaints.
+    void setCaption(const QString& caption);
+
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+    TAlignment alignment() const { return alignment_; }
+    void setAlignment(TAlignment alignment);
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool on);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool on);
+    bool showAccelChar() const { return showAccelChar_; }
+    void setShowAccelChar(bool on);
+    TTextLayout layout() const { return layout_; }
+    void setLayout(TTextLayout layout);
+
+    // Colour: the form's while ParentColor is on.
+    TColor color() const;
+    void setColor(TColor color);
+    bool parentColor() const { return parentColor_; }
+    void setParentColor(bool on);
+    // Font: the form's while ParentFont is on.
+    TFont tfont() const;
+    void setTFont(const TFont& font);
+    bool parentFont() const { return parentFont_; }
+    void setParentFont(bool on);
+    // The form's font changed.
+    void parentFontChanged();
+
+    // Measures the caption and takes that size (left edge fixed; a right-aligned label keeps its right edge).
+    void adjustBounds();
+
+    void paint(QPainter& painter) const override;
+
+private:
+    int textFlags() const;
+
+    QString caption_;
+    bool autoSize_ = true;
+    TAlignment alignment_ = TAlignment::taLeftJustify;
+    bool wordWrap_ = false;
+    bool transparent_ = false;
+    bool showAccelChar_ = true;
+    TTextLayout layout_ = TTextLayout::tlTop;
+    TColor color_ = clBtnFace;
+    bool parentColor_ = true;
+    TFont font_;
+    bool parentFont_ = true;
+};
+
+} // namespace rna::ui

@@ -1,0 +1,97 @@
+// Slider: Min at the left or top, arrow keys towards Min for Left/Up and towards Max for Right/Down,
+// OnChange per user action (the press or move and once more when the action ends) and per changed Position.
+#pragma once
+
+#include "ui/Notify.h"
+#include "ui/TNotifyEvent.h"
+
+#include <QSlider>
+#include <QTimer>
+
+namespace rna::ui {
+
+enum class TTrackBarOrientation { trHorizontal, trVertical };
+enum class TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+enum class TTickStyle { tsNone, tsAuto, tsManual };
+
+class TTrackBar : public QSlider {
+    Q_OBJECT
+public:
+    explicit TTrackBar(QWidget* parent = nullptr);
+
+    int min() const { return minimum(); }
+    int max() const { return maximum(); }
+    int position() const { return value(); }
+    // A range that would be inverted is ignored; a position moved by the new range fires OnChange.
+    void setMin(int min, Notify notify = Notify::Yes);
+    void setMax(int max, Notify notify = Notify::Yes);
+    // Clamped into Min ... Max; fires OnChange when the position changes.
+    void setPosition(int position, Notify notify = Notify::Yes);
+
+    int frequency() const { return frequency_; }
+    void setFrequency(int frequency);
+    int lineSize() const { return lineSize_; }
+    void setLineSize(int size) { lineSize_ = size; }
+    int pageSize() const { return pageSize_; }
+    void setPageSize(int size) { pageSize_ = size; }
+    TTrackBarOrientation trackOrientation() const { return orientation_; }
+    void setTrackOrientation(TTrackBarOrientation orientation);
+    TTickMark tickMarks() const { return tickMarks_; }
+    void setTickMarks(TTickMark marks);
+    TTickStyle tickStyle() const { return tickStyle_; }
+    void setTickStyle(TTickStyle style);
+    int thumbLength() const { return thumbLength_; }
+    void setThumbLength(int length);
+    int selStart() const { return selStart_; }
+    int selEnd() const { return selEnd_; }
+    void setSelStart(int value);
+    void setSelEnd(int value);
+    bool sliderVisible() const { return sliderVisible_; }
+    void setSliderVisible(bool visible);
+
+    // The positions where ticks are drawn.
+    std::vector<int> tickPositions() const;
+
+    void setOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
+
+    // Loading: range and position are given together, without events.
+    void setLoadedRange(int min, int max, int position);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    enum class Drag { None, Thumb, Channel };
+
+    // A scroll notification of a user action: moves to `target` (clamped) and fires OnChange, changed or not.
+    void userScroll(int target);
+    int keyTarget(int key) const;
+    int positionAt(const QPoint& point) const;
+    QRect thumbRect() const;
+    void channelStep();
+    void fireChange();
+
+    TNotifyEvent onChange_;
+    int frequency_ = 1;
+    int lineSize_ = 1;
+    int pageSize_ = 2;
+    int thumbLength_ = 20;
+    int selStart_ = 0;
+    int selEnd_ = 0;
+    bool sliderVisible_ = true;
+    TTrackBarOrientation orientation_ = TTrackBarOrientation::trHorizontal;
+    TTickMark tickMarks_ = TTickMark::tmBottomRight;
+    TTickStyle tickStyle_ = TTickStyle::tsAuto;
+    Drag drag_ = Drag::None;
+    int dragOffset_ = 0;
+    QPoint channelPoint_;
+    QTimer channelRepeat_;
+};
+
+} // namespace rna::ui
