@@ -1,0 +1,37 @@
+#include "neuron/NumericModel.h"
+#include "tests/neuron/SeparatorGuard.h"
+
+#include <gtest/gtest.h>
+
+using namespace rna::neuron;
+
+TEST(NumberSettings, DecimalSeparatorFallsBackToPointWhenItWouldBeAmbiguous)
+{
+    const SeparatorGuard restore('.');
+    struct Case {
+        char requested;
+        char stored;
+    };
+    const Case cases[] = {{',', ','}, {'.', '.'}, {'/', '/'}, {'\'', '\''}, {'5', '.'}, {'+', '.'}, {'-', '.'},
+                          {'e', '.'}, {'E', '.'}, {' ', '.'}, {'\0', '.'}, {'\t', '.'}, {'\x7f', '.'},
+                          {'\xa0', '.'}, {'\xc2', '.'}};
+    for (const Case& c : cases) {
+        SetDecimalSeparator(c.requested);
+        EXPECT_EQ(DecimalSeparator(), c.stored) << int(c.requested);
+    }
+}
+
+TEST(NumberSettings, ThousandSeparatorKeepsPrintableAsciiAndBlank)
+{
+    EXPECT_EQ(ThousandSeparator(), ',');
+    struct Case {
+        char requested;
+        char stored;
+    };
+    const Case cases[] = {{'.', '.'}, {' ', ' '}, {'\'', '\''}, {',', ','}, {'\xa0', ','}, {'\0', ','}};
+    for (const Case& c : cases) {
+        SetThousandSeparator(c.requested);
+        EXPECT_EQ(ThousandSeparator(), c.stored) << int(c.requested);
+    }
+    SetThousandSeparator(',');
+}
