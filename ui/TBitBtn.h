@@ -50,10 +50,13 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void clickedByAnyone();
     QSize contentSize() const;
+    void repaintEnterTargets();
 
     TNotifyEvent onClick_;
     TBitBtnKind kind_ = TBitBtnKind::bkCustom;

@@ -7,6 +7,8 @@
 
 #include <QSlider>
 #include <QTimer>
+#include <optional>
+#include <vector>
 
 namespace rna::ui {
 
@@ -54,8 +56,11 @@ public:
 
     void setOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
 
-    // Loading: range and position are given together, without events.
-    void setLoadedRange(int min, int max, int position);
+    // Loading: Min, Max and Position are collected and applied together, without events, once all are read.
+    void setLoadedMin(int min) { pending_.min = min; }
+    void setLoadedMax(int max) { pending_.max = max; }
+    void setLoadedPosition(int position) { pending_.position = position; }
+    void applyLoadedRange();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -74,6 +79,8 @@ private:
     int keyTarget(int key) const;
     int positionAt(const QPoint& point) const;
     QRect thumbRect() const;
+    QRect grooveRect() const;
+    int pixelOf(int position) const;
     void channelStep();
     void fireChange();
 
@@ -88,6 +95,12 @@ private:
     TTrackBarOrientation orientation_ = TTrackBarOrientation::trHorizontal;
     TTickMark tickMarks_ = TTickMark::tmBottomRight;
     TTickStyle tickStyle_ = TTickStyle::tsAuto;
+    struct PendingRange {
+        std::optional<int> min;
+        std::optional<int> max;
+        std::optional<int> position;
+    };
+    PendingRange pending_;
     Drag drag_ = Drag::None;
     int dragOffset_ = 0;
     QPoint channelPoint_;

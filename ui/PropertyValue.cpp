@@ -1,0 +1,162 @@
+#include "ui/PropertyValue.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <cmath>
+
+namespace rna::ui {
+
+PropertyValue::PropertyValue(QJsonValue value, QString file, QString entry)
+    : value_(std::move(value)), file_(std::move(file)), entry_(std::move(entry))
+{
+}
+
+void PropertyValue::fail(const QString& problem) const
+{
+    throw LoadError(file_, entry_, problem);
+}
+
+int PropertyValue::toInt() const
+{
+    const double number = toDouble();
+    if (number != std::floor(number) || std::abs(number) > 2147483647.0)
+        fail(QStringLiteral("an integer was expected"));
+    return int(number);
+}
+
+double PropertyValue::toDouble() const
+{
+    if (!value_.isDouble())
+        fail(QStringLiteral("a number was expected"));
+    return value_.toDouble();
+}
+
+bool PropertyValue::toBool() const
+{
+    if (!value_.isBool())
+        fail(QStringLiteral("true or false was expected"));
+    return value_.toBool();
+}
+
+QString PropertyValue::toString() const
+{
+    if (!value_.isString())
+        fail(QStringLiteral("a string was expected"));
+    return value_.toString();
+}
+
+QStringList PropertyValue::toStrings() const
+{
+    if (!value_.isArray())
+        fail(QStringLiteral("an array of strings was expected"));
+    QStringList list;
+    for (const QJsonValue& item : value_.toArray()) {
+        if (!item.isString())
+            fail(QStringLiteral("an array of strings was expected"));
+        list.append(item.toString());
+    }
+    return list;
+}
+
+TColor PropertyValue::toColor() const
+{
+    const QString text = toString();
+    const std::optional<TColor> color = colorFromText(text);
+    if (!color)
+        fail(QStringLiteral("unknown colour '%1'").arg(text));
+    return *color;
+}
+
+QRect PropertyValue::toBounds() const
+{
+    const QJsonArray array = value_.toArray();
+    if (!value_.isArray() || array.size() != 4)
+        fail(QStringLiteral("[left, top, width, height] was expected"));
+    int numbers[4] = {};
+    for (int i = 0; i < 4; ++i)
+        numbers[i] = withValue(array[i], QStringLiteral("[%1]").arg(i)).toInt();
+    if (numbers[2] < 0 || numbers[3] < 0)
+        fail(QStringLiteral("width and height must not be negative"));
+    return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+}
+
+QImage PropertyValue::toPicture() const
+{
+    const QString name = toString();
+    if (name.isEmpty() || name.contains(QLatin1String("..")))
+        fail(QStringLiteral("bad picture file name '%1'").arg(name));
+    QImage image(QStringLiteral(":/assets/") + name);
+    if (image.isNull())
+        fail(QStringLiteral("picture '%1' not found or unreadable").arg(name));
+    return image;
+}
+
+QJsonObject PropertyValue::toObject() const
+{
+    if (!value_.isObject())
+        fail(QStringLiteral("an object was expected"));
+    return value_.toObject();
+}
+
+QStringList PropertyValue::toSet(std::initializer_list<const char*> members) const
+{
+    const QStringList names = toStrings();
+    for (const QString& name : names) {
+        bool known = false;
+        for (const char* member : members)
+            known = known || name == QLatin1String(member);
+        if (!known)
+            fail(QStringLiteral("unknown set member '%1'").arg(name));
+    }
+    return names;
+}
+
+TFont PropertyValue::toFont(const TFont& base) const
+{
+    TFont font = base;
+    const QJsonObject object = toObject();
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const PropertyValue field = member(it.key());
+        const QString& key = it.key();
+        if (key == QLatin1String("Name"))
+            font.name = field.toString();
+        else if (key == QLatin1String("Height"))
+            font.height = field.toInt();
+        else if (key == QLatin1String("Size"))
+            font.height = -((field.toInt() * 96 + 36) / 72); // points at 96 pixels per inch
+        else if (key == QLatin1String("Color"))
+            font.color = field.toColor();
+        else if (key == QLatin1String("Charset"))
+        {
+            field.toEnum<int>({{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2},
+                               {"SHIFTJIS_CHARSET", 128}, {"HANGEUL_CHARSET", 129}, {"GB2312_CHARSET", 134},
+                               {"CHINESEBIG5_CHARSET", 136}, {"OEM_CHARSET", 255}, {"GREEK_CHARSET", 161},
+                               {"TURKISH_CHARSET", 162}, {"BALTIC_CHARSET", 186}, {"RUSSIAN_CHARSET", 204},
+                               {"EASTEUROPE_CHARSET", 238}});
+            font.charset = field.toString();
+        }
+        else if (key == QLatin1String("Pitch"))
+            field.toEnum<int>({{"fpDefault", 0}, {"fpVariable", 1}, {"fpFixed", 2}});
+        else if (key == QLatin1String("Style")) {
+            const QStringList style = field.toSet({"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
+            font.bold = style.contains(QLatin1String("fsBold"));
+            font.italic = style.contains(QLatin1String("fsItalic"));
+            font.underline = style.contains(QLatin1String("fsUnderline"));
+            font.strikeOut = style.contains(QLatin1String("fsStrikeOut"));
+        } else
+            field.fail(QStringLiteral("unknown font property '%1'").arg(key));
+    }
+    return font;
+}
+
+PropertyValue PropertyValue::member(const QString& key) const
+{
+    return PropertyValue(toObject().value(key), file_, entry_.isEmpty() ? key : entry_ + QLatin1Char('.') + key);
+}
+
+PropertyValue PropertyValue::withValue(const QJsonValue& value, const QString& key) const
+{
+    return PropertyValue(value, file_, entry_ + key);
+}
+
+} // namespace rna::ui

@@ -1,0 +1,108 @@
+#include "ui/TApplication.h"
+
+#include "ui/TForm.h"
+
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <exception>
+
+namespace rna::ui {
+
+namespace detail {
+ProgramArguments::ProgramArguments(const char* programPath) : path(programPath ? programPath : "")
+{
+    argv[0] = path.data();
+}
+} // namespace detail
+
+namespace {
+void showMessageBox(const QString& caption, const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok);
+    box.exec();
+}
+} // namespace
+
+TApplication::TApplication(const char* programPath)
+    : detail::ProgramArguments(programPath), QApplication(argc, argv), presenter_(&showMessageBox)
+{
+    // One fixed look, whatever the desktop's style.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setPalette(style()->standardPalette());
+    // Windows other than the main one are hidden, never closed; the main window ends the program itself.
+    setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication()
+{
+    forms_.clear();
+}
+
+TApplication* TApplication::current()
+{
+    return dynamic_cast<TApplication*>(QCoreApplication::instance());
+}
+
+void TApplication::setTitle(const QString& title)
+{
+    title_ = title;
+    setApplicationDisplayName(title);
+}
+
+void TApplication::adoptForm(std::unique_ptr<TForm> form)
+{
+    forms_.push_back(std::move(form));
+}
+
+int TApplication::run()
+{
+    terminated_ = false;
+    if (TForm* main = mainForm())
+        main->Show();
+    if (terminated_)
+        return 0;
+    return exec();
+}
+
+void TApplication::terminate()
+{
+    terminated_ = true;
+    exit(0);
+}
+
+TApplication::ErrorPresenter TApplication::setErrorPresenter(ErrorPresenter presenter)
+{
+    std::swap(presenter, presenter_);
+    return presenter;
+}
+
+QString TApplication::errorText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QLatin1Char('.'))
+        return message + QLatin1Char('.');
+    return message;
+}
+
+void TApplication::showError(const QString& message)
+{
+    if (presenter_)
+        presenter_(title_, errorText(message));
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    // Every event, paint included, passes here: an exception leaving a handler is shown and the program goes on.
+    try {
+        if (event->type() == QEvent::LocaleChange && receiver == this && localeHook_)
+            localeHook_();
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        showError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        showError(QStringLiteral("Unknown error"));
+    }
+    return true;
+}
+
+} // namespace rna::ui

@@ -1,0 +1,164 @@
+#include "ui/TComboBox.h"
+
+#include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+
+namespace rna::ui {
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert); // Enter never adds an item
+    setCompleter(nullptr);
+    setMaxVisibleItems(8);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(145, 25);
+    setCurrentIndex(-1);
+    connect(this, &QComboBox::activated, this, &TComboBox::userPicked);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
+    view()->installEventFilter(this);
+}
+
+QStringList TComboBox::items() const
+{
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list.append(itemText(i));
+    return list;
+}
+
+void TComboBox::setItems(const QStringList& items)
+{
+    const QString keep = text();
+    clear();
+    addItems(items);
+    setCurrentIndex(-1);
+    lineEdit()->setText(keep);
+}
+
+void TComboBox::setItemIndex(int index)
+{
+    if (index < -1 || index >= count() || index == currentIndex())
+        return;
+    if (index == -1) {
+        selectKeepingText(-1);
+        return;
+    }
+    setCurrentIndex(index);
+    lineEdit()->setText(itemText(index));
+}
+
+QString TComboBox::text() const
+{
+    return lineEdit()->text();
+}
+
+void TComboBox::setText(const QString& text)
+{
+    if (text == lineEdit()->text())
+        return;
+    lineEdit()->setText(text);
+}
+
+bool TComboBox::isDroppedDown() const
+{
+    return view()->isVisible();
+}
+
+void TComboBox::selectKeepingText(int index)
+{
+    // Qt writes the item's text (or nothing) into the edit field when the index changes.
+    const QString typed = lineEdit()->text();
+    const int caret = lineEdit()->cursorPosition();
+    setCurrentIndex(index);
+    if (lineEdit()->text() != typed)
+        lineEdit()->setText(typed);
+    lineEdit()->setCursorPosition(caret);
+}
+
+int TComboBox::firstItemStartingWith(const QString& text) const
+{
+    if (text.isEmpty())
+        return -1;
+    for (int i = 0; i < count(); ++i)
+        if (itemText(i).startsWith(text, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
+void TComboBox::userPicked(int index)
+{
+    // The edit field shows the picked item's text, then OnClick, then OnChange (also for the same item).
+    if (index >= 0 && lineEdit()->text() != itemText(index))
+        lineEdit()->setText(itemText(index));
+    fire(onClick_, this);
+    fire(onChange_, this);
+}
+
+void TComboBox::userEdited(const QString& text)
+{
+    if (isDroppedDown()) {
+        const int match = firstItemStartingWith(text);
+        selectKeepingText(match);
+        view()->setCurrentIndex(match >= 0 ? model()->index(match, modelColumn(), rootModelIndex()) : QModelIndex());
+    } else
+        selectKeepingText(-1);
+    fire(onChange_, this);
+}
+
+void TComboBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // The closed list does not keep Enter: it goes to the window's default button.
+        event->ignore();
+        return;
+    }
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key == Qt::Key_Up || key == Qt::Key_Down) && count() > 0) {
+        event->accept();
+        const int current = currentIndex();
+        const int next = current < 0 ? 0 : std::clamp(current + (key == Qt::Key_Down ? 1 : -1), 0, count() - 1);
+        if (next != current) {
+            setCurrentIndex(next);
+            lineEdit()->setText(itemText(next));
+            userPicked(next);
+        }
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+bool TComboBox::forwardToEditField(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool editing = !event->text().isEmpty() && event->text().at(0).isPrint();
+    const bool caretKey = key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left
+        || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
+    if ((!editing && !caretKey) || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    QKeyEvent copy(event->type(), key, event->modifiers(), event->text(), event->isAutoRepeat(), event->count());
+    QCoreApplication::sendEvent(lineEdit(), &copy);
+    return true;
+}
+
+bool TComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape) {
+            // The dropped-down list keeps Enter and Escape: they only close it.
+            hidePopup();
+            return true;
+        }
+        // While the list is dropped down, typing goes to the edit field.
+        if (forwardToEditField(key))
+            return true;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+} // namespace rna::ui

@@ -1,0 +1,316 @@
+#include "ui/TForm.h"
+
+#include "ui/TApplication.h"
+#include "ui/TBitBtn.h"
+#include "ui/TGraphicControl.h"
+#include "ui/TLabel.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+namespace rna::ui {
+
+TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setFocusPolicy(Qt::NoFocus);
+    setTFont(font_);
+    updateWindowFlags();
+}
+
+TForm::~TForm()
+{
+    // Graphic controls are QObject children; they unregister themselves while the list still exists.
+    const QObjectList children = this->children();
+    for (QObject* child : children)
+        if (auto* graphic = qobject_cast<TGraphicControl*>(child))
+            delete graphic;
+}
+
+void TForm::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+void TForm::setClientSize(int width, int height)
+{
+    if (borderStyle_ == TFormBorderStyle::bsSizeable || borderStyle_ == TFormBorderStyle::bsSizeToolWin) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(width, height);
+    } else
+        setFixedSize(width, height);
+}
+
+void TForm::setBorderStyle(TFormBorderStyle style)
+{
+    if (style == borderStyle_)
+        return;
+    borderStyle_ = style;
+    setClientSize(width(), height());
+    updateWindowFlags();
+}
+
+void TForm::setBorderIcons(TBorderIcons icons)
+{
+    if (icons == borderIcons_)
+        return;
+    borderIcons_ = icons;
+    updateWindowFlags();
+}
+
+void TForm::updateWindowFlags()
+{
+    // Title-bar buttons exist only together with the system menu.
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (borderStyle_ == TFormBorderStyle::bsNone)
+        flags = Qt::Window | Qt::FramelessWindowHint;
+    else if (borderIcons_ & biSystemMenu) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (borderIcons_ & biMinimize)
+            flags |= Qt::WindowMinimizeButtonHint;
+        if (borderIcons_ & biMaximize)
+            flags |= Qt::WindowMaximizeButtonHint;
+        if ((borderIcons_ & biHelp) && !(borderIcons_ & (biMinimize | biMaximize)))
+            flags |= Qt::WindowContextHelpButtonHint;
+    }
+    if (flags == windowFlags())
+        return;
+    const bool wasVisible = isVisible();
+    setWindowFlags(flags);
+    if (wasVisible)
+        QWidget::setVisible(true);
+}
+
+void TForm::setDesignedPlace(int left, int top)
+{
+    designedPlace_ = QPoint(left, top);
+    move(designedPlace_);
+}
+
+void TForm::setColor(TColor color)
+{
+    if (color == color_)
+        return;
+    color_ = color;
+    update();
+}
+
+void TForm::setTFont(const TFont& font)
+{
+    font_ = font;
+    setFont(font.toQFont());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, toQColor(font.color));
+    palette.setColor(QPalette::Text, toQColor(font.color));
+    palette.setColor(QPalette::ButtonText, toQColor(font.color));
+    setPalette(palette);
+    for (TGraphicControl* graphic : graphics_)
+        if (auto* label = qobject_cast<TLabel*>(graphic))
+            label->parentFontChanged();
+}
+
+void TForm::Show()
+{
+    setVisible(true);
+    raise();
+    activateWindow();
+}
+
+void TForm::Close()
+{
+    if (!isMainForm()) {
+        hide();
+        return;
+    }
+    if (TApplication* app = TApplication::current())
+        app->terminate();
+    else
+        QCoreApplication::exit(0);
+}
+
+bool TForm::isMainForm() const
+{
+    const TApplication* app = TApplication::current();
+    return app && app->mainForm() == this;
+}
+
+void TForm::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        // OnShow runs before the window is visible and before it is placed.
+        fire(onShow_, this);
+        placeOnFirstShowing();
+    }
+    QWidget::setVisible(visible);
+}
+
+void TForm::placeOnFirstShowing()
+{
+    if (position_ != TPosition::poDesktopCenter && position_ != TPosition::poScreenCenter)
+        return;
+    create(); // the native window knows its frame
+    QMargins frame;
+    if (QWindow* window = windowHandle())
+        frame = window->frameMargins();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    const int outerWidth = width() + frame.left() + frame.right();
+    const int outerHeight = height() + frame.top() + frame.bottom();
+    move(desktop.left() + (desktop.width() - outerWidth) / 2, desktop.top() + (desktop.height() - outerHeight) / 2);
+    position_ = TPosition::poDesigned;
+}
+
+void TForm::setDefaultButton(TBitBtn* button)
+{
+    if (button == defaultButton_)
+        return;
+    TBitBtn* previous = defaultButton_;
+    defaultButton_ = button;
+    if (previous)
+        previous->setDefaultButton(false);
+    if (button)
+        button->update();
+}
+
+TBitBtn* TForm::enterTarget() const
+{
+    if (auto* focused = qobject_cast<TBitBtn*>(focusWidget()); focused && focused->window() == this)
+        return focused;
+    return defaultButton_;
+}
+
+void TForm::setTabOrderOf(QWidget* control, int order)
+{
+    for (auto& entry : tabOrder_)
+        if (entry.second == control) {
+            entry.first = order;
+            return;
+        }
+    tabOrder_.emplace_back(order, control);
+}
+
+void TForm::applyTabOrder()
+{
+    std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < tabOrder_.size(); ++i)
+        QWidget::setTabOrder(tabOrder_[i - 1].second, tabOrder_[i].second);
+}
+
+void TForm::focusFirstControl()
+{
+    for (const auto& entry : tabOrder_) {
+        QWidget* control = entry.second;
+        if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
+            control->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+}
+
+void TForm::addGraphicControl(TGraphicControl* control)
+{
+    graphics_.push_back(control);
+}
+
+void TForm::removeGraphicControl(TGraphicControl* control)
+{
+    std::erase(graphics_, control);
+    if (pressedGraphic_ == control)
+        pressedGraphic_ = nullptr;
+}
+
+TGraphicControl* TForm::graphicControlAt(const QPoint& point) const
+{
+    for (auto it = graphics_.rbegin(); it != graphics_.rend(); ++it)
+        if ((*it)->isVisible() && (*it)->boundsRect().contains(point))
+            return *it;
+    return nullptr;
+}
+
+void TForm::registerComponent(const QString& name, QObject* component)
+{
+    components_[name] = component;
+}
+
+QObject* TForm::findComponent(const QString& name) const
+{
+    const auto found = components_.find(name);
+    return found == components_.end() ? nullptr : found->second;
+}
+
+void TForm::declareHandlers(HandlerTable&) {}
+
+void TForm::afterLoad() {}
+
+void TForm::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(color_));
+    // Graphic controls in description order: each later one over the earlier ones.
+    for (const TGraphicControl* graphic : graphics_) {
+        if (!graphic->isVisible() || !graphic->boundsRect().intersects(event->rect()))
+            continue;
+        painter.save();
+        painter.translate(graphic->boundsRect().topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), graphic->boundsRect().size()));
+        graphic->paint(painter);
+        painter.restore();
+    }
+}
+
+void TForm::mousePressEvent(QMouseEvent* event)
+{
+    pressedGraphic_ = nullptr;
+    if (event->button() == Qt::LeftButton) {
+        TGraphicControl* target = graphicControlAt(event->position().toPoint());
+        if (target && target->isEnabled())
+            pressedGraphic_ = target;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void TForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    TGraphicControl* pressed = pressedGraphic_;
+    pressedGraphic_ = nullptr;
+    if (event->button() == Qt::LeftButton && pressed && graphicControlAt(event->position().toPoint()) == pressed) {
+        pressed->click();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TForm::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && defaultButton_ && defaultButton_->isVisible() && defaultButton_->isEnabled()) {
+        event->accept();
+        defaultButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    // A window without a system menu has no close box: a close request from outside is ignored.
+    event->ignore();
+    if (borderIcons_ & biSystemMenu)
+        Close();
+}
+
+bool TForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && !focusWidget())
+        focusFirstControl();
+    return QWidget::event(event);
+}
+
+} // namespace rna::ui

@@ -1,0 +1,53 @@
+#include "ui/TGraphicControl.h"
+
+#include "ui/TForm.h"
+
+namespace rna::ui {
+
+TGraphicControl::TGraphicControl(TForm& form) : QObject(&form), form_(form)
+{
+    form_.addGraphicControl(this);
+}
+
+TGraphicControl::~TGraphicControl()
+{
+    form_.removeGraphicControl(this);
+}
+
+void TGraphicControl::setBounds(const QRect& bounds)
+{
+    if (bounds == bounds_)
+        return;
+    invalidate();
+    bounds_ = bounds;
+    invalidate();
+}
+
+void TGraphicControl::setVisible(bool visible)
+{
+    if (visible == visible_)
+        return;
+    visible_ = visible;
+    form_.update(bounds_);
+}
+
+void TGraphicControl::setEnabled(bool enabled)
+{
+    if (enabled == enabled_)
+        return;
+    enabled_ = enabled;
+    invalidate();
+}
+
+void TGraphicControl::click()
+{
+    fire(onClick_, this);
+}
+
+void TGraphicControl::invalidate()
+{
+    if (visible_)
+        form_.update(bounds_);
+}
+
+} // namespace rna::ui

@@ -1,0 +1,183 @@
+#include "ui/TLabel.h"
+
+#include "ui/TForm.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace rna::ui {
+
+TLabel::TLabel(TForm& form) : TGraphicControl(form)
+{
+    setBounds(QRect(0, 0, 65, 17));
+}
+
+void TLabel::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    adjustBounds();
+    invalidate();
+}
+
+void TLabel::setAutoSize(bool on)
+{
+    if (on == autoSize_)
+        return;
+    autoSize_ = on;
+    adjustBounds();
+}
+
+void TLabel::setAlignment(TAlignment alignment)
+{
+    if (alignment == alignment_)
+        return;
+    alignment_ = alignment;
+    invalidate();
+}
+
+void TLabel::setWordWrap(bool on)
+{
+    if (on == wordWrap_)
+        return;
+    wordWrap_ = on;
+    adjustBounds();
+    invalidate();
+}
+
+void TLabel::setTransparent(bool on)
+{
+    if (on == transparent_)
+        return;
+    transparent_ = on;
+    invalidate();
+}
+
+void TLabel::setShowAccelChar(bool on)
+{
+    if (on == showAccelChar_)
+        return;
+    showAccelChar_ = on;
+    adjustBounds();
+    invalidate();
+}
+
+void TLabel::setLayout(TTextLayout layout)
+{
+    if (layout == layout_)
+        return;
+    layout_ = layout;
+    invalidate();
+}
+
+TColor TLabel::color() const
+{
+    return parentColor_ ? form().color() : color_;
+}
+
+void TLabel::setColor(TColor color)
+{
+    if (color == color_ && !parentColor_)
+        return;
+    color_ = color;
+    parentColor_ = false;
+    invalidate();
+}
+
+void TLabel::setParentColor(bool on)
+{
+    if (on == parentColor_)
+        return;
+    if (!on)
+        color_ = form().color();
+    parentColor_ = on;
+    invalidate();
+}
+
+TFont TLabel::tfont() const
+{
+    return parentFont_ ? form().tfont() : font_;
+}
+
+void TLabel::setTFont(const TFont& font)
+{
+    if (font == font_ && !parentFont_)
+        return;
+    font_ = font;
+    parentFont_ = false;
+    adjustBounds();
+    invalidate();
+}
+
+void TLabel::setParentFont(bool on)
+{
+    if (on == parentFont_)
+        return;
+    if (!on)
+        font_ = form().tfont();
+    parentFont_ = on;
+    adjustBounds();
+    invalidate();
+}
+
+void TLabel::parentFontChanged()
+{
+    if (!parentFont_)
+        return;
+    adjustBounds();
+    invalidate();
+}
+
+int TLabel::textFlags() const
+{
+    int flags = Qt::TextExpandTabs;
+    if (showAccelChar_)
+        flags |= Qt::TextShowMnemonic;
+    if (wordWrap_)
+        flags |= Qt::TextWordWrap;
+    switch (alignment_) {
+    case TAlignment::taLeftJustify: flags |= Qt::AlignLeft; break;
+    case TAlignment::taRightJustify: flags |= Qt::AlignRight; break;
+    case TAlignment::taCenter: flags |= Qt::AlignHCenter; break;
+    }
+    return flags;
+}
+
+void TLabel::adjustBounds()
+{
+    if (!autoSize_)
+        return;
+    // An empty caption measures as one blank: the label keeps one line's height.
+    const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
+    const QFontMetrics metrics(tfont().toQFont());
+    const int flags = (textFlags() & ~(Qt::AlignRight | Qt::AlignHCenter)) | Qt::AlignLeft;
+    QRect measured;
+    if (wordWrap_) // a wrapping label keeps its width and grows downwards
+        measured = QRect(0, 0, width(), metrics.boundingRect(QRect(0, 0, std::max(width(), 1), 1 << 20), flags, text).height());
+    else
+        measured = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), flags, text);
+    const int left = alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - measured.width()
+                                                                             : boundsRect().left();
+    setBounds(QRect(left, top(), measured.width(), measured.height()));
+}
+
+void TLabel::paint(QPainter& painter) const
+{
+    const QRect area(0, 0, width(), height());
+    if (!transparent_)
+        painter.fillRect(area, toQColor(color()));
+    const TFont font = tfont();
+    painter.setFont(font.toQFont());
+    painter.setPen(isEnabled() ? toQColor(font.color) : toQColor(clGrayText));
+    int flags = textFlags();
+    if (layout_ == TTextLayout::tlCenter)
+        flags |= Qt::AlignVCenter;
+    else if (layout_ == TTextLayout::tlBottom)
+        flags |= Qt::AlignBottom;
+    else
+        flags |= Qt::AlignTop;
+    painter.drawText(area, flags, caption_);
+}
+
+} // namespace rna::ui

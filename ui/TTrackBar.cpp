@@ -1,0 +1,366 @@
+#include "ui/TTrackBar.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace rna::ui {
+
+namespace {
+constexpr int kRepeatDelayMs = 300;
+constexpr int kRepeatIntervalMs = 100;
+
+bool isScrollKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent)
+{
+    setRange(0, 10);
+    setValue(0);
+    setFocusPolicy(Qt::StrongFocus);
+    resize(150, 45);
+    channelRepeat_.setSingleShot(false);
+    connect(&channelRepeat_, &QTimer::timeout, this, &TTrackBar::channelStep);
+}
+
+void TTrackBar::fireChange()
+{
+    fire(onChange_, this);
+}
+
+void TTrackBar::setMin(int min, Notify notify)
+{
+    if (min == minimum() || min > maximum())
+        return;
+    const int before = value();
+    setRange(min, maximum());
+    update();
+    if (value() != before && notify == Notify::Yes)
+        fireChange();
+}
+
+void TTrackBar::setMax(int max, Notify notify)
+{
+    if (max == maximum() || max < minimum())
+        return;
+    const int before = value();
+    setRange(minimum(), max);
+    update();
+    if (value() != before && notify == Notify::Yes)
+        fireChange();
+}
+
+void TTrackBar::setPosition(int position, Notify notify)
+{
+    position = std::clamp(position, minimum(), maximum());
+    if (position == value())
+        return;
+    setValue(position);
+    update();
+    if (notify == Notify::Yes)
+        fireChange();
+}
+
+void TTrackBar::applyLoadedRange()
+{
+    const int min = pending_.min.value_or(minimum());
+    const int max = pending_.max.value_or(maximum());
+    if (min <= max)
+        setRange(min, max);
+    setValue(std::clamp(pending_.position.value_or(value()), minimum(), maximum()));
+    pending_ = {};
+    update();
+}
+
+void TTrackBar::setFrequency(int frequency)
+{
+    if (frequency == frequency_)
+        return;
+    frequency_ = frequency;
+    update();
+}
+
+void TTrackBar::setTrackOrientation(TTrackBarOrientation orientation)
+{
+    if (orientation == orientation_)
+        return;
+    orientation_ = orientation;
+    const bool vertical = orientation == TTrackBarOrientation::trVertical;
+    setOrientation(vertical ? Qt::Vertical : Qt::Horizontal);
+    // Min is at the top of a vertical slider.
+    setInvertedAppearance(vertical);
+    update();
+}
+
+void TTrackBar::setTickMarks(TTickMark marks)
+{
+    if (marks == tickMarks_)
+        return;
+    tickMarks_ = marks;
+    update();
+}
+
+void TTrackBar::setTickStyle(TTickStyle style)
+{
+    if (style == tickStyle_)
+        return;
+    tickStyle_ = style;
+    update();
+}
+
+void TTrackBar::setThumbLength(int length)
+{
+    if (length == thumbLength_)
+        return;
+    thumbLength_ = length;
+    update();
+}
+
+void TTrackBar::setSelStart(int value)
+{
+    if (value == selStart_)
+        return;
+    selStart_ = value;
+    update();
+}
+
+void TTrackBar::setSelEnd(int value)
+{
+    if (value == selEnd_)
+        return;
+    selEnd_ = value;
+    update();
+}
+
+void TTrackBar::setSliderVisible(bool visible)
+{
+    if (visible == sliderVisible_)
+        return;
+    sliderVisible_ = visible;
+    update();
+}
+
+std::vector<int> TTrackBar::tickPositions() const
+{
+    std::vector<int> ticks;
+    if (tickStyle_ == TTickStyle::tsNone)
+        return ticks;
+    ticks.push_back(minimum());
+    if (tickStyle_ == TTickStyle::tsAuto && frequency_ > 0)
+        for (long long tick = (long long)minimum() + frequency_; tick < maximum(); tick += frequency_)
+            ticks.push_back(int(tick));
+    if (maximum() != minimum())
+        ticks.push_back(maximum());
+    return ticks;
+}
+
+void TTrackBar::userScroll(int target)
+{
+    setValue(std::clamp(target, minimum(), maximum()));
+    update();
+    fireChange();
+}
+
+int TTrackBar::keyTarget(int key) const
+{
+    switch (key) {
+    case Qt::Key_Left: case Qt::Key_Up: return value() - lineSize_;
+    case Qt::Key_Right: case Qt::Key_Down: return value() + lineSize_;
+    case Qt::Key_PageUp: return value() - pageSize_;
+    case Qt::Key_PageDown: return value() + pageSize_;
+    case Qt::Key_Home: return minimum();
+    case Qt::Key_End: return maximum();
+    default: return value();
+    }
+}
+
+void TTrackBar::keyPressEvent(QKeyEvent* event)
+{
+    if (!isScrollKey(event->key())) {
+        // Enter and the rest go on to the window (the default button).
+        event->ignore();
+        return;
+    }
+    event->accept();
+    userScroll(keyTarget(event->key()));
+}
+
+void TTrackBar::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!isScrollKey(event->key())) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat())
+        fireChange(); // the end of the action
+}
+
+QRect TTrackBar::grooveRect() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
+}
+
+QRect TTrackBar::thumbRect() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+}
+
+int TTrackBar::positionAt(const QPoint& point) const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect groove = grooveRect();
+    const QRect thumb = thumbRect();
+    const bool horizontal = orientation() == Qt::Horizontal;
+    const int thumbSize = horizontal ? thumb.width() : thumb.height();
+    const int start = horizontal ? groove.x() : groove.y();
+    const int span = (horizontal ? groove.width() : groove.height()) - thumbSize;
+    const int pixel = (horizontal ? point.x() : point.y()) - dragOffset_ - start;
+    return QStyle::sliderValueFromPosition(minimum(), maximum(), pixel, std::max(span, 1), option.upsideDown);
+}
+
+int TTrackBar::pixelOf(int position) const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect groove = grooveRect();
+    const QRect thumb = thumbRect();
+    const bool horizontal = orientation() == Qt::Horizontal;
+    const int thumbSize = horizontal ? thumb.width() : thumb.height();
+    const int start = horizontal ? groove.x() : groove.y();
+    const int span = (horizontal ? groove.width() : groove.height()) - thumbSize;
+    return start + thumbSize / 2
+        + QStyle::sliderPositionFromValue(minimum(), maximum(), position, std::max(span, 1), option.upsideDown);
+}
+
+void TTrackBar::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || drag_ != Drag::None) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const QPoint point = event->position().toPoint();
+    const QRect thumb = thumbRect();
+    if (sliderVisible_ && thumb.contains(point)) {
+        // Pressing the thumb moves nothing yet.
+        drag_ = Drag::Thumb;
+        dragOffset_ = orientation() == Qt::Horizontal ? point.x() - thumb.x() : point.y() - thumb.y();
+        return;
+    }
+    drag_ = Drag::Channel;
+    channelPoint_ = point;
+    channelStep();
+    channelRepeat_.start(kRepeatDelayMs);
+}
+
+void TTrackBar::channelStep()
+{
+    const int thumbCentre = pixelOf(value());
+    const int click = orientation() == Qt::Horizontal ? channelPoint_.x() : channelPoint_.y();
+    const QRect thumb = thumbRect();
+    const bool onThumb = thumb.contains(channelPoint_);
+    if (channelRepeat_.isActive()) {
+        channelRepeat_.setInterval(kRepeatIntervalMs);
+        if (onThumb) { // the thumb has reached the pointer
+            channelRepeat_.stop();
+            return;
+        }
+    }
+    // Towards the click, one page; on screen, Min is at the left or top.
+    const bool towardsMin = click < thumbCentre;
+    userScroll(value() + (towardsMin ? -pageSize_ : pageSize_));
+}
+
+void TTrackBar::mouseMoveEvent(QMouseEvent* event)
+{
+    if (drag_ != Drag::Thumb) {
+        if (drag_ == Drag::Channel)
+            channelPoint_ = event->position().toPoint();
+        event->ignore();
+        return;
+    }
+    event->accept();
+    userScroll(positionAt(event->position().toPoint()));
+}
+
+void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || drag_ == Drag::None) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    drag_ = Drag::None;
+    dragOffset_ = 0;
+    channelRepeat_.stop();
+    fireChange(); // the end of the action
+}
+
+void TTrackBar::wheelEvent(QWheelEvent* event)
+{
+    const QPoint delta = event->angleDelta();
+    const int amount = delta.y() != 0 ? delta.y() : delta.x();
+    if (amount == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // A notch away from the user (up) moves towards Min.
+    const int notches = std::max(1, std::abs(amount) / 120);
+    userScroll(value() + (amount > 0 ? -1 : 1) * notches * lineSize_);
+    fireChange();
+}
+
+void TTrackBar::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.tickPosition = QSlider::NoTicks;
+    option.subControls = QStyle::SC_SliderGroove;
+    if (sliderVisible_)
+        option.subControls |= QStyle::SC_SliderHandle;
+    const QRect groove = grooveRect();
+    const bool horizontal = orientation() == Qt::Horizontal;
+    if (selStart_ != 0 || selEnd_ != 0) {
+        const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()));
+        const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()));
+        const QRect band = horizontal ? QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()))
+                                      : QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
+        style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+        painter.fillRect(band, palette().color(QPalette::Highlight));
+    } else
+        style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const bool before = tickMarks_ == TTickMark::tmTopLeft || tickMarks_ == TTickMark::tmBoth;
+    const bool after = tickMarks_ == TTickMark::tmBottomRight || tickMarks_ == TTickMark::tmBoth;
+    const int across = horizontal ? height() : width();
+    for (int tick : tickPositions()) {
+        const int at = pixelOf(tick);
+        if (before)
+            horizontal ? painter.drawLine(at, 0, at, 2) : painter.drawLine(0, at, 2, at);
+        if (after)
+            horizontal ? painter.drawLine(at, across - 3, at, across - 1) : painter.drawLine(across - 3, at, across - 1, at);
+    }
+}
+
+} // namespace rna::ui
