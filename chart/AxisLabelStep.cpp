@@ -17,15 +17,26 @@ double NextNiceStep(double c)
     // Zero, negative or non-finite steps have no next step; the callers stop on them.
     if (!(c > 0) || !std::isfinite(c))
         return c;
-    if (c >= 10)
-        return NextNiceStep(c * 0.1) * 10;
-    if (c < 1)
-        return NextNiceStep(c * 10) * 0.1;
-    if (c < 2)
-        return 2;
-    if (c < 5)
-        return 5;
-    return 10;
+    // Split c into mantissa * 10^e. Scaling by repeated * 10 or * 0.1 drifts (1e-12 comes back
+    // as 0.99999999999999989), so the mantissa is compared with a relative tolerance.
+    constexpr double tolerance = 1 - 1e-9;
+    int e = static_cast<int>(std::floor(std::log10(c)));
+    double decade = std::pow(10.0, e);
+    if (!(decade > 0) || !std::isfinite(decade))
+        return 2 * c; // subnormal steps: no decade to snap to
+    double m = c / decade;
+    if (m >= 10 * tolerance) {
+        m = 1;
+        decade = std::pow(10.0, ++e);
+    } else if (m < tolerance) {
+        m = 10 * m;
+        decade = std::pow(10.0, --e);
+    }
+    if (m < 2 * tolerance)
+        return 2 * decade;
+    if (m < 5 * tolerance)
+        return 5 * decade;
+    return std::pow(10.0, e + 1);
 }
 
 int AxisLabelCountLimit(int labelSize, int labelsSeparation, int pixelLength)

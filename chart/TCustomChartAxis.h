@@ -2,24 +2,23 @@
 #pragma once
 
 #include "chart/ChartColor.h"
+#include "chart/TChartFont.h"
+#include "chart/TChartPen.h"
+#include "chart/TChartAxisTitle.h"
 #include "chart/TAxisScale.h"
 #include "chart/TAxisValueFormat.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace rna::chart {
 
 class TCustomAxisPanel;
 class TChartSeries;
-class TChartPen;
-class TChartAxisPen;
-class TDottedGrayPen;
-class TDarkGrayPen;
-class TChartHiddenPen;
-class TChartFont;
-class TChartAxisTitle;
+class TChartCanvas;
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 
@@ -27,7 +26,7 @@ class TCustomChartAxis {
 public:
     // `chart` may be null (an axis on its own, as tests use it); the chart keeps its axis list.
     explicit TCustomChartAxis(TCustomAxisPanel* chart);
-    virtual ~TCustomChartAxis();
+    virtual ~TCustomChartAxis() = default;
     TCustomChartAxis(const TCustomChartAxis&) = delete;
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
 
@@ -70,7 +69,8 @@ public:
     void SetLabels(bool value);
     int LabelsAngle() const { return labelsAngle_; }
     void SetLabelsAngle(int value);
-    TChartFont& LabelsFont() const { return *labelsFont_; }
+    TChartFont& LabelsFont() { return labelsFont_; }
+    const TChartFont& LabelsFont() const { return labelsFont_; }
     bool LabelsMultiLine() const { return labelsMultiLine_; }
     void SetLabelsMultiLine(bool value);
     bool LabelsOnAxis() const { return labelsOnAxis_; }
@@ -92,18 +92,24 @@ public:
     void SetRoundFirstLabel(bool value);
 
     // --- lines and ticks --------------------------------------------------------------------
-    TChartAxisPen& Axis() const { return *axisPen_; }
-    TDottedGrayPen& Grid() const { return *grid_; }
+    TChartAxisPen& Axis() { return axisPen_; }
+    const TChartAxisPen& Axis() const { return axisPen_; }
+    TDottedGrayPen& Grid() { return grid_; }
+    const TDottedGrayPen& Grid() const { return grid_; }
     bool GridCentered() const { return gridCentered_; }
     void SetGridCentered(bool value);
-    TChartHiddenPen& MinorGrid() const { return *minorGrid_; }
-    TDarkGrayPen& Ticks() const { return *ticks_; }
+    TChartHiddenPen& MinorGrid() { return minorGrid_; }
+    const TChartHiddenPen& MinorGrid() const { return minorGrid_; }
+    TDarkGrayPen& Ticks() { return ticks_; }
+    const TDarkGrayPen& Ticks() const { return ticks_; }
     int TickLength() const { return tickLength_; }
     void SetTickLength(int value);
-    TDarkGrayPen& TicksInner() const { return *ticksInner_; }
+    TDarkGrayPen& TicksInner() { return ticksInner_; }
+    const TDarkGrayPen& TicksInner() const { return ticksInner_; }
     int TickInnerLength() const { return tickInnerLength_; }
     void SetTickInnerLength(int value);
-    TDarkGrayPen& MinorTicks() const { return *minorTicks_; }
+    TDarkGrayPen& MinorTicks() { return minorTicks_; }
+    const TDarkGrayPen& MinorTicks() const { return minorTicks_; }
     int MinorTickLength() const { return minorTickLength_; }
     void SetMinorTickLength(int value);
     int MinorTickCount() const { return minorTickCount_; }
@@ -112,7 +118,8 @@ public:
     void SetTickOnLabelsOnly(bool value);
 
     // --- title and position -----------------------------------------------------------------
-    TChartAxisTitle& Title() const { return *title_; }
+    TChartAxisTitle& Title() { return title_; }
+    const TChartAxisTitle& Title() const { return title_; }
     int TitleSize() const { return titleSize_; }
     void SetTitleSize(int value);
     double StartPosition() const { return startPosition_; }
@@ -153,24 +160,52 @@ public:
     int TitlePos = 0;
 
     // --- labels: step, values, texts --------------------------------------------------------
-    // The step between labels, measuring label texts with the canvas' current font.
-    double LabelStep() const;
+    // The step between labels; label texts are measured in the canvas' current font.
+    double LabelStep(const TChartCanvas& canvas) const;
+    // The label values of a value axis with this step, from the top down.
+    std::vector<double> LabelValues(double step) const;
+    // Value text, then the chart's OnGetAxisLabel (when withEvent), then blanks to line breaks.
     QString FormatAxisLabel(double value, bool withEvent = true) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
-    int WidestLabel() const;
+    // The text width a vertical axis reserves for its labels.
+    int WidestLabel(const TChartCanvas& canvas) const;
     bool IsDateTime() const { return isDateTime_; }
+    // True when the first active series drawn against this axis has date-time values along it.
     void RefreshDateTime();
 
     // Automatic ends from the chart's series (0 when no series applies).
-    double AutomaticUpperValue() const;
-    double AutomaticLowerValue() const;
+    double AutomaticUpperValue() const { return AutomaticValue(true); }
+    double AutomaticLowerValue() const { return AutomaticValue(false); }
 
+    // The chart's OnGetNextAxisLabel, when assigned, supplies label values: each one in range is
+    // passed to `label`. False when there is no handler or it stopped at once (then the
+    // default sequence applies).
+    bool ForEachNextAxisLabel(const std::function<void(double)>& label);
+    // Labels taken from the series' points (talText: their labels, talMark: their values).
+    void ForEachPointLabel(const std::function<void(double, const QString&)>& label) const;
+
+    // The chart's ScheduleRedraw / ChangeNotify (nothing without a chart).
     void ScheduleRedraw() const;
+    void NotifyChange() const;
+    // True while the chart reads its layout description: the range checks are off.
     bool ChartLoading() const;
 
 private:
+    template <class T>
+    void Store(T& field, const T& value);
+    double AutomaticValue(bool upper) const;
+    // The end ResolveRange would give, without storing it.
+    double ResolvedEnd(bool upper) const;
+    int LabelSize(const TChartCanvas& canvas) const;
+    int LabelTextWidth(const TChartCanvas& canvas, double value, bool withEvent) const;
+    QString ValueText(double value) const;
+    void CallGetAxisLabel(QString& text) const;
+    int WidestPointLabel(const TChartCanvas& canvas) const;
+
     TCustomAxisPanel* chart_ = nullptr;
     TAxisScale scale_;
+    int plotStart_ = 0;  // the plotting extent the pixel ends were placed in
+    int plotLength_ = 0;
     bool isFarSide_ = false;
     bool isDepth_ = false;
     int defaultTitleAngle_ = 0;
@@ -187,7 +222,7 @@ private:
 
     bool labels_ = true;
     int labelsAngle_ = 0;
-    std::unique_ptr<TChartFont> labelsFont_;
+    TChartFont labelsFont_{[this] { NotifyChange(); }};
     bool labelsMultiLine_ = false;
     bool labelsOnAxis_ = true;
     int labelsSeparation_ = 10;
@@ -199,20 +234,20 @@ private:
     bool exactDateTime_ = true;
     bool roundFirstLabel_ = true;
 
-    std::unique_ptr<TChartAxisPen> axisPen_;
-    std::unique_ptr<TDottedGrayPen> grid_;
+    TChartAxisPen axisPen_{[this] { NotifyChange(); }};
+    TDottedGrayPen grid_{[this] { NotifyChange(); }};
     bool gridCentered_ = false;
-    std::unique_ptr<TChartHiddenPen> minorGrid_;
-    std::unique_ptr<TDarkGrayPen> ticks_;
+    TChartHiddenPen minorGrid_{[this] { NotifyChange(); }};
+    TDarkGrayPen ticks_{[this] { NotifyChange(); }};
     int tickLength_ = 4;
-    std::unique_ptr<TDarkGrayPen> ticksInner_;
+    TDarkGrayPen ticksInner_{[this] { NotifyChange(); }};
     int tickInnerLength_ = 0;
-    std::unique_ptr<TDarkGrayPen> minorTicks_;
+    TDarkGrayPen minorTicks_{[this] { NotifyChange(); }};
     int minorTickLength_ = 2;
     int minorTickCount_ = 3;
     bool tickOnLabelsOnly_ = true;
 
-    std::unique_ptr<TChartAxisTitle> title_;
+    TChartAxisTitle title_{*this};
     int titleSize_ = 0;
     double startPosition_ = 0;
     double endPosition_ = 100;
