@@ -220,9 +220,12 @@ void TChartCanvas3D::ApplyBrush() {
   ref_->setBrush(QBrush(ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
 }
 
-// Hatched brushes fill their gaps with the text background colour in opaque mode.
+// Hatched brushes fill their gaps with the text background colour in opaque mode. Qt's opaque mode
+// also changes how outlines are rasterised, so it is switched on for hatched brushes only.
 void TChartCanvas3D::ApplyBackground() {
-  ref_->setBackgroundMode(textBackMode_ == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+  const TBrushStyle style = Brush().Style();
+  const bool hatched = style != TBrushStyle::bsSolid && style != TBrushStyle::bsClear;
+  ref_->setBackgroundMode(hatched && textBackMode_ == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
   ref_->setBackground(ToQColor(textBackColor_));
 }
 
@@ -274,14 +277,22 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1) {
   }
   const int sx = dx < 0 ? -1 : 1;
   const int sy = dy < 0 ? -1 : 1;
+  // Styled lines fill their gaps with the text background colour in opaque mode.
+  const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
   QPolygon points;
+  QPolygon gaps;
   points.reserve(steps);
   for (int i = 0; i < steps; ++i) {
-    if (!PatternOn(pattern, i)) continue;
-    if (adx >= ady)
-      points.append(QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx)));
-    else
-      points.append(QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i));
+    const QPoint p = adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
+                                : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
+    if (PatternOn(pattern, i))
+      points.append(p);
+    else if (fillGaps)
+      gaps.append(p);
+  }
+  if (!gaps.isEmpty()) {
+    ref_->setPen(QPen(ToQColor(textBackColor_), 1, Qt::SolidLine, Qt::SquareCap));
+    ref_->drawPoints(gaps);
   }
   ref_->setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap));
   ref_->drawPoints(points);
@@ -514,6 +525,7 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text) {
     fontDirty_ = false;
   }
   ref_->setPen(ToQColor(Font().Color()));
+  ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
   ref_->drawText(QPoint(left, top + metrics.ascent()), text);
 }
 

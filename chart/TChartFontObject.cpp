@@ -1,0 +1,11 @@
+#include "chart/TChartFontObject.h"
+
+#include "chart/TCustomAxisPanel.h"
+
+namespace rna::chart {
+
+TChartFontObject::TChartFontObject(TCustomAxisPanel& chart) : chart_(chart), font_(chart.ChangeHandler()) {}
+
+void TChartFontObject::Repaint() { chart_.ScheduleRedraw(); }
+
+}  // namespace rna::chart
