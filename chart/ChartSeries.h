@@ -5,6 +5,7 @@
 #include "chart/ChartGeometry.h"
 #include "chart/ChartValueList.h"
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -43,7 +44,10 @@ struct TSeriesPaintContext {
     TRect PlotRect;
 };
 
-class TChartSeries {
+// A QObject so that forms own series like their other controls (Qt parent) and find them by name.
+class TChartSeries : public QObject {
+    Q_OBJECT
+
 public:
     using TSeriesNotifyEvent = std::function<void(TChartSeries& sender)>;
     using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
@@ -53,10 +57,11 @@ public:
                                             Qt::KeyboardModifiers shift, int x, int y)>;
     using TSeriesOnGetMarkText = std::function<void(TChartSeries& sender, int valueIndex, QString& markText)>;
 
-    TChartSeries();
-    virtual ~TChartSeries();
-    TChartSeries(const TChartSeries&) = delete;
-    TChartSeries& operator=(const TChartSeries&) = delete;
+    explicit TChartSeries(QObject* parent = nullptr);
+    ~TChartSeries() override;
+
+    // Copies the settings of another series (not its points, not its chart).
+    virtual void Assign(const TChartSeries& source);
 
     // ---- value lists
     TChartValueList& XValues() { return *valueLists_[0]; }

@@ -49,4 +49,15 @@ void TSeriesMarks::SetBackColor(TColor value)
     Changed();
 }
 
+void TSeriesMarks::Assign(const TSeriesMarks& source)
+{
+    SetVisible(source.visible_);
+    SetArrowLength(source.arrowLength_);
+    SetStyle(source.style_);
+    SetBackColor(source.backColor_);
+    arrow_->Assign(*source.arrow_);
+    frame_->Assign(*source.frame_);
+    font_->Assign(*source.font_);
+}
+
 } // namespace rna::chart

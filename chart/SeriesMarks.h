@@ -33,6 +33,7 @@ public:
     TChartArrowPen& Arrow() { return *arrow_; }
     TChartPen& Frame() { return *frame_; }
     TChartFont& Font() { return *font_; }
+    void Assign(const TSeriesMarks& source);
 
 private:
     void Changed() const;

@@ -1,0 +1,18 @@
+#include "chart/PointSeries.h"
+
+namespace rna::chart {
+
+TPointSeries::TPointSeries(QObject* parent)
+    : TCustomSeries(parent)
+{
+    SetDrawLine(false);
+}
+
+void TPointSeries::Assign(const TChartSeries& source)
+{
+    TCustomSeries::Assign(source);
+    SetDrawArea(false);
+    SetDrawLine(false);
+}
+
+} // namespace rna::chart
