@@ -43,9 +43,12 @@ double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int s
                          int halfRange, double netInput, double& lastOutput);
 
 // At most 15 significant digits; exponent form below 0.0001 and from 10^15 ("4.53978687024344E-5", "1E15").
+// Infinities and NaN, which no computation here produces, are written "INF", "-INF" and "NAN".
 std::string FormatGeneral(long double v);
 // Rounded half away from zero to `decimals` decimals but at most `precision` significant digits,
-// always with exactly `decimals` decimals ("0.00", "-4.25", "1.0000").
+// always with exactly `decimals` decimals ("0.00", "-4.25", "1.0000"); with more integer digits than
+// `precision` it is the general form with `precision` digits. precision is taken in 1 ... 18 and
+// decimals in 0 ... 18, the digits the 18-digit decimal expansion provides.
 std::string FormatFixed(long double v, int precision, int decimals);
 // Reads [blanks][sign]digits[separator digits][(E|e)[sign]digits][blanks], correctly rounded.
 // Throws ValueParseError for any other text and for values beyond the range of double.
