@@ -90,7 +90,7 @@ std::shared_ptr<const PropertyTable<TComboBox>> comboBoxTable()
     auto table = std::make_shared<PropertyTable<TComboBox>>();
     addWindowedCommon<TComboBox>(*table, [](TComboBox& c, const TFont& f) { applyFont(c, f); });
     table->add("Items", [](TComboBox& c, const PropertyValue& v) { c.setItems(v.toStrings()); })
-        .add("ItemIndex", [](TComboBox& c, const PropertyValue& v) { c.setItemIndex(v.toInt()); })
+        .add("ItemIndex", [](TComboBox& c, const PropertyValue& v) { c.setLoadedItemIndex(v.toInt()); })
         .add("Text", [](TComboBox& c, const PropertyValue& v) { c.setText(v.toString()); })
         .add("ItemHeight", [](TComboBox& c, const PropertyValue& v) { c.setItemHeight(v.toInt()); })
         .add("DropDownCount", [](TComboBox& c, const PropertyValue& v) { c.setMaxVisibleItems(v.toInt()); })
@@ -261,6 +261,7 @@ std::vector<ControlKind> standardControlKinds()
                         .bounds(&setWidgetBounds)
                         .event(QStringLiteral("OnChange"), &TComboBox::setOnChange)
                         .event(QStringLiteral("OnClick"), &TComboBox::setOnClick)
+                        .loaded(&TComboBox::applyLoadedItemIndex)
                         .build());
     kinds.push_back(ControlKindBuilder<TLabel>(QStringLiteral("TLabel"))
                         .create(graphicFactory<TLabel>())

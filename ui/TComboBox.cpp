@@ -51,6 +51,11 @@ void TComboBox::setItemIndex(int index)
     lineEdit()->setText(itemText(index));
 }
 
+void TComboBox::applyLoadedItemIndex()
+{
+    setItemIndex(loadedIndex_);
+}
+
 QString TComboBox::text() const
 {
     return lineEdit()->text();
@@ -66,6 +71,14 @@ void TComboBox::setText(const QString& text)
 bool TComboBox::isDroppedDown() const
 {
     return view()->isVisible();
+}
+
+void TComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    // Our filter must see the list's keys before Qt's own popup handling does.
+    view()->removeEventFilter(this);
+    view()->installEventFilter(this);
 }
 
 void TComboBox::selectKeepingText(int index)
@@ -147,9 +160,17 @@ bool TComboBox::forwardToEditField(QKeyEvent* event)
 
 bool TComboBox::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == view() && event->type() == QEvent::KeyPress) {
+    const bool press = event->type() == QEvent::KeyPress;
+    if (watched == view() && (press || event->type() == QEvent::ShortcutOverride)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape) {
+        const bool closingKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
+        if (!press) {
+            // Qt picks the highlighted item on the shortcut check that precedes the key press; ours closes only.
+            if (closingKey)
+                key->accept();
+            return closingKey;
+        }
+        if (closingKey) {
             // The dropped-down list keeps Enter and Escape: they only close it.
             hidePopup();
             return true;

@@ -25,6 +25,11 @@ public:
     int itemHeight() const { return itemHeight_; }
     void setItemHeight(int height) { itemHeight_ = height; }
     bool isDroppedDown() const;
+    void showPopup() override;
+
+    // Loading: the selected index is applied once the items are there.
+    void setLoadedItemIndex(int index) { loadedIndex_ = index; }
+    void applyLoadedItemIndex();
 
     void setOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
     void setOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
@@ -43,6 +48,7 @@ private:
     TNotifyEvent onChange_;
     TNotifyEvent onClick_;
     int itemHeight_ = 16;
+    int loadedIndex_ = -1;
 };
 
 } // namespace rna::ui

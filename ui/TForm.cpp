@@ -5,6 +5,7 @@
 #include "ui/TGraphicControl.h"
 #include "ui/TLabel.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -146,7 +147,12 @@ void TForm::setVisible(bool visible)
         fire(onShow_, this);
         placeOnFirstShowing();
     }
+    if (!visible && isVisible() && focusWidget())
+        lastFocus_ = focusWidget();
     QWidget::setVisible(visible);
+    // A window that stayed the active one while hidden gets no new activation: give the focus back here.
+    if (visible && isActiveWindow() && !QApplication::focusWidget())
+        restoreFocus();
 }
 
 void TForm::placeOnFirstShowing()
@@ -211,6 +217,18 @@ void TForm::focusFirstControl()
             return;
         }
     }
+}
+
+void TForm::restoreFocus()
+{
+    // Back to the control that had the focus; the first time, the first control in tab order.
+    QWidget* last = lastFocus_.data();
+    if (last && last->isVisible() && last->isEnabled()) {
+        last->setFocus(Qt::ActiveWindowFocusReason);
+        return;
+    }
+    if (!focusWidget())
+        focusFirstControl();
 }
 
 void TForm::addGraphicControl(TGraphicControl* control)
@@ -290,7 +308,7 @@ void TForm::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (enter && plain && defaultButton_ && defaultButton_->isVisible() && defaultButton_->isEnabled()) {
+    if (enter && plain && defaultButton_ && defaultButton_->isVisibleTo(this) && defaultButton_->isEnabled()) {
         event->accept();
         defaultButton_->click();
         return;
@@ -308,8 +326,10 @@ void TForm::closeEvent(QCloseEvent* event)
 
 bool TForm::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate && !focusWidget())
-        focusFirstControl();
+    if (event->type() == QEvent::WindowDeactivate && focusWidget())
+        lastFocus_ = focusWidget();
+    if (event->type() == QEvent::WindowActivate)
+        restoreFocus();
     return QWidget::event(event);
 }
 

@@ -8,6 +8,7 @@
 #include "ui/TFont.h"
 #include "ui/TNotifyEvent.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <map>
@@ -106,6 +107,7 @@ private:
     void updateWindowFlags();
     void placeOnFirstShowing();
     void focusFirstControl();
+    void restoreFocus();
     bool isMainForm() const;
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
@@ -121,6 +123,7 @@ private:
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::map<QString, QObject*> components_;
     TGraphicControl* pressedGraphic_ = nullptr;
+    QPointer<QWidget> lastFocus_; // the control that had the focus when the window was last left
 };
 
 } // namespace rna::ui

@@ -152,14 +152,17 @@ void TLabel::adjustBounds()
     const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
     const QFontMetrics metrics(tfont().toQFont());
     const int flags = (textFlags() & ~(Qt::AlignRight | Qt::AlignHCenter)) | Qt::AlignLeft;
-    QRect measured;
-    if (wordWrap_) // a wrapping label keeps its width and grows downwards
-        measured = QRect(0, 0, width(), metrics.boundingRect(QRect(0, 0, std::max(width(), 1), 1 << 20), flags, text).height());
-    else
-        measured = metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), flags, text);
-    const int left = alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - measured.width()
+    // A wrapping label keeps its width and grows downwards.
+    const int room = wordWrap_ ? std::max(width(), 1) : 1 << 20;
+    const QRect measured = metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
+    // The text's own height: lines after the first add the line spacing, the first only the font height.
+    const int lineBox = std::max(1, metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, QStringLiteral(" ")).height());
+    const int lines = std::max(1, (measured.height() + lineBox / 2) / lineBox);
+    const int height = (lines - 1) * metrics.lineSpacing() + metrics.height();
+    const int width = wordWrap_ ? this->width() : measured.width();
+    const int left = alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - width
                                                                              : boundsRect().left();
-    setBounds(QRect(left, top(), measured.width(), measured.height()));
+    setBounds(QRect(left, top(), width, height));
 }
 
 void TLabel::paint(QPainter& painter) const

@@ -1,0 +1,124 @@
+// The application object: the dispatch point's error box (through the presenter seam), the locale hook,
+// and which window ends the program.
+#include "RecordingForm.h"
+#include "ui/TApplication.h"
+#include "ui/TBitBtn.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+using namespace rna::ui;
+using rna::ui::test::RecordingForm;
+using rna::ui::test::describeWindow;
+
+namespace {
+
+// Replaces the message box by a recorder for one test.
+struct ErrorRecorder {
+    QList<std::pair<QString, QString>> shown;
+    TApplication::ErrorPresenter previous;
+
+    ErrorRecorder()
+    {
+        previous = TApplication::current()->setErrorPresenter(
+            [this](const QString& caption, const QString& message) { shown.append({caption, message}); });
+    }
+    ~ErrorRecorder() { TApplication::current()->setErrorPresenter(previous); }
+};
+
+struct TextCase {
+    const char* message;
+    const char* shown;
+};
+
+class ErrorText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(ErrorText, AppendsAFullStopWhenTheLastCharacterSortsAfterIt)
+{
+    EXPECT_EQ(TApplication::errorText(QString::fromLatin1(GetParam().message)), QString::fromLatin1(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ErrorText,
+                         ::testing::Values(TextCase{"Axis Minimum Value must be <= Maximum", "Axis Minimum Value must be <= Maximum."},
+                                           TextCase{"'abc' is not a valid floating point value",
+                                                    "'abc' is not a valid floating point value."},
+                                           TextCase{"value 7", "value 7."}, TextCase{"done.", "done."},
+                                           TextCase{"what?", "what?."}, TextCase{"(x)", "(x)"},
+                                           TextCase{"stop!", "stop!"}, TextCase{"a-", "a-"}, TextCase{"a/", "a/."},
+                                           TextCase{"", ""}));
+
+TEST(DispatchPoint, AnExceptionLeavingAHandlerIsShownAndTheProgramGoesOn)
+{
+    ErrorRecorder recorder;
+    RecordingForm form({"Fail"});
+    form.load(describeWindow("{\"kind\": \"TBitBtn\", \"name\": \"B\", \"bounds\": [0, 0, 75, 25], "
+                             "\"events\": {\"OnClick\": \"Fail\"}}"));
+    int calls = 0;
+    form.onCall("Fail", [&](QObject*) {
+        ++calls;
+        throw std::runtime_error("Pointer size must be greater than zero");
+    });
+    form.show();
+    QTest::mouseClick(&form.control<TBitBtn>("B"), Qt::LeftButton);
+    QTest::mouseClick(&form.control<TBitBtn>("B"), Qt::LeftButton);
+    EXPECT_EQ(calls, 2);
+    ASSERT_EQ(recorder.shown.size(), 2);
+    EXPECT_EQ(recorder.shown[0].first, "Rna_ui_tests") << "the application title is the caption";
+    EXPECT_EQ(recorder.shown[0].second, "Pointer size must be greater than zero.");
+}
+
+class ThrowingPainter : public QWidget {
+protected:
+    void paintEvent(QPaintEvent*) override { throw std::runtime_error("paint failed"); }
+};
+
+TEST(DispatchPoint, PaintEventsPassThroughItToo)
+{
+    ErrorRecorder recorder;
+    ThrowingPainter widget;
+    widget.resize(20, 20);
+    widget.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&widget));
+    widget.repaint();
+    EXPECT_TRUE(rna::ui::test::waitFor([&] { return !recorder.shown.isEmpty(); }));
+    ASSERT_FALSE(recorder.shown.isEmpty());
+    EXPECT_EQ(recorder.shown.first().second, "paint failed.");
+}
+
+TEST(DispatchPoint, LocaleChangeReachesTheHookOnce)
+{
+    int calls = 0;
+    TApplication::current()->setLocaleChangeHook([&] { ++calls; });
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(TApplication::current(), &change);
+    EXPECT_EQ(calls, 1);
+    TApplication::current()->setLocaleChangeHook({});
+}
+
+TEST(Application, ClosingTheMainWindowTerminatesClosingAnotherHides)
+{
+    TApplication& app = *TApplication::current();
+    ASSERT_EQ(app.mainForm(), nullptr) << "no test before this one adopts windows";
+    auto main = std::make_unique<RecordingForm>();
+    main->load(describeWindow(""));
+    auto other = std::make_unique<RecordingForm>();
+    other->load(describeWindow(""));
+    RecordingForm& mainRef = *main;
+    RecordingForm& otherRef = *other;
+    app.adoptForm(std::move(main));
+    app.adoptForm(std::move(other));
+    EXPECT_EQ(app.mainForm(), &mainRef);
+    mainRef.Show();
+    otherRef.Show();
+    otherRef.Close();
+    EXPECT_FALSE(otherRef.isVisible());
+    EXPECT_FALSE(app.terminated());
+    otherRef.Show();
+    mainRef.Close(); // ends the program even while another window is visible
+    EXPECT_TRUE(app.terminated());
+    mainRef.hide();
+    otherRef.hide();
+}
+
+} // namespace

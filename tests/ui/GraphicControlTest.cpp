@@ -1,0 +1,213 @@
+// Labels and pictures: auto size, painting by the window in description order, transparency, OnClick.
+#include "RecordingForm.h"
+#include "ui/TImage.h"
+#include "ui/TLabel.h"
+
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace rna::ui;
+using rna::ui::test::RecordingForm;
+using rna::ui::test::describeWindow;
+
+namespace {
+
+QByteArray label(const char* name, const char* bounds, const QByteArray& properties = "{}")
+{
+    return QByteArray("{\"kind\": \"TLabel\", \"name\": \"") + name + "\", \"bounds\": " + bounds
+        + ", \"properties\": " + properties + "}";
+}
+
+TEST(Font, TheWindowFaceIsMappedWithFullHinting)
+{
+    const QFont font = TFont{}.toQFont();
+    EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");
+    EXPECT_EQ(font.pixelSize(), 11);
+    EXPECT_EQ(font.hintingPreference(), QFont::PreferFullHinting);
+    const QFontMetrics metrics(font);
+    EXPECT_EQ(metrics.height(), 12);
+    // Within a pixel of the widths the descriptions were made with.
+    EXPECT_NEAR(metrics.horizontalAdvance("FUNCTIA DE ACTIVARE"), 120, 1);
+    EXPECT_NEAR(metrics.horizontalAdvance("0.0"), 15, 1);
+    EXPECT_NEAR(metrics.horizontalAdvance("0"), 6, 1);
+}
+
+struct AutoSizeCase {
+    const char* name;
+    QByteArray properties;
+    QString newCaption;
+    // Expectations on the new bounds relative to the old.
+    bool leftFixed;
+    bool rightFixed;
+    bool widthGrows;
+    int height; // -1: not checked
+};
+
+class LabelAutoSize : public ::testing::TestWithParam<AutoSizeCase> {};
+
+TEST_P(LabelAutoSize, KeepsTheRightEdgeFixed)
+{
+    const AutoSizeCase& c = GetParam();
+    RecordingForm form;
+    form.load(describeWindow(label("Label1", "[100, 50, 8, 13]", c.properties)));
+    TLabel& l = form.control<TLabel>("Label1");
+    const QRect before = l.boundsRect();
+    l.setCaption(c.newCaption);
+    const QRect after = l.boundsRect();
+    if (c.leftFixed) {
+        EXPECT_EQ(after.left(), before.left());
+    }
+    if (c.rightFixed) {
+        EXPECT_EQ(after.right(), before.right());
+    }
+    EXPECT_EQ(after.width() > before.width(), c.widthGrows);
+    if (c.height >= 0) {
+        EXPECT_EQ(after.height(), c.height);
+    }
+    EXPECT_EQ(after.top(), before.top());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LabelAutoSize,
+    ::testing::Values(
+        AutoSizeCase{"GrowsToTheRight", "{\"Caption\": \"0\"}", "-12.25", true, false, true, 12},
+        AutoSizeCase{"RightAlignedGrowsToTheLeft", "{\"Caption\": \"0\", \"Alignment\": \"taRightJustify\"}",
+                     "-12.25", false, true, true, 12},
+        AutoSizeCase{"EmptyKeepsOneLine", "{\"Caption\": \"0\"}", "", true, false, false, 12},
+        AutoSizeCase{"TwoLines", "{\"Caption\": \"0\"}", "0\n0", true, false, false, 24},
+        AutoSizeCase{"FixedSizeStays", "{\"Caption\": \"0\", \"AutoSize\": false}", "-12.25", true, true, false, 13},
+        AutoSizeCase{"WrapKeepsWidthGrowsDown",
+                     "{\"Caption\": \"x\", \"WordWrap\": true, \"AutoSize\": true}",
+                     "MARIMEA DE IESIRE DIN NEURON", true, true, false, 60}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Label, LoadingSizesTheLabelToItsCaption)
+{
+    RecordingForm form;
+    form.load(describeWindow(label("Label4", "[408, 304, 120, 13]", "{\"Caption\": \"FUNCTIA DE ACTIVARE\"}") + ","
+                             + label("Label16", "[88, 245, 8, 13]",
+                                     "{\"Caption\": \"0\", \"Font\": {\"Style\": [\"fsBold\"]}}")));
+    EXPECT_NEAR(form.control<TLabel>("Label4").width(), 120, 1);
+    EXPECT_EQ(form.control<TLabel>("Label4").height(), 12);
+    const TLabel& bold = form.control<TLabel>("Label16");
+    EXPECT_TRUE(bold.tfont().bold);
+    EXPECT_EQ(bold.tfont().height, -11) << "fields not given keep the window's font";
+}
+
+QImage render(QWidget& form)
+{
+    form.show();
+    return form.grab().toImage();
+}
+
+TEST(Label, OpaqueFillsItsRectangleTransparentDoesNot)
+{
+    RecordingForm form;
+    form.load(describeWindow(
+        label("Opaque", "[10, 10, 40, 20]", "{\"Caption\": \" \", \"AutoSize\": false, \"Color\": \"clRed\"}") + ","
+        + label("Clear", "[60, 10, 40, 20]",
+                "{\"Caption\": \" \", \"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": true}")));
+    const QImage image = render(form);
+    EXPECT_EQ(image.pixelColor(30, 20), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(80, 20), toQColor(clBtnFace));
+}
+
+TEST(Label, ParentColourIsTheWindowsColour)
+{
+    RecordingForm form;
+    form.load(describeWindow(label("L", "[10, 10, 40, 20]", "{\"Caption\": \" \", \"AutoSize\": false}")));
+    form.setColor(clTeal);
+    EXPECT_EQ(form.control<TLabel>("L").color(), clTeal);
+    EXPECT_EQ(render(form).pixelColor(20, 20), QColor(0, 0x80, 0x80));
+}
+
+TEST(Label, ClickGoesToTheTopmostLabelAndNeedsPressAndReleaseInside)
+{
+    RecordingForm form({"Click1", "Click2"});
+    form.load(describeWindow(
+        "{\"kind\": \"TLabel\", \"name\": \"Under\", \"bounds\": [10, 10, 50, 20], \"properties\": {\"AutoSize\": false}, "
+        "\"events\": {\"OnClick\": \"Click1\"}},"
+        "{\"kind\": \"TLabel\", \"name\": \"Over\", \"bounds\": [40, 10, 50, 20], \"properties\": {\"AutoSize\": false}, "
+        "\"events\": {\"OnClick\": \"Click2\"}}"));
+    form.show();
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(20, 15));
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(50, 15)); // both: the later one is on top
+    QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(20, 15));
+    QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(20, 15));
+    QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(200, 200));
+    EXPECT_EQ(form.log, QStringList({"Click1(Under)", "Click2(Over)"}));
+}
+
+QImage silverPicture()
+{
+    // 4 x 4, silver background, a red pixel at (1, 1), bottom-left silver.
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(QColor(0xC0, 0xC0, 0xC0));
+    image.setPixelColor(1, 1, Qt::red);
+    return image;
+}
+
+struct PictureCase {
+    const char* name;
+    bool transparent, stretch, center;
+    QPoint probe;
+    QColor expected; // invalid: the window colour
+};
+
+class Picture : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(Picture, PaintsWithTransparencyStretchAndCentre)
+{
+    const PictureCase& c = GetParam();
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"bounds\": [20, 20, 8, 8]}"));
+    TImage& image = form.control<TImage>("Image1");
+    image.setPicture(silverPicture());
+    image.setTransparent(c.transparent);
+    image.setStretch(c.stretch);
+    image.setCenter(c.center);
+    const QColor expected = c.expected.isValid() ? c.expected : toQColor(clBtnFace);
+    EXPECT_EQ(render(form).pixelColor(c.probe + QPoint(20, 20)), expected);
+}
+
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+const QColor kRed(255, 0, 0);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Picture,
+    ::testing::Values(PictureCase{"OpaqueBackground", false, false, false, {0, 0}, kSilver},
+                      PictureCase{"TransparentBackground", true, false, false, {0, 0}, QColor()},
+                      PictureCase{"TransparentKeepsOtherColours", true, false, false, {1, 1}, kRed},
+                      PictureCase{"NotCoveredStaysUnpainted", false, false, false, {6, 6}, QColor()},
+                      PictureCase{"StretchScalesPicture", false, true, false, {3, 3}, kRed},
+                      PictureCase{"StretchScalesMask", true, true, false, {6, 6}, QColor()},
+                      PictureCase{"CentreMovesPicture", false, false, true, {3, 3}, kRed},
+                      PictureCase{"CentreLeavesEdge", false, false, true, {0, 0}, QColor()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Picture, TransparentColourIsTheBottomLeftPixel)
+{
+    RecordingForm form;
+    TImage image(form);
+    QImage picture = silverPicture();
+    picture.setPixelColor(0, 3, Qt::blue);
+    image.setPicture(picture);
+    EXPECT_EQ(image.transparentColor(), QColor(Qt::blue));
+}
+
+TEST(Painting, GraphicControlsInDescriptionOrderBeneathWindowedControls)
+{
+    RecordingForm form;
+    form.load(describeWindow(
+        label("Red", "[10, 10, 40, 40]", "{\"AutoSize\": false, \"Color\": \"clRed\"}") + ","
+        + label("Blue", "[30, 10, 40, 40]", "{\"AutoSize\": false, \"Color\": \"clBlue\"}") + ","
+        + "{\"kind\": \"TEdit\", \"name\": \"Edit1\", \"bounds\": [0, 0, 20, 20], "
+          "\"properties\": {\"Color\": \"clLime\", \"BorderStyle\": \"bsNone\"}}"));
+    const QImage image = render(form);
+    EXPECT_EQ(image.pixelColor(20, 30), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(40, 30), QColor(0, 0, 255)) << "the later label is painted over the earlier";
+    EXPECT_EQ(image.pixelColor(15, 15), QColor(0, 255, 0)) << "the edit box lies above the labels";
+}
+
+} // namespace

@@ -1,0 +1,272 @@
+// Slider rules: key directions on both orientations, OnChange counts per user action and per change from code.
+#include "RecordingForm.h"
+#include "ui/TTrackBar.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace rna::ui;
+using rna::ui::test::RecordingForm;
+using rna::ui::test::describeWindow;
+
+namespace {
+
+struct SliderFixture {
+    RecordingForm form{{"TrackBar1Change"}};
+    TTrackBar* slider = nullptr;
+    QList<int> positions; // the position seen by each OnChange
+
+    explicit SliderFixture(bool vertical, int position = 5)
+    {
+        const QByteArray bounds = vertical ? "[20, 20, 45, 150]" : "[20, 20, 150, 45]";
+        form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"TrackBar1\", \"bounds\": " + bounds
+                                 + ", \"properties\": {\"Min\": 0, \"Max\": 10, \"Position\": "
+                                 + QByteArray::number(position) + ", \"Orientation\": \""
+                                 + (vertical ? "trVertical" : "trHorizontal")
+                                 + "\"}, \"events\": {\"OnChange\": \"TrackBar1Change\"}}"));
+        slider = &form.control<TTrackBar>("TrackBar1");
+        form.onCall("TrackBar1Change", [this](QObject*) { positions.append(slider->position()); });
+        form.show();
+    }
+    int changes() const { return form.count("TrackBar1Change"); }
+};
+
+struct KeyCase {
+    const char* name;
+    bool vertical;
+    Qt::Key key;
+    int expected; // from position 5 in 0 ... 10, line step 1, page step 2
+};
+
+class SliderKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(SliderKeys, MovesAndFiresOnPressAndRelease)
+{
+    const KeyCase& c = GetParam();
+    SliderFixture f(c.vertical);
+    QTest::keyPress(f.slider, c.key);
+    EXPECT_EQ(f.slider->position(), c.expected);
+    EXPECT_EQ(f.changes(), 1);
+    QTest::keyRelease(f.slider, c.key);
+    EXPECT_EQ(f.changes(), 2);
+    EXPECT_EQ(f.positions, QList<int>({c.expected, c.expected}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothOrientations, SliderKeys,
+    ::testing::Values(KeyCase{"HLeft", false, Qt::Key_Left, 4}, KeyCase{"HUp", false, Qt::Key_Up, 4},
+                      KeyCase{"HRight", false, Qt::Key_Right, 6}, KeyCase{"HDown", false, Qt::Key_Down, 6},
+                      KeyCase{"HPageUp", false, Qt::Key_PageUp, 3}, KeyCase{"HPageDown", false, Qt::Key_PageDown, 7},
+                      KeyCase{"HHome", false, Qt::Key_Home, 0}, KeyCase{"HEnd", false, Qt::Key_End, 10},
+                      KeyCase{"VLeft", true, Qt::Key_Left, 4}, KeyCase{"VUp", true, Qt::Key_Up, 4},
+                      KeyCase{"VRight", true, Qt::Key_Right, 6}, KeyCase{"VDown", true, Qt::Key_Down, 6},
+                      KeyCase{"VPageUp", true, Qt::Key_PageUp, 3}, KeyCase{"VPageDown", true, Qt::Key_PageDown, 7},
+                      KeyCase{"VHome", true, Qt::Key_Home, 0}, KeyCase{"VEnd", true, Qt::Key_End, 10}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Slider, DownOnVerticalAtMinMovesDownwards)
+{
+    SliderFixture f(true, 0);
+    QTest::keyClick(f.slider, Qt::Key_Down);
+    EXPECT_EQ(f.slider->position(), 1);
+    ASSERT_GE(f.changes(), 1);
+    EXPECT_EQ(f.positions.first(), 1);
+}
+
+TEST(Slider, KeyAtTheEndStillFiresUnchanged)
+{
+    SliderFixture f(false, 10);
+    QTest::keyClick(f.slider, Qt::Key_Right);
+    EXPECT_EQ(f.slider->position(), 10);
+    EXPECT_EQ(f.positions, QList<int>({10, 10}));
+}
+
+TEST(Slider, AutorepeatFiresPerRepeatAndOnceAtTheEnd)
+{
+    SliderFixture f(false, 5);
+    QTest::keyPress(f.slider, Qt::Key_Right);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(f.slider, &repeatRelease);
+    QCoreApplication::sendEvent(f.slider, &repeatPress);
+    QTest::keyRelease(f.slider, Qt::Key_Right);
+    EXPECT_EQ(f.positions, QList<int>({6, 7, 7}));
+}
+
+TEST(Slider, OtherKeysFireNothing)
+{
+    SliderFixture f(false);
+    QTest::keyClick(f.slider, Qt::Key_A);
+    QTest::keyClick(f.slider, Qt::Key_Space);
+    EXPECT_EQ(f.changes(), 0);
+}
+
+
+TEST(Slider, ThumbPressFiresNothingMovesFireEvenUnchangedReleaseFires)
+{
+    for (bool vertical : {false, true}) {
+        SliderFixture f(vertical);
+        // The thumb lies where the position maps; find it by pressing until a press leaves the position alone.
+        QPoint thumb;
+        for (int along = 0; along < 150 && thumb.isNull(); ++along) {
+            const QPoint p = vertical ? QPoint(22, along) : QPoint(along, 22);
+            QTest::mousePress(f.slider, Qt::LeftButton, {}, p);
+            const bool moved = f.changes() > 0;
+            QTest::mouseRelease(f.slider, Qt::LeftButton, {}, p);
+            if (!moved)
+                thumb = p;
+            f.form.log.clear();
+            f.positions.clear();
+            f.slider->setPosition(5, Notify::No);
+        }
+        ASSERT_FALSE(thumb.isNull()) << "vertical " << vertical;
+        QTest::mousePress(f.slider, Qt::LeftButton, {}, thumb);
+        EXPECT_EQ(f.changes(), 0);
+        QTest::mouseMove(f.slider, thumb);
+        EXPECT_EQ(f.positions, QList<int>({5})) << "a drag move fires even without a change";
+        const QPoint farEnd = vertical ? QPoint(22, 149) : QPoint(149, 22);
+        QMouseEvent moveFar(QEvent::MouseMove, QPointF(farEnd), f.slider->mapToGlobal(QPointF(farEnd)), Qt::NoButton,
+                            Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(f.slider, &moveFar);
+        EXPECT_EQ(f.slider->position(), 10) << "dragging to the bottom or right end reaches Max";
+        QTest::mouseRelease(f.slider, Qt::LeftButton, {}, farEnd);
+        EXPECT_EQ(f.positions, QList<int>({5, 10, 10}));
+    }
+}
+
+TEST(Slider, ChannelPressMovesOnePageTowardsTheClick)
+{
+    for (bool vertical : {false, true}) {
+        SliderFixture f(vertical);
+        const QPoint nearMin = vertical ? QPoint(22, 2) : QPoint(2, 22);
+        QTest::mousePress(f.slider, Qt::LeftButton, {}, nearMin);
+        EXPECT_EQ(f.positions, QList<int>({3}));
+        QTest::mouseRelease(f.slider, Qt::LeftButton, {}, nearMin);
+        EXPECT_EQ(f.positions, QList<int>({3, 3}));
+        const QPoint nearMax = vertical ? QPoint(22, 147) : QPoint(147, 22);
+        QTest::mouseClick(f.slider, Qt::LeftButton, {}, nearMax);
+        EXPECT_EQ(f.positions, QList<int>({3, 3, 5, 5}));
+    }
+}
+
+TEST(Slider, ChannelPressRepeatsWhileHeldUntilTheThumbArrives)
+{
+    SliderFixture f(false, 0);
+    const QPoint nearMax(147, 22);
+    QTest::mousePress(f.slider, Qt::LeftButton, {}, nearMax);
+    EXPECT_TRUE(rna::ui::test::waitFor([&] { return f.slider->position() == 10; }, 3000));
+    QTest::qWait(250); // no further repeats once there
+    const int beforeRelease = f.changes();
+    QTest::mouseRelease(f.slider, Qt::LeftButton, {}, nearMax);
+    EXPECT_EQ(f.changes(), beforeRelease + 1);
+    EXPECT_EQ(f.positions.first(), 2);
+    EXPECT_EQ(beforeRelease, 5) << "0 -> 2 -> 4 -> 6 -> 8 -> 10, one event each";
+}
+
+TEST(Slider, WheelNotchIsOneLineStepUpTowardsMin)
+{
+    SliderFixture f(false);
+    QWheelEvent up(QPointF(20, 20), f.slider->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(f.slider, &up);
+    EXPECT_EQ(f.positions, QList<int>({4, 4}));
+    QWheelEvent down(QPointF(20, 20), f.slider->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(f.slider, &down);
+    EXPECT_EQ(f.positions, QList<int>({4, 4, 5, 5}));
+}
+
+struct CodeCase {
+    const char* name;
+    int min, max, position; // applied in this order from code, starting at 0 ... 10, position 5
+    int expectedMin, expectedMax, expectedPosition, expectedEvents;
+};
+
+class SliderFromCode : public ::testing::TestWithParam<CodeCase> {};
+
+TEST_P(SliderFromCode, FiresOnlyWhenThePositionMoves)
+{
+    const CodeCase& c = GetParam();
+    SliderFixture f(false);
+    f.slider->setMin(c.min);
+    f.slider->setMax(c.max);
+    f.slider->setPosition(c.position);
+    EXPECT_EQ(f.slider->min(), c.expectedMin);
+    EXPECT_EQ(f.slider->max(), c.expectedMax);
+    EXPECT_EQ(f.slider->position(), c.expectedPosition);
+    EXPECT_EQ(f.changes(), c.expectedEvents);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SliderFromCode,
+    ::testing::Values(CodeCase{"Unchanged", 0, 10, 5, 0, 10, 5, 0}, CodeCase{"NewPosition", 0, 10, 7, 0, 10, 7, 1},
+                      CodeCase{"ClampedAboveMax", 0, 10, 99, 0, 10, 10, 1},
+                      CodeCase{"ClampedToCurrent", 0, 5, 9, 0, 5, 5, 0},
+                      CodeCase{"MinAboveMaxIgnored", 20, 10, 5, 0, 10, 5, 0},
+                      CodeCase{"MaxBelowMinIgnored", 0, -3, 5, 0, 10, 5, 0},
+                      CodeCase{"MinPushesPosition", 8, 10, 8, 8, 10, 8, 1},
+                      CodeCase{"MaxPullsPosition", 0, 2, 2, 0, 2, 2, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Slider, WithoutEventArgumentFiresNothing)
+{
+    SliderFixture f(false);
+    f.slider->setPosition(1, Notify::No);
+    f.slider->setMin(3, Notify::No);
+    EXPECT_EQ(f.slider->position(), 3);
+    EXPECT_EQ(f.changes(), 0);
+}
+
+TEST(Slider, LoadingAppliesRangeAndPositionTogetherWithoutEvents)
+{
+    RecordingForm form({"Change"});
+    // Max below the default Min: applied one at a time it would be refused.
+    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [0, 0, 100, 20], "
+                             "\"properties\": {\"Max\": -1, \"Min\": -20, \"Position\": -7}, "
+                             "\"events\": {\"OnChange\": \"Change\"}}"));
+    const auto& slider = form.control<TTrackBar>("T");
+    EXPECT_EQ(slider.min(), -20);
+    EXPECT_EQ(slider.max(), -1);
+    EXPECT_EQ(slider.position(), -7);
+    EXPECT_TRUE(form.log.isEmpty());
+}
+
+struct TickCase {
+    int min, max, frequency;
+    TTickStyle style;
+    std::vector<int> expected;
+};
+
+class SliderTicks : public ::testing::TestWithParam<TickCase> {};
+
+TEST_P(SliderTicks, StandAtMinEveryFrequencyAndMax)
+{
+    const TickCase& c = GetParam();
+    TTrackBar slider;
+    slider.setMax(c.max);
+    slider.setMin(c.min);
+    slider.setFrequency(c.frequency);
+    slider.setTickStyle(c.style);
+    EXPECT_EQ(slider.tickPositions(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SliderTicks,
+                         ::testing::Values(TickCase{-5, 5, 2, TTickStyle::tsAuto, {-5, -3, -1, 1, 3, 5}},
+                                           TickCase{0, 50, 50, TTickStyle::tsAuto, {0, 50}},
+                                           TickCase{-10, 10, 5, TTickStyle::tsAuto, {-10, -5, 0, 5, 10}},
+                                           TickCase{0, 10, 3, TTickStyle::tsAuto, {0, 3, 6, 9, 10}},
+                                           TickCase{0, 10, 3, TTickStyle::tsManual, {0, 10}},
+                                           TickCase{0, 10, 3, TTickStyle::tsNone, {}}));
+
+TEST(Slider, EnterGoesOnToTheDefaultButton)
+{
+    RecordingForm form({"Change", "Ok"});
+    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [0, 0, 100, 20], "
+                             "\"events\": {\"OnChange\": \"Change\"}},"
+                             "{\"kind\": \"TBitBtn\", \"name\": \"B\", \"bounds\": [0, 50, 75, 25], "
+                             "\"properties\": {\"Kind\": \"bkOK\"}, \"events\": {\"OnClick\": \"Ok\"}}"));
+    QTest::keyClick(&form.control<TTrackBar>("T"), Qt::Key_Return);
+    EXPECT_EQ(form.log, QStringList({"Ok(B)"}));
+}
+
+} // namespace
