@@ -1,19 +1,17 @@
-// Program entry.
-#include "app/ApplicationTitle.h"
+// Program entry: start-up, then the event loop until the main menu window is closed.
+#include "app/Program.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <exception>
 
-int main(int argc, char** argv)
+int main(int /*argc*/, char** argv)
 {
-    // The program reads no command line: Qt gets the program name only.
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    (void)argc;
-    QApplication app(qtArgc, qtArgv);
-    app.setApplicationDisplayName(QString::fromStdString(rna::app::ApplicationTitleFromPath(argv[0])));
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("RNA - Introducere"));
-    window.show();
-    return app.exec();
+    // The program reads no command line; only its own path matters (for the application title).
+    try {
+        rna::app::Program program(argv[0]);
+        return program.run();
+    } catch (const std::exception& error) {
+        // A malformed window description: its message names the file and the entry.
+        rna::app::Program::reportStartupFailure(argv[0], error.what());
+        return 1;
+    }
 }

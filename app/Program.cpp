@@ -1,0 +1,85 @@
+#include "app/Program.h"
+
+#include "app/ApplicationTitle.h"
+#include "app/LocaleSettings.h"
+#include "app/TForm0.h"
+#include "neuron/screens/TForm1.h"
+#include "neuron/screens/TForm2.h"
+#include "neuron/screens/TForm3.h"
+
+#include <QIcon>
+#include <cstdio>
+
+namespace rna::app {
+
+namespace {
+
+const char* const IconPath = ":/assets/icon/MAINICON.png";
+
+QString descriptionPath(const char* formName)
+{
+    return QStringLiteral(":/assets/forms/%1.json").arg(QLatin1String(formName));
+}
+
+void clearProgramWideNames()
+{
+    Form0 = nullptr;
+    rna::neuron::Form1 = nullptr;
+    rna::neuron::Form2 = nullptr;
+    rna::neuron::Form3 = nullptr;
+}
+
+} // namespace
+
+Program::Program(const char* programPath)
+    : application_(std::make_unique<rna::ui::TApplication>(programPath))
+{
+    ReadLocaleNumberSettings();
+    application_->setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
+    QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPath)));
+    try {
+        createForms();
+    } catch (...) {
+        clearProgramWideNames();
+        throw;
+    }
+    // The system's settings-change announcement re-reads the decimal separator.
+    application_->setLocaleChangeHook([] { ReadLocaleNumberSettings(); });
+}
+
+Program::~Program()
+{
+    clearProgramWideNames();
+}
+
+// Creation order matters: the first window created becomes the main window.
+void Program::createForms()
+{
+    Form0 = &application_->createForm<TForm0>(descriptionPath("Form0"));
+    rna::neuron::Form1 = &application_->createForm<rna::neuron::TForm1>(descriptionPath("Form1"));
+    rna::neuron::Form2 = &application_->createForm<rna::neuron::TForm2>(descriptionPath("Form2"));
+    rna::neuron::Form3 = &application_->createForm<rna::neuron::TForm3>(descriptionPath("Form3"));
+}
+
+rna::ui::TForm* Program::findForm(const QString& name) const
+{
+    for (const auto& form : application_->forms())
+        if (form->name() == name)
+            return form.get();
+    return nullptr;
+}
+
+int Program::run()
+{
+    return application_->run();
+}
+
+void Program::reportStartupFailure(const char* programPath, const char* message)
+{
+    std::fprintf(stderr, "%s\n", message);
+    rna::ui::TApplication application(programPath);
+    application.setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
+    application.showError(QString::fromUtf8(message));
+}
+
+} // namespace rna::app

@@ -1,0 +1,41 @@
+// The program as a whole: the application object with its title and icon, and the four windows created
+// from their descriptions. The program and the snapshot tool both start through this class.
+#pragma once
+
+#include "ui/TApplication.h"
+
+#include <QString>
+#include <memory>
+
+namespace rna::app {
+
+class Program {
+public:
+    // Start-up up to the event loop: locale number settings, application title (from programPath) and icon,
+    // then Form0 (the main window), Form1, Form2 and Form3, all hidden. A malformed description throws
+    // rna::ui::LoadError naming the file and the entry.
+    explicit Program(const char* programPath);
+    // Destroys the windows and the application object; the program-wide window names are cleared first.
+    ~Program();
+
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    rna::ui::TApplication& application() const { return *application_; }
+    // The window of that component name ("Form0" ... "Form3"), or null.
+    rna::ui::TForm* findForm(const QString& name) const;
+
+    // Shows the main window and processes events until the main window is closed; returns the exit code.
+    int run();
+
+    // Start-up failed (no application object is left): tells the user on the error output and in an
+    // error box captioned with the application title.
+    static void reportStartupFailure(const char* programPath, const char* message);
+
+private:
+    void createForms();
+
+    std::unique_ptr<rna::ui::TApplication> application_;
+};
+
+} // namespace rna::app

@@ -1,0 +1,37 @@
+#include "tools/snapshot/WindowSnapshot.h"
+
+#include "ui/TForm.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPixmap>
+
+namespace rna::tools {
+
+namespace {
+
+// Lets activation and the focus settle, so the picture shows the window as the user first sees it.
+void waitUntilActive(const QWidget& window)
+{
+    const QDeadlineTimer deadline(2000);
+    while (!window.isActiveWindow() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+std::optional<QImage> SnapshotOfWindow(const rna::app::Program& program, const QString& windowName)
+{
+    rna::ui::TForm* window = program.findForm(windowName);
+    if (!window)
+        return std::nullopt;
+    rna::ui::TForm* mainWindow = program.application().mainForm();
+    mainWindow->Show();
+    waitUntilActive(*mainWindow);
+    window->Show();
+    waitUntilActive(*window);
+    return window->grab().toImage();
+}
+
+} // namespace rna::tools
