@@ -22,6 +22,7 @@ TCustomChartPanel::~TCustomChartPanel() = default;
 
 void TCustomChartPanel::ScheduleRedraw() {
   if (!constructed_) return;
+  ++redrawRequests_;
   canvas_->MarkDirty();
   update();
 }
@@ -39,7 +40,9 @@ void TCustomChartPanel::PaintControl(QPainter& painter, const QRect&) { PaintTo(
 
 void TCustomChartPanel::PaintTo(QPainter& painter) {
   if (printing_) return;
-  if (canvas_->ShowCachedImage(&painter)) return;
+  // A hidden control gets its resize event only when shown, so the image size is checked here too.
+  const bool sameSize = canvas_->Image().size() == size();
+  if (sameSize && canvas_->ShowCachedImage(&painter)) return;
   DrawChart(&painter, {0, 0, width(), height()});
 }
 

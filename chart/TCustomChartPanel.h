@@ -21,6 +21,8 @@ public:
 
   // Marks the chart image stale and asks for one repaint later; never draws.
   void ScheduleRedraw();
+  // How many redraw requests took effect since construction (a diagnostic for tests and benchmarks).
+  int RedrawRequests() const { return redrawRequests_; }
   // The handler every owned pen, brush, font and text calls when it changes.
   void ChangeNotify() { ScheduleRedraw(); }
   TNotifyChange ChangeHandler() { return [this] { ChangeNotify(); }; }
@@ -105,6 +107,7 @@ private:
   int plotCenterY_ = 0;
   bool printing_ = false;
   bool constructed_ = false;
+  int redrawRequests_ = 0;
   bool loading_ = false;
   TColor color_ = clBtnFace;
   TBevelCut bevelOuter_ = TBevelCut::bvRaised;
