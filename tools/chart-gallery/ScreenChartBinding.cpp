@@ -1,0 +1,39 @@
+#include "ScreenChartBinding.h"
+
+#include "chart/LineSeries.h"
+#include "chart/TChart.h"
+#include "chart/TChartAxis.h"
+
+using rna::neuron::AxisLimit;
+using rna::neuron::TransferSeries;
+
+ScreenChartBinding::ScreenChartBinding(rna::chart::TChart& chart, rna::chart::TLineSeries& curve,
+                                       rna::chart::TLineSeries* marker)
+    : chart_(chart), curve_(curve), marker_(marker)
+{
+}
+
+rna::chart::TLineSeries* ScreenChartBinding::SeriesOf(TransferSeries series) const
+{
+    return series == TransferSeries::Curve ? &curve_ : marker_;
+}
+
+void ScreenChartBinding::ClearPoints(TransferSeries series)
+{
+    if (auto* target = SeriesOf(series))
+        target->ClearPoints();
+}
+
+void ScreenChartBinding::AddPoint(TransferSeries series, double x, double y)
+{
+    if (auto* target = SeriesOf(series))
+        target->AddPoint(x, y);
+}
+
+void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
+{
+    if (limit == AxisLimit::Maximum)
+        chart_.LeftAxis()->SetMaximum(value);
+    else
+        chart_.LeftAxis()->SetMinimum(value);
+}
