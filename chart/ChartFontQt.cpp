@@ -1,6 +1,7 @@
 #include "chart/ChartFontQt.h"
 
 #include "ui/TColor.h"
+#include "ui/TFont.h"
 #include <cmath>
 
 namespace rna::chart {
@@ -28,7 +29,7 @@ QColor ToQColor(TColor color) {
 }
 
 QFont ToQFont(const TChartFont& font) {
-  QFont result(font.Name());
+  QFont result(ui::TFont::mappedFace(font.Name()));
   const int height = font.Height();
   const int pixels = height < 0 ? -height : int(std::lround(height * CharHeightPerCellHeight));
   result.setPixelSize(pixels > 0 ? pixels : 1);
