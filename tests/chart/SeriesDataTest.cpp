@@ -46,23 +46,27 @@ TEST(SeriesDataTest, OnBeforeAddSeesPendingValuesAndMayChangeOrRefuseThem)
     EXPECT_EQ(series.YValueAt(1), 300);
 }
 
-TEST(SeriesDataTest, AddAndClearRequestARepaintOnlyWhenActive)
+// Refilling asks for one repaint per point and draws nothing: the chart renders once, at its next paint.
+TEST(SeriesDataTest, EveryAddAndClearRequestsOneRepaintWhenActive)
 {
     TChart chart;
     TChartSeries series;
     series.AddPoint(0, 0);   // no chart: nothing to ask
     series.SetParentChart(&chart);
     Settle(chart);
-    series.AddPoint(1, 1);
-    EXPECT_TRUE(chart.Canvas().Dirty());
-    Settle(chart);
+    int before = chart.RedrawRequests();
     series.ClearPoints();
+    for (int i = -25; i <= 25; ++i)
+        series.AddPoint(i, i);
+    EXPECT_EQ(chart.RedrawRequests() - before, 52);
     EXPECT_TRUE(chart.Canvas().Dirty());
+
     series.SetActive(false);
-    Settle(chart);
+    before = chart.RedrawRequests();
     series.AddPoint(30, 0);
+    series.DeletePoint(0);
     series.ClearPoints();
-    EXPECT_FALSE(chart.Canvas().Dirty());
+    EXPECT_EQ(chart.RedrawRequests(), before);
 }
 
 TEST(SeriesDataTest, ClearPointsEmptiesEverythingAndRunsItsEvent)
@@ -190,7 +194,9 @@ TEST(SeriesDataTest, EqualSettingsRequestNoRepaint)
     series.SetSeriesColor(clRed);
     series.SetTitle("t");
     series.XValues().SetMultiplier(2);
+    series.AddPoint(1, 1);
     Settle(chart);
+    const int before = chart.RedrawRequests();
     series.SetSeriesColor(clRed);
     series.SetTitle("t");
     series.SetActive(true);
@@ -199,15 +205,18 @@ TEST(SeriesDataTest, EqualSettingsRequestNoRepaint)
     series.XValues().SetMultiplier(2);
     series.XValues().SetDateTime(false);
     series.Marks().SetArrowLength(8);
+    series.SetColorEachPoint(false);
+    series.SetPointColor(0, clUseSeriesColor);
     EXPECT_FALSE(chart.Canvas().Dirty());
     const std::vector<std::function<void()>> changes = {
         [&] { series.SetSeriesColor(clGreen); },   [&] { series.SetTitle("u"); },
         [&] { series.XValues().SetMultiplier(1); }, [&] { series.XValues().SetDateTime(true); },
         [&] { series.SetVertAxis(TVertAxis::aRightAxis); }, [&] { series.Marks().SetVisible(true); }};
+    EXPECT_EQ(chart.RedrawRequests(), before);
     for (const auto& change : changes) {
-        Settle(chart);
+        const int count = chart.RedrawRequests();
         change();
-        EXPECT_TRUE(chart.Canvas().Dirty());
+        EXPECT_EQ(chart.RedrawRequests() - count, 1);
     }
 }
 
