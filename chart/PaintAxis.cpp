@@ -43,10 +43,13 @@ public:
     }
 
 private:
+    // Texts go onto the chart without a box of their own: a clear brush means a transparent
+    // text background.
     void UseTextBackground()
     {
         canvas_.Brush().SetColor(color_);
         canvas_.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas_.SetTextBackMode(TRANSPARENT);
     }
 
     void DrawTitle()

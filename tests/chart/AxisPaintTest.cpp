@@ -185,9 +185,15 @@ TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
     img.Canvas().Font().Assign(left.LabelsFont());
     const int h = img.Canvas().FontHeight();
     const int w = img.Canvas().TextWidthOf(QStringLiteral("0"));
+    // Whatever text background the canvas had, labels are drawn without a box.
+    img.Canvas().SetTextBackColor(clRed);
+    img.Canvas().SetTextBackMode(OPAQUE);
     TTickPositions ticks;
     const QImage& image = img.Paint(left, plot, ticks);
     ASSERT_EQ(Positions(ticks), (std::vector<int>{23, 75, 127})); // 1, 0, -1
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ASSERT_NE(image.pixel(x, y), qRgb(255, 0, 0)) << x << ", " << y;
 
     // The ink of "0" lies in the cell (50 - w, 75 - h div 2) .. (50, 75 - h div 2 + h).
     const int top = 75 - h / 2;
