@@ -48,7 +48,9 @@ void scaleBounds(TForm& form, const std::vector<QObject*>& controls, int numerat
     form.setClientSize(DensityScaler::mulDiv(form.clientWidth(), numerator, denominator),
                        DensityScaler::mulDiv(form.clientHeight(), numerator, denominator));
     for (QObject* control : controls) {
-        if (auto* graphic = qobject_cast<TGraphicControl*>(control))
+        if (auto* label = qobject_cast<TLabel*>(control); label && label->describedBounds().isValid())
+            label->setDescribedBounds(scaledRect(label->describedBounds(), numerator, denominator));
+        else if (auto* graphic = qobject_cast<TGraphicControl*>(control))
             graphic->setBounds(scaledRect(graphic->boundsRect(), numerator, denominator));
         else if (auto* widget = qobject_cast<QWidget*>(control))
             widget->setGeometry(scaledRect(widget->geometry(), numerator, denominator));

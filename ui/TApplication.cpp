@@ -97,12 +97,21 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
         if (event->type() == QEvent::LocaleChange && receiver == this && localeHook_)
             localeHook_();
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        showError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        presentException(std::current_exception());
+    }
+    return true;
+}
+
+void TApplication::presentException(const std::exception_ptr& error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& exception) {
+        showError(QString::fromUtf8(exception.what()));
     } catch (...) {
         showError(QStringLiteral("Unknown error"));
     }
-    return true;
 }
 
 } // namespace rna::ui

@@ -1,10 +1,12 @@
 // The application object: Qt application without user arguments, fixed style, forms in creation order,
-// the one dispatch point that shows an error box for an exception leaving a handler, the locale hook.
+// the dispatch point that shows an error box for an exception leaving a handler or any event (paint
+// included; see also fire()), the locale hook.
 #pragma once
 
 #include "ui/FormLoader.h"
 
 #include <QApplication>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -65,6 +67,8 @@ public:
     ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
     // Shows an error the way the dispatch point does.
     void showError(const QString& message);
+    // The dispatch point's catch: shows the message of the exception in the error box.
+    void presentException(const std::exception_ptr& error);
     // The message as shown: "." appended when its last character sorts after ".".
     static QString errorText(const QString& message);
 

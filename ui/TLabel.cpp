@@ -165,6 +165,19 @@ void TLabel::adjustBounds()
     setBounds(QRect(left, top(), width, height));
 }
 
+void TLabel::setDescribedBounds(const QRect& bounds)
+{
+    describedBounds_ = bounds;
+    setBounds(bounds);
+}
+
+void TLabel::finishLoading()
+{
+    if (describedBounds_.isValid())
+        setBounds(describedBounds_);
+    adjustBounds();
+}
+
 void TLabel::paint(QPainter& painter) const
 {
     const QRect area(0, 0, width(), height());

@@ -51,6 +51,12 @@ public:
     // Measures the caption and takes that size (left edge fixed; a right-aligned label keeps its right edge).
     void adjustBounds();
 
+    // Loading: the description's bounds, to size from once every property is set (a wrapping label
+    // measures within its described width, whatever order its caption and word wrap were set in).
+    void setDescribedBounds(const QRect& bounds);
+    const QRect& describedBounds() const { return describedBounds_; }
+    void finishLoading();
+
     void paint(QPainter& painter) const override;
 
 private:
@@ -67,6 +73,7 @@ private:
     bool parentColor_ = true;
     TFont font_;
     bool parentFont_ = true;
+    QRect describedBounds_;
 };
 
 } // namespace rna::ui

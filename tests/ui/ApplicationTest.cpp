@@ -3,6 +3,8 @@
 #include "RecordingForm.h"
 #include "ui/TApplication.h"
 #include "ui/TBitBtn.h"
+#include "ui/TEdit.h"
+#include "ui/TTrackBar.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -119,6 +121,29 @@ TEST(Application, ClosingTheMainWindowTerminatesClosingAnotherHides)
     EXPECT_TRUE(app.terminated());
     mainRef.hide();
     otherRef.hide();
+}
+
+} // namespace
+
+namespace {
+
+TEST(DispatchPoint, AnExceptionInANestedHandlerStopsTheOuterHandlerToo)
+{
+    ErrorRecorder recorder;
+    RecordingForm form({"Outer", "Inner"});
+    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"events\": {\"OnChange\": \"Outer\"}},"
+                             "{\"kind\": \"TEdit\", \"name\": \"E\", \"events\": {\"OnChange\": \"Inner\"}}"));
+    bool outerFinished = false;
+    form.onCall("Outer", [&](QObject*) {
+        form.control<TEdit>("E").setText("0.5"); // runs Inner, which fails
+        outerFinished = true;
+    });
+    form.onCall("Inner", [](QObject*) { throw std::runtime_error("'0,5' is not a valid floating point value"); });
+    form.control<TTrackBar>("T").setPosition(3);
+    EXPECT_FALSE(outerFinished);
+    ASSERT_EQ(recorder.shown.size(), 1);
+    EXPECT_EQ(recorder.shown[0].second, "'0,5' is not a valid floating point value.");
+    EXPECT_EQ(form.log, QStringList({"Outer(T)", "Inner(E)"}));
 }
 
 } // namespace

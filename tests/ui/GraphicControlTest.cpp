@@ -95,6 +95,16 @@ TEST(Label, LoadingSizesTheLabelToItsCaption)
     EXPECT_EQ(bold.tfont().height, -11) << "fields not given keep the window's font";
 }
 
+TEST(Label, AWrappingLabelSizesWithinItsDescribedWidth)
+{
+    RecordingForm form;
+    form.load(describeWindow(label("Label2", "[136, 262, 62, 26]",
+                                   "{\"Caption\": \"PONDEREA CONEXIUNII\", \"Alignment\": \"taCenter\", "
+                                   "\"WordWrap\": true}")));
+    const TLabel& l = form.control<TLabel>("Label2");
+    EXPECT_EQ(l.boundsRect(), QRect(136, 262, 62, 24)) << "two lines of 12 in its own width";
+}
+
 QImage render(QWidget& form)
 {
     form.show();
