@@ -1,6 +1,7 @@
 // The value <-> pixel mapping of one axis: range in use, pixel range, and the two mirror functions.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -38,13 +39,18 @@ public:
             (static_cast<long double>(value) - RangeLow) * PixelLength / RangeSpan);
         if (!(std::fabs(t) < 2147483647.0))
             return CenterPixel;
-        const int r = static_cast<int>(Round(t));
-        if (Horizontal)
-            return Inverted ? EndPixel - r : StartPixel + r;
-        return Inverted ? StartPixel + r : EndPixel - r;
+        const std::int64_t r = Round(t);
+        const bool fromStart = Horizontal != Inverted;
+        return Clamped(fromStart ? StartPixel + r : EndPixel - r);
     }
 
     double PixelToValue(int pixel) const;
+
+    // Pixels far outside the drawing surface saturate instead of wrapping around.
+    static int Clamped(std::int64_t pixel)
+    {
+        return static_cast<int>(std::clamp<std::int64_t>(pixel, INT32_MIN, INT32_MAX));
+    }
 
     // Widens the range so that its old ends land `startMargin` and `endMargin` pixels inside
     // the axis; the pixel ends come back to (s, n, positions) afterwards.

@@ -63,6 +63,13 @@ TEST(AxisScaleTest, DegenerateRangesMapToTheCentre)
     EXPECT_EQ(s.ValueToPixel(2e7), 2000000000);
     EXPECT_EQ(s.ValueToPixel(std::numeric_limits<double>::quiet_NaN()), 50);
     EXPECT_EQ(s.ValueToPixel(std::numeric_limits<double>::infinity()), 50);
+
+    // Just inside the integer range, far from the surface: saturates, never wraps around.
+    const TAxisScale shifted = MakeScale(true, false, 0, 1, 1000, 1100);
+    EXPECT_EQ(shifted.ValueToPixel(21474830), std::numeric_limits<int>::max());
+    const TAxisScale vertical = MakeScale(false, false, 0, 1, 1000, 1100);
+    EXPECT_EQ(vertical.ValueToPixel(21474830), 1100 - 2147483000);
+    EXPECT_EQ(vertical.ValueToPixel(-21474830), std::numeric_limits<int>::max());
 }
 
 TEST(AxisScaleTest, PixelToValueMirrorsTheMapping)
