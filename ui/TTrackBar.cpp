@@ -26,8 +26,11 @@ bool isScrollKey(int key)
 }
 } // namespace
 
-TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent)
+TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent), style_(new TrackBarStyle)
 {
+    style_->setParent(this);
+    style_->setThumbLength(thumbLength_);
+    setStyle(style_);
     setRange(0, 10);
     setValue(0);
     setFocusPolicy(Qt::StrongFocus);
@@ -126,6 +129,7 @@ void TTrackBar::setThumbLength(int length)
     if (length == thumbLength_)
         return;
     thumbLength_ = length;
+    style_->setThumbLength(length);
     update();
 }
 

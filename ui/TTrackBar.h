@@ -4,6 +4,7 @@
 
 #include "ui/Notify.h"
 #include "ui/TNotifyEvent.h"
+#include "ui/TrackBarStyle.h"
 
 #include <QSlider>
 #include <QTimer>
@@ -51,6 +52,8 @@ public:
     bool sliderVisible() const { return sliderVisible_; }
     void setSliderVisible(bool visible);
 
+    // Where the thumb is drawn now.
+    QRect thumbRect() const;
     // The positions where ticks are drawn.
     std::vector<int> tickPositions() const;
 
@@ -78,7 +81,6 @@ private:
     void userScroll(int target);
     int keyTarget(int key) const;
     int positionAt(const QPoint& point) const;
-    QRect thumbRect() const;
     QRect grooveRect() const;
     int pixelOf(int position) const;
     void channelStep();
@@ -105,6 +107,7 @@ private:
     int dragOffset_ = 0;
     QPoint channelPoint_;
     QTimer channelRepeat_;
+    TrackBarStyle* style_; // owned through Qt parenting
 };
 
 } // namespace rna::ui

@@ -258,6 +258,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, SliderTicks,
                                            TickCase{0, 10, 3, TTickStyle::tsManual, {0, 10}},
                                            TickCase{0, 10, 3, TTickStyle::tsNone, {}}));
 
+TEST(Slider, TheThumbIsThumbLengthAcrossTheChannelAndFollowsThePosition)
+{
+    for (bool vertical : {false, true}) {
+        SliderFixture f(vertical, 0);
+        f.slider->setThumbLength(12);
+        const QRect atMin = f.slider->thumbRect();
+        EXPECT_EQ(vertical ? atMin.width() : atMin.height(), 12);
+        f.slider->setPosition(10);
+        const QRect atMax = f.slider->thumbRect();
+        // Min at the left or top, Max at the right or bottom.
+        EXPECT_GT(vertical ? atMax.top() : atMax.left(), vertical ? atMin.top() : atMin.left());
+    }
+}
+
 TEST(Slider, EnterGoesOnToTheDefaultButton)
 {
     RecordingForm form({"Change", "Ok"});
