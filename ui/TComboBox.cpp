@@ -17,6 +17,9 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
     setFocusPolicy(Qt::StrongFocus);
     resize(145, 25);
     setCurrentIndex(-1);
+    // Qt selects the item matching the typed text when editing ends and reports it as a pick; here a
+    // typed text leaves the selection cleared.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, nullptr, nullptr);
     connect(this, &QComboBox::activated, this, &TComboBox::userPicked);
     connect(lineEdit(), &QLineEdit::textEdited, this, &TComboBox::userEdited);
     view()->installEventFilter(this);

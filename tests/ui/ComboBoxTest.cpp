@@ -83,6 +83,20 @@ TEST(List, TypingWithTheListClosedClearsTheSelectionEvenForAnItemsText)
     EXPECT_EQ(f.list->text(), "Identitat");
 }
 
+TEST(List, LeavingTheListAfterTypingAnItemsTextKeepsTheSelectionCleared)
+{
+    ListFixture f;
+    f.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    f.list->setFocus();
+    QTest::keyClicks(f.list, "Sigmoid logistic");
+    const int typed = f.changes();
+    f.form.control<TBitBtn>("BitBtn1").setFocus(); // the edit field's editing ends here
+    EXPECT_EQ(f.list->itemIndex(), -1);
+    EXPECT_EQ(f.list->text(), "Sigmoid logistic");
+    EXPECT_EQ(f.changes(), typed);
+}
+
 struct DroppedCase {
     const char* typed;
     int expectedIndex;
