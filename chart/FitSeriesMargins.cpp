@@ -42,7 +42,9 @@ void SeriesMargins(const TCustomAxisPanel& chart, const TCustomChartAxis& axis, 
 
 void FitSeriesMargins(TCustomAxisPanel& chart)
 {
-    for (TCustomChartAxis* axis : std::initializer_list<TCustomChartAxis*>{chart.TopAxis(), chart.LeftAxis(), chart.RightAxis(), chart.BottomAxis()}) {
+    const std::initializer_list<TCustomChartAxis*> axes{chart.TopAxis(), chart.LeftAxis(), chart.RightAxis(),
+                                                        chart.BottomAxis()};
+    for (TCustomChartAxis* axis : axes) {
         int start = 0;
         int end = 0;
         SeriesMargins(chart, *axis, start, end);

@@ -52,6 +52,31 @@ void RoundDigits(TDecimalDigits& d, int decimals)
     }
 }
 
+// The digits before the point, without leading zeros but at least `minDigits` of them.
+std::string IntegerDigits(const TDecimalDigits& d, int minDigits)
+{
+    const int size = static_cast<int>(d.Digits.size());
+    std::string digits = d.PointPos > 0 ? d.Digits.substr(0, std::min(d.PointPos, size)) : std::string();
+    digits.append(std::max(0, d.PointPos - static_cast<int>(digits.size())), '0');
+    digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+    if (static_cast<int>(digits.size()) < minDigits)
+        digits.insert(0, minDigits - digits.size(), '0');
+    return digits;
+}
+
+// The digits after the point, trailing zeros dropped down to `minDigits`.
+std::string FractionDigits(const TDecimalDigits& d, int minDigits, int maxDigits)
+{
+    std::string digits;
+    for (int i = 0; i < maxDigits; ++i) {
+        const int at = d.PointPos + i;
+        digits += (at >= 0 && at < static_cast<int>(d.Digits.size())) ? d.Digits[at] : '0';
+    }
+    while (static_cast<int>(digits.size()) > minDigits && digits.back() == '0')
+        digits.pop_back();
+    return digits;
+}
+
 QString GroupedInteger(const std::string& digits, QChar separator)
 {
     QString out;
@@ -106,22 +131,12 @@ QString TAxisValueFormat::Format(double value, QChar decimalSeparator, QChar tho
     TDecimalDigits d = DecimalDigitsOf(std::fabs(value));
     RoundDigits(d, maxDecimals_);
     const bool zero = d.Digits.find_first_not_of('0') == std::string::npos;
-    std::string intDigits = d.PointPos > 0 ? d.Digits.substr(0, std::min<std::size_t>(d.PointPos, d.Digits.size())) : "";
-    intDigits.append(std::max(0, d.PointPos - static_cast<int>(intDigits.size())), '0');
-    intDigits = intDigits.substr(std::min(intDigits.find_first_not_of('0'), intDigits.size()));
-    if (static_cast<int>(intDigits.size()) < minIntegerDigits_)
-        intDigits.insert(0, minIntegerDigits_ - intDigits.size(), '0');
-    std::string frac;
-    for (int i = 0; i < maxDecimals_; ++i) {
-        const int at = d.PointPos + i;
-        frac += (at >= 0 && at < static_cast<int>(d.Digits.size())) ? d.Digits[at] : '0';
-    }
-    while (static_cast<int>(frac.size()) > minDecimals_ && frac.back() == '0')
-        frac.pop_back();
+    const std::string whole = IntegerDigits(d, minIntegerDigits_);
+    const std::string fraction = FractionDigits(d, minDecimals_, maxDecimals_);
     QString out = (value < 0 && !zero) ? QStringLiteral("-") : QString();
-    out += grouping_ ? GroupedInteger(intDigits, thousandSeparator) : QString::fromStdString(intDigits);
-    if (!frac.empty())
-        out += decimalSeparator + QString::fromStdString(frac);
+    out += grouping_ ? GroupedInteger(whole, thousandSeparator) : QString::fromStdString(whole);
+    if (!fraction.empty())
+        out += decimalSeparator + QString::fromStdString(fraction);
     return out;
 }
 

@@ -266,3 +266,79 @@ TEST(AxisPaintTest, AFlatRangeLabelsTheCentre)
     for (int i = 0; i < ticks.Count(); ++i)
         EXPECT_EQ(ticks[i], 50);
 }
+
+namespace {
+
+struct TInkBox {
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1; // right/bottom inclusive
+    bool Empty() const { return right < 0; }
+};
+
+TInkBox InkOf(const QImage& image)
+{
+    TInkBox box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) >= 160)
+                continue;
+            box.left = std::min(box.left, x);
+            box.right = std::max(box.right, x);
+            box.top = std::min(box.top, y);
+            box.bottom = std::max(box.bottom, y);
+        }
+    }
+    return box;
+}
+
+} // namespace
+
+TEST(AxisPaintTest, PlaceAxisTextOnEverySide)
+{
+    struct Row {
+        const char* side;
+        bool horizontal, farSide;
+        int angle;
+    };
+    const Row rows[] = {{"bottom", true, false, 0}, {"top", true, true, 0}, {"left", false, false, 0},
+                        {"right", false, true, 0},  {"left", false, false, 90}, {"right", false, true, 270}};
+    const int x = 100;
+    const int y = 80;
+    for (const Row& r : rows) {
+        TChartAxis axis(nullptr);
+        axis.SetIsHorizontal(r.horizontal);
+        axis.SetIsFarSide(r.farSide);
+        TAxisImage img(200, 160);
+        TChartCanvas& canvas = img.Canvas();
+        canvas.Font().Assign(axis.LabelsFont());
+        canvas.SetTextBackMode(TRANSPARENT);
+        const int h = canvas.FontHeight();
+        const int w = canvas.TextWidthOf(QStringLiteral("Wggggg"));
+        PlaceAxisText(axis, canvas, x, y, r.angle, QStringLiteral("Wggggg\rWg"));
+        EXPECT_EQ(canvas.TextAlign(), TA_LEFT | TA_TOP) << r.side;
+        TTickPositions none;
+        TChartAxis hidden(nullptr); // finishes the drawing without adding anything
+        hidden.Axis().SetVisible(false);
+        const TInkBox ink = InkOf(img.Paint(hidden, {0, 0, 1, 1}, none));
+        ASSERT_FALSE(ink.Empty()) << r.side;
+        const std::string what = std::string(r.side) + " " + std::to_string(r.angle);
+        if (r.angle == 0 && r.horizontal) {
+            // Two lines centred on x, below y (bottom) or ending at y (top).
+            EXPECT_NEAR((ink.left + ink.right) / 2.0, x, 2) << what;
+            EXPECT_GE(ink.top, r.farSide ? y - 2 * h : y) << what;
+            EXPECT_LT(ink.bottom, r.farSide ? y : y + 2 * h) << what;
+            EXPECT_GT(ink.bottom - ink.top, h) << what;
+        } else if (r.angle == 0) {
+            // Right-aligned at x (left axis) or starting at x (right axis), the block centred on y.
+            EXPECT_GE(ink.left, r.farSide ? x : x - w) << what;
+            EXPECT_LT(ink.right, r.farSide ? x + w : x) << what;
+            EXPECT_GE(ink.top, y - h) << what;
+            EXPECT_LT(ink.bottom, y + h) << what;
+        } else {
+            // Turned a quarter: two columns of height h beside x, the text running along y.
+            EXPECT_GE(ink.left, r.angle == 90 ? x - 2 * h : x) << what;
+            EXPECT_LT(ink.right, r.angle == 90 ? x : x + 2 * h) << what;
+            EXPECT_GT(ink.bottom - ink.top, ink.right - ink.left) << what;
+            EXPECT_NEAR((ink.top + ink.bottom) / 2.0, y, 3) << what;
+        }
+    }
+}
