@@ -154,7 +154,7 @@ public:
     void SetRangeInUse(double low, double high) { scale_.SetRange(low, high); }
     void SetPixelRange(int startPixel, int endPixel) { scale_.SetPixels(startPixel, endPixel); }
 
-    // Layout positions (Part of the layout, fixed each drawing).
+    // Where the axis line, the label band and the title band lie; fixed by each drawing's layout.
     int LinePos = 0;
     int LabelsPos = 0;
     int TitlePos = 0;
