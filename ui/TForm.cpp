@@ -190,6 +190,14 @@ TBitBtn* TForm::enterTarget() const
     return defaultButton_;
 }
 
+void TForm::focusControl(QWidget& control)
+{
+    if (!isVisible() || !isEnabled() || !control.isVisible() || !control.isEnabled())
+        throw std::runtime_error("Cannot focus a disabled or invisible window");
+    activateWindow();
+    control.setFocus(Qt::OtherFocusReason);
+}
+
 void TForm::setTabOrderOf(QWidget* control, int order)
 {
     for (auto& entry : tabOrder_)

@@ -66,6 +66,10 @@ public:
     // The button Enter would click now: a focused button, else the default button.
     TBitBtn* enterTarget() const;
 
+    // Gives a control the keyboard focus; a hidden or disabled window or control refuses it
+    // ("Cannot focus a disabled or invisible window").
+    void focusControl(QWidget& control);
+
     // Windowed controls in tab order (TabOrder, then creation order).
     void setTabOrderOf(QWidget* control, int order);
     void applyTabOrder();

@@ -142,6 +142,24 @@ TEST(Window, ActivationFocusesTheFirstControlInTabOrderLaterTheOneThatHadIt)
     EXPECT_TRUE(waitFor([&] { return f.control<TTrackBar>("TrackBar1").hasFocus(); }));
 }
 
+TEST(Window, FocusingAHiddenOrDisabledControlIsRefused)
+{
+    WindowFixture f;
+    TEdit& edit = f.control<TEdit>("Edit1");
+    EXPECT_THROW(f.form.focusControl(edit), std::runtime_error) << "the window is hidden";
+    f.form.Show();
+    edit.setEnabled(false);
+    try {
+        f.form.focusControl(edit);
+        ADD_FAILURE() << "a disabled control took the focus";
+    } catch (const std::runtime_error& error) {
+        EXPECT_STREQ(error.what(), "Cannot focus a disabled or invisible window");
+    }
+    edit.setEnabled(true);
+    f.form.focusControl(edit);
+    EXPECT_EQ(f.form.focusWidget(), &edit);
+}
+
 TEST(Window, TabAndShiftTabFollowTheTabOrder)
 {
     WindowFixture f;
