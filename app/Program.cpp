@@ -3,6 +3,7 @@
 #include "app/ApplicationTitle.h"
 #include "app/LocaleSettings.h"
 #include "app/TForm0.h"
+#include "chart/ChartRegistration.h"
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"
@@ -37,6 +38,8 @@ Program::Program(const char* programPath)
     ReadLocaleNumberSettings();
     application_->setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
     QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPath)));
+    // The descriptions may hold charts: the loader must know their kinds before the first window loads.
+    rna::chart::RegisterChartKinds();
     try {
         createForms();
     } catch (...) {

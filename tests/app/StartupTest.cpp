@@ -5,6 +5,7 @@
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"
+#include "ui/FormLoader.h"
 #include "ui/TColor.h"
 
 #include <QIcon>
@@ -57,6 +58,18 @@ TEST(Startup, WindowsAreCreatedHiddenInOrderAndTheFirstIsTheMainWindow)
     }
     EXPECT_EQ(program.application().mainForm(), Form0);
     EXPECT_EQ(program.findForm(QStringLiteral("Form4")), nullptr);
+}
+
+// Later windows hold charts; a started program's loader must accept them.
+TEST(Startup, LoaderKnowsTheChartKinds)
+{
+    Program program(ProgramPath);
+    const QByteArray description = R"({"class": "TForm", "name": "ChartWindow", "properties": {},
+        "controls": [{"kind": "TChart", "name": "Chart1", "bounds": [8, 8, 200, 150],
+                      "children": [{"kind": "TLineSeries", "name": "Series1"}]}]})";
+    TForm window;
+    EXPECT_NO_THROW(rna::ui::FormLoader::loadString(window, description, QStringLiteral("ChartWindow.json")));
+    EXPECT_NE(window.findComponent(QStringLiteral("Series1")), nullptr);
 }
 
 TEST(Startup, ProgramWideWindowNamesLiveAsLongAsTheProgram)
