@@ -49,6 +49,8 @@ public:
     }
 
     TChartCanvas3D& Canvas() { return canvas_; }
+    // x = -10 at the right end, 10 at the left.
+    void InvertHorizontal() { horiz_.Inverted = true; }
 
     static constexpr TRect PlotRect{10, 10, 210, 110};
 
@@ -285,6 +287,34 @@ TEST(LineSeriesDrawTest, LineEntersFromTheLeftEdgeAtTheInterpolatedHeight)
     // Nothing of the hidden point's own position (x = -12 is pixel -10) is drawn.
     for (int y = 0; y < ImageHeight; ++y)
         EXPECT_EQ(ColorAt(image, 5, y), clWhite);
+}
+
+TEST(LineSeriesDrawTest, OnAnInvertedAxisTheLineEntersFromTheRightEdge)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.AddPoint(-12, -5);
+    series.AddPoint(0, 5);
+    SeriesPlot plot;
+    plot.InvertHorizontal();
+    plot.Paint(series, false);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(series.FirstValueIndex(), 1);
+    EXPECT_EQ(ColorAt(image, 210, 93), clRed);
+    EXPECT_EQ(ColorAt(image, 211, 93), clWhite);
+}
+
+// A lone visible point gets its marker at once; it has no segment.
+TEST(LineSeriesDrawTest, OnlyVisiblePointGetsItsMarker)
+{
+    TLineSeries series;
+    UseCircleMarkers(series);
+    series.AddPoint(0, 0);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", ".#rr#.", ".####.", "......"};
+    EXPECT_EQ(Pattern(image, 107, 57, 6, 6), expected);
 }
 
 TEST(LineSeriesDrawTest, EntryFromAnEmptyHiddenPointDrawsNoSegment)
