@@ -374,11 +374,25 @@ void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWid
   ref_->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
 }
 
+// A one-pixel outline is rasterised edge by edge, so that every vertex is set exactly once.
 void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points) {
   if (ref_ == nullptr || points.size() < 3) return;
   ApplyPen();
   ApplyBrush();
-  ref_->drawPolygon(points.data(), int(points.size()));
+  if (!ThinPen() || Pen().Style() == TPenStyle::psClear) {
+    ref_->drawPolygon(points.data(), int(points.size()));
+    return;
+  }
+  if (Brush().Style() != TBrushStyle::bsClear) {
+    ref_->setPen(Qt::NoPen);
+    ref_->drawPolygon(points.data(), int(points.size()));
+    penDirty_ = true;
+  }
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    const QPoint& from = points[i];
+    const QPoint& to = points[(i + 1) % points.size()];
+    ThinLine(from.x(), from.y(), to.x(), to.y());
+  }
 }
 
 // The angle, in degrees counterclockwise from the x axis, of a point seen from the box centre.

@@ -194,6 +194,15 @@ TEST(CanvasDrawing, EllipseBoxExcludesRightAndBottom) {
   EXPECT_EQ(d.Column(4, 0, 7), "..####..");
 }
 
+TEST(CanvasDrawing, PolygonOutlineCoversEveryVertex) {
+  Drawing d;
+  d.canvas.Brush().SetColor(clRed);
+  d.canvas.DrawPolygon({{2, 6}, {6, 6}, {4, 2}});
+  EXPECT_EQ(d.Row(6, 0, 8), "..#####..");
+  EXPECT_EQ(d.At(4, 2), Black);
+  EXPECT_EQ(d.At(4, 5), Red);
+}
+
 TEST(CanvasDrawing, BevelDrawsTopLeftAndBottomRightColours) {
   Drawing d;
   d.canvas.DrawBevel({0, 0, 5, 5}, clRed, clBlue, 1);
