@@ -1,4 +1,4 @@
-// The four demonstration charts of the gallery: each set up as its screen's description sets it,
+// The four demonstration charts of the gallery: each loaded from its description entry (charts/*.json),
 // filled as its screen fills it, and drawn into an image.
 #pragma once
 
@@ -12,5 +12,6 @@ struct GalleryChart {
     QImage image;
 };
 
-// Draws every chart twice (the label band settles after the first drawing) and answers the second drawing.
+// Draws every chart twice (the label band settles after the first drawing) and answers the second
+// drawing. Throws the loader's error when a description is malformed.
 std::vector<GalleryChart> DrawGalleryCharts();

@@ -5,6 +5,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <exception>
 
 int main(int argc, char** argv)
 {
@@ -23,7 +24,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "chart-gallery: cannot create %s\n", argv[1]);
         return 1;
     }
-    for (const GalleryChart& chart : DrawGalleryCharts()) {
+    std::vector<GalleryChart> charts;
+    try {
+        charts = DrawGalleryCharts();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "chart-gallery: %s\n", error.what());
+        return 1;
+    }
+    for (const GalleryChart& chart : charts) {
         const QString path = outDir.filePath(chart.fileName);
         if (!chart.image.save(path, "PNG")) {
             std::fprintf(stderr, "chart-gallery: cannot write %s\n", qPrintable(path));
