@@ -1,0 +1,66 @@
+// Every window description embedded in the program loads into the window class it names.
+#include "ProgramUnderTest.h"
+
+#include "neuron/screens/TForm1.h"
+#include "neuron/screens/TForm2.h"
+#include "neuron/screens/TForm3.h"
+#include "ui/FormLoader.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace rna::app::test {
+namespace {
+
+using FormFactory = std::function<std::unique_ptr<rna::ui::TForm>()>;
+
+template <class F>
+FormFactory factory()
+{
+    return [] { return std::make_unique<F>(); };
+}
+
+QString classNamed(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("class")).toString();
+}
+
+TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
+{
+    const std::map<QString, FormFactory> classes{
+        {QStringLiteral("TForm0"), factory<TForm0>()},
+        {QStringLiteral("TForm1"), factory<rna::neuron::TForm1>()},
+        {QStringLiteral("TForm2"), factory<rna::neuron::TForm2>()},
+        {QStringLiteral("TForm3"), factory<rna::neuron::TForm3>()},
+    };
+    // A started program: the loader knows every control kind, the charts' included.
+    Program program(ProgramPath);
+    int loaded = 0;
+    QDirIterator it(QStringLiteral(":/assets"), {QStringLiteral("*.json")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        SCOPED_TRACE(path.toStdString());
+        const auto found = classes.find(classNamed(path));
+        ASSERT_NE(found, classes.end()) << "a description of a window class this test does not know";
+        const std::unique_ptr<rna::ui::TForm> form = found->second();
+        try {
+            rna::ui::FormLoader::loadFile(*form, path);
+            ++loaded;
+        } catch (const std::exception& error) {
+            ADD_FAILURE() << error.what();
+        }
+    }
+    EXPECT_GE(loaded, 4);
+}
+
+} // namespace
+} // namespace rna::app::test
