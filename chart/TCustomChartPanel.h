@@ -86,7 +86,10 @@ protected:
   virtual void DrawPanelBorder(TRect& rect);
 
   void PaintControl(QPainter& painter, const QRect& clientRect) override;
-  void ControlResized() override { ScheduleRedraw(); }
+  // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
+  void ControlResized() override {
+    if (canvas_->Image().size() != size()) ScheduleRedraw();
+  }
 
   template <typename T> void Store(T& field, T value) {
     if (field == value) return;

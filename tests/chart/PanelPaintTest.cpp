@@ -44,6 +44,29 @@ TEST(PanelPaint, UnchangedChartIsRepaintedByOneImageCopy) {
   EXPECT_EQ(chart.renders, 2);
 }
 
+namespace {
+// Marks one pixel over the copied image, as the zoom rectangle will be drawn.
+class OverlayChart : public RecordingChart {
+protected:
+  void PaintOverlay(QPainter& painter) override { painter.fillRect(QRect(5, 5, 1, 1), Qt::magenta); }
+};
+}  // namespace
+
+TEST(PanelPaint, WidgetPaintCopiesTheImageThenDrawsTheOverlay) {
+  OverlayChart chart;
+  chart.resize(80, 60);
+  const QImage shown = chart.grab().toImage();
+  EXPECT_EQ(chart.renders, 1);
+  EXPECT_EQ(shown.pixel(5, 5), QColor(Qt::magenta).rgb());
+  EXPECT_NE(chart.Canvas().Image().pixel(5, 5), QColor(Qt::magenta).rgb());  // never into the image
+  EXPECT_EQ(shown.pixel(40, 2), chart.Canvas().Image().pixel(40, 2));
+  const int requests = chart.RedrawRequests();
+  chart.grab();
+  EXPECT_EQ(chart.RedrawRequests(), requests);
+  EXPECT_EQ(chart.renders, 1) << chart.Canvas().Dirty();
+  EXPECT_TRUE(chart.testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
 TEST(PanelPaint, ResizeRecreatesTheImage) {
   RecordingChart chart;
   chart.resize(120, 90);
