@@ -47,7 +47,9 @@ TApplication* TApplication::current()
 void TApplication::setTitle(const QString& title)
 {
     title_ = title;
-    setApplicationDisplayName(title);
+    // The application name names the program to the desktop (task bar grouping). The display name is
+    // left alone: the platform would append it to every window caption, and captions are the windows' own.
+    setApplicationName(title);
 }
 
 void TApplication::adoptForm(std::unique_ptr<TForm> form)
