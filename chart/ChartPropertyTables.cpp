@@ -30,13 +30,6 @@ TPenMode PenModeOf(const PropertyValue& v) {
                       {"pmNotXor", M::pmNotXor}});
 }
 
-TBrushStyle BrushStyleOf(const PropertyValue& v) {
-  using B = TBrushStyle;
-  return v.toEnum<B>({{"bsSolid", B::bsSolid}, {"bsClear", B::bsClear}, {"bsHorizontal", B::bsHorizontal},
-                      {"bsVertical", B::bsVertical}, {"bsFDiagonal", B::bsFDiagonal},
-                      {"bsBDiagonal", B::bsBDiagonal}, {"bsCross", B::bsCross}, {"bsDiagCross", B::bsDiagCross}});
-}
-
 TAlignment AlignmentOf(const PropertyValue& v) {
   using A = TAlignment;
   return v.toEnum<A>({{"taLeftJustify", A::taLeftJustify}, {"taRightJustify", A::taRightJustify},
@@ -63,6 +56,13 @@ QString CharsetName(int number) {
 
 }  // namespace
 
+TBrushStyle BrushStyleProperty(const PropertyValue& v) {
+  using B = TBrushStyle;
+  return v.toEnum<B>({{"bsSolid", B::bsSolid}, {"bsClear", B::bsClear}, {"bsHorizontal", B::bsHorizontal},
+                      {"bsVertical", B::bsVertical}, {"bsFDiagonal", B::bsFDiagonal},
+                      {"bsBDiagonal", B::bsBDiagonal}, {"bsCross", B::bsCross}, {"bsDiagCross", B::bsDiagCross}});
+}
+
 std::shared_ptr<const PropertyTable<TChartPen>> PenPropertyTable() {
   static const auto table = [] {
     auto t = std::make_shared<PropertyTable<TChartPen>>();
@@ -81,7 +81,7 @@ std::shared_ptr<const PropertyTable<TChartBrush>> BrushPropertyTable() {
   static const auto table = [] {
     auto t = std::make_shared<PropertyTable<TChartBrush>>();
     t->add("Color", [](TChartBrush& b, const PropertyValue& v) { b.SetColor(v.toColor()); })
-        .add("Style", [](TChartBrush& b, const PropertyValue& v) { b.SetStyle(BrushStyleOf(v)); });
+        .add("Style", [](TChartBrush& b, const PropertyValue& v) { b.SetStyle(BrushStyleProperty(v)); });
     return t;
   }();
   return table;

@@ -3,6 +3,10 @@
 
 #include <memory>
 
+#include <QString>
+
+#include "chart/ChartException.h"
+#include "chart/TChartBrush.h"
 #include "ui/PropertyTable.h"
 
 namespace rna::chart {
@@ -16,6 +20,18 @@ class TChartLegend;
 class TChartGradient;
 class TView3DOptions;
 
+// Runs a setter and turns a value the chart refuses into a load error for this entry.
+template <class F>
+void ApplyChecked(const ui::PropertyValue& value, F&& set) {
+  try {
+    set();
+  } catch (const ChartException& e) {
+    value.fail(QString::fromStdString(e.what()));
+  }
+}
+
+// A brush style name ("bsSolid", "bsClear", ...); any other name fails.
+TBrushStyle BrushStyleProperty(const ui::PropertyValue& value);
 // "Color", "Mode", "Style", "Width", "Visible", "SmallDots".
 std::shared_ptr<const ui::PropertyTable<TChartPen>> PenPropertyTable();
 // "Color", "Style".

@@ -1,6 +1,6 @@
 #include "chart/SeriesKinds.h"
 
-#include "chart/ChartException.h"
+#include "chart/ChartPropertyTables.h"
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
 #include "chart/SeriesMarks.h"
@@ -15,58 +15,14 @@ using rna::ui::PropertyValue;
 
 namespace {
 
-// Runs a setter and turns a refused value into a load error naming the entry.
-template <class F>
-void Checked(const PropertyValue& v, F&& set)
-{
-    try {
-        set();
-    } catch (const ChartException& e) {
-        v.fail(QString::fromStdString(e.what()));
-    }
-}
-
-TBrushStyle ToBrushStyle(const PropertyValue& v)
-{
-    return v.toEnum<TBrushStyle>({{"bsSolid", TBrushStyle::bsSolid}, {"bsClear", TBrushStyle::bsClear},
-                                  {"bsHorizontal", TBrushStyle::bsHorizontal},
-                                  {"bsVertical", TBrushStyle::bsVertical},
-                                  {"bsFDiagonal", TBrushStyle::bsFDiagonal},
-                                  {"bsBDiagonal", TBrushStyle::bsBDiagonal}, {"bsCross", TBrushStyle::bsCross},
-                                  {"bsDiagCross", TBrushStyle::bsDiagCross}});
-}
-
-std::shared_ptr<const PropertyTable<TChartPen>> PenTable()
-{
-    auto t = std::make_shared<PropertyTable<TChartPen>>();
-    t->add("Color", [](TChartPen& p, const PropertyValue& v) { p.SetColor(v.toColor()); })
-        .add("Width", [](TChartPen& p, const PropertyValue& v) { p.SetWidth(v.toInt()); })
-        .add("Visible", [](TChartPen& p, const PropertyValue& v) { p.SetVisible(v.toBool()); })
-        .add("SmallDots", [](TChartPen& p, const PropertyValue& v) { p.SetSmallDots(v.toBool()); })
-        .add("Style", [](TChartPen& p, const PropertyValue& v) {
-            p.SetStyle(v.toEnum<TPenStyle>({{"psSolid", TPenStyle::psSolid}, {"psDash", TPenStyle::psDash},
-                                            {"psDot", TPenStyle::psDot}, {"psDashDot", TPenStyle::psDashDot},
-                                            {"psDashDotDot", TPenStyle::psDashDotDot},
-                                            {"psClear", TPenStyle::psClear},
-                                            {"psInsideFrame", TPenStyle::psInsideFrame}}));
-        });
-    return t;
-}
-
-std::shared_ptr<const PropertyTable<TChartBrush>> BrushTable()
-{
-    auto t = std::make_shared<PropertyTable<TChartBrush>>();
-    t->add("Color", [](TChartBrush& b, const PropertyValue& v) { b.SetColor(v.toColor()); })
-        .add("Style", [](TChartBrush& b, const PropertyValue& v) { b.SetStyle(ToBrushStyle(v)); });
-    return t;
-}
-
 std::shared_ptr<const PropertyTable<TSeriesPointer>> PointerTable()
 {
     auto t = std::make_shared<PropertyTable<TSeriesPointer>>();
     t->add("Visible", [](TSeriesPointer& p, const PropertyValue& v) { p.SetVisible(v.toBool()); })
-        .add("HorizSize", [](TSeriesPointer& p, const PropertyValue& v) { Checked(v, [&] { p.SetHorizSize(v.toInt()); }); })
-        .add("VertSize", [](TSeriesPointer& p, const PropertyValue& v) { Checked(v, [&] { p.SetVertSize(v.toInt()); }); })
+        .add("HorizSize",
+             [](TSeriesPointer& p, const PropertyValue& v) { ApplyChecked(v, [&] { p.SetHorizSize(v.toInt()); }); })
+        .add("VertSize",
+             [](TSeriesPointer& p, const PropertyValue& v) { ApplyChecked(v, [&] { p.SetVertSize(v.toInt()); }); })
         .add("InflateMargins", [](TSeriesPointer& p, const PropertyValue& v) { p.SetInflateMargins(v.toBool()); })
         .add("Dark3D", [](TSeriesPointer& p, const PropertyValue& v) { p.SetDark3D(v.toBool()); })
         .add("Draw3D", [](TSeriesPointer& p, const PropertyValue& v) { p.SetDraw3D(v.toBool()); })
@@ -78,8 +34,8 @@ std::shared_ptr<const PropertyTable<TSeriesPointer>> PointerTable()
                                     {"psStar", S::psStar}, {"psDiamond", S::psDiamond},
                                     {"psSmallDot", S::psSmallDot}}));
         })
-        .nested<TChartPen>("Pen", [](TSeriesPointer& p) -> TChartPen& { return p.Pen(); }, PenTable())
-        .nested<TChartBrush>("Brush", [](TSeriesPointer& p) -> TChartBrush& { return p.Brush(); }, BrushTable());
+        .nested<TChartPen>("Pen", [](TSeriesPointer& p) -> TChartPen& { return p.Pen(); }, PenPropertyTable())
+        .nested<TChartBrush>("Brush", [](TSeriesPointer& p) -> TChartBrush& { return p.Brush(); }, BrushPropertyTable());
     return t;
 }
 
@@ -98,8 +54,8 @@ std::shared_ptr<const PropertyTable<TSeriesMarks>> MarksTable()
                                     {"smsLabelPercentTotal", S::smsLabelPercentTotal},
                                     {"smsXValue", S::smsXValue}}));
         })
-        .nested<TChartPen>("Arrow", [](TSeriesMarks& m) -> TChartPen& { return m.Arrow(); }, PenTable())
-        .nested<TChartPen>("Frame", [](TSeriesMarks& m) -> TChartPen& { return m.Frame(); }, PenTable());
+        .nested<TChartPen>("Arrow", [](TSeriesMarks& m) -> TChartPen& { return m.Arrow(); }, PenPropertyTable())
+        .nested<TChartPen>("Frame", [](TSeriesMarks& m) -> TChartPen& { return m.Frame(); }, PenPropertyTable());
     return t;
 }
 
@@ -161,8 +117,8 @@ PropertyTable<TCustomSeries> CustomSeriesTable()
         .add("InvertedStairs", [](TCustomSeries& s, const PropertyValue& v) { s.SetInvertedStairs(v.toBool()); })
         .add("LineHeight", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineHeight(v.toInt()); })
         .add("Dark3D", [](TCustomSeries& s, const PropertyValue& v) { s.SetDark3D(v.toBool()); })
-        .add("LineBrush", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineBrush(ToBrushStyle(v)); })
-        .nested<TChartPen>("LinePen", [](TCustomSeries& s) -> TChartPen& { return s.LinePen(); }, PenTable())
+        .add("LineBrush", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineBrush(BrushStyleProperty(v)); })
+        .nested<TChartPen>("LinePen", [](TCustomSeries& s) -> TChartPen& { return s.LinePen(); }, PenPropertyTable())
         .nested<TSeriesPointer>("Pointer", [](TCustomSeries& s) -> TSeriesPointer& { return s.Pointer(); },
                                 PointerTable());
     return t;
