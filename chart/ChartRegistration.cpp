@@ -1,7 +1,6 @@
 #include "chart/ChartRegistration.h"
 
 #include "chart/AxisPropertyTable.h"
-#include "chart/ChartException.h"
 #include "chart/ChartPropertyTables.h"
 #include "chart/SeriesKinds.h"
 #include "chart/TChart.h"
@@ -16,15 +15,6 @@ using ui::PropertyTable;
 using ui::PropertyValue;
 
 namespace {
-
-// Runs a setter that may refuse the value; a refusal becomes a load error naming the entry.
-template <typename F> void Checked(const PropertyValue& value, F&& set) {
-  try {
-    set();
-  } catch (const ChartException& e) {
-    value.fail(QString::fromStdString(e.what()));
-  }
-}
 
 TBevelCut BevelOf(const PropertyValue& v) {
   using B = TBevelCut;
@@ -60,7 +50,7 @@ void AddPanelProperties(PropertyTable<TChart>& t) {
       .add("MarginBottom", [](TChart& c, const PropertyValue& v) { c.SetMarginBottom(v.toInt()); })
       .add("View3D", [](TChart& c, const PropertyValue& v) { c.SetView3D(v.toBool()); })
       .add("View3DWalls", [](TChart& c, const PropertyValue& v) { c.SetView3DWalls(v.toBool()); })
-      .add("Chart3DPercent", [](TChart& c, const PropertyValue& v) { Checked(v, [&] { c.SetChart3DPercent(v.toInt()); }); })
+      .add("Chart3DPercent", [](TChart& c, const PropertyValue& v) { ApplyChecked(v, [&] { c.SetChart3DPercent(v.toInt()); }); })
       .add("Monochrome", [](TChart& c, const PropertyValue& v) { c.SetMonochrome(v.toBool()); })
       .add("PrintProportional", [](TChart& c, const PropertyValue& v) { c.SetPrintProportional(v.toBool()); })
       .add("BackImage", [](TChart& c, const PropertyValue& v) { c.SetBackImage(v.toPicture()); })
@@ -83,7 +73,7 @@ void AddPanelProperties(PropertyTable<TChart>& t) {
 void AddChartProperties(PropertyTable<TChart>& t) {
   t.add("AxisVisible", [](TChart& c, const PropertyValue& v) { c.SetAxisVisible(v.toBool()); })
       .add("ClipPoints", [](TChart& c, const PropertyValue& v) { c.SetClipPoints(v.toBool()); })
-      .add("MaxPointsPerPage", [](TChart& c, const PropertyValue& v) { Checked(v, [&] { c.SetMaxPointsPerPage(v.toInt()); }); })
+      .add("MaxPointsPerPage", [](TChart& c, const PropertyValue& v) { ApplyChecked(v, [&] { c.SetMaxPointsPerPage(v.toInt()); }); })
       .add("Page", [](TChart& c, const PropertyValue& v) { c.SetPage(v.toInt()); })
       .add("ScaleLastPage", [](TChart& c, const PropertyValue& v) { c.SetScaleLastPage(v.toBool()); })
       .add("BackColor", [](TChart& c, const PropertyValue& v) { c.SetBackColor(v.toColor()); })
