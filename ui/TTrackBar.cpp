@@ -227,32 +227,33 @@ QRect TTrackBar::thumbRect() const
     return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
 }
 
-int TTrackBar::positionAt(const QPoint& point) const
+TTrackBar::Travel TTrackBar::travel() const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
     const QRect groove = grooveRect();
     const QRect thumb = thumbRect();
     const bool horizontal = orientation() == Qt::Horizontal;
-    const int thumbSize = horizontal ? thumb.width() : thumb.height();
-    const int start = horizontal ? groove.x() : groove.y();
-    const int span = (horizontal ? groove.width() : groove.height()) - thumbSize;
-    const int pixel = (horizontal ? point.x() : point.y()) - dragOffset_ - start;
-    return QStyle::sliderValueFromPosition(minimum(), maximum(), pixel, std::max(span, 1), option.upsideDown);
+    Travel t;
+    t.thumbSize = horizontal ? thumb.width() : thumb.height();
+    t.start = horizontal ? groove.x() : groove.y();
+    t.span = std::max((horizontal ? groove.width() : groove.height()) - t.thumbSize, 1);
+    t.upsideDown = option.upsideDown;
+    return t;
+}
+
+int TTrackBar::positionAt(const QPoint& point) const
+{
+    const Travel t = travel();
+    const int pixel = (orientation() == Qt::Horizontal ? point.x() : point.y()) - dragOffset_ - t.start;
+    return QStyle::sliderValueFromPosition(minimum(), maximum(), pixel, t.span, t.upsideDown);
 }
 
 int TTrackBar::pixelOf(int position) const
 {
-    QStyleOptionSlider option;
-    initStyleOption(&option);
-    const QRect groove = grooveRect();
-    const QRect thumb = thumbRect();
-    const bool horizontal = orientation() == Qt::Horizontal;
-    const int thumbSize = horizontal ? thumb.width() : thumb.height();
-    const int start = horizontal ? groove.x() : groove.y();
-    const int span = (horizontal ? groove.width() : groove.height()) - thumbSize;
-    return start + thumbSize / 2
-        + QStyle::sliderPositionFromValue(minimum(), maximum(), position, std::max(span, 1), option.upsideDown);
+    const Travel t = travel();
+    return t.start + t.thumbSize / 2
+        + QStyle::sliderPositionFromValue(minimum(), maximum(), position, t.span, t.upsideDown);
 }
 
 void TTrackBar::mousePressEvent(QMouseEvent* event)

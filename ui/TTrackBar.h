@@ -83,6 +83,14 @@ private:
     int positionAt(const QPoint& point) const;
     QRect grooveRect() const;
     int pixelOf(int position) const;
+    // Where the thumb's travel starts and how many pixels it spans, along the slider's orientation.
+    struct Travel {
+        int start = 0;
+        int span = 1;
+        int thumbSize = 0;
+        bool upsideDown = false;
+    };
+    Travel travel() const;
     void channelStep();
     void fireChange();
 
