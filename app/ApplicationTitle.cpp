@@ -15,4 +15,4 @@ std::string ApplicationTitleFromPath(std::string_view programPath)
     return title;
 }
 
-}
+}  // namespace rna::app

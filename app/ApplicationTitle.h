@@ -8,4 +8,4 @@ namespace rna::app {
 // The file name without its folder, cut at its first ".", every letter after the first in lower case.
 std::string ApplicationTitleFromPath(std::string_view programPath);
 
-}
+}  // namespace rna::app

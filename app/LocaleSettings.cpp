@@ -37,7 +37,7 @@ char GroupSeparatorOf(const QLocale& locale, char decimal)
     return decimal == ',' ? '.' : ',';
 }
 
-}
+}  // namespace
 
 LocaleNumberSeparators NumberSeparatorsOf(const QLocale& locale)
 {
@@ -54,4 +54,4 @@ void ReadLocaleNumberSettings()
     neuron::SetThousandSeparator(separators.thousand);
 }
 
-}
+}  // namespace rna::app

@@ -17,4 +17,4 @@ LocaleNumberSeparators NumberSeparatorsOf(const QLocale& locale);
 // Stores the system locale's separators; called at start-up and whenever the system locale changes.
 void ReadLocaleNumberSettings();
 
-}
+}  // namespace rna::app

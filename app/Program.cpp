@@ -30,10 +30,9 @@ void clearProgramWideNames()
     rna::neuron::Form3 = nullptr;
 }
 
-} // namespace
+}  // namespace
 
-Program::Program(const char* programPath)
-    : application_(std::make_unique<rna::ui::TApplication>(programPath))
+Program::Program(const char* programPath) : application_(std::make_unique<rna::ui::TApplication>(programPath))
 {
     ReadLocaleNumberSettings();
     application_->setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
@@ -85,4 +84,4 @@ void Program::reportStartupFailure(const char* programPath, const char* message)
     application.showError(QString::fromUtf8(message));
 }
 
-} // namespace rna::app
+}  // namespace rna::app

@@ -12,8 +12,8 @@ namespace rna::app {
 class Program {
 public:
     // Start-up up to the event loop: locale number settings, application title (from programPath) and icon,
-    // the chart kinds for the form loader, then Form0 (the main window), Form1, Form2 and Form3, all hidden. A malformed description throws
-    // rna::ui::LoadError naming the file and the entry.
+    // the chart kinds for the form loader, then Form0 (the main window), Form1, Form2 and Form3, all hidden. A
+    // malformed description throws rna::ui::LoadError naming the file and the entry.
     explicit Program(const char* programPath);
     // Destroys the windows and the application object; the program-wide window names are cleared first.
     ~Program();
@@ -38,4 +38,4 @@ private:
     std::unique_ptr<rna::ui::TApplication> application_;
 };
 
-} // namespace rna::app
+}  // namespace rna::app

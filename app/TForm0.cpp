@@ -37,4 +37,4 @@ void TForm0::BitBtn4Click(QObject* /*sender*/)
     Form0->Close();
 }
 
-} // namespace rna::app
+}  // namespace rna::app

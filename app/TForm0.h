@@ -22,4 +22,4 @@ protected:
 // The program-wide instance, set by start-up while the window exists.
 extern TForm0* Form0;
 
-} // namespace rna::app
+}  // namespace rna::app

@@ -10,4 +10,4 @@ public:
     explicit AxisException(const std::string& message) : ChartException(message) {}
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

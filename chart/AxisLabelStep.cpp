@@ -10,7 +10,7 @@ namespace rna::chart {
 namespace {
 constexpr double MinimumStep = 1e-12;
 constexpr double IntLimit = 2147483647.0;
-} // namespace
+}  // namespace
 
 double NextNiceStep(double c)
 {
@@ -23,7 +23,7 @@ double NextNiceStep(double c)
     int e = static_cast<int>(std::floor(std::log10(c)));
     double decade = std::pow(10.0, e);
     if (!(decade > 0) || !std::isfinite(decade))
-        return 2 * c; // subnormal steps: no decade to snap to
+        return 2 * c;  // subnormal steps: no decade to snap to
     double m = c / decade;
     if (m >= 10 * tolerance) {
         m = 1;
@@ -69,4 +69,4 @@ double AxisLabelStep(const TAxisStepInput& in)
     return std::max(c, MinimumStep);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

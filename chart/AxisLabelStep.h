@@ -12,13 +12,13 @@ int AxisLabelCountLimit(int labelSize, int labelsSeparation, int pixelLength);
 
 struct TAxisStepInput {
     double RangeSpan = 0;
-    double Increment = 0;     // 0 = automatic
-    int LabelsSeparation = 10; // percent; 0 switches the fitting off
-    int CountLimit = 1;       // from AxisLabelCountLimit
+    double Increment = 0;  // 0 = automatic
+    int LabelsSeparation = 10;  // percent; 0 switches the fitting off
+    int CountLimit = 1;  // from AxisLabelCountLimit
 };
 
 // The step of a value axis: Increment (or 1, or 1e-12 for spans below 1) enlarged along
 // NextNiceStep until the labels fit; never below 1e-12.
 double AxisLabelStep(const TAxisStepInput& in);
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -16,11 +16,11 @@ double FirstLabelValue(const TAxisLabelRange& r)
         return r.RangeHigh;
     const double q = r.RangeHigh / r.Step;
     if (!(std::fabs(q) < TruncLimit))
-        return r.RangeHigh; // so large that it has no fraction left to drop
+        return r.RangeHigh;  // so large that it has no fraction left to drop
     return static_cast<double>(static_cast<std::int64_t>(q)) * r.Step;
 }
 
-} // namespace
+}  // namespace
 
 double AxisLabelLowerLimit(double rangeLow)
 {
@@ -55,4 +55,4 @@ std::vector<double> AxisLabelValues(const TAxisLabelRange& r)
     return values;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -23,4 +23,4 @@ double AxisLabelLowerLimit(double rangeLow);
 // Ends also when a decrement no longer changes the value.
 std::vector<double> AxisLabelValues(const TAxisLabelRange& r);
 
-} // namespace rna::chart
+}  // namespace rna::chart

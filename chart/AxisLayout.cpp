@@ -24,10 +24,18 @@ TSide SideOf(const TCustomChartAxis& axis)
 void Take(const TCustomChartAxis& axis, TRect& r, int n)
 {
     switch (SideOf(axis)) {
-    case TSide::Bottom: r.Bottom -= n; break;
-    case TSide::Top: r.Top += n; break;
-    case TSide::Left: r.Left += n; break;
-    case TSide::Right: r.Right -= n; break;
+    case TSide::Bottom:
+        r.Bottom -= n;
+        break;
+    case TSide::Top:
+        r.Top += n;
+        break;
+    case TSide::Left:
+        r.Left += n;
+        break;
+    case TSide::Right:
+        r.Right -= n;
+        break;
     }
 }
 
@@ -51,12 +59,11 @@ bool UprightFor(const TCustomChartAxis& axis, int angle)
     return angle == 90 || angle == 270;
 }
 
-} // namespace
+}  // namespace
 
 int TickBandSize(const TCustomChartAxis& axis)
 {
-    int n = (axis.Axis().Visible() ? axis.Axis().Width() : 0) +
-            (axis.Ticks().Visible() ? axis.TickLength() : 0);
+    int n = (axis.Axis().Visible() ? axis.Axis().Width() : 0) + (axis.Ticks().Visible() ? axis.TickLength() : 0);
     if (axis.MinorTicks().Visible())
         n = std::max(n, axis.MinorTickLength());
     return n;
@@ -95,10 +102,14 @@ int AxisPositionOffset(const TCustomChartAxis& axis, int q, int extent)
 int AxisEdge(const TCustomChartAxis& axis, const TRect& r)
 {
     switch (SideOf(axis)) {
-    case TSide::Bottom: return r.Bottom;
-    case TSide::Top: return r.Top;
-    case TSide::Left: return r.Left;
-    case TSide::Right: return r.Right;
+    case TSide::Bottom:
+        return r.Bottom;
+    case TSide::Top:
+        return r.Top;
+    case TSide::Left:
+        return r.Left;
+    case TSide::Right:
+        return r.Right;
     }
     return r.Left;
 }
@@ -149,4 +160,4 @@ TRect LayoutAxes(const std::vector<TAxisSlot>& axes, TRect plotRect, TChartCanva
     return t;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

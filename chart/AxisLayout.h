@@ -38,4 +38,4 @@ struct TAxisSlot {
 // that is left; an axis whose bands would use up the area takes nothing.
 TRect LayoutAxes(const std::vector<TAxisSlot>& axes, TRect plotRect, TChartCanvas& canvas);
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -26,7 +26,8 @@ template <class P>
 void AddPen(PropertyTable<Axis>& t, const char* name, P& (Axis::*pen)())
 {
     static const auto pens = PenPropertyTable();
-    t.nested<TChartPen>(name, [pen](Axis& a) -> TChartPen& { return (a.*pen)(); }, pens);
+    t.nested<TChartPen>(
+        name, [pen](Axis& a) -> TChartPen& { return (a.*pen)(); }, pens);
 }
 
 void AddRange(PropertyTable<Axis>& t)
@@ -56,12 +57,14 @@ void AddLabels(PropertyTable<Axis>& t)
         .add("LabelsSeparation",
              [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetLabelsSeparation(v.toInt()); }); })
         .add("LabelsSize", [](Axis& a, const PropertyValue& v) { a.SetLabelsSize(v.toInt()); })
-        .add("LabelStyle", [](Axis& a, const PropertyValue& v) {
-            a.SetLabelStyle(v.toEnum<TAxisLabelStyle>(
-                {{"talAuto", TAxisLabelStyle::talAuto}, {"talNone", TAxisLabelStyle::talNone},
-                 {"talValue", TAxisLabelStyle::talValue}, {"talMark", TAxisLabelStyle::talMark},
-                 {"talText", TAxisLabelStyle::talText}}));
-        })
+        .add("LabelStyle",
+             [](Axis& a, const PropertyValue& v) {
+                 a.SetLabelStyle(v.toEnum<TAxisLabelStyle>({{"talAuto", TAxisLabelStyle::talAuto},
+                                                            {"talNone", TAxisLabelStyle::talNone},
+                                                            {"talValue", TAxisLabelStyle::talValue},
+                                                            {"talMark", TAxisLabelStyle::talMark},
+                                                            {"talText", TAxisLabelStyle::talText}}));
+             })
         .add("AxisValuesFormat",
              [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetAxisValuesFormat(v.toString()); }); })
         .add("DateTimeFormat", [](Axis& a, const PropertyValue& v) { a.SetDateTimeFormat(v.toString()); })
@@ -88,10 +91,11 @@ void AddLinesAndPlace(PropertyTable<Axis>& t)
         .add("EndPosition", [](Axis& a, const PropertyValue& v) { a.SetEndPosition(v.toDouble()); })
         .add("PositionPercent", [](Axis& a, const PropertyValue& v) { a.SetPositionPercent(v.toDouble()); })
         .add("Visible", [](Axis& a, const PropertyValue& v) { a.SetVisible(v.toBool()); });
-    t.nested<TChartAxisTitle>("Title", [](Axis& a) -> TChartAxisTitle& { return a.Title(); }, TitleTable());
+    t.nested<TChartAxisTitle>(
+        "Title", [](Axis& a) -> TChartAxisTitle& { return a.Title(); }, TitleTable());
 }
 
-} // namespace
+}  // namespace
 
 std::shared_ptr<const PropertyTable<TCustomChartAxis>> AxisPropertyTable()
 {
@@ -105,4 +109,4 @@ std::shared_ptr<const PropertyTable<TCustomChartAxis>> AxisPropertyTable()
     return table;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

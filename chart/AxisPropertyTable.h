@@ -13,4 +13,4 @@ class TCustomChartAxis;
 // A value an axis setter refuses is a load error naming the entry.
 std::shared_ptr<const rna::ui::PropertyTable<TCustomChartAxis>> AxisPropertyTable();
 
-} // namespace rna::chart
+}  // namespace rna::chart

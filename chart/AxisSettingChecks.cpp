@@ -12,4 +12,4 @@ void CheckAngle(int angle, const char* what)
         throw ChartException(std::string(what) + " Angle must be between 0 and 359 degrees");
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -27,4 +27,4 @@ int WidestLine(const TChartCanvas& canvas, const QString& text)
     return widest;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

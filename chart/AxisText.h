@@ -16,4 +16,4 @@ int LineCount(const QString& text);
 // The width of the widest line in the canvas' current font.
 int WidestLine(const TChartCanvas& canvas, const QString& text);
 
-} // namespace rna::chart
+}  // namespace rna::chart

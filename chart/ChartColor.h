@@ -60,20 +60,31 @@ inline constexpr TColor clInfoBk = clSystemColor + 24;
 inline constexpr int SystemColorCount = 25;
 
 // Automatic series colours and per-point colours, indexed by n mod 16.
-inline constexpr std::array<TColor, 16> DefaultPalette = {
-    clRed,  clGreen, clYellow, clBlue, clWhite, clGray, clFuchsia, clTeal,
-    clNavy, clMaroon, clLime, clOlive, clPurple, clSilver, clAqua, clBlack};
+inline constexpr std::array<TColor, 16> DefaultPalette = {clRed,     clGreen,  clYellow, clBlue,   clWhite, clGray,
+                                                          clFuchsia, clTeal,   clNavy,   clMaroon, clLime,  clOlive,
+                                                          clPurple,  clSilver, clAqua,   clBlack};
 
-inline constexpr bool IsSystemColor(TColor c) {
-  return (c & 0xFF000000u) == clSystemColor && (c & 0x00FFFFFFu) < SystemColorCount;
+inline constexpr bool IsSystemColor(TColor c)
+{
+    return (c & 0xFF000000u) == clSystemColor && (c & 0x00FFFFFFu) < SystemColorCount;
 }
 
-inline constexpr TColor RgbColor(int r, int g, int b) {
-  return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
+inline constexpr TColor RgbColor(int r, int g, int b)
+{
+    return TColor(r & 0xFF) | (TColor(g & 0xFF) << 8) | (TColor(b & 0xFF) << 16);
 }
-inline constexpr int RedOf(TColor c) { return int(c & 0xFF); }
-inline constexpr int GreenOf(TColor c) { return int((c >> 8) & 0xFF); }
-inline constexpr int BlueOf(TColor c) { return int((c >> 16) & 0xFF); }
+inline constexpr int RedOf(TColor c)
+{
+    return int(c & 0xFF);
+}
+inline constexpr int GreenOf(TColor c)
+{
+    return int((c >> 8) & 0xFF);
+}
+inline constexpr int BlueOf(TColor c)
+{
+    return int((c >> 16) & 0xFF);
+}
 
 // Resolves a system colour to its current RGB value; any other colour is returned as its RGB part.
 TColor ResolveColor(TColor color);

@@ -8,7 +8,7 @@ namespace rna::chart {
 
 class ChartException : public std::runtime_error {
 public:
-  explicit ChartException(const std::string& message) : std::runtime_error(message) {}
+    explicit ChartException(const std::string& message) : std::runtime_error(message) {}
 };
 
 }  // namespace rna::chart

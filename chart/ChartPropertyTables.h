@@ -22,12 +22,13 @@ class TView3DOptions;
 
 // Runs a setter and turns a value the chart refuses into a load error for this entry.
 template <class F>
-void ApplyChecked(const ui::PropertyValue& value, F&& set) {
-  try {
-    set();
-  } catch (const ChartException& e) {
-    value.fail(QString::fromStdString(e.what()));
-  }
+void ApplyChecked(const ui::PropertyValue& value, F&& set)
+{
+    try {
+        set();
+    } catch (const ChartException& e) {
+        value.fail(QString::fromStdString(e.what()));
+    }
 }
 
 // A brush style name ("bsSolid", "bsClear", ...); any other name fails.

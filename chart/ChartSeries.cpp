@@ -4,9 +4,9 @@
 #include "chart/ListIndexError.h"
 #include "chart/SeriesMarks.h"
 #include "chart/TAxisScale.h"
+#include "chart/TChartAxis.h"
 #include "chart/TChartCanvas3D.h"
 #include "chart/TCustomAxisPanel.h"
-#include "chart/TChartAxis.h"
 
 #include <QRandomGenerator>
 
@@ -14,8 +14,7 @@
 
 namespace rna::chart {
 
-TChartSeries::TChartSeries(QObject* parent)
-    : QObject(parent), marks_(std::make_unique<TSeriesMarks>(*this))
+TChartSeries::TChartSeries(QObject* parent) : QObject(parent), marks_(std::make_unique<TSeriesMarks>(*this))
 {
     CreateValueList(QStringLiteral("X")).SetOrder(TChartListOrder::loAscending);
     CreateValueList(QStringLiteral("Y"));
@@ -91,8 +90,7 @@ int TChartSeries::AddPoint(double x, double y, const QString& label, TColor colo
     YValues().InsertAt(index, YValues().PendingValue());
     AddPendingExtraValues(index);
     colors_.insert(colors_.begin() + index, color);
-    labels_.insert(labels_.begin() + index,
-                   label.isEmpty() ? std::nullopt : std::optional<QString>(label));
+    labels_.insert(labels_.begin() + index, label.isEmpty() ? std::nullopt : std::optional<QString>(label));
     NotifyValueAdded(index);
     return index;
 }
@@ -240,7 +238,6 @@ void TChartSeries::SetPointLabel(int index, const QString& label)
     labels_[static_cast<size_t>(index)] = label.isEmpty() ? std::nullopt : std::optional<QString>(label);
     RequestRepaint();
 }
-
 
 // ---------------------------------------------------------------- settings
 
@@ -566,8 +563,7 @@ void TChartSeries::DrawAllValues(const TSeriesPaintContext& context)
 }
 
 void TChartSeries::DrawValue(const TSeriesPaintContext&, int)
-{
-}
+{}
 
 int TChartSeries::CalcXPos(int index) const
 {
@@ -585,11 +581,9 @@ int TChartSeries::Clicked(int, int)
 }
 
 void TChartSeries::CalcHorizMargins(int&, int&) const
-{
-}
+{}
 
 void TChartSeries::CalcVerticalMargins(int&, int&) const
-{
-}
+{}
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -253,4 +253,4 @@ private:
     bool drawBetweenPoints_ = false;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

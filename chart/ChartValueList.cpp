@@ -7,8 +7,7 @@
 
 namespace rna::chart {
 
-TChartValueList::TChartValueList(TChartSeries& owner, const QString& name)
-    : owner_(&owner), name_(name)
+TChartValueList::TChartValueList(TChartSeries& owner, const QString& name) : owner_(&owner), name_(name)
 {
     RemoveAll();
 }
@@ -52,7 +51,7 @@ int TChartValueList::AddInOrder(double value)
     // not belong after the new one, and the new value goes just after it.
     const bool ascending = order_ == TChartListOrder::loAscending;
     auto after = [ascending, value](double stored) { return ascending ? stored > value : stored < value; };
-    if (!after(values_.back())) {   // also true for NaN, which is appended
+    if (!after(values_.back())) {  // also true for NaN, which is appended
         values_.push_back(value);
         return count;
     }
@@ -253,4 +252,4 @@ void TChartValueList::Assign(const TChartValueList& source)
     stale_ = true;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

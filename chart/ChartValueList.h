@@ -90,4 +90,4 @@ private:
     mutable double sumOfMagnitudes_ = 0.0;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -29,11 +29,10 @@ double DistanceToSegment(int x, int y, int x0, int y0, int x1, int y1)
     return std::hypot(x - (x0 + t * dx), y - (y0 + t * dy));
 }
 
-} // namespace
+}  // namespace
 
 TCustomSeries::TCustomSeries(QObject* parent)
-    : TChartSeries(parent),
-      linePen_(std::make_unique<TChartPen>([this] { RequestRepaint(); })),
+    : TChartSeries(parent), linePen_(std::make_unique<TChartPen>([this] { RequestRepaint(); })),
       areaLinesPen_(std::make_unique<TChartPen>([this] { RequestRepaint(); })),
       pointer_(std::make_unique<TSeriesPointer>(*this))
 {
@@ -51,15 +50,42 @@ void TCustomSeries::Store(T& field, T value)
     RequestRepaint();
 }
 
-void TCustomSeries::SetStairs(bool value) { Store(stairs_, value); }
-void TCustomSeries::SetInvertedStairs(bool value) { Store(invertedStairs_, value); }
-void TCustomSeries::SetLineBrush(TBrushStyle value) { Store(lineBrush_, value); }
-void TCustomSeries::SetLineHeight(int value) { Store(lineHeight_, value); }
-void TCustomSeries::SetDark3D(bool value) { Store(dark3D_, value); }
-void TCustomSeries::SetAreaColor(TColor value) { Store(areaColor_, value); }
-void TCustomSeries::SetAreaBrush(TBrushStyle value) { Store(areaBrush_, value); }
-void TCustomSeries::SetDrawArea(bool value) { Store(drawArea_, value); }
-void TCustomSeries::SetDrawLine(bool value) { Store(drawLine_, value); }
+void TCustomSeries::SetStairs(bool value)
+{
+    Store(stairs_, value);
+}
+void TCustomSeries::SetInvertedStairs(bool value)
+{
+    Store(invertedStairs_, value);
+}
+void TCustomSeries::SetLineBrush(TBrushStyle value)
+{
+    Store(lineBrush_, value);
+}
+void TCustomSeries::SetLineHeight(int value)
+{
+    Store(lineHeight_, value);
+}
+void TCustomSeries::SetDark3D(bool value)
+{
+    Store(dark3D_, value);
+}
+void TCustomSeries::SetAreaColor(TColor value)
+{
+    Store(areaColor_, value);
+}
+void TCustomSeries::SetAreaBrush(TBrushStyle value)
+{
+    Store(areaBrush_, value);
+}
+void TCustomSeries::SetDrawArea(bool value)
+{
+    Store(drawArea_, value);
+}
+void TCustomSeries::SetDrawLine(bool value)
+{
+    Store(drawLine_, value);
+}
 
 void TCustomSeries::Assign(const TChartSeries& source)
 {
@@ -108,7 +134,7 @@ void TCustomSeries::DrawValue(const TSeriesPaintContext& context, int index)
     canvas.Pen().SetColor(clBlack);
     canvas.Brush().SetColor(color);
     const bool hadPrev = havePrev_;
-    if (prevColor_ == clNone || !hadPrev) {   // no segment joins an empty or missing point
+    if (prevColor_ == clNone || !hadPrev) {  // no segment joins an empty or missing point
         prevX_ = px;
         prevY_ = py;
     }
@@ -133,8 +159,7 @@ void TCustomSeries::DrawValue(const TSeriesPaintContext& context, int index)
 }
 
 // The first drawn point has hidden points before it: the line enters from the plot's edge.
-void TCustomSeries::DrawEntrySegment(const TSeriesPaintContext& context, int index, int px, int py,
-                                     TColor color)
+void TCustomSeries::DrawEntrySegment(const TSeriesPaintContext& context, int index, int px, int py, TColor color)
 {
     const int edge = context.Horiz.Inverted ? context.PlotRect.Right : context.PlotRect.Left;
     prevX_ = edge;
@@ -249,4 +274,4 @@ void TCustomSeries::CalcVerticalMargins(int& top, int& bottom) const
         bottom = std::max(bottom, lineHeight_);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -71,7 +71,8 @@ protected:
     void DrawValue(const TSeriesPaintContext& context, int index) override;
 
 private:
-    template <typename T> void Store(T& field, T value);
+    template <typename T>
+    void Store(T& field, T value);
     void DrawEntrySegment(const TSeriesPaintContext& context, int index, int px, int py, TColor color);
     void DrawSegment(TChartCanvas& canvas, int px, int py, TColor color);
     int EntryPixelY(const TSeriesPaintContext& context, int index, int edgePixel) const;
@@ -98,4 +99,4 @@ private:
     bool havePrev_ = false;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

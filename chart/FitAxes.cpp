@@ -21,4 +21,4 @@ void FitAxes(TCustomAxisPanel& chart)
         axis->PlaceAxisEnds();
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

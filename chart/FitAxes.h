@@ -7,4 +7,4 @@ class TCustomAxisPanel;
 
 void FitAxes(TCustomAxisPanel& chart);
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -1,9 +1,9 @@
 #include "chart/FitSeriesMargins.h"
 
 #include "chart/ChartSeries.h"
+#include "chart/TChartAxis.h"
 #include "chart/TCustomAxisPanel.h"
 #include "chart/TCustomChartAxis.h"
-#include "chart/TChartAxis.h"
 
 #include <algorithm>
 
@@ -38,7 +38,7 @@ void SeriesMargins(const TCustomAxisPanel& chart, const TCustomChartAxis& axis, 
         end = 0;
 }
 
-} // namespace
+}  // namespace
 
 void FitSeriesMargins(TCustomAxisPanel& chart)
 {
@@ -52,4 +52,4 @@ void FitSeriesMargins(TCustomAxisPanel& chart)
     }
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

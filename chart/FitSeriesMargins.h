@@ -7,4 +7,4 @@ class TCustomAxisPanel;
 
 void FitSeriesMargins(TCustomAxisPanel& chart);
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -2,8 +2,7 @@
 
 namespace rna::chart {
 
-TLineSeries::TLineSeries(QObject* parent)
-    : TCustomSeries(parent)
+TLineSeries::TLineSeries(QObject* parent) : TCustomSeries(parent)
 {
     SetDrawLine(true);
     Pointer().SetVisible(false);
@@ -18,4 +17,4 @@ void TLineSeries::Assign(const TChartSeries& source)
     SetDrawLine(true);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -9,7 +9,8 @@ namespace rna::chart {
 class ListIndexError : public std::runtime_error {
 public:
     explicit ListIndexError(int index)
-        : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")"), index_(index) {}
+        : std::runtime_error("List index out of bounds (" + std::to_string(index) + ")"), index_(index)
+    {}
 
     int Index() const { return index_; }
 
@@ -17,4 +18,4 @@ private:
     int index_;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -13,18 +13,16 @@ namespace {
 class TAxisPainter {
 public:
     TAxisPainter(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks)
-        : axis_(axis), canvas_(context.Canvas), plot_(context.PlotRect), color_(context.ChartColor),
-          ticks_(ticks)
-    {
-    }
+        : axis_(axis), canvas_(context.Canvas), plot_(context.PlotRect), color_(context.ChartColor), ticks_(ticks)
+    {}
 
     void Paint()
     {
         axis_.RefreshDateTime();
         canvas_.Font().Assign(axis_.LabelsFont());
         const double step = axis_.LabelStep(canvas_);
-        axis_.LinePos = AxisPositionOffset(axis_, AxisEdge(axis_, plot_),
-                                           axis_.IsHorizontal() ? plot_.Height() : plot_.Width());
+        axis_.LinePos =
+            AxisPositionOffset(axis_, AxisEdge(axis_, plot_), axis_.IsHorizontal() ? plot_.Height() : plot_.Width());
         DrawTitle();
         ticks_.Clear();
         if (step > 0 && axis_.RangeHigh() >= axis_.RangeLow())
@@ -204,7 +202,7 @@ private:
     TTickPositions& ticks_;
 };
 
-} // namespace
+}  // namespace
 
 void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks)
 {
@@ -213,8 +211,8 @@ void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPo
 
 void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context)
 {
-    static TTickPositions ticks; // one drawing at a time on the user-interface thread
+    static TTickPositions ticks;  // one drawing at a time on the user-interface thread
     PaintAxis(axis, context, ticks);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -47,7 +47,6 @@ void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context);
 
 // Draws a label or title text anchored at (x, y) for the axis' side; lines separated by
 // character 13. The canvas' text alignment is back to left/top afterwards.
-void PlaceAxisText(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y, int angle,
-                   const QString& text);
+void PlaceAxisText(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y, int angle, const QString& text);
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -9,8 +9,7 @@ namespace rna::chart {
 namespace {
 
 // Level text: one DrawTextAt per line, aligned for the axis' side.
-void PlaceLevelLines(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y,
-                     const QStringList& lines)
+void PlaceLevelLines(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y, const QStringList& lines)
 {
     const int h = canvas.FontHeight();
     const int n = static_cast<int>(lines.size());
@@ -43,10 +42,9 @@ void PlaceUprightLines(TChartCanvas& canvas, int x, int y, int angle, const QStr
     }
 }
 
-} // namespace
+}  // namespace
 
-void PlaceAxisText(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y, int angle,
-                   const QString& text)
+void PlaceAxisText(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y, int angle, const QString& text)
 {
     const QStringList lines = TextLines(text);
     if (lines.isEmpty())
@@ -61,4 +59,4 @@ void PlaceAxisText(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, in
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -2,8 +2,7 @@
 
 namespace rna::chart {
 
-TPointSeries::TPointSeries(QObject* parent)
-    : TCustomSeries(parent)
+TPointSeries::TPointSeries(QObject* parent) : TCustomSeries(parent)
 {
     SetDrawLine(false);
 }
@@ -15,4 +14,4 @@ void TPointSeries::Assign(const TChartSeries& source)
     SetDrawLine(false);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -15,4 +15,4 @@ public:
     void Assign(const TChartSeries& source) override;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -26,16 +26,23 @@ std::shared_ptr<const PropertyTable<TSeriesPointer>> PointerTable()
         .add("InflateMargins", [](TSeriesPointer& p, const PropertyValue& v) { p.SetInflateMargins(v.toBool()); })
         .add("Dark3D", [](TSeriesPointer& p, const PropertyValue& v) { p.SetDark3D(v.toBool()); })
         .add("Draw3D", [](TSeriesPointer& p, const PropertyValue& v) { p.SetDraw3D(v.toBool()); })
-        .add("Style", [](TSeriesPointer& p, const PropertyValue& v) {
-            using S = TSeriesPointerStyle;
-            p.SetStyle(v.toEnum<S>({{"psRectangle", S::psRectangle}, {"psCircle", S::psCircle},
-                                    {"psTriangle", S::psTriangle}, {"psDownTriangle", S::psDownTriangle},
-                                    {"psCross", S::psCross}, {"psDiagCross", S::psDiagCross},
-                                    {"psStar", S::psStar}, {"psDiamond", S::psDiamond},
-                                    {"psSmallDot", S::psSmallDot}}));
-        })
-        .nested<TChartPen>("Pen", [](TSeriesPointer& p) -> TChartPen& { return p.Pen(); }, PenPropertyTable())
-        .nested<TChartBrush>("Brush", [](TSeriesPointer& p) -> TChartBrush& { return p.Brush(); }, BrushPropertyTable());
+        .add("Style",
+             [](TSeriesPointer& p, const PropertyValue& v) {
+                 using S = TSeriesPointerStyle;
+                 p.SetStyle(v.toEnum<S>({{"psRectangle", S::psRectangle},
+                                         {"psCircle", S::psCircle},
+                                         {"psTriangle", S::psTriangle},
+                                         {"psDownTriangle", S::psDownTriangle},
+                                         {"psCross", S::psCross},
+                                         {"psDiagCross", S::psDiagCross},
+                                         {"psStar", S::psStar},
+                                         {"psDiamond", S::psDiamond},
+                                         {"psSmallDot", S::psSmallDot}}));
+             })
+        .nested<TChartPen>(
+            "Pen", [](TSeriesPointer& p) -> TChartPen& { return p.Pen(); }, PenPropertyTable())
+        .nested<TChartBrush>(
+            "Brush", [](TSeriesPointer& p) -> TChartBrush& { return p.Brush(); }, BrushPropertyTable());
     return t;
 }
 
@@ -45,17 +52,23 @@ std::shared_ptr<const PropertyTable<TSeriesMarks>> MarksTable()
     t->add("Visible", [](TSeriesMarks& m, const PropertyValue& v) { m.SetVisible(v.toBool()); })
         .add("ArrowLength", [](TSeriesMarks& m, const PropertyValue& v) { m.SetArrowLength(v.toInt()); })
         .add("BackColor", [](TSeriesMarks& m, const PropertyValue& v) { m.SetBackColor(v.toColor()); })
-        .add("Style", [](TSeriesMarks& m, const PropertyValue& v) {
-            using S = TSeriesMarksStyle;
-            m.SetStyle(v.toEnum<S>({{"smsValue", S::smsValue}, {"smsPercent", S::smsPercent},
-                                    {"smsLabel", S::smsLabel}, {"smsLabelPercent", S::smsLabelPercent},
-                                    {"smsLabelValue", S::smsLabelValue}, {"smsLegend", S::smsLegend},
-                                    {"smsPercentTotal", S::smsPercentTotal},
-                                    {"smsLabelPercentTotal", S::smsLabelPercentTotal},
-                                    {"smsXValue", S::smsXValue}}));
-        })
-        .nested<TChartPen>("Arrow", [](TSeriesMarks& m) -> TChartPen& { return m.Arrow(); }, PenPropertyTable())
-        .nested<TChartPen>("Frame", [](TSeriesMarks& m) -> TChartPen& { return m.Frame(); }, PenPropertyTable());
+        .add("Style",
+             [](TSeriesMarks& m, const PropertyValue& v) {
+                 using S = TSeriesMarksStyle;
+                 m.SetStyle(v.toEnum<S>({{"smsValue", S::smsValue},
+                                         {"smsPercent", S::smsPercent},
+                                         {"smsLabel", S::smsLabel},
+                                         {"smsLabelPercent", S::smsLabelPercent},
+                                         {"smsLabelValue", S::smsLabelValue},
+                                         {"smsLegend", S::smsLegend},
+                                         {"smsPercentTotal", S::smsPercentTotal},
+                                         {"smsLabelPercentTotal", S::smsLabelPercentTotal},
+                                         {"smsXValue", S::smsXValue}}));
+             })
+        .nested<TChartPen>(
+            "Arrow", [](TSeriesMarks& m) -> TChartPen& { return m.Arrow(); }, PenPropertyTable())
+        .nested<TChartPen>(
+            "Frame", [](TSeriesMarks& m) -> TChartPen& { return m.Frame(); }, PenPropertyTable());
     return t;
 }
 
@@ -68,8 +81,8 @@ std::shared_ptr<const PropertyTable<TChartValueList>> ValueListTable()
         .add("ValueSource", [](TChartValueList& l, const PropertyValue& v) { l.SetValueSource(v.toString()); })
         .add("Order", [](TChartValueList& l, const PropertyValue& v) {
             using O = TChartListOrder;
-            l.SetOrder(v.toEnum<O>({{"loNone", O::loNone}, {"loAscending", O::loAscending},
-                                    {"loDescending", O::loDescending}}));
+            l.SetOrder(v.toEnum<O>(
+                {{"loNone", O::loNone}, {"loAscending", O::loAscending}, {"loDescending", O::loDescending}}));
         });
     return t;
 }
@@ -88,23 +101,28 @@ PropertyTable<TChartSeries> SeriesTable()
         .add("PercentFormat", [](TChartSeries& s, const PropertyValue& v) { s.SetPercentFormat(v.toString()); })
         .add("ColorSource", [](TChartSeries& s, const PropertyValue& v) { s.SetColorSource(v.toString()); })
         .add("XLabelsSource", [](TChartSeries& s, const PropertyValue& v) { s.SetXLabelsSource(v.toString()); })
-        .add("HorizAxis", [](TChartSeries& s, const PropertyValue& v) {
-            using H = THorizAxis;
-            s.SetHorizAxis(v.toEnum<H>({{"aTopAxis", H::aTopAxis}, {"aBottomAxis", H::aBottomAxis},
-                                        {"aBothHorizAxis", H::aBothHorizAxis},
-                                        {"aCustomHorizAxis", H::aCustomHorizAxis}}));
-        })
-        .add("VertAxis", [](TChartSeries& s, const PropertyValue& v) {
-            using V = TVertAxis;
-            s.SetVertAxis(v.toEnum<V>({{"aLeftAxis", V::aLeftAxis}, {"aRightAxis", V::aRightAxis},
-                                       {"aBothVertAxis", V::aBothVertAxis},
-                                       {"aCustomVertAxis", V::aCustomVertAxis}}));
-        })
-        .nested<TSeriesMarks>("Marks", [](TChartSeries& s) -> TSeriesMarks& { return s.Marks(); }, MarksTable())
-        .nested<TChartValueList>("XValues", [](TChartSeries& s) -> TChartValueList& { return s.XValues(); },
-                                 ValueListTable())
-        .nested<TChartValueList>("YValues", [](TChartSeries& s) -> TChartValueList& { return s.YValues(); },
-                                 ValueListTable());
+        .add("HorizAxis",
+             [](TChartSeries& s, const PropertyValue& v) {
+                 using H = THorizAxis;
+                 s.SetHorizAxis(v.toEnum<H>({{"aTopAxis", H::aTopAxis},
+                                             {"aBottomAxis", H::aBottomAxis},
+                                             {"aBothHorizAxis", H::aBothHorizAxis},
+                                             {"aCustomHorizAxis", H::aCustomHorizAxis}}));
+             })
+        .add("VertAxis",
+             [](TChartSeries& s, const PropertyValue& v) {
+                 using V = TVertAxis;
+                 s.SetVertAxis(v.toEnum<V>({{"aLeftAxis", V::aLeftAxis},
+                                            {"aRightAxis", V::aRightAxis},
+                                            {"aBothVertAxis", V::aBothVertAxis},
+                                            {"aCustomVertAxis", V::aCustomVertAxis}}));
+             })
+        .nested<TSeriesMarks>(
+            "Marks", [](TChartSeries& s) -> TSeriesMarks& { return s.Marks(); }, MarksTable())
+        .nested<TChartValueList>(
+            "XValues", [](TChartSeries& s) -> TChartValueList& { return s.XValues(); }, ValueListTable())
+        .nested<TChartValueList>(
+            "YValues", [](TChartSeries& s) -> TChartValueList& { return s.YValues(); }, ValueListTable());
     return t;
 }
 
@@ -118,9 +136,10 @@ PropertyTable<TCustomSeries> CustomSeriesTable()
         .add("LineHeight", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineHeight(v.toInt()); })
         .add("Dark3D", [](TCustomSeries& s, const PropertyValue& v) { s.SetDark3D(v.toBool()); })
         .add("LineBrush", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineBrush(BrushStyleProperty(v)); })
-        .nested<TChartPen>("LinePen", [](TCustomSeries& s) -> TChartPen& { return s.LinePen(); }, PenPropertyTable())
-        .nested<TSeriesPointer>("Pointer", [](TCustomSeries& s) -> TSeriesPointer& { return s.Pointer(); },
-                                PointerTable());
+        .nested<TChartPen>(
+            "LinePen", [](TCustomSeries& s) -> TChartPen& { return s.LinePen(); }, PenPropertyTable())
+        .nested<TSeriesPointer>(
+            "Pointer", [](TCustomSeries& s) -> TSeriesPointer& { return s.Pointer(); }, PointerTable());
     return t;
 }
 
@@ -134,7 +153,7 @@ S* CreateSeries(const rna::ui::CreateContext& context)
     return series;
 }
 
-} // namespace
+}  // namespace
 
 std::shared_ptr<const PropertyTable<TLineSeries>> LineSeriesPropertyTable()
 {
@@ -168,4 +187,4 @@ void RegisterSeriesKinds(rna::ui::ControlRegistry& registry)
                      .build());
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -21,4 +21,4 @@ std::shared_ptr<const rna::ui::PropertyTable<TPointSeries>> PointSeriesPropertyT
 // Adds TLineSeries and TPointSeries: children of a chart entry, owned by the window, drawn by that chart.
 void RegisterSeriesKinds(rna::ui::ControlRegistry& registry);
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -5,12 +5,10 @@
 namespace rna::chart {
 
 TSeriesMarks::TSeriesMarks(TChartSeries& series)
-    : series_(&series),
-      arrow_(std::make_unique<TChartArrowPen>([this] { Changed(); })),
+    : series_(&series), arrow_(std::make_unique<TChartArrowPen>([this] { Changed(); })),
       frame_(std::make_unique<TChartPen>([this] { Changed(); })),
       font_(std::make_unique<TChartFont>([this] { Changed(); }))
-{
-}
+{}
 
 void TSeriesMarks::Changed() const
 {
@@ -60,4 +58,4 @@ void TSeriesMarks::Assign(const TSeriesMarks& source)
     font_->Assign(*source.font_);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -12,8 +12,15 @@ namespace rna::chart {
 class TChartSeries;
 
 enum class TSeriesMarksStyle {
-    smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
-    smsLabelPercentTotal, smsXValue
+    smsValue,
+    smsPercent,
+    smsLabel,
+    smsLabelPercent,
+    smsLabelValue,
+    smsLegend,
+    smsPercentTotal,
+    smsLabelPercentTotal,
+    smsXValue
 };
 
 class TSeriesMarks {
@@ -48,4 +55,4 @@ private:
     std::unique_ptr<TChartFont> font_;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -7,11 +7,9 @@
 namespace rna::chart {
 
 TSeriesPointer::TSeriesPointer(TChartSeries& owner)
-    : owner_(&owner),
-      pen_(std::make_unique<TChartPen>([this] { Changed(); })),
+    : owner_(&owner), pen_(std::make_unique<TChartPen>([this] { Changed(); })),
       brush_(std::make_unique<TChartBrush>([this] { Changed(); }))
-{
-}
+{}
 
 void TSeriesPointer::Changed() const
 {
@@ -161,4 +159,4 @@ void TSeriesPointer::DrawShape(TChartCanvas& canvas, int x, int y, int h, int v,
     }
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -13,7 +13,15 @@ class TChartSeries;
 class TChartCanvas;
 
 enum class TSeriesPointerStyle {
-    psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar, psDiamond, psSmallDot
+    psRectangle,
+    psCircle,
+    psTriangle,
+    psDownTriangle,
+    psCross,
+    psDiagCross,
+    psStar,
+    psDiamond,
+    psSmallDot
 };
 
 class TSeriesPointer {
@@ -50,8 +58,7 @@ public:
     // Draws one marker centred on (x, y) with the pointer's half-sizes (canvas prepared first).
     void Draw(TChartCanvas& canvas, int x, int y, TSeriesPointerStyle style, TColor color) const;
     // The marker shape alone, with given half-sizes, on an already prepared canvas.
-    static void DrawShape(TChartCanvas& canvas, int x, int y, int h, int v, TSeriesPointerStyle style,
-                          TColor color);
+    static void DrawShape(TChartCanvas& canvas, int x, int y, int h, int v, TSeriesPointerStyle style, TColor color);
 
     void Assign(const TSeriesPointer& source);
 
@@ -72,4 +79,4 @@ private:
     bool draw3D_ = true;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

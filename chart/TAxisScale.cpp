@@ -35,8 +35,8 @@ double TAxisScale::PixelToValue(int pixel) const
     return Horizontal ? RangeLow + t : RangeHigh - t;
 }
 
-void TAxisScale::ShrinkRangeByMargins(int startMargin, int endMargin, int s, int n,
-                                      double startPosition, double endPosition)
+void TAxisScale::ShrinkRangeByMargins(int startMargin, int endMargin, int s, int n, double startPosition,
+                                      double endPosition)
 {
     const int s0 = StartPixel;
     const int e0 = EndPixel;
@@ -49,4 +49,4 @@ void TAxisScale::ShrinkRangeByMargins(int startMargin, int endMargin, int s, int
     SetRange(u, w);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

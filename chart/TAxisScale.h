@@ -35,8 +35,7 @@ public:
     {
         if (RangeSpan == 0)
             return CenterPixel;
-        const double t = static_cast<double>(
-            (static_cast<long double>(value) - RangeLow) * PixelLength / RangeSpan);
+        const double t = static_cast<double>((static_cast<long double>(value) - RangeLow) * PixelLength / RangeSpan);
         if (!(std::fabs(t) < 2147483647.0))
             return CenterPixel;
         const std::int64_t r = Round(t);
@@ -54,8 +53,7 @@ public:
 
     // Widens the range so that its old ends land `startMargin` and `endMargin` pixels inside
     // the axis; the pixel ends come back to (s, n, positions) afterwards.
-    void ShrinkRangeByMargins(int startMargin, int endMargin, int s, int n, double startPosition,
-                              double endPosition);
+    void ShrinkRangeByMargins(int startMargin, int endMargin, int s, int n, double startPosition, double endPosition);
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -89,7 +89,7 @@ QString GroupedInteger(const std::string& digits, QChar separator)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<TAxisValueFormat> TAxisValueFormat::Parse(const QString& pattern)
 {
@@ -140,4 +140,4 @@ QString TAxisValueFormat::Format(double value, QChar decimalSeparator, QChar tho
     return out;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

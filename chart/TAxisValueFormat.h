@@ -15,7 +15,7 @@ public:
     // anything else has no meaning here and gives no format.
     static std::optional<TAxisValueFormat> Parse(const QString& pattern);
 
-    TAxisValueFormat() = default; // the default pattern
+    TAxisValueFormat() = default;  // the default pattern
 
     // The value rounded half away from zero to MaxDecimals, trailing '#' decimals dropped;
     // a value that rounds to zero has no minus sign.
@@ -33,4 +33,4 @@ private:
     bool grouping_ = true;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

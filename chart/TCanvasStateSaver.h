@@ -7,22 +7,22 @@ namespace rna::chart {
 
 class TCanvasStateSaver {
 public:
-  explicit TCanvasStateSaver(TChartCanvas3D& canvas);
-  ~TCanvasStateSaver();
-  TCanvasStateSaver(const TCanvasStateSaver&) = delete;
-  TCanvasStateSaver& operator=(const TCanvasStateSaver&) = delete;
+    explicit TCanvasStateSaver(TChartCanvas3D& canvas);
+    ~TCanvasStateSaver();
+    TCanvasStateSaver(const TCanvasStateSaver&) = delete;
+    TCanvasStateSaver& operator=(const TCanvasStateSaver&) = delete;
 
 private:
-  TChartCanvas3D& canvas_;
-  TChartPen pen_;
-  bool alternatePen_;
-  TChartBrush brush_;
-  TChartFont font_;
-  int textAlign_;
-  int textBackMode_;
-  TColor textBackColor_;
-  bool clipped_;
-  TRect clipRect_;
+    TChartCanvas3D& canvas_;
+    TChartPen pen_;
+    bool alternatePen_;
+    TChartBrush brush_;
+    TChartFont font_;
+    int textAlign_;
+    int textBackMode_;
+    TColor textBackColor_;
+    bool clipped_;
+    TRect clipRect_;
 };
 
 }  // namespace rna::chart

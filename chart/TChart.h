@@ -6,9 +6,9 @@
 namespace rna::chart {
 
 class TChart : public TCustomChart {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  explicit TChart(QWidget* parent = nullptr) : TCustomChart(parent) {}
+    explicit TChart(QWidget* parent = nullptr) : TCustomChart(parent) {}
 };
 
 }  // namespace rna::chart

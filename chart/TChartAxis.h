@@ -10,4 +10,4 @@ public:
     using TCustomChartAxis::TCustomChartAxis;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

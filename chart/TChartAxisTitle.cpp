@@ -5,10 +5,8 @@
 
 namespace rna::chart {
 
-TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis)
-    : axis_(axis), font_([&axis] { axis.NotifyChange(); })
-{
-}
+TChartAxisTitle::TChartAxisTitle(TCustomChartAxis& axis) : axis_(axis), font_([&axis] { axis.NotifyChange(); })
+{}
 
 void TChartAxisTitle::SetCaption(const QString& value)
 {
@@ -34,4 +32,4 @@ void TChartAxisTitle::Assign(const TChartAxisTitle& source)
     font_.Assign(source.font_);
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -34,4 +34,4 @@ private:
     TChartFont font_;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

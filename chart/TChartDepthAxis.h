@@ -15,4 +15,4 @@ public:
     }
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

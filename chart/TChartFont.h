@@ -17,43 +17,44 @@ inline constexpr int ScreenPixelsPerInch = 96;
 
 class TChartFont {
 public:
-  // The chart default: "Arial", 8 points, black, no style.
-  explicit TChartFont(TNotifyChange onChange = {});
-  TChartFont(const TChartFont&) = delete;
-  TChartFont& operator=(const TChartFont&) = delete;
+    // The chart default: "Arial", 8 points, black, no style.
+    explicit TChartFont(TNotifyChange onChange = {});
+    TChartFont(const TChartFont&) = delete;
+    TChartFont& operator=(const TChartFont&) = delete;
 
-  const QString& Name() const { return name_; }
-  // Height in pixels; negative values are character heights (-11 is 8 points at 96 dots per inch).
-  int Height() const { return height_; }
-  // Point size: -Height * 72 / PixelsPerInch, rounded.
-  int Size() const;
-  TColor Color() const { return color_; }
-  TFontStyles Style() const { return style_; }
-  int Charset() const { return charset_; }
-  int PixelsPerInch() const { return pixelsPerInch_; }
+    const QString& Name() const { return name_; }
+    // Height in pixels; negative values are character heights (-11 is 8 points at 96 dots per inch).
+    int Height() const { return height_; }
+    // Point size: -Height * 72 / PixelsPerInch, rounded.
+    int Size() const;
+    TColor Color() const { return color_; }
+    TFontStyles Style() const { return style_; }
+    int Charset() const { return charset_; }
+    int PixelsPerInch() const { return pixelsPerInch_; }
 
-  void SetName(const QString& value);
-  void SetHeight(int value);
-  void SetSize(int points);
-  void SetColor(TColor value);
-  void SetStyle(TFontStyles value);
-  void SetCharset(int value);
-  // Changes the resolution the point size refers to, keeping the point size.
-  void SetPixelsPerInch(int value);
+    void SetName(const QString& value);
+    void SetHeight(int value);
+    void SetSize(int points);
+    void SetColor(TColor value);
+    void SetStyle(TFontStyles value);
+    void SetCharset(int value);
+    // Changes the resolution the point size refers to, keeping the point size.
+    void SetPixelsPerInch(int value);
 
-  void Assign(const TChartFont& source);
-  void SetOnChange(TNotifyChange onChange) { onChange_ = std::move(onChange); }
+    void Assign(const TChartFont& source);
+    void SetOnChange(TNotifyChange onChange) { onChange_ = std::move(onChange); }
 
 private:
-  template <typename T> void Store(T& field, const T& value);
+    template <typename T>
+    void Store(T& field, const T& value);
 
-  QString name_;
-  int height_ = -11;
-  TColor color_ = clBlack;
-  TFontStyles style_ = 0;
-  int charset_ = DEFAULT_CHARSET;
-  int pixelsPerInch_ = ScreenPixelsPerInch;
-  TNotifyChange onChange_;
+    QString name_;
+    int height_ = -11;
+    TColor color_ = clBlack;
+    TFontStyles style_ = 0;
+    int charset_ = DEFAULT_CHARSET;
+    int pixelsPerInch_ = ScreenPixelsPerInch;
+    TNotifyChange onChange_;
 };
 
 // "Arial", or the toolkit's default face on a Japanese-language system.

@@ -4,8 +4,12 @@
 
 namespace rna::chart {
 
-TChartFontObject::TChartFontObject(TCustomAxisPanel& chart) : chart_(chart), font_(chart.ChangeHandler()) {}
+TChartFontObject::TChartFontObject(TCustomAxisPanel& chart) : chart_(chart), font_(chart.ChangeHandler())
+{}
 
-void TChartFontObject::Repaint() { chart_.ScheduleRedraw(); }
+void TChartFontObject::Repaint()
+{
+    chart_.ScheduleRedraw();
+}
 
 }  // namespace rna::chart

@@ -9,21 +9,21 @@ class TCustomAxisPanel;
 
 class TChartFontObject {
 public:
-  explicit TChartFontObject(TCustomAxisPanel& chart);
-  TChartFontObject(const TChartFontObject&) = delete;
-  TChartFontObject& operator=(const TChartFontObject&) = delete;
-  virtual ~TChartFontObject() = default;
+    explicit TChartFontObject(TCustomAxisPanel& chart);
+    TChartFontObject(const TChartFontObject&) = delete;
+    TChartFontObject& operator=(const TChartFontObject&) = delete;
+    virtual ~TChartFontObject() = default;
 
-  TCustomAxisPanel& ParentChart() const { return chart_; }
-  TChartFont& Font() { return font_; }
-  const TChartFont& Font() const { return font_; }
+    TCustomAxisPanel& ParentChart() const { return chart_; }
+    TChartFont& Font() { return font_; }
+    const TChartFont& Font() const { return font_; }
 
 protected:
-  void Repaint();
+    void Repaint();
 
 private:
-  TCustomAxisPanel& chart_;
-  TChartFont font_;
+    TCustomAxisPanel& chart_;
+    TChartFont font_;
 };
 
 }  // namespace rna::chart

@@ -15,43 +15,46 @@ using ui::TAlignment;
 
 class TChartTitle : public TChartFontObject {
 public:
-  explicit TChartTitle(TCustomAxisPanel& chart);
+    explicit TChartTitle(TCustomAxisPanel& chart);
 
-  const QStringList& Text() const { return text_; }
-  void SetText(const QStringList& value);
-  bool Visible() const { return visible_; }
-  void SetVisible(bool value) { Store(visible_, value); }
-  TAlignment Alignment() const { return alignment_; }
-  void SetAlignment(TAlignment value) { Store(alignment_, value); }
-  TColor Color() const { return color_; }
-  void SetColor(TColor value) { Store(color_, value); }
-  bool AdjustFrame() const { return adjustFrame_; }
-  void SetAdjustFrame(bool value) { Store(adjustFrame_, value); }
-  TChartBrush& Brush() { return brush_; }
-  TChartHiddenPen& Frame() { return frame_; }
-  const TChartBrush& Brush() const { return brush_; }
-  const TChartHiddenPen& Frame() const { return frame_; }
+    const QStringList& Text() const { return text_; }
+    void SetText(const QStringList& value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value) { Store(visible_, value); }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value) { Store(alignment_, value); }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { Store(color_, value); }
+    bool AdjustFrame() const { return adjustFrame_; }
+    void SetAdjustFrame(bool value) { Store(adjustFrame_, value); }
+    TChartBrush& Brush() { return brush_; }
+    TChartHiddenPen& Frame() { return frame_; }
+    const TChartBrush& Brush() const { return brush_; }
+    const TChartHiddenPen& Frame() const { return frame_; }
 
-  // The box of the last drawing; a click inside it while visible is a click on the title.
-  const TRect& TitleBox() const { return titleBox_; }
-  void SetTitleBox(const TRect& box) { titleBox_ = box; }
-  bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains(x, y); }
+    // The box of the last drawing; a click inside it while visible is a click on the title.
+    const TRect& TitleBox() const { return titleBox_; }
+    void SetTitleBox(const TRect& box) { titleBox_ = box; }
+    bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains(x, y); }
 
 private:
-  template <typename T> void Store(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    Repaint();
-  }
+    template <typename T>
+    void Store(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Repaint();
+    }
 
-  QStringList text_;
-  bool visible_ = true;
-  TAlignment alignment_ = TAlignment::taCenter;
-  TColor color_ = clUseSeriesColor;
-  bool adjustFrame_ = true;
-  TChartBrush brush_;
-  TChartHiddenPen frame_;
-  TRect titleBox_;
+    QStringList text_;
+    bool visible_ = true;
+    TAlignment alignment_ = TAlignment::taCenter;
+    TColor color_ = clUseSeriesColor;
+    bool adjustFrame_ = true;
+    TChartBrush brush_;
+    TChartHiddenPen frame_;
+    TRect titleBox_;
 };
 
 }  // namespace rna::chart

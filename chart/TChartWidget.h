@@ -8,19 +8,19 @@ class QPainter;
 namespace rna::chart {
 
 class TChartWidget : public QWidget {
-  Q_OBJECT
+    Q_OBJECT
 public:
-  explicit TChartWidget(QWidget* parent = nullptr);
+    explicit TChartWidget(QWidget* parent = nullptr);
 
 protected:
-  // Draws the chart into painter, normally by copying its cached image.
-  virtual void PaintControl(QPainter& painter, const QRect& clientRect) = 0;
-  // Drawn over the copied image and never into it (the zoom rectangle).
-  virtual void PaintOverlay(QPainter&) {}
-  virtual void ControlResized() {}
+    // Draws the chart into painter, normally by copying its cached image.
+    virtual void PaintControl(QPainter& painter, const QRect& clientRect) = 0;
+    // Drawn over the copied image and never into it (the zoom rectangle).
+    virtual void PaintOverlay(QPainter&) {}
+    virtual void ControlResized() {}
 
-  void paintEvent(QPaintEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace rna::chart

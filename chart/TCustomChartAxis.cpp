@@ -16,7 +16,7 @@ namespace rna::chart {
 
 TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart) : chart_(chart)
 {
-    scale_.Horizontal = false; // the chart marks its bottom and top axes horizontal
+    scale_.Horizontal = false;  // the chart marks its bottom and top axes horizontal
 }
 
 template <class T>
@@ -141,7 +141,10 @@ void TCustomChartAxis::SetRange(double low, double high)
 
 // --- labels, lines, title, position -------------------------------------------------------------
 
-void TCustomChartAxis::SetLabels(bool value) { Store(labels_, value); }
+void TCustomChartAxis::SetLabels(bool value)
+{
+    Store(labels_, value);
+}
 
 void TCustomChartAxis::SetLabelsAngle(int value)
 {
@@ -152,8 +155,14 @@ void TCustomChartAxis::SetLabelsAngle(int value)
     ScheduleRedraw();
 }
 
-void TCustomChartAxis::SetLabelsMultiLine(bool value) { Store(labelsMultiLine_, value); }
-void TCustomChartAxis::SetLabelsOnAxis(bool value) { Store(labelsOnAxis_, value); }
+void TCustomChartAxis::SetLabelsMultiLine(bool value)
+{
+    Store(labelsMultiLine_, value);
+}
+void TCustomChartAxis::SetLabelsOnAxis(bool value)
+{
+    Store(labelsOnAxis_, value);
+}
 
 void TCustomChartAxis::SetLabelsSeparation(int value)
 {
@@ -165,8 +174,14 @@ void TCustomChartAxis::SetLabelsSeparation(int value)
     ScheduleRedraw();
 }
 
-void TCustomChartAxis::SetLabelsSize(int value) { Store(labelsSize_, value); }
-void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value) { Store(labelStyle_, value); }
+void TCustomChartAxis::SetLabelsSize(int value)
+{
+    Store(labelsSize_, value);
+}
+void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
+{
+    Store(labelStyle_, value);
+}
 
 void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
 {
@@ -181,20 +196,62 @@ void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
     ScheduleRedraw();
 }
 
-void TCustomChartAxis::SetDateTimeFormat(const QString& value) { Store(dateTimeFormat_, value); }
-void TCustomChartAxis::SetExactDateTime(bool value) { Store(exactDateTime_, value); }
-void TCustomChartAxis::SetRoundFirstLabel(bool value) { Store(roundFirstLabel_, value); }
-void TCustomChartAxis::SetGridCentered(bool value) { Store(gridCentered_, value); }
-void TCustomChartAxis::SetTickLength(int value) { Store(tickLength_, value); }
-void TCustomChartAxis::SetTickInnerLength(int value) { Store(tickInnerLength_, value); }
-void TCustomChartAxis::SetMinorTickLength(int value) { Store(minorTickLength_, value); }
-void TCustomChartAxis::SetMinorTickCount(int value) { Store(minorTickCount_, value); }
-void TCustomChartAxis::SetTickOnLabelsOnly(bool value) { Store(tickOnLabelsOnly_, value); }
-void TCustomChartAxis::SetTitleSize(int value) { Store(titleSize_, value); }
-void TCustomChartAxis::SetStartPosition(double value) { Store(startPosition_, value); }
-void TCustomChartAxis::SetEndPosition(double value) { Store(endPosition_, value); }
-void TCustomChartAxis::SetPositionPercent(double value) { Store(positionPercent_, value); }
-void TCustomChartAxis::SetVisible(bool value) { Store(visible_, value); }
+void TCustomChartAxis::SetDateTimeFormat(const QString& value)
+{
+    Store(dateTimeFormat_, value);
+}
+void TCustomChartAxis::SetExactDateTime(bool value)
+{
+    Store(exactDateTime_, value);
+}
+void TCustomChartAxis::SetRoundFirstLabel(bool value)
+{
+    Store(roundFirstLabel_, value);
+}
+void TCustomChartAxis::SetGridCentered(bool value)
+{
+    Store(gridCentered_, value);
+}
+void TCustomChartAxis::SetTickLength(int value)
+{
+    Store(tickLength_, value);
+}
+void TCustomChartAxis::SetTickInnerLength(int value)
+{
+    Store(tickInnerLength_, value);
+}
+void TCustomChartAxis::SetMinorTickLength(int value)
+{
+    Store(minorTickLength_, value);
+}
+void TCustomChartAxis::SetMinorTickCount(int value)
+{
+    Store(minorTickCount_, value);
+}
+void TCustomChartAxis::SetTickOnLabelsOnly(bool value)
+{
+    Store(tickOnLabelsOnly_, value);
+}
+void TCustomChartAxis::SetTitleSize(int value)
+{
+    Store(titleSize_, value);
+}
+void TCustomChartAxis::SetStartPosition(double value)
+{
+    Store(startPosition_, value);
+}
+void TCustomChartAxis::SetEndPosition(double value)
+{
+    Store(endPosition_, value);
+}
+void TCustomChartAxis::SetPositionPercent(double value)
+{
+    Store(positionPercent_, value);
+}
+void TCustomChartAxis::SetVisible(bool value)
+{
+    Store(visible_, value);
+}
 
 // --- range in use -----------------------------------------------------------------------------
 
@@ -225,8 +282,7 @@ void TCustomChartAxis::PlaceAxisEnds(int s, int n)
 
 void TCustomChartAxis::ShrinkRangeByMargins(int startMargin, int endMargin)
 {
-    scale_.ShrinkRangeByMargins(startMargin, endMargin, plotStart_, plotLength_, startPosition_,
-                                endPosition_);
+    scale_.ShrinkRangeByMargins(startMargin, endMargin, plotStart_, plotLength_, startPosition_, endPosition_);
 }
 
 // --- labels -----------------------------------------------------------------------------------
@@ -235,12 +291,8 @@ int TCustomChartAxis::LabelSize(const TChartCanvas& canvas) const
 {
     const QString high = FormatAxisLabel(scale_.RangeHigh);
     const QString low = FormatAxisLabel(scale_.RangeLow);
-    const auto widest = [&] {
-        return std::max(WidestLine(canvas, high), WidestLine(canvas, low));
-    };
-    const auto tallest = [&] {
-        return canvas.FontHeight() * std::max(LineCount(high), LineCount(low));
-    };
+    const auto widest = [&] { return std::max(WidestLine(canvas, high), WidestLine(canvas, low)); };
+    const auto tallest = [&] { return canvas.FontHeight() * std::max(LineCount(high), LineCount(low)); };
     if (IsHorizontal())
         return (labelsAngle_ == 90 || labelsAngle_ == 270) ? tallest() : widest();
     return (labelsAngle_ == 0 || labelsAngle_ == 180) ? tallest() : widest();
@@ -301,4 +353,4 @@ int TCustomChartAxis::WidestLabel(const TChartCanvas& canvas) const
     }
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

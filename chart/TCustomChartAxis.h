@@ -2,11 +2,11 @@
 #pragma once
 
 #include "chart/ChartColor.h"
-#include "chart/TChartFont.h"
-#include "chart/TChartPen.h"
-#include "chart/TChartAxisTitle.h"
 #include "chart/TAxisScale.h"
 #include "chart/TAxisValueFormat.h"
+#include "chart/TChartAxisTitle.h"
+#include "chart/TChartFont.h"
+#include "chart/TChartPen.h"
 
 #include <QString>
 
@@ -40,7 +40,7 @@ public:
     bool IsDepth() const { return isDepth_; }
     void SetIsDepth(bool value) { isDepth_ = value; }
     int DefaultTitleAngle() const { return defaultTitleAngle_; }
-    void SetDefaultTitleAngle(int angle); // also sets Title.Angle
+    void SetDefaultTitleAngle(int angle);  // also sets Title.Angle
 
     // --- range settings ---------------------------------------------------------------------
     bool Automatic() const { return automatic_; }
@@ -255,4 +255,4 @@ private:
     bool visible_ = true;
 };
 
-} // namespace rna::chart
+}  // namespace rna::chart

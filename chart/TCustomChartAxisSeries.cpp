@@ -16,7 +16,7 @@ namespace {
 constexpr double NextLabelTolerance = 1e-7;
 constexpr int NextLabelLastIndex = 2000;
 
-} // namespace
+}  // namespace
 
 void TCustomChartAxis::ScheduleRedraw() const
 {
@@ -58,7 +58,7 @@ double TCustomChartAxis::AutomaticValue(bool upper) const
     for (const TChartSeries* s : chart_->SeriesList()) {
         if (s->PointCount() == 0 || (anyActive && !s->Active()) || !s->AssociatedToAxis(*this))
             continue;
-        const double v = IsDepth() ? (upper ? s->HighestZ() : s->LowestZ())
+        const double v = IsDepth()        ? (upper ? s->HighestZ() : s->LowestZ())
                          : IsHorizontal() ? (upper ? s->HighestX() : s->LowestX())
                                           : (upper ? s->HighestY() : s->LowestY());
         result = !found ? v : (upper ? std::max(result, v) : std::min(result, v));
@@ -121,8 +121,8 @@ bool TCustomChartAxis::ForEachNextAxisLabel(const std::function<void(double)>& l
         chart_->OnGetNextAxisLabel()(*this, index, value, stop);
         if (stop)
             return index > 0;
-        const bool inRange = value >= scale_.RangeLow - NextLabelTolerance &&
-                             value <= scale_.RangeHigh + NextLabelTolerance;
+        const bool inRange =
+            value >= scale_.RangeLow - NextLabelTolerance && value <= scale_.RangeHigh + NextLabelTolerance;
         if (!inRange)
             break;
         label(value);
@@ -144,17 +144,15 @@ void TCustomChartAxis::ForEachPointLabel(const std::function<void(double, const 
             if (!text.isEmpty())
                 label(along.ValueAt(i), text);
         }
-        return; // the first series drawn against the axis gives the labels
+        return;  // the first series drawn against the axis gives the labels
     }
 }
 
 int TCustomChartAxis::WidestPointLabel(const TChartCanvas& canvas) const
 {
     int widest = 0;
-    ForEachPointLabel([&](double, const QString& text) {
-        widest = std::max(widest, canvas.TextWidthOf(text));
-    });
+    ForEachPointLabel([&](double, const QString& text) { widest = std::max(widest, canvas.TextWidthOf(text)); });
     return widest;
 }
 
-} // namespace rna::chart
+}  // namespace rna::chart

@@ -73,7 +73,7 @@ void RoundUp(DecimalDigits& d)
     DropTrailingZeros(d);
 }
 
-}
+}  // namespace
 
 DecimalDigits DecimalExpansion(long double v)
 {
@@ -123,4 +123,4 @@ void RoundDigitsHalfUp(DecimalDigits& d, int keep)
         DropTrailingZeros(d);
 }
 
-}
+}  // namespace rna::neuron

@@ -22,4 +22,4 @@ DecimalDigits DecimalExpansion(long double v);
 // are increased by one, carrying leftwards (all nines give 1 and exponent + 1). keep <= 0 may leave zero.
 void RoundDigitsHalfUp(DecimalDigits& d, int keep);
 
-}
+}  // namespace rna::neuron

@@ -73,9 +73,9 @@ private:
 // Significant digits D and exponent X with value = D x 10^X; D has at most MaxSignificantDigits + 1 digits.
 struct Significand {
     std::int64_t first = 0;
-    std::int64_t last = 0;       // last digit used
-    bool sticky = false;         // a nonzero digit after `last` was dropped
-    std::int64_t exponent = 0;   // X
+    std::int64_t last = 0;  // last digit used
+    bool sticky = false;  // a nonzero digit after `last` was dropped
+    std::int64_t exponent = 0;  // X
 };
 
 Significand SignificantDigits(const DigitSpan& digits, std::int64_t first)
@@ -206,7 +206,7 @@ std::optional<long double> Convert(const DecimalSource& source, bool allowShortc
     return value;
 }
 
-}
+}  // namespace
 
 std::optional<long double> DecimalToExtended(const DecimalSource& source)
 {
@@ -218,4 +218,4 @@ std::optional<long double> DecimalToExtendedExact(const DecimalSource& source)
     return Convert(source, false);
 }
 
-}
+}  // namespace rna::neuron

@@ -21,4 +21,4 @@ std::optional<long double> DecimalToExtended(const DecimalSource& source);
 // The same conversion without the shortcut for short texts: the reference the shortcut is checked against.
 std::optional<long double> DecimalToExtendedExact(const DecimalSource& source);
 
-}
+}  // namespace rna::neuron

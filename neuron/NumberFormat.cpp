@@ -85,7 +85,7 @@ void AppendFixed(const DecimalDigits& d, int decimals, char separator, NumberTex
     AppendDigitsPadded(d, std::max(e, 0), decimals - leadingZeros, text);
 }
 
-}
+}  // namespace
 
 std::string FormatGeneral(long double v)
 {
@@ -117,4 +117,4 @@ std::string FormatFixed(long double v, int precision, int decimals)
     return text.ToString();
 }
 
-}
+}  // namespace rna::neuron

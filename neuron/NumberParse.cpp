@@ -32,8 +32,7 @@ public:
     }
     void SkipBlanks()
     {
-        while (Accept(' ')) {
-        }
+        while (Accept(' ')) {}
     }
     std::string_view Digits()
     {
@@ -99,7 +98,7 @@ ScannedNumber Scan(std::string_view text, char separator)
     return number;
 }
 
-}
+}  // namespace
 
 long double ParseValue(std::string_view text)
 {
@@ -112,4 +111,4 @@ long double ParseValue(std::string_view text)
     return number.negative ? -*magnitude : *magnitude;
 }
 
-}
+}  // namespace rna::neuron

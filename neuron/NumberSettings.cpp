@@ -24,7 +24,7 @@ bool IsUsableDecimalSeparator(char c)
     return IsPrintableAscii(c) && !digit && c != '+' && c != '-' && c != 'E' && c != 'e';
 }
 
-}
+}  // namespace
 
 void SetDecimalSeparator(char c)
 {
@@ -46,4 +46,4 @@ char ThousandSeparator()
     return thousandSeparator.load(std::memory_order_relaxed);
 }
 
-}
+}  // namespace rna::neuron

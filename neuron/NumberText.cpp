@@ -18,4 +18,4 @@ void NumberText::AppendInteger(int value)
         Append(reversed[--length]);
 }
 
-}
+}  // namespace rna::neuron

@@ -37,4 +37,4 @@ private:
     std::size_t size_ = 0;
 };
 
-}
+}  // namespace rna::neuron

@@ -39,8 +39,8 @@ enum class MarkerSeries { Absent, Present };
 // Refills a transfer-function chart for the list's selected index (0, 1, 2, or -1 for no selection),
 // sampling the integers -halfRange ... halfRange, with the marker at netInput. Returns the output,
 // which also becomes lastOutput; with no selection the series are only cleared and lastOutput is returned.
-double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex,
-                         int halfRange, double netInput, double& lastOutput);
+double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
+                         double netInput, double& lastOutput);
 
 // At most 15 significant digits; exponent form below 0.0001 and from 10^15 ("4.53978687024344E-5", "1E15").
 // Infinities and NaN, which no computation here produces, are written "INF", "-INF" and "NAN".
@@ -63,4 +63,4 @@ char DecimalSeparator();
 void SetThousandSeparator(char c);
 char ThousandSeparator();
 
-}
+}  // namespace rna::neuron

@@ -26,8 +26,7 @@ void SetLeftAxisRange(TransferChartBinding& chart, TransferKind kind, int halfRa
     chart.SetLeftAxisLimit(AxisLimit::Minimum, static_cast<double>(minimum));
 }
 
-void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, TransferKind kind, int halfRange,
-                    double netInput)
+void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, TransferKind kind, int halfRange, double netInput)
 {
     for (int i = -halfRange; i <= halfRange; ++i) {
         const double y = static_cast<double>(TransferValue(kind, i));
@@ -37,7 +36,7 @@ void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, TransferKi
     }
 }
 
-}
+}  // namespace
 
 double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
                          double netInput, double& lastOutput)
@@ -54,4 +53,4 @@ double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int s
     return lastOutput;
 }
 
-}
+}  // namespace rna::neuron

@@ -17,4 +17,4 @@ public:
     virtual void SetLeftAxisLimit(AxisLimit limit, double value) = 0;
 };
 
-}
+}  // namespace rna::neuron

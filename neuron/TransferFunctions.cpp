@@ -26,7 +26,7 @@ long double LogisticSigmoid(long double x)
     return 1 / (std::exp(-x) + 1);
 }
 
-}
+}  // namespace
 
 long double TransferValue(TransferKind kind, long double x)
 {
@@ -58,4 +58,4 @@ double NetInput(std::initializer_list<WeightedInput> terms, double threshold)
     return static_cast<double>(sum + threshold);
 }
 
-}
+}  // namespace rna::neuron

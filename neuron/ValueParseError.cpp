@@ -15,8 +15,9 @@ std::string ComposeMessage(std::string_view text)
     return message;
 }
 
-}
+}  // namespace
 
-ValueParseError::ValueParseError(std::string_view text) : message_(ComposeMessage(text)) {}
+ValueParseError::ValueParseError(std::string_view text) : message_(ComposeMessage(text))
+{}
 
-}
+}  // namespace rna::neuron

@@ -19,4 +19,4 @@ private:
     std::string message_;
 };
 
-}
+}  // namespace rna::neuron

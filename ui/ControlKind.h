@@ -82,4 +82,4 @@ private:
     ControlKind kind_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

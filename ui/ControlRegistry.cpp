@@ -28,4 +28,4 @@ const ControlKind* ControlRegistry::find(const QString& name) const
     return found == kinds_.end() ? nullptr : &found->second;
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

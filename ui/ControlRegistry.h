@@ -23,4 +23,4 @@ private:
     std::map<QString, ControlKind> kinds_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -56,7 +56,7 @@ void scaleBounds(TForm& form, const std::vector<QObject*>& controls, int numerat
             widget->setGeometry(scaledRect(widget->geometry(), numerator, denominator));
     }
 }
-} // namespace
+}  // namespace
 
 double DensityScaler::screenDpi()
 {
@@ -84,4 +84,4 @@ void DensityScaler::apply(TForm& form, const std::vector<QObject*>& controls, do
         scaleBounds(form, controls, newHeight, designHeight);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

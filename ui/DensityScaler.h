@@ -21,4 +21,4 @@ public:
     static int mulDiv(int value, int numerator, int denominator);
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -185,7 +185,7 @@ void Loading::bindEvents(const HandlerTable& handlers) const
     }
 }
 
-} // namespace
+}  // namespace
 
 void FormLoader::loadFile(TForm& form, const QString& path, const LoadOptions& options)
 {
@@ -202,4 +202,4 @@ void FormLoader::loadString(TForm& form, const QByteArray& json, const QString& 
     Loading(form, fileLabel).run(json, options);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

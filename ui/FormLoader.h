@@ -23,4 +23,4 @@ public:
                            const LoadOptions& options = {});
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -9,12 +9,18 @@ enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, 
 using TBorderIcons = unsigned;
 
 enum class TPosition {
-    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-    poMainFormCenter, poOwnerFormCenter
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
 };
 
 enum class TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2 };
 
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -27,4 +27,4 @@ private:
     std::map<QString, TNotifyEvent> handlers_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -20,4 +20,4 @@ private:
     QString problem_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

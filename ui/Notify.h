@@ -5,4 +5,4 @@ namespace rna::ui {
 
 enum class Notify { Yes, No };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -27,8 +27,7 @@ public:
     PropertyTable& nested(const QString& name, std::function<N&(T&)> access,
                           std::shared_ptr<const PropertyTable<N>> table)
     {
-        setters_[name] = [access = std::move(access), table = std::move(table)](T& object,
-                                                                                const PropertyValue& value) {
+        setters_[name] = [access = std::move(access), table = std::move(table)](T& object, const PropertyValue& value) {
             table->apply(access(object), value);
         };
         return *this;
@@ -78,4 +77,4 @@ private:
     std::map<QString, Setter> setters_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

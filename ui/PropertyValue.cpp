@@ -8,8 +8,7 @@ namespace rna::ui {
 
 PropertyValue::PropertyValue(QJsonValue value, QString file, QString entry)
     : value_(std::move(value)), file_(std::move(file)), entry_(std::move(entry))
-{
-}
+{}
 
 void PropertyValue::fail(const QString& problem) const
 {
@@ -123,19 +122,25 @@ TFont PropertyValue::toFont(const TFont& base) const
         else if (key == QLatin1String("Height"))
             font.height = field.toInt();
         else if (key == QLatin1String("Size"))
-            font.height = -((field.toInt() * 96 + 36) / 72); // points at 96 pixels per inch
+            font.height = -((field.toInt() * 96 + 36) / 72);  // points at 96 pixels per inch
         else if (key == QLatin1String("Color"))
             font.color = field.toColor();
-        else if (key == QLatin1String("Charset"))
-        {
-            field.toEnum<int>({{"ANSI_CHARSET", 0}, {"DEFAULT_CHARSET", 1}, {"SYMBOL_CHARSET", 2},
-                               {"SHIFTJIS_CHARSET", 128}, {"HANGEUL_CHARSET", 129}, {"GB2312_CHARSET", 134},
-                               {"CHINESEBIG5_CHARSET", 136}, {"OEM_CHARSET", 255}, {"GREEK_CHARSET", 161},
-                               {"TURKISH_CHARSET", 162}, {"BALTIC_CHARSET", 186}, {"RUSSIAN_CHARSET", 204},
+        else if (key == QLatin1String("Charset")) {
+            field.toEnum<int>({{"ANSI_CHARSET", 0},
+                               {"DEFAULT_CHARSET", 1},
+                               {"SYMBOL_CHARSET", 2},
+                               {"SHIFTJIS_CHARSET", 128},
+                               {"HANGEUL_CHARSET", 129},
+                               {"GB2312_CHARSET", 134},
+                               {"CHINESEBIG5_CHARSET", 136},
+                               {"OEM_CHARSET", 255},
+                               {"GREEK_CHARSET", 161},
+                               {"TURKISH_CHARSET", 162},
+                               {"BALTIC_CHARSET", 186},
+                               {"RUSSIAN_CHARSET", 204},
                                {"EASTEUROPE_CHARSET", 238}});
             font.charset = field.toString();
-        }
-        else if (key == QLatin1String("Pitch"))
+        } else if (key == QLatin1String("Pitch"))
             field.toEnum<int>({{"fpDefault", 0}, {"fpVariable", 1}, {"fpFixed", 2}});
         else if (key == QLatin1String("Style")) {
             const QStringList style = field.toSet({"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
@@ -159,4 +164,4 @@ PropertyValue PropertyValue::withValue(const QJsonValue& value, const QString& k
     return PropertyValue(value, file_, entry_ + key);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

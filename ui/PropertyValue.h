@@ -31,9 +31,9 @@ public:
     QString toString() const;
     QStringList toStrings() const;
     TColor toColor() const;
-    QRect toBounds() const;               // [left, top, width, height]
-    QImage toPicture() const;             // file name under assets/
-    TFont toFont(const TFont& base) const; // fields not given keep base's
+    QRect toBounds() const;  // [left, top, width, height]
+    QImage toPicture() const;  // file name under assets/
+    TFont toFont(const TFont& base) const;  // fields not given keep base's
     QJsonObject toObject() const;
     QStringList toSet(std::initializer_list<const char*> members) const;
 
@@ -57,4 +57,4 @@ private:
     QString entry_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -46,7 +46,8 @@ void addWindowedCommon(PropertyTable<T>& table, std::function<void(T&, const TFo
 {
     addControlCommon(table);
     table.add("TabOrder", [](T& c, const PropertyValue& v) { formOf(c).setTabOrderOf(&c, v.toInt()); })
-        .add("TabStop", [](T& c, const PropertyValue& v) { c.setFocusPolicy(v.toBool() ? Qt::StrongFocus : Qt::ClickFocus); })
+        .add("TabStop",
+             [](T& c, const PropertyValue& v) { c.setFocusPolicy(v.toBool() ? Qt::StrongFocus : Qt::ClickFocus); })
         .add("ParentFont", [](T&, const PropertyValue& v) { v.toBool(); })
         .add("ParentColor", [](T&, const PropertyValue& v) { v.toBool(); })
         .add("Font", [applyTFont](T& c, const PropertyValue& v) {
@@ -70,14 +71,18 @@ std::shared_ptr<const PropertyTable<TTrackBar>> trackBarTable()
         .add("SelStart", [](TTrackBar& c, const PropertyValue& v) { c.setSelStart(v.toInt()); })
         .add("SelEnd", [](TTrackBar& c, const PropertyValue& v) { c.setSelEnd(v.toInt()); })
         .add("SliderVisible", [](TTrackBar& c, const PropertyValue& v) { c.setSliderVisible(v.toBool()); })
-        .add("Orientation", [](TTrackBar& c, const PropertyValue& v) {
-            c.setTrackOrientation(v.toEnum<TTrackBarOrientation>(
-                {{"trHorizontal", TTrackBarOrientation::trHorizontal}, {"trVertical", TTrackBarOrientation::trVertical}}));
-        })
-        .add("TickMarks", [](TTrackBar& c, const PropertyValue& v) {
-            c.setTickMarks(v.toEnum<TTickMark>({{"tmBottomRight", TTickMark::tmBottomRight},
-                                                {"tmTopLeft", TTickMark::tmTopLeft}, {"tmBoth", TTickMark::tmBoth}}));
-        })
+        .add("Orientation",
+             [](TTrackBar& c, const PropertyValue& v) {
+                 c.setTrackOrientation(
+                     v.toEnum<TTrackBarOrientation>({{"trHorizontal", TTrackBarOrientation::trHorizontal},
+                                                     {"trVertical", TTrackBarOrientation::trVertical}}));
+             })
+        .add("TickMarks",
+             [](TTrackBar& c, const PropertyValue& v) {
+                 c.setTickMarks(v.toEnum<TTickMark>({{"tmBottomRight", TTickMark::tmBottomRight},
+                                                     {"tmTopLeft", TTickMark::tmTopLeft},
+                                                     {"tmBoth", TTickMark::tmBoth}}));
+             })
         .add("TickStyle", [](TTrackBar& c, const PropertyValue& v) {
             c.setTickStyle(v.toEnum<TTickStyle>(
                 {{"tsAuto", TTickStyle::tsAuto}, {"tsManual", TTickStyle::tsManual}, {"tsNone", TTickStyle::tsNone}}));
@@ -94,16 +99,20 @@ std::shared_ptr<const PropertyTable<TComboBox>> comboBoxTable()
         .add("Text", [](TComboBox& c, const PropertyValue& v) { c.setText(v.toString()); })
         .add("ItemHeight", [](TComboBox& c, const PropertyValue& v) { c.setItemHeight(v.toInt()); })
         .add("DropDownCount", [](TComboBox& c, const PropertyValue& v) { c.setMaxVisibleItems(v.toInt()); })
-        .add("Sorted", [](TComboBox&, const PropertyValue& v) {
-            if (v.toBool())
-                v.fail(QStringLiteral("sorted lists are not supported"));
-        })
-        .add("MaxLength", [](TComboBox& c, const PropertyValue& v) {
-            const int length = v.toInt();
-            c.lineEdit()->setMaxLength(length > 0 ? length : 32767);
-        })
+        .add("Sorted",
+             [](TComboBox&, const PropertyValue& v) {
+                 if (v.toBool())
+                     v.fail(QStringLiteral("sorted lists are not supported"));
+             })
+        .add("MaxLength",
+             [](TComboBox& c, const PropertyValue& v) {
+                 const int length = v.toInt();
+                 c.lineEdit()->setMaxLength(length > 0 ? length : 32767);
+             })
         .add("Color", [](TComboBox& c, const PropertyValue& v) { applyBaseColor(c, v.toColor()); })
-        .add("Style", [](TComboBox&, const PropertyValue& v) { v.toEnum<int>({{"csDropDown", 0}}); });
+        .add("Style", [](TComboBox&, const PropertyValue& v) {
+            v.toEnum<int>({{"csDropDown", 0}});
+        });
     return table;
 }
 
@@ -126,14 +135,16 @@ std::shared_ptr<const PropertyTable<TLabel>> labelTable()
         .add("WordWrap", [](TLabel& c, const PropertyValue& v) { c.setWordWrap(v.toBool()); })
         .add("Transparent", [](TLabel& c, const PropertyValue& v) { c.setTransparent(v.toBool()); })
         .add("ShowAccelChar", [](TLabel& c, const PropertyValue& v) { c.setShowAccelChar(v.toBool()); })
-        .add("Alignment", [](TLabel& c, const PropertyValue& v) {
-            c.setAlignment(v.toEnum<TAlignment>({{"taLeftJustify", TAlignment::taLeftJustify},
-                                                 {"taRightJustify", TAlignment::taRightJustify},
-                                                 {"taCenter", TAlignment::taCenter}}));
-        })
+        .add("Alignment",
+             [](TLabel& c, const PropertyValue& v) {
+                 c.setAlignment(v.toEnum<TAlignment>({{"taLeftJustify", TAlignment::taLeftJustify},
+                                                      {"taRightJustify", TAlignment::taRightJustify},
+                                                      {"taCenter", TAlignment::taCenter}}));
+             })
         .add("Layout", [](TLabel& c, const PropertyValue& v) {
-            c.setLayout(v.toEnum<TTextLayout>(
-                {{"tlTop", TTextLayout::tlTop}, {"tlCenter", TTextLayout::tlCenter}, {"tlBottom", TTextLayout::tlBottom}}));
+            c.setLayout(v.toEnum<TTextLayout>({{"tlTop", TTextLayout::tlTop},
+                                               {"tlCenter", TTextLayout::tlCenter},
+                                               {"tlBottom", TTextLayout::tlBottom}}));
         });
     return table;
 }
@@ -156,10 +167,11 @@ std::shared_ptr<const PropertyTable<TEdit>> editTable()
     addWindowedCommon<TEdit>(*table, [](TEdit& c, const TFont& f) { c.setTFont(f); });
     table->add("Text", [](TEdit& c, const PropertyValue& v) { c.setText(v.toString(), Notify::No); })
         .add("ReadOnly", [](TEdit& c, const PropertyValue& v) { c.setReadOnly(v.toBool()); })
-        .add("MaxLength", [](TEdit& c, const PropertyValue& v) {
-            const int length = v.toInt();
-            c.setMaxLength(length > 0 ? length : 32767);
-        })
+        .add("MaxLength",
+             [](TEdit& c, const PropertyValue& v) {
+                 const int length = v.toInt();
+                 c.setMaxLength(length > 0 ? length : 32767);
+             })
         .add("AutoSelect", [](TEdit& c, const PropertyValue& v) { c.setAutoSelect(v.toBool()); })
         .add("HideSelection", [](TEdit&, const PropertyValue& v) { v.toBool(); })
         .add("Color", [](TEdit& c, const PropertyValue& v) { c.setColor(v.toColor()); })
@@ -194,15 +206,18 @@ std::shared_ptr<const PropertyTable<TBitBtn>> bitBtnTable()
     auto table = std::make_shared<PropertyTable<TBitBtn>>();
     addWindowedCommon<TBitBtn>(*table, [](TBitBtn& c, const TFont& f) { c.setTFont(f); });
     table->add("Caption", [](TBitBtn& c, const PropertyValue& v) { c.setCaption(v.toString()); })
-        .add("Kind", [](TBitBtn& c, const PropertyValue& v) {
-            c.setKind(v.toEnum<TBitBtnKind>({{"bkCustom", TBitBtnKind::bkCustom}, {"bkOK", TBitBtnKind::bkOK}}));
-        })
+        .add("Kind",
+             [](TBitBtn& c, const PropertyValue& v) {
+                 c.setKind(v.toEnum<TBitBtnKind>({{"bkCustom", TBitBtnKind::bkCustom}, {"bkOK", TBitBtnKind::bkOK}}));
+             })
         .add("Default", [](TBitBtn& c, const PropertyValue& v) { c.setDefaultButton(v.toBool()); })
         .add("Cancel", [](TBitBtn& c, const PropertyValue& v) { c.setCancel(v.toBool()); })
-        .add("ModalResult", [](TBitBtn& c, const PropertyValue& v) {
-            c.setModalResult(v.toEnum<TModalResult>(
-                {{"mrNone", TModalResult::mrNone}, {"mrOk", TModalResult::mrOk}, {"mrCancel", TModalResult::mrCancel}}));
-        })
+        .add("ModalResult",
+             [](TBitBtn& c, const PropertyValue& v) {
+                 c.setModalResult(v.toEnum<TModalResult>({{"mrNone", TModalResult::mrNone},
+                                                          {"mrOk", TModalResult::mrOk},
+                                                          {"mrCancel", TModalResult::mrCancel}}));
+             })
         .add("Glyph", [](TBitBtn& c, const PropertyValue& v) { c.setGlyph(v.toPicture()); })
         .add("NumGlyphs", [](TBitBtn& c, const PropertyValue& v) { c.setNumGlyphs(v.toInt()); })
         .add("Spacing", [](TBitBtn& c, const PropertyValue& v) { c.setSpacing(v.toInt()); })
@@ -230,7 +245,7 @@ void setWidgetBounds(QWidget& widget, const QRect& bounds)
     widget.setGeometry(bounds);
 }
 
-} // namespace
+}  // namespace
 
 std::optional<TFont> describedFont(const QObject& control)
 {
@@ -310,40 +325,49 @@ std::shared_ptr<const PropertyTable<TForm>> formPropertyTable()
         .add("Height", [](TForm&, const PropertyValue& v) { ignoreNumber(v); })
         .add("Color", [](TForm& f, const PropertyValue& v) { f.setColor(v.toColor()); })
         .add("Font", [](TForm& f, const PropertyValue& v) { f.setTFont(v.toFont(f.tfont())); })
-        .add("PixelsPerInch", [](TForm&, const PropertyValue& v) {
-            if (v.toInt() != 96)
-                v.fail(QStringLiteral("descriptions are made at 96 pixels per inch"));
-        })
+        .add("PixelsPerInch",
+             [](TForm&, const PropertyValue& v) {
+                 if (v.toInt() != 96)
+                     v.fail(QStringLiteral("descriptions are made at 96 pixels per inch"));
+             })
         .add("TextHeight", [](TForm&, const PropertyValue& v) { ignoreNumber(v); })
         .add("OldCreateOrder", [](TForm&, const PropertyValue& v) { v.toBool(); })
         .add("Scaled", [](TForm&, const PropertyValue& v) { v.toBool(); })
-        .add("Visible", [](TForm&, const PropertyValue& v) {
-            if (v.toBool())
-                v.fail(QStringLiteral("windows are created hidden"));
-        })
-        .add("BorderStyle", [](TForm& f, const PropertyValue& v) {
-            f.setBorderStyle(v.toEnum<TFormBorderStyle>(
-                {{"bsNone", TFormBorderStyle::bsNone}, {"bsSingle", TFormBorderStyle::bsSingle},
-                 {"bsSizeable", TFormBorderStyle::bsSizeable}, {"bsDialog", TFormBorderStyle::bsDialog},
-                 {"bsToolWindow", TFormBorderStyle::bsToolWindow}, {"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}}));
-        })
-        .add("BorderIcons", [](TForm& f, const PropertyValue& v) {
-            TBorderIcons icons = 0;
-            for (const QString& name : v.toSet({"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}))
-                icons |= name == QLatin1String("biSystemMenu") ? biSystemMenu
-                    : name == QLatin1String("biMinimize")      ? biMinimize
-                    : name == QLatin1String("biMaximize")      ? biMaximize
-                                                               : biHelp;
-            f.setBorderIcons(icons);
-        })
+        .add("Visible",
+             [](TForm&, const PropertyValue& v) {
+                 if (v.toBool())
+                     v.fail(QStringLiteral("windows are created hidden"));
+             })
+        .add("BorderStyle",
+             [](TForm& f, const PropertyValue& v) {
+                 f.setBorderStyle(v.toEnum<TFormBorderStyle>({{"bsNone", TFormBorderStyle::bsNone},
+                                                              {"bsSingle", TFormBorderStyle::bsSingle},
+                                                              {"bsSizeable", TFormBorderStyle::bsSizeable},
+                                                              {"bsDialog", TFormBorderStyle::bsDialog},
+                                                              {"bsToolWindow", TFormBorderStyle::bsToolWindow},
+                                                              {"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}}));
+             })
+        .add("BorderIcons",
+             [](TForm& f, const PropertyValue& v) {
+                 TBorderIcons icons = 0;
+                 for (const QString& name : v.toSet({"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}))
+                     icons |= name == QLatin1String("biSystemMenu") ? biSystemMenu
+                              : name == QLatin1String("biMinimize") ? biMinimize
+                              : name == QLatin1String("biMaximize") ? biMaximize
+                                                                    : biHelp;
+                 f.setBorderIcons(icons);
+             })
         .add("Position", [](TForm& f, const PropertyValue& v) {
-            f.setPosition(v.toEnum<TPosition>(
-                {{"poDesigned", TPosition::poDesigned}, {"poDefault", TPosition::poDefault},
-                 {"poDefaultPosOnly", TPosition::poDefaultPosOnly}, {"poDefaultSizeOnly", TPosition::poDefaultSizeOnly},
-                 {"poScreenCenter", TPosition::poScreenCenter}, {"poDesktopCenter", TPosition::poDesktopCenter},
-                 {"poMainFormCenter", TPosition::poMainFormCenter}, {"poOwnerFormCenter", TPosition::poOwnerFormCenter}}));
+            f.setPosition(v.toEnum<TPosition>({{"poDesigned", TPosition::poDesigned},
+                                               {"poDefault", TPosition::poDefault},
+                                               {"poDefaultPosOnly", TPosition::poDefaultPosOnly},
+                                               {"poDefaultSizeOnly", TPosition::poDefaultSizeOnly},
+                                               {"poScreenCenter", TPosition::poScreenCenter},
+                                               {"poDesktopCenter", TPosition::poDesktopCenter},
+                                               {"poMainFormCenter", TPosition::poMainFormCenter},
+                                               {"poOwnerFormCenter", TPosition::poOwnerFormCenter}}));
         });
     return table;
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

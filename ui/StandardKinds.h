@@ -17,4 +17,4 @@ std::shared_ptr<const PropertyTable<TForm>> formPropertyTable();
 std::optional<TFont> describedFont(const QObject& control);
 void setDescribedFont(QObject& control, const TFont& font);
 
-} // namespace rna::ui
+}  // namespace rna::ui

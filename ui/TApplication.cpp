@@ -14,7 +14,7 @@ ProgramArguments::ProgramArguments(const char* programPath) : path(programPath ?
 {
     argv[0] = path.data();
 }
-} // namespace detail
+}  // namespace detail
 
 namespace {
 void showMessageBox(const QString& caption, const QString& message)
@@ -22,7 +22,7 @@ void showMessageBox(const QString& caption, const QString& message)
     QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok);
     box.exec();
 }
-} // namespace
+}  // namespace
 
 TApplication::TApplication(const char* programPath)
     : detail::ProgramArguments(programPath), QApplication(argc, argv), presenter_(&showMessageBox)
@@ -116,4 +116,4 @@ void TApplication::presentException(const std::exception_ptr& error)
     }
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -24,7 +24,7 @@ struct ProgramArguments {
     std::string path;
     char* argv[2] = {nullptr, nullptr};
 };
-} // namespace detail
+}  // namespace detail
 
 // Not a Q_OBJECT: the argument holder must come first among the bases.
 class TApplication : private detail::ProgramArguments, public QApplication {
@@ -85,4 +85,4 @@ private:
     bool terminated_ = false;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -31,7 +31,7 @@ TForm* formOf(const QWidget& widget)
 {
     return qobject_cast<TForm*>(widget.window());
 }
-} // namespace
+}  // namespace
 
 TBitBtn::TBitBtn(QWidget* parent) : QPushButton(parent)
 {
@@ -120,7 +120,8 @@ QImage TBitBtn::stateGlyph() const
 QSize TBitBtn::contentSize() const
 {
     const int glyphWidth = glyph_.isNull() ? 0 : glyph_.width() / numGlyphs_;
-    const int textWidth = text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(QString(text()).remove(QLatin1Char('&')));
+    const int textWidth =
+        text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(QString(text()).remove(QLatin1Char('&')));
     const int gap = glyphWidth > 0 && textWidth > 0 ? spacing_ : 0;
     return QSize(glyphWidth + gap + textWidth, std::max(glyph_.height(), fontMetrics().height()));
 }
@@ -211,4 +212,4 @@ void TBitBtn::clickedByAnyone()
     fire(onClick_, this);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -68,4 +68,4 @@ private:
     int spacing_ = 4;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

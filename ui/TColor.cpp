@@ -14,17 +14,29 @@ struct NamedColor {
 };
 
 constexpr std::array<NamedColor, 17> kStandard{{
-    {"clBlack", clBlack}, {"clMaroon", clMaroon}, {"clGreen", clGreen}, {"clOlive", clOlive},
-    {"clNavy", clNavy}, {"clPurple", clPurple}, {"clTeal", clTeal}, {"clGray", clGray},
-    {"clSilver", clSilver}, {"clRed", clRed}, {"clLime", clLime}, {"clYellow", clYellow},
-    {"clBlue", clBlue}, {"clFuchsia", clFuchsia}, {"clAqua", clAqua}, {"clWhite", clWhite},
+    {"clBlack", clBlack},
+    {"clMaroon", clMaroon},
+    {"clGreen", clGreen},
+    {"clOlive", clOlive},
+    {"clNavy", clNavy},
+    {"clPurple", clPurple},
+    {"clTeal", clTeal},
+    {"clGray", clGray},
+    {"clSilver", clSilver},
+    {"clRed", clRed},
+    {"clLime", clLime},
+    {"clYellow", clYellow},
+    {"clBlue", clBlue},
+    {"clFuchsia", clFuchsia},
+    {"clAqua", clAqua},
+    {"clWhite", clWhite},
     {"clNone", clNone},
 }};
 
 // System colours in their numbering; the palette role that stands for each, or our own RGB where Qt has none.
 struct SystemColor {
     const char* name;
-    int role; // QPalette::ColorRole, or -1 for the fixed value
+    int role;  // QPalette::ColorRole, or -1 for the fixed value
     QRgb fixed;
 };
 
@@ -57,7 +69,7 @@ constexpr std::array<SystemColor, 25> kSystem{{
     {"clInfoBk", QPalette::ToolTipBase, 0},
 }};
 
-} // namespace
+}  // namespace
 
 std::optional<TColor> colorFromText(const QString& text)
 {
@@ -83,8 +95,10 @@ QString colorToText(TColor color)
             return QLatin1String(named.name);
     if (isSystemColor(color))
         return QLatin1String(kSystem[color - clSystemColor].name);
-    return QStringLiteral("0x%1").arg(color, 8, 16, QLatin1Char('0')).toUpper().replace(QLatin1String("0X"),
-                                                                                         QLatin1String("0x"));
+    return QStringLiteral("0x%1")
+        .arg(color, 8, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace(QLatin1String("0X"), QLatin1String("0x"));
 }
 
 bool isSystemColor(TColor color)
@@ -112,4 +126,4 @@ TColor fromQColor(const QColor& color)
     return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

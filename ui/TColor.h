@@ -21,17 +21,16 @@ inline constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008
 // System colours, in the platform's numbering.
 inline constexpr TColor clScrollBar = clSystemColor + 0, clBackground = clSystemColor + 1,
                         clActiveCaption = clSystemColor + 2, clInactiveCaption = clSystemColor + 3,
-                        clMenu = clSystemColor + 4, clWindow = clSystemColor + 5,
-                        clWindowFrame = clSystemColor + 6, clMenuText = clSystemColor + 7,
-                        clWindowText = clSystemColor + 8, clCaptionText = clSystemColor + 9,
-                        clActiveBorder = clSystemColor + 10, clInactiveBorder = clSystemColor + 11,
-                        clAppWorkSpace = clSystemColor + 12, clHighlight = clSystemColor + 13,
-                        clHighlightText = clSystemColor + 14, clBtnFace = clSystemColor + 15,
-                        clBtnShadow = clSystemColor + 16, clGrayText = clSystemColor + 17,
-                        clBtnText = clSystemColor + 18, clInactiveCaptionText = clSystemColor + 19,
-                        clBtnHighlight = clSystemColor + 20, cl3DDkShadow = clSystemColor + 21,
-                        cl3DLight = clSystemColor + 22, clInfoText = clSystemColor + 23,
-                        clInfoBk = clSystemColor + 24;
+                        clMenu = clSystemColor + 4, clWindow = clSystemColor + 5, clWindowFrame = clSystemColor + 6,
+                        clMenuText = clSystemColor + 7, clWindowText = clSystemColor + 8,
+                        clCaptionText = clSystemColor + 9, clActiveBorder = clSystemColor + 10,
+                        clInactiveBorder = clSystemColor + 11, clAppWorkSpace = clSystemColor + 12,
+                        clHighlight = clSystemColor + 13, clHighlightText = clSystemColor + 14,
+                        clBtnFace = clSystemColor + 15, clBtnShadow = clSystemColor + 16,
+                        clGrayText = clSystemColor + 17, clBtnText = clSystemColor + 18,
+                        clInactiveCaptionText = clSystemColor + 19, clBtnHighlight = clSystemColor + 20,
+                        cl3DDkShadow = clSystemColor + 21, cl3DLight = clSystemColor + 22,
+                        clInfoText = clSystemColor + 23, clInfoBk = clSystemColor + 24;
 
 // "clRed", "clBtnFace", ... or "0x00BBGGRR"; nothing for an unknown text.
 std::optional<TColor> colorFromText(const QString& text);
@@ -45,4 +44,4 @@ QColor toQColor(TColor color);
 // The 0x00BBGGRR value of an RGB colour.
 TColor fromQColor(const QColor& color);
 
-} // namespace rna::ui
+}  // namespace rna::ui

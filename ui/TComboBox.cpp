@@ -11,7 +11,7 @@ namespace rna::ui {
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(true);
-    setInsertPolicy(QComboBox::NoInsert); // Enter never adds an item
+    setInsertPolicy(QComboBox::NoInsert);  // Enter never adds an item
     setCompleter(nullptr);
     setMaxVisibleItems(8);
     setFocusPolicy(Qt::StrongFocus);
@@ -152,8 +152,8 @@ bool TComboBox::forwardToEditField(QKeyEvent* event)
 {
     const int key = event->key();
     const bool editing = !event->text().isEmpty() && event->text().at(0).isPrint();
-    const bool caretKey = key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left
-        || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
+    const bool caretKey = key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left ||
+                          key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
     if ((!editing && !caretKey) || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return false;
     QKeyEvent copy(event->type(), key, event->modifiers(), event->text(), event->isAutoRepeat(), event->count());
@@ -166,7 +166,8 @@ bool TComboBox::eventFilter(QObject* watched, QEvent* event)
     const bool press = event->type() == QEvent::KeyPress;
     if (watched == view() && (press || event->type() == QEvent::ShortcutOverride)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool closingKey = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
+        const bool closingKey =
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
         if (!press) {
             // Qt picks the highlighted item on the shortcut check that precedes the key press; ours closes only.
             if (closingKey)
@@ -185,4 +186,4 @@ bool TComboBox::eventFilter(QObject* watched, QEvent* event)
     return QComboBox::eventFilter(watched, event);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

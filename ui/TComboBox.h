@@ -51,4 +51,4 @@ private:
     int loadedIndex_ = -1;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

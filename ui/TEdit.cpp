@@ -49,7 +49,7 @@ void TEdit::setTFont(const TFont& font)
 void TEdit::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->ignore(); // for the window's default button
+        event->ignore();  // for the window's default button
         return;
     }
     QLineEdit::keyPressEvent(event);
@@ -59,12 +59,12 @@ void TEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     // Entering by keyboard selects all (Qt does this for Tab only).
-    const bool keyboard = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
-        || event->reason() == Qt::ShortcutFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
+    const bool keyboard = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
+                          event->reason() == Qt::ShortcutFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
     if (autoSelect_ && keyboard)
         selectAll();
     else if (!autoSelect_ && keyboard)
         deselect();
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

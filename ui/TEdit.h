@@ -46,4 +46,4 @@ private:
     bool autoSelect_ = true;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

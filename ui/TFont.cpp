@@ -7,8 +7,8 @@ namespace rna::ui {
 QString TFont::mappedFace(const QString& name)
 {
     // The descriptions' window face has no free copy; Liberation Sans matches its widths within a pixel.
-    if (name == QLatin1String("MS Sans Serif") || name == QLatin1String("Arial")
-        || name == QLatin1String("Microsoft Sans Serif"))
+    if (name == QLatin1String("MS Sans Serif") || name == QLatin1String("Arial") ||
+        name == QLatin1String("Microsoft Sans Serif"))
         return QStringLiteral("Liberation Sans");
     return name;
 }
@@ -25,4 +25,4 @@ QFont TFont::toQFont() const
     return font;
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

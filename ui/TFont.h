@@ -10,7 +10,7 @@ namespace rna::ui {
 
 struct TFont {
     QString name = QStringLiteral("MS Sans Serif");
-    int height = -11; // negative: character height in pixels; positive: cell height
+    int height = -11;  // negative: character height in pixels; positive: cell height
     TColor color = clWindowText;
     QString charset = QStringLiteral("DEFAULT_CHARSET");
     bool bold = false;
@@ -27,4 +27,4 @@ struct TFont {
     static QString mappedFace(const QString& name);
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

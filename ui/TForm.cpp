@@ -159,7 +159,7 @@ void TForm::placeOnFirstShowing()
 {
     if (position_ != TPosition::poDesktopCenter && position_ != TPosition::poScreenCenter)
         return;
-    create(); // the native window knows its frame
+    create();  // the native window knows its frame
     QMargins frame;
     if (QWindow* window = windowHandle())
         frame = window->frameMargins();
@@ -270,9 +270,11 @@ QObject* TForm::findComponent(const QString& name) const
     return found == components_.end() ? nullptr : found->second;
 }
 
-void TForm::declareHandlers(HandlerTable&) {}
+void TForm::declareHandlers(HandlerTable&)
+{}
 
-void TForm::afterLoad() {}
+void TForm::afterLoad()
+{}
 
 void TForm::paintEvent(QPaintEvent* event)
 {
@@ -341,4 +343,4 @@ bool TForm::event(QEvent* event)
     return QWidget::event(event);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -88,8 +88,7 @@ public:
     {
         T* found = qobject_cast<T*>(findComponent(name));
         if (!found)
-            throw std::runtime_error(("no control " + name + " of the expected kind in " + objectName())
-                                         .toStdString());
+            throw std::runtime_error(("no control " + name + " of the expected kind in " + objectName()).toStdString());
         return *found;
     }
 
@@ -127,7 +126,7 @@ private:
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::map<QString, QObject*> components_;
     TGraphicControl* pressedGraphic_ = nullptr;
-    QPointer<QWidget> lastFocus_; // the control that had the focus when the window was last left
+    QPointer<QWidget> lastFocus_;  // the control that had the focus when the window was last left
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

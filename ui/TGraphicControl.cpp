@@ -50,4 +50,4 @@ void TGraphicControl::invalidate()
         form_.update(bounds_);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

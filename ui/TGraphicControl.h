@@ -49,4 +49,4 @@ private:
     TNotifyEvent onClick_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -93,4 +93,4 @@ void TImage::paint(QPainter& painter) const
     painter.drawImage(origin, image);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

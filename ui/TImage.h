@@ -1,4 +1,5 @@
-// Picture painted by its form: natural size at the top-left, centred or stretched; transparent colour = bottom-left pixel.
+// Picture painted by its form: natural size at the top-left, centred or stretched; transparent colour = bottom-left
+// pixel.
 #pragma once
 
 #include "ui/TGraphicControl.h"
@@ -32,11 +33,11 @@ private:
     void rebuildMasked();
 
     QImage picture_;
-    QImage masked_; // picture_ with the transparent colour's pixels fully transparent
+    QImage masked_;  // picture_ with the transparent colour's pixels fully transparent
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;
     bool autoSize_ = false;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

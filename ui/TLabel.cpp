@@ -137,9 +137,15 @@ int TLabel::textFlags() const
     if (wordWrap_)
         flags |= Qt::TextWordWrap;
     switch (alignment_) {
-    case TAlignment::taLeftJustify: flags |= Qt::AlignLeft; break;
-    case TAlignment::taRightJustify: flags |= Qt::AlignRight; break;
-    case TAlignment::taCenter: flags |= Qt::AlignHCenter; break;
+    case TAlignment::taLeftJustify:
+        flags |= Qt::AlignLeft;
+        break;
+    case TAlignment::taRightJustify:
+        flags |= Qt::AlignRight;
+        break;
+    case TAlignment::taCenter:
+        flags |= Qt::AlignHCenter;
+        break;
     }
     return flags;
 }
@@ -156,12 +162,13 @@ void TLabel::adjustBounds()
     const int room = wordWrap_ ? std::max(width(), 1) : 1 << 20;
     const QRect measured = metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
     // The text's own height: lines after the first add the line spacing, the first only the font height.
-    const int lineBox = std::max(1, metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, QStringLiteral(" ")).height());
+    const int lineBox =
+        std::max(1, metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, QStringLiteral(" ")).height());
     const int lines = std::max(1, (measured.height() + lineBox / 2) / lineBox);
     const int height = (lines - 1) * metrics.lineSpacing() + metrics.height();
     const int width = wordWrap_ ? this->width() : measured.width();
-    const int left = alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - width
-                                                                             : boundsRect().left();
+    const int left =
+        alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - width : boundsRect().left();
     setBounds(QRect(left, top(), width, height));
 }
 
@@ -196,4 +203,4 @@ void TLabel::paint(QPainter& painter) const
     painter.drawText(area, flags, caption_);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -76,4 +76,4 @@ private:
     QRect describedBounds_;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

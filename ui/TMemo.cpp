@@ -73,4 +73,4 @@ void TMemo::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

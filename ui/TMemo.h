@@ -42,4 +42,4 @@ private:
     bool wantReturns_ = true;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

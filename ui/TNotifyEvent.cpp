@@ -15,7 +15,7 @@ struct HandlerScope {
     HandlerScope(const HandlerScope&) = delete;
     HandlerScope& operator=(const HandlerScope&) = delete;
 };
-} // namespace
+}  // namespace
 
 void fire(const TNotifyEvent& handler, QObject* sender)
 {
@@ -34,4 +34,4 @@ void fire(const TNotifyEvent& handler, QObject* sender)
     }
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -14,4 +14,4 @@ using TNotifyEvent = std::function<void(QObject* sender)>;
 // handler caused, it travels on to that outer handler, which stops as well.
 void fire(const TNotifyEvent& handler, QObject* sender);
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -17,14 +17,20 @@ constexpr int kRepeatIntervalMs = 100;
 bool isScrollKey(int key)
 {
     switch (key) {
-    case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
-    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Home: case Qt::Key_End:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
         return true;
     default:
         return false;
     }
 }
-} // namespace
+}  // namespace
 
 TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent), style_(new TrackBarStyle)
 {
@@ -181,13 +187,22 @@ void TTrackBar::userScroll(int target)
 int TTrackBar::keyTarget(int key) const
 {
     switch (key) {
-    case Qt::Key_Left: case Qt::Key_Up: return value() - lineSize_;
-    case Qt::Key_Right: case Qt::Key_Down: return value() + lineSize_;
-    case Qt::Key_PageUp: return value() - pageSize_;
-    case Qt::Key_PageDown: return value() + pageSize_;
-    case Qt::Key_Home: return minimum();
-    case Qt::Key_End: return maximum();
-    default: return value();
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        return value() - lineSize_;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return value() + lineSize_;
+    case Qt::Key_PageUp:
+        return value() - pageSize_;
+    case Qt::Key_PageDown:
+        return value() + pageSize_;
+    case Qt::Key_Home:
+        return minimum();
+    case Qt::Key_End:
+        return maximum();
+    default:
+        return value();
     }
 }
 
@@ -210,7 +225,7 @@ void TTrackBar::keyReleaseEvent(QKeyEvent* event)
     }
     event->accept();
     if (!event->isAutoRepeat())
-        fireChange(); // the end of the action
+        fireChange();  // the end of the action
 }
 
 QRect TTrackBar::grooveRect() const
@@ -252,8 +267,8 @@ int TTrackBar::positionAt(const QPoint& point) const
 int TTrackBar::pixelOf(int position) const
 {
     const Travel t = travel();
-    return t.start + t.thumbSize / 2
-        + QStyle::sliderPositionFromValue(minimum(), maximum(), position, t.span, t.upsideDown);
+    return t.start + t.thumbSize / 2 +
+           QStyle::sliderPositionFromValue(minimum(), maximum(), position, t.span, t.upsideDown);
 }
 
 void TTrackBar::mousePressEvent(QMouseEvent* event)
@@ -285,7 +300,7 @@ void TTrackBar::channelStep()
     const bool onThumb = thumb.contains(channelPoint_);
     if (channelRepeat_.isActive()) {
         channelRepeat_.setInterval(kRepeatIntervalMs);
-        if (onThumb) { // the thumb has reached the pointer
+        if (onThumb) {  // the thumb has reached the pointer
             channelRepeat_.stop();
             return;
         }
@@ -317,7 +332,7 @@ void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
     drag_ = Drag::None;
     dragOffset_ = 0;
     channelRepeat_.stop();
-    fireChange(); // the end of the action
+    fireChange();  // the end of the action
 }
 
 void TTrackBar::wheelEvent(QWheelEvent* event)
@@ -349,8 +364,9 @@ void TTrackBar::paintEvent(QPaintEvent*)
     if (selStart_ != 0 || selEnd_ != 0) {
         const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()));
         const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()));
-        const QRect band = horizontal ? QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()))
-                                      : QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
+        const QRect band =
+            horizontal ? QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()))
+                       : QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
         style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
         painter.fillRect(band, palette().color(QPalette::Highlight));
     } else
@@ -364,8 +380,9 @@ void TTrackBar::paintEvent(QPaintEvent*)
         if (before)
             horizontal ? painter.drawLine(at, 0, at, 2) : painter.drawLine(0, at, 2, at);
         if (after)
-            horizontal ? painter.drawLine(at, across - 3, at, across - 1) : painter.drawLine(across - 3, at, across - 1, at);
+            horizontal ? painter.drawLine(at, across - 3, at, across - 1)
+                       : painter.drawLine(across - 3, at, across - 1, at);
     }
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -115,7 +115,7 @@ private:
     int dragOffset_ = 0;
     QPoint channelPoint_;
     QTimer channelRepeat_;
-    TrackBarStyle* style_; // owned through Qt parenting
+    TrackBarStyle* style_;  // owned through Qt parenting
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

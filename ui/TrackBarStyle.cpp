@@ -4,7 +4,8 @@
 
 namespace rna::ui {
 
-TrackBarStyle::TrackBarStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+TrackBarStyle::TrackBarStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{}
 
 int TrackBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
@@ -14,4 +15,4 @@ int TrackBarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, c
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -20,4 +20,4 @@ private:
     int thumbLength_ = 20;
 };
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -23,4 +23,4 @@ void applyBaseColor(QWidget& widget, TColor color)
     widget.setPalette(palette);
 }
 
-} // namespace rna::ui
+}  // namespace rna::ui

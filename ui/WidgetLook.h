@@ -13,4 +13,4 @@ void applyFont(QWidget& widget, const TFont& font);
 // The background colour of an input control (edit boxes, memos, lists).
 void applyBaseColor(QWidget& widget, TColor color);
 
-} // namespace rna::ui
+}  // namespace rna::ui

@@ -20,4 +20,4 @@ void TForm1::BitBtn1Click(QObject* /*sender*/)
     Form1->Close();
 }
 
-} // namespace rna::neuron
+}  // namespace rna::neuron

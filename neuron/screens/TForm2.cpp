@@ -20,4 +20,4 @@ void TForm2::BitBtn1Click(QObject* /*sender*/)
     Form2->Close();
 }
 
-} // namespace rna::neuron
+}  // namespace rna::neuron

@@ -20,4 +20,4 @@ protected:
 // The program-wide instance, set by start-up while the window exists.
 extern TForm2* Form2;
 
-} // namespace rna::neuron
+}  // namespace rna::neuron

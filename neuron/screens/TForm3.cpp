@@ -20,4 +20,4 @@ void TForm3::BitBtn1Click(QObject* /*sender*/)
     Form3->Close();
 }
 
-} // namespace rna::neuron
+}  // namespace rna::neuron

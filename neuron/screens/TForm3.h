@@ -20,4 +20,4 @@ protected:
 // The program-wide instance, set by start-up while the window exists.
 extern TForm3* Form3;
 
-} // namespace rna::neuron
+}  // namespace rna::neuron

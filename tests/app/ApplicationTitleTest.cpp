@@ -4,7 +4,10 @@
 
 TEST(ApplicationTitle, FolderDroppedCutAtFirstDotLowerCasedAfterFirstLetter)
 {
-    struct Case { const char* path; const char* title; };
+    struct Case {
+        const char* path;
+        const char* title;
+    };
     const Case cases[] = {
         {"/usr/local/bin/RNA", "Rna"},
         {"./RNA.exe", "Rna"},

@@ -44,8 +44,7 @@ TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
     // A started program: the loader knows every control kind, the charts' included.
     Program program(ProgramPath);
     int loaded = 0;
-    QDirIterator it(QStringLiteral(":/assets"), {QStringLiteral("*.json")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(QStringLiteral(":/assets"), {QStringLiteral("*.json")}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         SCOPED_TRACE(path.toStdString());
@@ -62,5 +61,5 @@ TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
     EXPECT_GE(loaded, 4);
 }
 
-} // namespace
-} // namespace rna::app::test
+}  // namespace
+}  // namespace rna::app::test

@@ -15,13 +15,10 @@ TEST(LocaleSettings, SeparatorsOfLocalesWithAsciiAndOtherCharacters)
         char thousand;
     };
     const Case cases[] = {
-        {"C", '.', ','},
-        {"en_US", '.', ','},
-        {"de_DE", ',', '.'},
-        {"fr_FR", ',', ' '},   // narrow no-break space
-        {"ru_RU", ',', ' '},   // no-break space
+        {"C", '.', ','},      {"en_US", '.', ','}, {"de_DE", ',', '.'}, {"fr_FR", ',', ' '},  // narrow no-break space
+        {"ru_RU", ',', ' '},  // no-break space
         {"de_CH", '.', '\''},  // typographic apostrophe
-        {"ar_EG", '.', ','},   // Arabic decimal and thousands signs are not ASCII
+        {"ar_EG", '.', ','},  // Arabic decimal and thousands signs are not ASCII
         {"fa_IR", '.', ','},
     };
     for (const Case& c : cases) {

@@ -170,8 +170,8 @@ TEST(ProgramRun, EndingTheMainWindowEndsTheLoopWithExitCodeZeroWhileDemonstratio
         QTimer::singleShot(0, [&] {
             for (const MenuEntry& entry : MenuEntries)
                 QTest::mouseClick(&button(*Form0, entry.button), Qt::LeftButton);
-            allOpen = rna::neuron::Form1->isVisible() && rna::neuron::Form2->isVisible() &&
-                      rna::neuron::Form3->isVisible();
+            allOpen =
+                rna::neuron::Form1->isVisible() && rna::neuron::Form2->isVisible() && rna::neuron::Form3->isVisible();
             switch (ending) {
             case Ending::IesireClick:
                 QTest::mouseClick(&button(*Form0, "BitBtn4"), Qt::LeftButton);
@@ -180,7 +180,7 @@ TEST(ProgramRun, EndingTheMainWindowEndsTheLoopWithExitCodeZeroWhileDemonstratio
                 QTest::keyClick(&button(*Form0, "BitBtn4"), Qt::Key_Return);
                 break;
             case Ending::MainWindowClose:
-                Form0->close(); // the close box
+                Form0->close();  // the close box
                 break;
             }
         });
@@ -193,5 +193,5 @@ TEST(ProgramRun, EndingTheMainWindowEndsTheLoopWithExitCodeZeroWhileDemonstratio
     }
 }
 
-} // namespace
-} // namespace rna::app::test
+}  // namespace
+}  // namespace rna::app::test

@@ -59,4 +59,4 @@ inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifi
     QTest::keyClick(target, key, modifiers);
 }
 
-} // namespace rna::app::test
+}  // namespace rna::app::test

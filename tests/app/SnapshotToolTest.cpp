@@ -31,8 +31,7 @@ TEST(SnapshotTool, WritesTheClientAreaOfEachWindow)
         const char* window;
         QSize client;
     };
-    const Case cases[] = {
-        {"Form0", {211, 155}}, {"Form1", {658, 401}}, {"Form2", {640, 491}}, {"Form3", {785, 496}}};
+    const Case cases[] = {{"Form0", {211, 155}}, {"Form1", {658, 401}}, {"Form2", {640, 491}}, {"Form3", {785, 496}}};
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     for (const Case& c : cases) {
@@ -80,6 +79,6 @@ TEST(SnapshotTool, UnknownWindowOrWrongArgumentsExitWithTwoAndWriteNothing)
     }
 }
 
-} // namespace
-} // namespace rna::app::test
+}  // namespace
+}  // namespace rna::app::test
 #endif

@@ -25,9 +25,8 @@ TEST(Startup, TitleComesFromTheProgramFileAndCaptionsErrorBoxes)
     Program program("/opt/rna/RNA.Release");
     EXPECT_EQ(program.application().title(), QStringLiteral("Rna"));
     QString caption;
-    program.application().setErrorPresenter([&](const QString& shownCaption, const QString&) {
-        caption = shownCaption;
-    });
+    program.application().setErrorPresenter(
+        [&](const QString& shownCaption, const QString&) { caption = shownCaption; });
     program.application().showError(QStringLiteral("x"));
     EXPECT_EQ(caption, QStringLiteral("Rna"));
     // The main window's own caption is not the title.
@@ -98,14 +97,38 @@ TEST(Startup, EveryWindowHasTheDeclaredPropertiesAndItsOkButton)
         const char* okCaption;
     };
     const Case cases[] = {
-        {"Form0", "RNA - Introducere", {211, 155}, rna::ui::biSystemMenu, rna::ui::clBtnFace, "BitBtn4",
-         {72, 120, 75, 25}, "Iesire"},
-        {"Form1", "Principiul de functionare al neuronului cu o intrare", {658, 401}, 0, rna::ui::clMenu,
-         "BitBtn1", {544, 360, 81, 25}, "Inchide"},
-        {"Form2", "Principiul de functionare al neuronului cu doua intrari", {640, 491}, rna::ui::biHelp,
-         rna::ui::clBtnFace, "BitBtn1", {528, 448, 81, 25}, "Inchide"},
-        {"Form3", "O retea neuronala simpla", {785, 496}, 0, rna::ui::clBtnFace, "BitBtn1",
-         {680, 448, 75, 25}, "Inchide"},
+        {"Form0",
+         "RNA - Introducere",
+         {211, 155},
+         rna::ui::biSystemMenu,
+         rna::ui::clBtnFace,
+         "BitBtn4",
+         {72, 120, 75, 25},
+         "Iesire"},
+        {"Form1",
+         "Principiul de functionare al neuronului cu o intrare",
+         {658, 401},
+         0,
+         rna::ui::clMenu,
+         "BitBtn1",
+         {544, 360, 81, 25},
+         "Inchide"},
+        {"Form2",
+         "Principiul de functionare al neuronului cu doua intrari",
+         {640, 491},
+         rna::ui::biHelp,
+         rna::ui::clBtnFace,
+         "BitBtn1",
+         {528, 448, 81, 25},
+         "Inchide"},
+        {"Form3",
+         "O retea neuronala simpla",
+         {785, 496},
+         0,
+         rna::ui::clBtnFace,
+         "BitBtn1",
+         {680, 448, 75, 25},
+         "Inchide"},
     };
     Program program(ProgramPath);
     for (const Case& c : cases) {
@@ -159,5 +182,5 @@ TEST(Startup, MainMenuButtonsArePlainExceptIesire)
     }
 }
 
-} // namespace
-} // namespace rna::app::test
+}  // namespace
+}  // namespace rna::app::test

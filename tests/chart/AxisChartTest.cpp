@@ -45,7 +45,7 @@ int TextWidth(TChart& chart, const TChartFont& font, const char* text)
     return chart.Canvas().TextWidthOf(QString::fromLatin1(text));
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisChartTest, RefusedOrEqualSettingsScheduleNoRedraw)
 {
@@ -62,7 +62,7 @@ TEST(AxisChartTest, RefusedOrEqualSettingsScheduleNoRedraw)
     left.SetMaximum(1.5);
     EXPECT_TRUE(chart.Canvas().Dirty());
     Draw(chart);
-    left.Grid().SetColor(clRed); // owned pens report through ChangeNotify
+    left.Grid().SetColor(clRed);  // owned pens report through ChangeNotify
     EXPECT_TRUE(chart.Canvas().Dirty());
     Draw(chart);
     left.Title().SetCaption(QStringLiteral("y"));
@@ -74,9 +74,9 @@ TEST(AxisChartTest, RangeChecksAreOffWhileLoading)
     TChart chart;
     TChartAxis& left = *chart.LeftAxis();
     chart.SetLoading(true);
-    left.SetMinimum(5); // before its Maximum, as a description may store them
+    left.SetMinimum(5);  // before its Maximum, as a description may store them
     left.SetMaximum(9);
-    left.SetAutomatic(false); // while loading the end flags stay as stored
+    left.SetAutomatic(false);  // while loading the end flags stay as stored
     EXPECT_TRUE(left.AutomaticMinimum());
     chart.SetLoading(false);
     EXPECT_EQ(left.Minimum(), 5);
@@ -135,12 +135,12 @@ TEST(AxisChartTest, LeftLabelBandSettlesAfterTheFirstDrawing)
 {
     TChart chart;
     SetUpSingleInputChart(chart);
-    TLineSeries series; // puts the bottom and left axes in use
+    TLineSeries series;  // puts the bottom and left axes in use
     series.SetParentChart(&chart);
     series.AddPoint(0, 0);
     const TChartFont& font = chart.LeftAxis()->LabelsFont();
     const int blank = TextWidth(chart, font, " ");
-    const int margin = 13; // MulDiv(3, 433, 100)
+    const int margin = 13;  // MulDiv(3, 433, 100)
 
     Draw(chart);
     // Nothing measured yet: the step is 1e-12 and the unrounded ends are measured.
@@ -178,7 +178,7 @@ TEST(AxisChartTest, SingleInputChartGridLines)
             n += image.pixel(x, y) == gray ? 1 : 0;
         gridColumns += n > plot.Height() / 3 ? 1 : 0;
     }
-    EXPECT_EQ(gridColumns, 11); // -10, -8, ..., 10
+    EXPECT_EQ(gridColumns, 11);  // -10, -8, ..., 10
     int gridRows = 0;
     for (int y = plot.Top + 1; y < plot.Bottom; ++y) {
         int n = 0;
@@ -186,5 +186,5 @@ TEST(AxisChartTest, SingleInputChartGridLines)
             n += image.pixel(x, y) == gray ? 1 : 0;
         gridRows += n > plot.Width() / 3 ? 1 : 0;
     }
-    EXPECT_EQ(gridRows, 3); // 1, 0 and -1
+    EXPECT_EQ(gridRows, 3);  // 1, 0 and -1
 }

@@ -32,29 +32,43 @@ void ExpectValues(const std::vector<double>& got, const std::vector<double>& wan
         EXPECT_NEAR(got[i], want[i], 1e-9) << "label " << i;
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisLabelStepTest, NextNiceStepClimbsOneTwoFive)
 {
-    const double rows[][2] = {{1, 2},       {2, 5},         {5, 10},      {10, 20},
-                              {20, 50},     {50, 100},      {1.5, 2},     {3, 5},
-                              {7, 10},      {0.5, 1},       {0.2, 0.5},   {1e-12, 2e-12},
-                              {2e-12, 5e-12}, {5e-12, 1e-11}, {300, 500}, {1e6, 2e6},
-                              {0.9999999999999999, 2}, {1.9999999999999998, 5}, {9.999999999999998, 20},
+    const double rows[][2] = {{1, 2},
+                              {2, 5},
+                              {5, 10},
+                              {10, 20},
+                              {20, 50},
+                              {50, 100},
+                              {1.5, 2},
+                              {3, 5},
+                              {7, 10},
+                              {0.5, 1},
+                              {0.2, 0.5},
+                              {1e-12, 2e-12},
+                              {2e-12, 5e-12},
+                              {5e-12, 1e-11},
+                              {300, 500},
+                              {1e6, 2e6},
+                              {0.9999999999999999, 2},
+                              {1.9999999999999998, 5},
+                              {9.999999999999998, 20},
                               {1e300, 2e300}};
     for (const auto& r : rows)
         EXPECT_NEAR(NextNiceStep(r[0]), r[1], r[1] * 1e-12) << "after " << r[0];
-    EXPECT_EQ(NextNiceStep(0), 0); // no next step: callers stop instead of recursing forever
+    EXPECT_EQ(NextNiceStep(0), 0);  // no next step: callers stop instead of recursing forever
     EXPECT_TRUE(std::isinf(NextNiceStep(INFINITY)));
 }
 
 TEST(AxisLabelStepTest, CountLimitFromLabelSize)
 {
     EXPECT_EQ(AxisLabelCountLimit(0, 10, 400), 1);
-    EXPECT_EQ(AxisLabelCountLimit(12, 10, 0), 0);     // first drawing: no pixels yet
+    EXPECT_EQ(AxisLabelCountLimit(12, 10, 0), 0);  // first drawing: no pixels yet
     EXPECT_EQ(AxisLabelCountLimit(20, 10, 407), 18);  // 407 / 22 = 18.5: halves to even
-    EXPECT_EQ(AxisLabelCountLimit(20, 0, 407), 20);   // 20.35
-    EXPECT_EQ(AxisLabelCountLimit(25, 10, 110), 4);   // 25 + Round(2.5) = 27; 110 / 27 = 4.07
+    EXPECT_EQ(AxisLabelCountLimit(20, 0, 407), 20);  // 20.35
+    EXPECT_EQ(AxisLabelCountLimit(25, 10, 110), 4);  // 25 + Round(2.5) = 27; 110 / 27 = 4.07
 }
 
 TEST(AxisLabelStepTest, IncrementIsALowerBoundEnlargedUntilLabelsFit)
@@ -65,10 +79,10 @@ TEST(AxisLabelStepTest, IncrementIsALowerBoundEnlargedUntilLabelsFit)
     EXPECT_DOUBLE_EQ(AxisLabelStep({20.1, 0, 10, 21}), 1);
     EXPECT_DOUBLE_EQ(AxisLabelStep({20.1, 0, 10, 15}), 2);
     EXPECT_DOUBLE_EQ(AxisLabelStep({2.1, 0, 10, 2}), 1);
-    EXPECT_DOUBLE_EQ(AxisLabelStep({20.1, 2, 0, 1}), 2);    // separation 0: no fitting
-    EXPECT_DOUBLE_EQ(AxisLabelStep({20.1, 2, 10, 0}), 1e-12); // nothing fits
+    EXPECT_DOUBLE_EQ(AxisLabelStep({20.1, 2, 0, 1}), 2);  // separation 0: no fitting
+    EXPECT_DOUBLE_EQ(AxisLabelStep({20.1, 2, 10, 0}), 1e-12);  // nothing fits
     EXPECT_DOUBLE_EQ(AxisLabelStep({0, 0, 10, 3}), 1e-12);
-    const double small = AxisLabelStep({0.5, 0, 10, 4}); // climbs from 1e-12
+    const double small = AxisLabelStep({0.5, 0, 10, 4});  // climbs from 1e-12
     EXPECT_NEAR(small, 0.2, 1e-15);
     EXPECT_GT(NextNiceStep(4.9e-324), 4.9e-324);
     // A span that is not a number still ends the search, and gives no labels.
@@ -100,7 +114,7 @@ TEST(AxisLabelStepTest, ANegativeLowerEndIsLabelledLikeThePositiveUpperEnd)
 
 TEST(AxisLabelStepTest, LabelValueLimits)
 {
-    EXPECT_EQ(AxisLabelValues({0, 10000, 1, true}).size(), 0u);    // 10000 labels: none
+    EXPECT_EQ(AxisLabelValues({0, 10000, 1, true}).size(), 0u);  // 10000 labels: none
     EXPECT_EQ(AxisLabelValues({0, 9999, 1, true}).size(), 10000u);
     EXPECT_EQ(AxisLabelValues({0, 10, 0, true}).size(), 0u);
     EXPECT_EQ(AxisLabelValues({10, 0, 1, true}).size(), 0u);

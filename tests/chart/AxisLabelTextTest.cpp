@@ -19,7 +19,7 @@ struct SeparatorGuard {
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST(AxisLabelTextTest, DefaultFormatWithPointAndComma)
 {
@@ -28,8 +28,13 @@ TEST(AxisLabelTextTest, DefaultFormatWithPointAndComma)
     rna::neuron::SetThousandSeparator(',');
     TChartAxis a(nullptr);
     const std::pair<double, const char*> rows[] = {
-        {1234.5, "1,234.5"}, {-10, "-10"}, {0.05, "0.05"}, {0.0004, "0"}, {-0.0004, "0"},
-        {-1e-17, "0"},       {10 - 10 * 2.0 / 2 - 1e-15, "0"},
+        {1234.5, "1,234.5"},
+        {-10, "-10"},
+        {0.05, "0.05"},
+        {0.0004, "0"},
+        {-0.0004, "0"},
+        {-1e-17, "0"},
+        {10 - 10 * 2.0 / 2 - 1e-15, "0"},
     };
     for (const auto& [value, text] : rows)
         EXPECT_EQ(a.FormatAxisLabel(value), QString::fromLatin1(text)) << value;

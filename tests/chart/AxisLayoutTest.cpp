@@ -25,7 +25,7 @@ int FontHeightOf(TChartCanvas& canvas, const TChartFont& font)
     return canvas.FontHeight();
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisLayoutTest, TickBand)
 {
@@ -104,7 +104,7 @@ TEST(AxisLayoutTest, TitleOfALeftAxisStandsUpright)
     EXPECT_EQ(r.Left, 10 + h + 6);
     EXPECT_EQ(left.TitlePos, 10 + h);
 
-    left.Title().SetAngle(0); // level text on a vertical axis takes its width
+    left.Title().SetAngle(0);  // level text on a vertical axis takes its width
     r = {10, 10, 200, 100};
     ReserveAxisSpace(left, r, canvas);
     canvas.Font().Assign(left.Title().Font());

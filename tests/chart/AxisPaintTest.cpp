@@ -78,7 +78,7 @@ int CountColumnPixels(const QImage& image, int x, int y0, int y1, QRgb color)
     return n;
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisPaintTest, SingleInputBottomAxis)
 {
@@ -92,7 +92,7 @@ TEST(AxisPaintTest, SingleInputBottomAxis)
     std::vector<int> expected;
     for (int v = 10; v >= -10; v -= 2)
         expected.push_back(bottom.ValueToPixel(v));
-    ASSERT_EQ(Positions(ticks), expected); // 11 labels, highest first
+    ASSERT_EQ(Positions(ticks), expected);  // 11 labels, highest first
     EXPECT_EQ(bottom.LinePos, 150);
 
     for (int p : expected) {
@@ -190,7 +190,7 @@ TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
     img.Canvas().SetTextBackMode(OPAQUE);
     TTickPositions ticks;
     const QImage& image = img.Paint(left, plot, ticks);
-    ASSERT_EQ(Positions(ticks), (std::vector<int>{23, 75, 127})); // 1, 0, -1
+    ASSERT_EQ(Positions(ticks), (std::vector<int>{23, 75, 127}));  // 1, 0, -1
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ASSERT_NE(image.pixel(x, y), qRgb(255, 0, 0)) << x << ", " << y;
@@ -240,7 +240,7 @@ TEST(AxisPaintTest, TheTickListStopsAtItsCapacity)
     bottom.SetIsHorizontal(true);
     bottom.SetRange(0, 5000);
     bottom.SetIncrement(1);
-    bottom.SetLabelsSeparation(0); // no fitting: 5001 labels
+    bottom.SetLabelsSeparation(0);  // no fitting: 5001 labels
     bottom.SetLabelStyle(TAxisLabelStyle::talValue);
     bottom.ResolveRange();
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
@@ -270,7 +270,7 @@ TEST(AxisPaintTest, AFlatRangeLabelsTheCentre)
 namespace {
 
 struct TInkBox {
-    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1; // right/bottom inclusive
+    int left = 1 << 20, top = 1 << 20, right = -1, bottom = -1;  // right/bottom inclusive
     bool Empty() const { return right < 0; }
 };
 
@@ -290,7 +290,7 @@ TInkBox InkOf(const QImage& image)
     return box;
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisPaintTest, PlaceAxisTextOnEverySide)
 {
@@ -299,7 +299,7 @@ TEST(AxisPaintTest, PlaceAxisTextOnEverySide)
         bool horizontal, farSide;
         int angle;
     };
-    const Row rows[] = {{"bottom", true, false, 0}, {"top", true, true, 0}, {"left", false, false, 0},
+    const Row rows[] = {{"bottom", true, false, 0}, {"top", true, true, 0},     {"left", false, false, 0},
                         {"right", false, true, 0},  {"left", false, false, 90}, {"right", false, true, 270}};
     const int x = 100;
     const int y = 80;
@@ -316,7 +316,7 @@ TEST(AxisPaintTest, PlaceAxisTextOnEverySide)
         PlaceAxisText(axis, canvas, x, y, r.angle, QStringLiteral("Wggggg\rWg"));
         EXPECT_EQ(canvas.TextAlign(), TA_LEFT | TA_TOP) << r.side;
         TTickPositions none;
-        TChartAxis hidden(nullptr); // finishes the drawing without adding anything
+        TChartAxis hidden(nullptr);  // finishes the drawing without adding anything
         hidden.Axis().SetVisible(false);
         const TInkBox ink = InkOf(img.Paint(hidden, {0, 0, 1, 1}, none));
         ASSERT_FALSE(ink.Empty()) << r.side;

@@ -16,8 +16,8 @@ void Load(TCustomChartAxis& axis, const char* json)
 {
     const QJsonDocument doc = QJsonDocument::fromJson(QByteArray(json));
     ASSERT_TRUE(doc.isObject()) << json;
-    AxisPropertyTable()->apply(axis, PropertyValue(doc.object(), QStringLiteral("Form1.json"),
-                                                   QStringLiteral("Chart1.BottomAxis")));
+    AxisPropertyTable()->apply(
+        axis, PropertyValue(doc.object(), QStringLiteral("Form1.json"), QStringLiteral("Chart1.BottomAxis")));
 }
 
 QString LoadProblem(const char* json)
@@ -31,7 +31,7 @@ QString LoadProblem(const char* json)
     return QStringLiteral("(loaded)");
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisPropertyTableTest, SingleInputBottomAxis)
 {

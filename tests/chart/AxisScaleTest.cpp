@@ -19,7 +19,7 @@ TAxisScale MakeScale(bool horizontal, bool inverted, double low, double high, in
     return s;
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisScaleTest, RoundTakesHalvesToTheEvenNeighbour)
 {
@@ -39,10 +39,9 @@ TEST(AxisScaleTest, ValueToPixelInAllFourDirections)
     };
     // Range -1.05 .. 1.05 on pixels 20 .. 130.
     const Row rows[] = {
-        {false, false, 0, 75},    {false, false, 1.05, 20}, {false, false, -1.05, 130},
-        {false, true, 1.05, 130}, {false, true, -1.05, 20}, {true, false, -1.05, 20},
-        {true, false, 1.05, 130}, {true, true, -1.05, 130}, {true, true, 1.05, 20},
-        {false, false, 0.5, 49},  // 130 - Round(1.55 * 110 / 2.1) = 130 - 81
+        {false, false, 0, 75},    {false, false, 1.05, 20}, {false, false, -1.05, 130}, {false, true, 1.05, 130},
+        {false, true, -1.05, 20}, {true, false, -1.05, 20}, {true, false, 1.05, 130},   {true, true, -1.05, 130},
+        {true, true, 1.05, 20},   {false, false, 0.5, 49},  // 130 - Round(1.55 * 110 / 2.1) = 130 - 81
     };
     for (const Row& r : rows) {
         const TAxisScale s = MakeScale(r.horizontal, r.inverted, -1.05, 1.05, 20, 130);
@@ -92,7 +91,7 @@ TEST(AxisScaleTest, PlaceEndsUsesPercentPositions)
     EXPECT_EQ(s.EndPixel, 420);
     EXPECT_EQ(s.PixelLength, 407);
     EXPECT_EQ(s.CenterPixel, 216);
-    s.PlaceEnds(0, 5, 10, 50); // 0.5 -> 0 and 2.5 -> 2: halves to even
+    s.PlaceEnds(0, 5, 10, 50);  // 0.5 -> 0 and 2.5 -> 2: halves to even
     EXPECT_EQ(s.StartPixel, 0);
     EXPECT_EQ(s.EndPixel, 2);
     s.PlaceEnds(-7, 0, 0, 100);

@@ -25,7 +25,7 @@ std::string ErrorOf(const std::function<void()>& change)
     return "(no error)";
 }
 
-} // namespace
+}  // namespace
 
 TEST(AxisSettingsTest, Defaults)
 {
@@ -102,7 +102,7 @@ TEST(AxisSettingsTest, RangeEndsMustStayOrdered)
     EXPECT_EQ(ErrorOf<AxisException>([&] { b.SetMaximum(-2); }), "Axis Maximum Value must be >= Minimum");
     EXPECT_EQ(b.Maximum(), 1);
     EXPECT_EQ(ErrorOf<AxisException>([&] { b.SetMaximum(NAN); }), "Axis Maximum Value must be >= Minimum");
-    b.SetMaximum(-1); // equal ends are fine
+    b.SetMaximum(-1);  // equal ends are fine
     EXPECT_EQ(b.Maximum(), -1);
     b.SetMinimum(-1);
     EXPECT_EQ(b.Minimum(), -1);
@@ -137,7 +137,7 @@ TEST(AxisSettingsTest, CheckedSettingsKeepTheirOldValue)
     EXPECT_EQ(a.LabelsAngle(), 0);
     EXPECT_EQ(a.Title().Angle(), 0);
 
-    a.SetIncrement(0); // 0 means automatic
+    a.SetIncrement(0);  // 0 means automatic
     a.SetLabelsSeparation(0);
     a.SetLabelsAngle(359);
     a.SetLogarithmicBase(2);
@@ -166,12 +166,12 @@ TEST(AxisSettingsTest, AutomaticFlagsFollowEachOther)
     EXPECT_FALSE(a.AutomaticMinimum());
     EXPECT_FALSE(a.AutomaticMaximum());
     a.SetAutomaticMinimum(true);
-    EXPECT_FALSE(a.Automatic()); // the maximum is still fixed
+    EXPECT_FALSE(a.Automatic());  // the maximum is still fixed
     a.SetAutomaticMaximum(true);
     EXPECT_TRUE(a.Automatic());
     a.SetAutomaticMaximum(false);
     EXPECT_FALSE(a.Automatic());
-    EXPECT_TRUE(a.AutomaticMinimum()); // turning one end off leaves the other alone
+    EXPECT_TRUE(a.AutomaticMinimum());  // turning one end off leaves the other alone
     a.SetAutomatic(true);
     EXPECT_TRUE(a.AutomaticMaximum());
     EXPECT_TRUE(a.AutomaticMinimum());
@@ -212,7 +212,7 @@ TEST(AxisSettingsTest, ResolveRangeUsesFixedEnds)
     EXPECT_EQ(a.RangeHigh(), 10.05);
     EXPECT_DOUBLE_EQ(a.RangeSpan(), 20.1);
 
-    TChartAxis automatic(nullptr); // no chart, no series: both ends 0
+    TChartAxis automatic(nullptr);  // no chart, no series: both ends 0
     automatic.SetMaximum(5);
     automatic.ResolveRange();
     EXPECT_EQ(automatic.Maximum(), 0);

@@ -90,8 +90,14 @@ std::vector<std::string> Pattern(const QImage& image, int x0, int y0, int w, int
     return rows;
 }
 
-int PixelX(double x) { return 110 + static_cast<int>(x * 10); }
-int PixelY(double y) { return 60 - static_cast<int>(y * 10); }
+int PixelX(double x)
+{
+    return 110 + static_cast<int>(x * 10);
+}
+int PixelY(double y)
+{
+    return 60 - static_cast<int>(y * 10);
+}
 
 void UseCircleMarkers(TLineSeries& series)
 {
@@ -109,7 +115,7 @@ TEST(LineSeriesDrawTest, CurveWithCircleMarkersOverItsSegments)
     TLineSeries series;
     UseCircleMarkers(series);
     for (int i = -10; i <= 10; ++i)
-        series.AddPoint(i * 0.9, 0);   // a flat line through the middle of every marker
+        series.AddPoint(i * 0.9, 0);  // a flat line through the middle of every marker
     SeriesPlot plot;
     plot.Paint(series);
     const QImage& image = plot.Finish();
@@ -146,7 +152,7 @@ TEST(LineSeriesDrawTest, SegmentColourComesFromItsEndPoint)
 struct VerticalCase {
     const char* name;
     int penWidth;
-    int firstColumn;   // columns covered by the line
+    int firstColumn;  // columns covered by the line
     int lastColumn;
 };
 
@@ -164,7 +170,7 @@ TEST_P(VerticalLineTest, EqualXPointsDrawAVerticalLineInThePenWidth)
     SeriesPlot plot;
     plot.Paint(series);
     const QImage& image = plot.Finish();
-    const int x = PixelX(2.5);   // 135
+    const int x = PixelX(2.5);  // 135
     for (int y = 20; y <= 100; y += 5) {
         SCOPED_TRACE(y);
         for (int column = c.firstColumn; column <= c.lastColumn; ++column)
@@ -206,9 +212,9 @@ TEST(LineSeriesDrawTest, NoVisiblePointRunsNoDrawEvents)
     series.BeforeDrawValues = [&](TChartSeries&) { ++events; };
     series.AfterDrawValues = [&](TChartSeries&) { ++events; };
     SeriesPlot plot;
-    plot.Paint(series);   // no points
+    plot.Paint(series);  // no points
     series.AddPoint(-20, 0);
-    plot.Paint(series);   // left of the plot
+    plot.Paint(series);  // left of the plot
     EXPECT_EQ(events, 0);
     series.AddPoint(0, 0);
     plot.Paint(series);
@@ -230,7 +236,7 @@ TEST(LineSeriesDrawTest, EmptyPointLeavesAGap)
     const QImage& image = plot.Finish();
     EXPECT_EQ(ColorAt(image, PixelX(-3), 60), clRed);
     EXPECT_EQ(ColorAt(image, PixelX(-1), 60), clWhite);
-    EXPECT_EQ(ColorAt(image, PixelX(0), 60), clWhite);    // no marker
+    EXPECT_EQ(ColorAt(image, PixelX(0), 60), clWhite);  // no marker
     EXPECT_EQ(ColorAt(image, PixelX(0) - 2, 60), clWhite);
     EXPECT_EQ(ColorAt(image, PixelX(1), 60), clWhite);
     EXPECT_EQ(ColorAt(image, PixelX(3), 60), clRed);
@@ -240,7 +246,7 @@ TEST(LineSeriesDrawTest, EmptyPointLeavesAGap)
 
 struct LimitCase {
     const char* name;
-    double farX;      // maps to this pixel: 110 + farX * 10
+    double farX;  // maps to this pixel: 110 + farX * 10
     bool drawn;
 };
 
@@ -368,10 +374,10 @@ TEST(LineSeriesDrawTest, ClippedToTheInsideOfThePlotRectangle)
     SeriesPlot plot;
     plot.Paint(series);
     const QImage& image = plot.Finish();
-    EXPECT_EQ(ColorAt(image, 10, 50), clWhite);   // the left column of PlotRect
+    EXPECT_EQ(ColorAt(image, 10, 50), clWhite);  // the left column of PlotRect
     EXPECT_EQ(ColorAt(image, 11, 50), clRed);
     EXPECT_EQ(ColorAt(image, 100, 10), clWhite);  // the top row
     EXPECT_EQ(ColorAt(image, 100, 11), clRed);
 }
 
-} // namespace
+}  // namespace

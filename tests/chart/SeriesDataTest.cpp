@@ -1,6 +1,6 @@
 // Point storage of a series: adding with its events, clearing, deleting, colours, labels, dependents.
-#include "chart/ChartSeries.h"
 #include "chart/ChartException.h"
+#include "chart/ChartSeries.h"
 #include "chart/ListIndexError.h"
 #include "chart/SeriesMarks.h"
 #include "chart/TChart.h"
@@ -51,7 +51,7 @@ TEST(SeriesDataTest, EveryAddAndClearRequestsOneRepaintWhenActive)
 {
     TChart chart;
     TChartSeries series;
-    series.AddPoint(0, 0);   // no chart: nothing to ask
+    series.AddPoint(0, 0);  // no chart: nothing to ask
     series.SetParentChart(&chart);
     Settle(chart);
     int before = chart.RedrawRequests();
@@ -97,7 +97,7 @@ TEST(SeriesDataTest, PointColorRules)
 {
     TChartSeries series;
     series.SetSeriesColor(clRed);
-    series.AddPoint(0, 0);                  // no colour of its own
+    series.AddPoint(0, 0);  // no colour of its own
     series.AddPoint(1, 0, "", clBlue);
     series.AddEmptyPointXY(2, 0);
     EXPECT_EQ(series.PointColor(0), clRed);
@@ -105,7 +105,7 @@ TEST(SeriesDataTest, PointColorRules)
     EXPECT_EQ(series.PointColor(2), clNone);
     EXPECT_TRUE(series.IsEmptyPoint(2));
     EXPECT_FALSE(series.IsEmptyPoint(0));
-    EXPECT_EQ(series.PointColor(99), clRed);   // beyond the stored colours
+    EXPECT_EQ(series.PointColor(99), clRed);  // beyond the stored colours
     EXPECT_EQ(series.PointColor(-1), clRed);
 
     series.SetColorEachPoint(true);
@@ -113,9 +113,9 @@ TEST(SeriesDataTest, PointColorRules)
     for (int i = 3; i < 20; ++i)
         series.AddPoint(i, 0);
     EXPECT_EQ(series.PointColor(17), DefaultPalette[1]);
-    EXPECT_EQ(series.PointColor(1), clBlue);   // its own colour wins
+    EXPECT_EQ(series.PointColor(1), clBlue);  // its own colour wins
 
-    series.SetColorEachPoint(false);   // resets every stored colour
+    series.SetColorEachPoint(false);  // resets every stored colour
     EXPECT_EQ(series.PointColor(1), clRed);
     EXPECT_EQ(series.PointColor(2), clRed);
 }
@@ -208,10 +208,12 @@ TEST(SeriesDataTest, EqualSettingsRequestNoRepaint)
     series.SetColorEachPoint(false);
     series.SetPointColor(0, clUseSeriesColor);
     EXPECT_FALSE(chart.Canvas().Dirty());
-    const std::vector<std::function<void()>> changes = {
-        [&] { series.SetSeriesColor(clGreen); },   [&] { series.SetTitle("u"); },
-        [&] { series.XValues().SetMultiplier(1); }, [&] { series.XValues().SetDateTime(true); },
-        [&] { series.SetVertAxis(TVertAxis::aRightAxis); }, [&] { series.Marks().SetVisible(true); }};
+    const std::vector<std::function<void()>> changes = {[&] { series.SetSeriesColor(clGreen); },
+                                                        [&] { series.SetTitle("u"); },
+                                                        [&] { series.XValues().SetMultiplier(1); },
+                                                        [&] { series.XValues().SetDateTime(true); },
+                                                        [&] { series.SetVertAxis(TVertAxis::aRightAxis); },
+                                                        [&] { series.Marks().SetVisible(true); }};
     EXPECT_EQ(chart.RedrawRequests(), before);
     for (const auto& change : changes) {
         const int count = chart.RedrawRequests();
@@ -262,7 +264,7 @@ TEST(SeriesDataTest, DestroyedChartLeavesItsSeriesWithoutChart)
     }
     EXPECT_EQ(series.ParentChart(), nullptr);
     EXPECT_EQ(series.GetHorizAxis(), nullptr);
-    series.AddPoint(1, 1);   // no chart left to ask for a repaint
+    series.AddPoint(1, 1);  // no chart left to ask for a repaint
     EXPECT_EQ(series.PointCount(), 1);
 }
 
@@ -279,10 +281,10 @@ TEST(SeriesDataTest, DependentsFollowTheirSource)
     ASSERT_EQ(copy.PointCount(), 2);
     EXPECT_EQ(copy.YValueAt(1), 20);
 
-    source.YValues().ReplaceAt(0, 11);   // modify: reload
+    source.YValues().ReplaceAt(0, 11);  // modify: reload
     EXPECT_EQ(copy.YValueAt(0), 11);
 
-    source.YValues().SetMultiplier(2);   // refresh: reload with the read values
+    source.YValues().SetMultiplier(2);  // refresh: reload with the read values
     EXPECT_EQ(copy.YValueAt(1), 40);
 
     source.DeletePoint(0);
@@ -303,7 +305,7 @@ TEST(SeriesDataTest, DependencyCyclesAreRefused)
     TChartSeries a;
     TChartSeries b;
     b.AddDataSource(a);
-    a.AddDataSource(b);   // would notify in a circle
+    a.AddDataSource(b);  // would notify in a circle
     a.AddDataSource(a);
     EXPECT_TRUE(a.DataSources().empty());
     a.AddPoint(1, 1);
@@ -320,4 +322,4 @@ TEST(SeriesDataTest, DestroyingASourceDetachesDependents)
     EXPECT_TRUE(copy.DataSources().empty());
 }
 
-} // namespace
+}  // namespace

@@ -66,7 +66,7 @@ TEST(SeriesHitTest, ClickFindsMarkersPointsAndSegments)
     setup.series.AddPoint(-5, 0);
     setup.series.AddPoint(0, 0);
     setup.series.AddPoint(5, 3);
-    EXPECT_EQ(setup.series.Clicked(setup.X(0), setup.Y(0)), -1);   // nothing drawn yet
+    EXPECT_EQ(setup.series.Clicked(setup.X(0), setup.Y(0)), -1);  // nothing drawn yet
     setup.Draw();
     int pointerClicks = 0;
     int clickedIndex = -1;
@@ -74,16 +74,16 @@ TEST(SeriesHitTest, ClickFindsMarkersPointsAndSegments)
         ++pointerClicks;
         clickedIndex = index;
     };
-    EXPECT_EQ(setup.series.Clicked(setup.X(0) + 2, setup.Y(0) - 2), 1);   // inside the marker
+    EXPECT_EQ(setup.series.Clicked(setup.X(0) + 2, setup.Y(0) - 2), 1);  // inside the marker
     EXPECT_EQ(pointerClicks, 1);
     EXPECT_EQ(clickedIndex, 1);
-    EXPECT_EQ(setup.series.Clicked(setup.X(0) - 3, setup.Y(0)), 0);       // just outside the marker, on segment 0 - 1
+    EXPECT_EQ(setup.series.Clicked(setup.X(0) - 3, setup.Y(0)), 0);  // just outside the marker, on segment 0 - 1
     EXPECT_EQ(setup.series.Clicked(setup.X(-2.5), setup.Y(0)), 0);
     EXPECT_EQ(setup.series.Clicked(setup.X(-2.5), setup.Y(0) - 10), -1);
     setup.series.SetClickableLine(false);
     EXPECT_EQ(setup.series.Clicked(setup.X(-2.5), setup.Y(0)), -1);
     setup.series.Pointer().SetVisible(false);
-    EXPECT_EQ(setup.series.Clicked(setup.X(5), setup.Y(3)), 2);            // exactly on the point
+    EXPECT_EQ(setup.series.Clicked(setup.X(5), setup.Y(3)), 2);  // exactly on the point
     EXPECT_EQ(setup.series.Clicked(setup.X(5) + 1, setup.Y(3)), -1);
     EXPECT_EQ(pointerClicks, 1);
 }
@@ -95,9 +95,9 @@ TEST(SeriesHitTest, StairSegmentsAreHitOnBothLegs)
     setup.series.AddPoint(-5, -2);
     setup.series.AddPoint(5, 2);
     setup.Draw();
-    EXPECT_EQ(setup.series.Clicked(setup.X(0), setup.Y(-2)), 0);   // horizontal leg
-    EXPECT_EQ(setup.series.Clicked(setup.X(5), setup.Y(0)), 0);    // vertical leg
-    EXPECT_EQ(setup.series.Clicked(setup.X(0), setup.Y(0)), -1);   // the diagonal is not drawn
+    EXPECT_EQ(setup.series.Clicked(setup.X(0), setup.Y(-2)), 0);  // horizontal leg
+    EXPECT_EQ(setup.series.Clicked(setup.X(5), setup.Y(0)), 0);  // vertical leg
+    EXPECT_EQ(setup.series.Clicked(setup.X(0), setup.Y(0)), -1);  // the diagonal is not drawn
 }
 
-} // namespace
+}  // namespace

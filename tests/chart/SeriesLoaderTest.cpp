@@ -47,13 +47,14 @@ TEST(SeriesLoaderTest, ScreenSeriesSettingsLoad)
             "YValues.DateTime": false, "YValues.Name": "Y", "YValues.Multiplier": 1, "YValues.Order": "loNone"}},
         {"kind": "TLineSeries", "name": "Series2", "properties": {
             "SeriesColor": "clGreen", "LinePen.Width": 3, "Pointer.Style": "psRectangle"}},
-        {"kind": "TPointSeries", "name": "Series3"})"), "FormS.json");
+        {"kind": "TPointSeries", "name": "Series3"})"),
+                                    "FormS.json");
     auto& chart = form.control<TChart>("Chart1");
     auto& series1 = form.control<TLineSeries>("Series1");
     auto& series2 = form.control<TLineSeries>("Series2");
     auto& series3 = form.control<TPointSeries>("Series3");
     ASSERT_EQ(chart.SeriesCount(), 3);
-    EXPECT_EQ(chart.Series(0), &series1);   // list order is description order
+    EXPECT_EQ(chart.Series(0), &series1);  // list order is description order
     EXPECT_EQ(chart.Series(1), &series2);
     EXPECT_EQ(series1.ParentChart(), &chart);
     EXPECT_EQ(series1.SeriesColor(), clRed);
@@ -99,13 +100,13 @@ TEST_P(SeriesLoaderErrorTest, BadSettingsFailNamingTheEntry)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SeriesLoaderErrorTest,
-    ::testing::Values(BadEntry{"UnknownProperty", R"("LinePen.Widht": 2)", "Widht"},
-                      BadEntry{"UnknownEnum", R"("Pointer.Style": "psOval")", "psOval"},
-                      BadEntry{"UnknownOrder", R"("XValues.Order": "loUp")", "loUp"},
-                      BadEntry{"ZeroPointerSize", R"("Pointer.HorizSize": 0)", "Pointer size must be greater than zero"},
-                      BadEntry{"UnknownColour", R"("SeriesColor": "clRosu")", "clRosu"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SeriesLoaderErrorTest,
+                         ::testing::Values(BadEntry{"UnknownProperty", R"("LinePen.Widht": 2)", "Widht"},
+                                           BadEntry{"UnknownEnum", R"("Pointer.Style": "psOval")", "psOval"},
+                                           BadEntry{"UnknownOrder", R"("XValues.Order": "loUp")", "loUp"},
+                                           BadEntry{"ZeroPointerSize", R"("Pointer.HorizSize": 0)",
+                                                    "Pointer size must be greater than zero"},
+                                           BadEntry{"UnknownColour", R"("SeriesColor": "clRosu")", "clRosu"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
+}  // namespace

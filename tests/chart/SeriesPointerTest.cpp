@@ -1,9 +1,9 @@
 // Point markers: the nine shapes on pixels, their colours, the size rule, margins and hit testing.
+#include "chart/SeriesPointer.h"
 #include "chart/ChartColor.h"
 #include "chart/ChartException.h"
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
-#include "chart/SeriesPointer.h"
 #include "chart/TChartCanvas3D.h"
 
 #include <gtest/gtest.h>
@@ -64,26 +64,44 @@ TEST_P(MarkerShapeTest, DrawsItsShape)
 
 // Rectangle: (2h + 1) x (2v + 1); circle: 2h x 2v; triangles with every vertex set; crosses in the
 // point's colour; small dot: one pixel.
-INSTANTIATE_TEST_SUITE_P(Styles, MarkerShapeTest, ::testing::Values(
-    ShapeCase{"Triangle", TSeriesPointerStyle::psTriangle,
-              {".........", ".........", "....#....", "...##....", "...#r#...", "..#rr#...", "..#####..", ".........", "........."}},
-    ShapeCase{"DownTriangle", TSeriesPointerStyle::psDownTriangle,
-              {".........", ".........", "..#####..", "..#rr#...", "...#r#...", "...##....", "....#....", ".........", "........."}},
-    ShapeCase{"Rectangle", TSeriesPointerStyle::psRectangle,
-              {".........", ".........", "..#####..", "..#rrr#..", "..#rrr#..", "..#rrr#..", "..#####..", ".........", "........."}},
-    ShapeCase{"Circle", TSeriesPointerStyle::psCircle,
-              {".........", ".........", "..####...", "..#rr#...", "..#rr#...", "..####...", ".........", ".........", "........."}},
-    ShapeCase{"Cross", TSeriesPointerStyle::psCross,
-              {".........", ".........", "....r....", "....r....", "..rrrrr..", "....r....", "....r....", ".........", "........."}},
-    ShapeCase{"DiagCross", TSeriesPointerStyle::psDiagCross,
-              {".........", ".........", "..r...r..", "...r.r...", "....r....", "...r.r...", "..r...r..", ".........", "........."}},
-    ShapeCase{"Star", TSeriesPointerStyle::psStar,
-              {".........", ".........", "..r.r.r..", "...rrr...", "..rrrrr..", "...rrr...", "..r.r.r..", ".........", "........."}},
-    ShapeCase{"Diamond", TSeriesPointerStyle::psDiamond,
-              {".........", ".........", "....#....", "...#r#...", "..#rrr#..", "...#r#...", "....#....", ".........", "........."}},
-    ShapeCase{"SmallDot", TSeriesPointerStyle::psSmallDot,
-              {".........", ".........", ".........", ".........", "....r....", ".........", ".........", ".........", "........."}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Styles, MarkerShapeTest,
+                         ::testing::Values(ShapeCase{"Triangle",
+                                                     TSeriesPointerStyle::psTriangle,
+                                                     {".........", ".........", "....#....", "...##....", "...#r#...",
+                                                      "..#rr#...", "..#####..", ".........", "........."}},
+                                           ShapeCase{"DownTriangle",
+                                                     TSeriesPointerStyle::psDownTriangle,
+                                                     {".........", ".........", "..#####..", "..#rr#...", "...#r#...",
+                                                      "...##....", "....#....", ".........", "........."}},
+                                           ShapeCase{"Rectangle",
+                                                     TSeriesPointerStyle::psRectangle,
+                                                     {".........", ".........", "..#####..", "..#rrr#..", "..#rrr#..",
+                                                      "..#rrr#..", "..#####..", ".........", "........."}},
+                                           ShapeCase{"Circle",
+                                                     TSeriesPointerStyle::psCircle,
+                                                     {".........", ".........", "..####...", "..#rr#...", "..#rr#...",
+                                                      "..####...", ".........", ".........", "........."}},
+                                           ShapeCase{"Cross",
+                                                     TSeriesPointerStyle::psCross,
+                                                     {".........", ".........", "....r....", "....r....", "..rrrrr..",
+                                                      "....r....", "....r....", ".........", "........."}},
+                                           ShapeCase{"DiagCross",
+                                                     TSeriesPointerStyle::psDiagCross,
+                                                     {".........", ".........", "..r...r..", "...r.r...", "....r....",
+                                                      "...r.r...", "..r...r..", ".........", "........."}},
+                                           ShapeCase{"Star",
+                                                     TSeriesPointerStyle::psStar,
+                                                     {".........", ".........", "..r.r.r..", "...rrr...", "..rrrrr..",
+                                                      "...rrr...", "..r.r.r..", ".........", "........."}},
+                                           ShapeCase{"Diamond",
+                                                     TSeriesPointerStyle::psDiamond,
+                                                     {".........", ".........", "....#....", "...#r#...", "..#rrr#..",
+                                                      "...#r#...", "....#....", ".........", "........."}},
+                                           ShapeCase{"SmallDot",
+                                                     TSeriesPointerStyle::psSmallDot,
+                                                     {".........", ".........", ".........", ".........", "....r....",
+                                                      ".........", ".........", ".........", "........."}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A pointer pen or brush with a colour of its own keeps it; clUseSeriesColor takes the point's.
 TEST(SeriesPointerTest, OwnColoursWinOverThePointColour)
@@ -100,7 +118,7 @@ TEST(SeriesPointerTest, OwnColoursWinOverThePointColour)
     pointer.PrepareCanvas(canvas, clRed);
     EXPECT_EQ(canvas.Pen().Color(), clRed);
     EXPECT_EQ(canvas.Brush().Color(), clBlue);
-    pointer.Pen().SetVisible(false);   // a hidden pen only becomes clear
+    pointer.Pen().SetVisible(false);  // a hidden pen only becomes clear
     pointer.PrepareCanvas(canvas, clGreen);
     EXPECT_EQ(canvas.Pen().Style(), TPenStyle::psClear);
     EXPECT_NE(canvas.Pen().Color(), clGreen);
@@ -184,7 +202,7 @@ TEST_P(SeriesMarginTest, AsksForRoomOnlyWhenMarkersOrStepsNeedIt)
     series.SetStairs(c.stairs);
     series.LinePen().SetWidth(c.penWidth);
     series.SetLineHeight(c.lineHeight);
-    int left = 1, right = 0, top = 0, bottom = 0;   // margins only grow
+    int left = 1, right = 0, top = 0, bottom = 0;  // margins only grow
     series.CalcHorizMargins(left, right);
     series.CalcVerticalMargins(top, bottom);
     EXPECT_EQ(left, c.left);
@@ -193,12 +211,12 @@ TEST_P(SeriesMarginTest, AsksForRoomOnlyWhenMarkersOrStepsNeedIt)
     EXPECT_EQ(bottom, c.bottom);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SeriesMarginTest, ::testing::Values(
-    MarginCase{"HiddenPointer", false, true, false, 3, 0, 1, 0, 0, 0},
-    MarginCase{"VisiblePointer", true, true, false, 3, 0, 3, 3, 4, 4},
-    MarginCase{"NoInflate", true, false, false, 3, 0, 1, 0, 0, 0},
-    MarginCase{"StairsWidePen", false, true, true, 6, 0, 6, 6, 6, 7},
-    MarginCase{"LineHeight", false, true, false, 1, 9, 1, 0, 0, 9}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SeriesMarginTest,
+                         ::testing::Values(MarginCase{"HiddenPointer", false, true, false, 3, 0, 1, 0, 0, 0},
+                                           MarginCase{"VisiblePointer", true, true, false, 3, 0, 3, 3, 4, 4},
+                                           MarginCase{"NoInflate", true, false, false, 3, 0, 1, 0, 0, 0},
+                                           MarginCase{"StairsWidePen", false, true, true, 6, 0, 6, 6, 6, 7},
+                                           MarginCase{"LineHeight", false, true, false, 1, 9, 1, 0, 0, 9}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
+}  // namespace

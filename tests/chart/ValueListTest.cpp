@@ -160,20 +160,19 @@ TEST_P(ValueListIndexTest, OutOfBoundsRaisesAndChangesNothing)
         FAIL() << "no error raised";
     } catch (const ListIndexError& error) {
         EXPECT_EQ(error.Index(), GetParam().badIndex);
-        EXPECT_EQ(std::string(error.what()),
-                  "List index out of bounds (" + std::to_string(GetParam().badIndex) + ")");
+        EXPECT_EQ(std::string(error.what()), "List index out of bounds (" + std::to_string(GetParam().badIndex) + ")");
     }
     EXPECT_EQ(Values(y), (std::vector<double>{1, 2}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ValueListIndexTest,
-    ::testing::Values(IndexCase{"ValueAtCount", [](TChartValueList& l) { l.ValueAt(2); }, 2},
-                      IndexCase{"ValueAtNegative", [](TChartValueList& l) { l.ValueAt(-1); }, -1},
-                      IndexCase{"ReplaceAt", [](TChartValueList& l) { l.ReplaceAt(5, 0); }, 5},
-                      IndexCase{"RemoveAt", [](TChartValueList& l) { l.RemoveAt(2); }, 2},
-                      IndexCase{"InsertAtBeyondCount", [](TChartValueList& l) { l.InsertAt(3, 0); }, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ValueListIndexTest,
+                         ::testing::Values(IndexCase{"ValueAtCount", [](TChartValueList& l) { l.ValueAt(2); }, 2},
+                                           IndexCase{"ValueAtNegative", [](TChartValueList& l) { l.ValueAt(-1); }, -1},
+                                           IndexCase{"ReplaceAt", [](TChartValueList& l) { l.ReplaceAt(5, 0); }, 5},
+                                           IndexCase{"RemoveAt", [](TChartValueList& l) { l.RemoveAt(2); }, 2},
+                                           IndexCase{"InsertAtBeyondCount",
+                                                     [](TChartValueList& l) { l.InsertAt(3, 0); }, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ValueListTest, LastValueOfAnEmptyListRaises)
 {
@@ -184,7 +183,7 @@ TEST(ValueListTest, LastValueOfAnEmptyListRaises)
 TEST(ValueListTest, InsertAtCountAppendsAndIgnoresOrder)
 {
     TChartSeries series;
-    TChartValueList& x = series.XValues();   // ascending
+    TChartValueList& x = series.XValues();  // ascending
     x.AddInOrder(5);
     x.InsertAt(1, 1);
     x.InsertAt(0, 9);
@@ -195,7 +194,7 @@ TEST(ValueListTest, RotateLeftAndRenumber)
 {
     TChartSeries series;
     TChartValueList& y = series.YValues();
-    y.RotateLeft();   // nothing on an empty list
+    y.RotateLeft();  // nothing on an empty list
     EXPECT_EQ(y.ValueCount(), 0);
     for (double v : {4.0, 5.0, 6.0})
         y.AddInOrder(v);
@@ -261,4 +260,4 @@ TEST(ValueListTest, SortPointsWithOrderNoneLeavesPointsAlone)
     EXPECT_EQ(Values(series.XValues()), (std::vector<double>{3, 1, 2}));
 }
 
-} // namespace
+}  // namespace

@@ -28,7 +28,7 @@ struct FixedCase {
 
 const long double sigmoidMinus10 = 1 / (std::exp(10.0L) + 1);
 
-}
+}  // namespace
 
 TEST(FormatGeneral, FifteenDigitsAndTheThreeLayouts)
 {
@@ -46,7 +46,7 @@ TEST(FormatGeneral, FifteenDigitsAndTheThreeLayouts)
         {1e15L, "1E15"},
         {999999999999999.0L, "999999999999999"},
         {999999999999999.4L, "999999999999999"},
-        {999999999999999.5L, "1E15"},      // the carry moves the value into the exponent form
+        {999999999999999.5L, "1E15"},  // the carry moves the value into the exponent form
         {9999999999999995.0L, "1E16"},
         {0.000099999999999999996L, "0.0001"},  // and out of it
         {123456.789L, "123456.789"},
@@ -92,11 +92,11 @@ TEST(FormatFixed, RoundsOnceHalfAwayFromZeroAndPadsTheDecimals)
         {0.005L, 4, 2, "0.01"},
         {-0.005L, 4, 2, "-0.01"},
         {0.004L, 4, 2, "0.00"},
-        {-0.004L, 4, 2, "0.00"},      // zero after rounding has no sign
+        {-0.004L, 4, 2, "0.00"},  // zero after rounding has no sign
         {0.0004L, 4, 2, "0.00"},
         {0.12499999999999999999L, 4, 2, "0.13"},  // 18 digits round to 0.125 first
-        {9.995, 4, 2, "9.99"},        // the double is 9.99499999999999922...
-        {9.995L, 4, 2, "10.00"},      // 9.99499999999999999989... is 9.995 in 18 digits
+        {9.995, 4, 2, "9.99"},  // the double is 9.99499999999999922...
+        {9.995L, 4, 2, "10.00"},  // 9.99499999999999999989... is 9.995 in 18 digits
         {1234.5678L, 4, 2, "1235.00"},  // at most `precision` significant digits
         {-1234.5678L, 6, 4, "-1234.5700"},
         {12345.678L, 4, 2, "1.235E4"},  // more integer digits than the precision
@@ -122,7 +122,7 @@ TEST(FormatFixed, RoundsOnceHalfAwayFromZeroAndPadsTheDecimals)
 
 TEST(FormatFixed, OutOfRangeArgumentsAreClampedNotOverrun)
 {
-    EXPECT_EQ(FormatFixed(1.5L, 0, 2), "2.00");       // precision at least 1
+    EXPECT_EQ(FormatFixed(1.5L, 0, 2), "2.00");  // precision at least 1
     EXPECT_EQ(FormatFixed(1.5L, 4, -3), "2");
     EXPECT_EQ(FormatFixed(0.1L, 40, 40), "0.100000000000000000");
     EXPECT_EQ(FormatFixed(-1e30L, 40, 2), "-1E30");

@@ -52,7 +52,7 @@ const std::string extendedRoundsToMidpoint =
 // 1 + 2^-64, halfway between 1 and the next extended value 1 + 2^-63.
 const std::string halfwayAboveOne = "1.0000000000000000000542101086242752217003726400434970855712890625";
 
-}
+}  // namespace
 
 TEST(ParseValue, ReadsTheNumberGrammarCorrectlyRounded)
 {
@@ -94,10 +94,43 @@ TEST(ParseValue, RejectsEverythingElseWithTheTextInTheMessage)
 {
     using namespace std::string_view_literals;
     const std::string_view texts[] = {
-        ""sv, " "sv, "+"sv, "-"sv, "+-1"sv, "--1"sv, "1-"sv, "1e"sv, "1e+"sv, "e5"sv, "-e5"sv, "1.2.3"sv,
-        "1,000"sv, "1 000"sv, "1'000"sv, "\t1"sv, "1\t"sv, "1\n"sv, "0x10"sv, "inf"sv, "nan"sv, "1d5"sv,
-        "1e5.5"sv, "1e 5"sv, "1 e5"sv, "1\0"sv, "\0" "1"sv, "1\0" "2"sv, "\xef\xbc\x91"sv,
-        "1e5000"sv, "-1e5000"sv, "1e309"sv, "1.8e308"sv, "-1.8e308"sv, "1e99999999999999999999"sv,
+        ""sv,
+        " "sv,
+        "+"sv,
+        "-"sv,
+        "+-1"sv,
+        "--1"sv,
+        "1-"sv,
+        "1e"sv,
+        "1e+"sv,
+        "e5"sv,
+        "-e5"sv,
+        "1.2.3"sv,
+        "1,000"sv,
+        "1 000"sv,
+        "1'000"sv,
+        "\t1"sv,
+        "1\t"sv,
+        "1\n"sv,
+        "0x10"sv,
+        "inf"sv,
+        "nan"sv,
+        "1d5"sv,
+        "1e5.5"sv,
+        "1e 5"sv,
+        "1 e5"sv,
+        "1\0"sv,
+        "\0"
+        "1"sv,
+        "1\0"
+        "2"sv,
+        "\xef\xbc\x91"sv,
+        "1e5000"sv,
+        "-1e5000"sv,
+        "1e309"sv,
+        "1.8e308"sv,
+        "-1.8e308"sv,
+        "1e99999999999999999999"sv,
     };
     for (std::string_view text : texts) {
         EXPECT_EQ(ParseError(text), Message(text)) << text;
@@ -166,8 +199,8 @@ TEST(ParseValue, SliderValuesSurviveTheirLabels)
         int last;
         double divisor;
     };
-    const Range ranges[] = {{SliderScale::Tenths, 0, 50, 10}, {SliderScale::Tenths, -10, 10, 10},
-                            {SliderScale::Units, -5, 5, 1}};
+    const Range ranges[] = {
+        {SliderScale::Tenths, 0, 50, 10}, {SliderScale::Tenths, -10, 10, 10}, {SliderScale::Units, -5, 5, 1}};
     for (char separator : {'.', ','}) {
         const SeparatorGuard guard(separator);
         for (const Range& range : ranges) {
@@ -178,7 +211,7 @@ TEST(ParseValue, SliderValuesSurviveTheirLabels)
             }
         }
     }
-    const std::pair<int, const char*> labels[] = {{0, "0"}, {3, "0.3"}, {25, "2.5"}, {50, "5"},
+    const std::pair<int, const char*> labels[] = {{0, "0"},    {3, "0.3"},   {25, "2.5"}, {50, "5"},
                                                   {-10, "-1"}, {-1, "-0.1"}, {10, "1"}};
     for (const auto& [position, text] : labels)
         EXPECT_EQ(FormatGeneral(SliderValue(position, SliderScale::Tenths)), text);

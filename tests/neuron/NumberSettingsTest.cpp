@@ -12,9 +12,9 @@ TEST(NumberSettings, DecimalSeparatorFallsBackToPointWhenItWouldBeAmbiguous)
         char requested;
         char stored;
     };
-    const Case cases[] = {{',', ','}, {'.', '.'}, {'/', '/'}, {'\'', '\''}, {'5', '.'}, {'+', '.'}, {'-', '.'},
-                          {'e', '.'}, {'E', '.'}, {' ', '.'}, {'\0', '.'}, {'\t', '.'}, {'\x7f', '.'},
-                          {'\xa0', '.'}, {'\xc2', '.'}};
+    const Case cases[] = {{',', ','},  {'.', '.'},  {'/', '/'},    {'\'', '\''},  {'5', '.'},
+                          {'+', '.'},  {'-', '.'},  {'e', '.'},    {'E', '.'},    {' ', '.'},
+                          {'\0', '.'}, {'\t', '.'}, {'\x7f', '.'}, {'\xa0', '.'}, {'\xc2', '.'}};
     for (const Case& c : cases) {
         SetDecimalSeparator(c.requested);
         EXPECT_EQ(DecimalSeparator(), c.stored) << int(c.requested);

@@ -22,8 +22,8 @@ struct ChartCall {
 
 std::ostream& operator<<(std::ostream& out, const ChartCall& call)
 {
-    return out << call.operation << (call.series == TransferSeries::Curve ? " curve " : " marker ") << call.x
-               << ' ' << call.y;
+    return out << call.operation << (call.series == TransferSeries::Curve ? " curve " : " marker ") << call.x << ' '
+               << call.y;
 }
 
 class ChartRecorder : public TransferChartBinding {
@@ -56,9 +56,18 @@ std::vector<ChartCall> ExpectedCalls(MarkerSeries marker, int halfRange, double 
     return calls;
 }
 
-double Identity(double x) { return x; }
-double Tanh(double x) { return std::tanh(x); }
-double Sigmoid(double x) { return 1 / (1 + std::exp(-x)); }
+double Identity(double x)
+{
+    return x;
+}
+double Tanh(double x)
+{
+    return std::tanh(x);
+}
+double Sigmoid(double x)
+{
+    return 1 / (1 + std::exp(-x));
+}
 
 // The recorded curve values against the library's functions: equal within a few units of the last place.
 void ExpectCallsNear(const std::vector<ChartCall>& actual, const std::vector<ChartCall>& expected)
@@ -72,7 +81,7 @@ void ExpectCallsNear(const std::vector<ChartCall>& actual, const std::vector<Cha
     }
 }
 
-}
+}  // namespace
 
 TEST(SliderValue, TenthsForInputsAndWeightsUnitsForThresholds)
 {
@@ -90,8 +99,11 @@ TEST(TransferValue, TheThreeFunctionsInListOrder)
     EXPECT_EQ(TransferValue(TransferKind::HyperbolicTangent, 0), 0.0L);
     EXPECT_EQ(TransferValue(TransferKind::LogisticSigmoid, 0), 0.5L);
     for (int x = -25; x <= 25; ++x) {
-        EXPECT_NEAR(TransferValue(TransferKind::HyperbolicTangent, x), std::tanh(static_cast<long double>(x)), 1e-18L) << x;
-        EXPECT_NEAR(TransferValue(TransferKind::LogisticSigmoid, x), 1 / (1 + std::exp(-static_cast<long double>(x))), 1e-18L) << x;
+        EXPECT_NEAR(TransferValue(TransferKind::HyperbolicTangent, x), std::tanh(static_cast<long double>(x)), 1e-18L)
+            << x;
+        EXPECT_NEAR(TransferValue(TransferKind::LogisticSigmoid, x), 1 / (1 + std::exp(-static_cast<long double>(x))),
+                    1e-18L)
+            << x;
     }
     EXPECT_EQ(FormatFixed(TransferValue(TransferKind::HyperbolicTangent, -10), 8, 4), "-1.0000");
     EXPECT_EQ(FormatFixed(TransferValue(TransferKind::LogisticSigmoid, 0), 8, 4), "0.5000");

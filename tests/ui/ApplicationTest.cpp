@@ -11,8 +11,8 @@
 #include <stdexcept>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 
 namespace {
 
@@ -23,8 +23,9 @@ struct ErrorRecorder {
 
     ErrorRecorder()
     {
-        previous = TApplication::current()->setErrorPresenter(
-            [this](const QString& caption, const QString& message) { shown.append({caption, message}); });
+        previous = TApplication::current()->setErrorPresenter([this](const QString& caption, const QString& message) {
+            shown.append({caption, message});
+        });
     }
     ~ErrorRecorder() { TApplication::current()->setErrorPresenter(previous); }
 };
@@ -41,14 +42,14 @@ TEST_P(ErrorText, AppendsAFullStopWhenTheLastCharacterSortsAfterIt)
     EXPECT_EQ(TApplication::errorText(QString::fromLatin1(GetParam().message)), QString::fromLatin1(GetParam().shown));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ErrorText,
-                         ::testing::Values(TextCase{"Axis Minimum Value must be <= Maximum", "Axis Minimum Value must be <= Maximum."},
-                                           TextCase{"'abc' is not a valid floating point value",
-                                                    "'abc' is not a valid floating point value."},
-                                           TextCase{"value 7", "value 7."}, TextCase{"done.", "done."},
-                                           TextCase{"what?", "what?."}, TextCase{"(x)", "(x)"},
-                                           TextCase{"stop!", "stop!"}, TextCase{"a-", "a-"}, TextCase{"a/", "a/."},
-                                           TextCase{"", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ErrorText,
+    ::testing::Values(TextCase{"Axis Minimum Value must be <= Maximum", "Axis Minimum Value must be <= Maximum."},
+                      TextCase{"'abc' is not a valid floating point value",
+                               "'abc' is not a valid floating point value."},
+                      TextCase{"value 7", "value 7."}, TextCase{"done.", "done."}, TextCase{"what?", "what?."},
+                      TextCase{"(x)", "(x)"}, TextCase{"stop!", "stop!"}, TextCase{"a-", "a-"}, TextCase{"a/", "a/."},
+                      TextCase{"", ""}));
 
 TEST(DispatchPoint, AnExceptionLeavingAHandlerIsShownAndTheProgramGoesOn)
 {
@@ -117,13 +118,13 @@ TEST(Application, ClosingTheMainWindowTerminatesClosingAnotherHides)
     EXPECT_FALSE(otherRef.isVisible());
     EXPECT_FALSE(app.terminated());
     otherRef.Show();
-    mainRef.Close(); // ends the program even while another window is visible
+    mainRef.Close();  // ends the program even while another window is visible
     EXPECT_TRUE(app.terminated());
     mainRef.hide();
     otherRef.hide();
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -135,7 +136,7 @@ TEST(DispatchPoint, AnExceptionInANestedHandlerStopsTheOuterHandlerToo)
                              "{\"kind\": \"TEdit\", \"name\": \"E\", \"events\": {\"OnChange\": \"Inner\"}}"));
     bool outerFinished = false;
     form.onCall("Outer", [&](QObject*) {
-        form.control<TEdit>("E").setText("0.5"); // runs Inner, which fails
+        form.control<TEdit>("E").setText("0.5");  // runs Inner, which fails
         outerFinished = true;
     });
     form.onCall("Inner", [](QObject*) { throw std::runtime_error("'0,5' is not a valid floating point value"); });
@@ -146,4 +147,4 @@ TEST(DispatchPoint, AnExceptionInANestedHandlerStopsTheOuterHandlerToo)
     EXPECT_EQ(form.log, QStringList({"Outer(T)", "Inner(E)"}));
 }
 
-} // namespace
+}  // namespace

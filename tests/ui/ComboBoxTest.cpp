@@ -9,15 +9,15 @@
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 
 namespace {
 
 struct ListFixture {
     RecordingForm form{{"ComboBox1Change", "ComboBox1Click", "BitBtn1Click"}};
     TComboBox* list = nullptr;
-    QList<int> indexes; // the selected index seen by each OnChange
+    QList<int> indexes;  // the selected index seen by each OnChange
     QStringList texts;  // the text seen by each OnChange
 
     ListFixture()
@@ -91,7 +91,7 @@ TEST(List, LeavingTheListAfterTypingAnItemsTextKeepsTheSelectionCleared)
     f.list->setFocus();
     QTest::keyClicks(f.list, "Sigmoid logistic");
     const int typed = f.changes();
-    f.form.control<TBitBtn>("BitBtn1").setFocus(); // the edit field's editing ends here
+    f.form.control<TBitBtn>("BitBtn1").setFocus();  // the edit field's editing ends here
     EXPECT_EQ(f.list->itemIndex(), -1);
     EXPECT_EQ(f.list->text(), "Sigmoid logistic");
     EXPECT_EQ(f.changes(), typed);
@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListDroppedDown,
 TEST(List, PickingAnItemSetsTheTextThenClickThenChange)
 {
     ListFixture f;
-    for (int round = 0; round < 2; ++round) { // the second pick is of the item already selected
+    for (int round = 0; round < 2; ++round) {  // the second pick is of the item already selected
         f.dropDown();
         QAbstractItemView* view = f.list->view();
         const QRect item = view->visualRect(f.list->model()->index(1, 0));
@@ -144,7 +144,7 @@ TEST(List, ArrowKeysOnTheClosedListMoveTheSelection)
     QTest::keyClick(f.list, Qt::Key_Down);
     QTest::keyClick(f.list, Qt::Key_Down);
     QTest::keyClick(f.list, Qt::Key_Down);
-    QTest::keyClick(f.list, Qt::Key_Down); // already at the last item: no move, no event
+    QTest::keyClick(f.list, Qt::Key_Down);  // already at the last item: no move, no event
     QTest::keyClick(f.list, Qt::Key_Up);
     EXPECT_EQ(f.indexes, QList<int>({0, 1, 2, 1}));
     EXPECT_EQ(f.texts, QStringList({"Identitate", "Tangent hiperbolic", "Sigmoid logistic", "Tangent hiperbolic"}));
@@ -173,4 +173,4 @@ TEST(List, TheDroppedDownListKeepsEnterAndEscape)
     }
 }
 
-} // namespace
+}  // namespace

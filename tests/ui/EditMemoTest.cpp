@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 
 namespace {
 
@@ -148,4 +148,4 @@ TEST(Memo, TabMovesTheFocusInTabOrder)
     EXPECT_TRUE(f.editable->hasFocus());
 }
 
-} // namespace
+}  // namespace

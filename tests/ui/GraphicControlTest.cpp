@@ -8,15 +8,15 @@
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 
 namespace {
 
 QByteArray label(const char* name, const char* bounds, const QByteArray& properties = "{}")
 {
-    return QByteArray("{\"kind\": \"TLabel\", \"name\": \"") + name + "\", \"bounds\": " + bounds
-        + ", \"properties\": " + properties + "}";
+    return QByteArray("{\"kind\": \"TLabel\", \"name\": \"") + name + "\", \"bounds\": " + bounds +
+           ", \"properties\": " + properties + "}";
 }
 
 TEST(Font, TheWindowFaceIsMappedWithFullHinting)
@@ -41,7 +41,7 @@ struct AutoSizeCase {
     bool leftFixed;
     bool rightFixed;
     bool widthGrows;
-    int height; // -1: not checked
+    int height;  // -1: not checked
 };
 
 class LabelAutoSize : public ::testing::TestWithParam<AutoSizeCase> {};
@@ -72,22 +72,21 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LabelAutoSize,
     ::testing::Values(
         AutoSizeCase{"GrowsToTheRight", "{\"Caption\": \"0\"}", "-12.25", true, false, true, 12},
-        AutoSizeCase{"RightAlignedGrowsToTheLeft", "{\"Caption\": \"0\", \"Alignment\": \"taRightJustify\"}",
-                     "-12.25", false, true, true, 12},
+        AutoSizeCase{"RightAlignedGrowsToTheLeft", "{\"Caption\": \"0\", \"Alignment\": \"taRightJustify\"}", "-12.25",
+                     false, true, true, 12},
         AutoSizeCase{"EmptyKeepsOneLine", "{\"Caption\": \"0\"}", "", true, false, false, 12},
         AutoSizeCase{"TwoLines", "{\"Caption\": \"0\"}", "0\n0", true, false, false, 24},
         AutoSizeCase{"FixedSizeStays", "{\"Caption\": \"0\", \"AutoSize\": false}", "-12.25", true, true, false, 13},
-        AutoSizeCase{"WrapKeepsWidthGrowsDown",
-                     "{\"Caption\": \"x\", \"WordWrap\": true, \"AutoSize\": true}",
+        AutoSizeCase{"WrapKeepsWidthGrowsDown", "{\"Caption\": \"x\", \"WordWrap\": true, \"AutoSize\": true}",
                      "MARIMEA DE IESIRE DIN NEURON", true, true, false, 60}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Label, LoadingSizesTheLabelToItsCaption)
 {
     RecordingForm form;
-    form.load(describeWindow(label("Label4", "[408, 304, 120, 13]", "{\"Caption\": \"FUNCTIA DE ACTIVARE\"}") + ","
-                             + label("Label16", "[88, 245, 8, 13]",
-                                     "{\"Caption\": \"0\", \"Font\": {\"Style\": [\"fsBold\"]}}")));
+    form.load(describeWindow(
+        label("Label4", "[408, 304, 120, 13]", "{\"Caption\": \"FUNCTIA DE ACTIVARE\"}") + "," +
+        label("Label16", "[88, 245, 8, 13]", "{\"Caption\": \"0\", \"Font\": {\"Style\": [\"fsBold\"]}}")));
     EXPECT_NEAR(form.control<TLabel>("Label4").width(), 120, 1);
     EXPECT_EQ(form.control<TLabel>("Label4").height(), 12);
     const TLabel& bold = form.control<TLabel>("Label16");
@@ -115,9 +114,9 @@ TEST(Label, OpaqueFillsItsRectangleTransparentDoesNot)
 {
     RecordingForm form;
     form.load(describeWindow(
-        label("Opaque", "[10, 10, 40, 20]", "{\"Caption\": \" \", \"AutoSize\": false, \"Color\": \"clRed\"}") + ","
-        + label("Clear", "[60, 10, 40, 20]",
-                "{\"Caption\": \" \", \"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": true}")));
+        label("Opaque", "[10, 10, 40, 20]", "{\"Caption\": \" \", \"AutoSize\": false, \"Color\": \"clRed\"}") + "," +
+        label("Clear", "[60, 10, 40, 20]",
+              "{\"Caption\": \" \", \"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": true}")));
     const QImage image = render(form);
     EXPECT_EQ(image.pixelColor(30, 20), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(80, 20), toQColor(clBtnFace));
@@ -135,14 +134,15 @@ TEST(Label, ParentColourIsTheWindowsColour)
 TEST(Label, ClickGoesToTheTopmostLabelAndNeedsPressAndReleaseInside)
 {
     RecordingForm form({"Click1", "Click2"});
-    form.load(describeWindow(
-        "{\"kind\": \"TLabel\", \"name\": \"Under\", \"bounds\": [10, 10, 50, 20], \"properties\": {\"AutoSize\": false}, "
-        "\"events\": {\"OnClick\": \"Click1\"}},"
-        "{\"kind\": \"TLabel\", \"name\": \"Over\", \"bounds\": [40, 10, 50, 20], \"properties\": {\"AutoSize\": false}, "
-        "\"events\": {\"OnClick\": \"Click2\"}}"));
+    form.load(describeWindow("{\"kind\": \"TLabel\", \"name\": \"Under\", \"bounds\": [10, 10, 50, 20], "
+                             "\"properties\": {\"AutoSize\": false}, "
+                             "\"events\": {\"OnClick\": \"Click1\"}},"
+                             "{\"kind\": \"TLabel\", \"name\": \"Over\", \"bounds\": [40, 10, 50, 20], \"properties\": "
+                             "{\"AutoSize\": false}, "
+                             "\"events\": {\"OnClick\": \"Click2\"}}"));
     form.show();
     QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(20, 15));
-    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(50, 15)); // both: the later one is on top
+    QTest::mouseClick(&form, Qt::LeftButton, {}, QPoint(50, 15));  // both: the later one is on top
     QTest::mouseClick(&form, Qt::RightButton, {}, QPoint(20, 15));
     QTest::mousePress(&form, Qt::LeftButton, {}, QPoint(20, 15));
     QTest::mouseRelease(&form, Qt::LeftButton, {}, QPoint(200, 200));
@@ -162,7 +162,7 @@ struct PictureCase {
     const char* name;
     bool transparent, stretch, center;
     QPoint probe;
-    QColor expected; // invalid: the window colour
+    QColor expected;  // invalid: the window colour
 };
 
 class Picture : public ::testing::TestWithParam<PictureCase> {};
@@ -209,15 +209,14 @@ TEST(Picture, TransparentColourIsTheBottomLeftPixel)
 TEST(Painting, GraphicControlsInDescriptionOrderBeneathWindowedControls)
 {
     RecordingForm form;
-    form.load(describeWindow(
-        label("Red", "[10, 10, 40, 40]", "{\"AutoSize\": false, \"Color\": \"clRed\"}") + ","
-        + label("Blue", "[30, 10, 40, 40]", "{\"AutoSize\": false, \"Color\": \"clBlue\"}") + ","
-        + "{\"kind\": \"TEdit\", \"name\": \"Edit1\", \"bounds\": [0, 0, 20, 20], "
-          "\"properties\": {\"Color\": \"clLime\", \"BorderStyle\": \"bsNone\"}}"));
+    form.load(describeWindow(label("Red", "[10, 10, 40, 40]", "{\"AutoSize\": false, \"Color\": \"clRed\"}") + "," +
+                             label("Blue", "[30, 10, 40, 40]", "{\"AutoSize\": false, \"Color\": \"clBlue\"}") + "," +
+                             "{\"kind\": \"TEdit\", \"name\": \"Edit1\", \"bounds\": [0, 0, 20, 20], "
+                             "\"properties\": {\"Color\": \"clLime\", \"BorderStyle\": \"bsNone\"}}"));
     const QImage image = render(form);
     EXPECT_EQ(image.pixelColor(20, 30), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(40, 30), QColor(0, 0, 255)) << "the later label is painted over the earlier";
     EXPECT_EQ(image.pixelColor(15, 15), QColor(0, 255, 0)) << "the edit box lies above the labels";
 }
 
-} // namespace
+}  // namespace

@@ -15,21 +15,21 @@
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 
 namespace {
 
 struct BadCase {
     const char* name;
     QByteArray json;
-    const char* expected; // part of the message
+    const char* expected;  // part of the message
 };
 
 QByteArray labelWith(const QByteArray& properties)
 {
-    return describeWindow("{\"kind\": \"TLabel\", \"name\": \"Label16\", \"bounds\": [1, 2, 3, 4], \"properties\": "
-                          + properties + "}");
+    return describeWindow(
+        "{\"kind\": \"TLabel\", \"name\": \"Label16\", \"bounds\": [1, 2, 3, 4], \"properties\": " + properties + "}");
 }
 
 class MalformedDescription : public ::testing::TestWithParam<BadCase> {};
@@ -78,9 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "M.properties.Lines: an array of strings was expected"},
         BadCase{"BadBounds", describeWindow("{\"kind\": \"TLabel\", \"name\": \"L\", \"bounds\": [1, 2, 3]}"),
                 "L.bounds: [left, top, width, height] was expected"},
-        BadCase{"MissingPicture",
-                describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"properties\": {\"Picture\": \"no.bmp\"}}"),
-                "Image1.properties.Picture: picture 'no.bmp' not found"},
+        BadCase{
+            "MissingPicture",
+            describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"properties\": {\"Picture\": \"no.bmp\"}}"),
+            "Image1.properties.Picture: picture 'no.bmp' not found"},
         BadCase{"DuplicateName",
                 describeWindow("{\"kind\": \"TLabel\", \"name\": \"L\"}, {\"kind\": \"TLabel\", \"name\": \"L\"}"),
                 "controls[1] L: missing or duplicate control name"},
@@ -116,8 +117,10 @@ TEST(Loader, RaisesNoEventsWhileLoadingAndBindsHandlersAfterwards)
         " \"events\": {\"OnChange\": \"Change\"}},"
         "{\"kind\": \"TComboBox\", \"name\": \"C\", \"properties\": {\"Items\": [\"a \", \"b\"], \"ItemIndex\": 1, "
         " \"Text\": \"b\"}, \"events\": {\"OnChange\": \"Change\"}},"
-        "{\"kind\": \"TEdit\", \"name\": \"E\", \"properties\": {\"Text\": \"0\"}, \"events\": {\"OnChange\": \"Change\"}},"
-        "{\"kind\": \"TMemo\", \"name\": \"M\", \"properties\": {\"Lines\": [\"x \"]}, \"events\": {\"OnChange\": \"Change\"}}"));
+        "{\"kind\": \"TEdit\", \"name\": \"E\", \"properties\": {\"Text\": \"0\"}, \"events\": {\"OnChange\": "
+        "\"Change\"}},"
+        "{\"kind\": \"TMemo\", \"name\": \"M\", \"properties\": {\"Lines\": [\"x \"]}, \"events\": {\"OnChange\": "
+        "\"Change\"}}"));
     EXPECT_TRUE(form.log.isEmpty());
     EXPECT_EQ(form.control<TTrackBar>("T").position(), 3);
     EXPECT_EQ(form.control<TComboBox>("C").items(), QStringList({"a ", "b"}));
@@ -166,8 +169,11 @@ void registerFakeKinds()
     axis->add("Maximum", [](FakeAxis& a, const PropertyValue& v) { a.maximum = v.toDouble(); })
         .add("Title", [](FakeAxis& a, const PropertyValue& v) { a.title = v.toStrings(); });
     auto chart = std::make_shared<PropertyTable<FakeChart>>();
-    chart->nested<FakeAxis>("LeftAxis", [](FakeChart& c) -> FakeAxis& { return c.leftAxis; }, axis)
-        .nested<FakeAxis>("BottomAxis", [](FakeChart& c) -> FakeAxis& { return c.bottomAxis; }, axis);
+    chart
+        ->nested<FakeAxis>(
+            "LeftAxis", [](FakeChart& c) -> FakeAxis& { return c.leftAxis; }, axis)
+        .nested<FakeAxis>(
+            "BottomAxis", [](FakeChart& c) -> FakeAxis& { return c.bottomAxis; }, axis);
     ControlRegistry::global().add(ControlKindBuilder<FakeChart>("TFakeChart")
                                       .create([](const CreateContext& c) { return new FakeChart(&c.form); })
                                       .properties(chart)
@@ -195,8 +201,10 @@ TEST(Loader, KindsRegisteredElsewhereGetNestedObjectsAndChildren)
     form.load(describeWindow(
         "{\"kind\": \"TFakeChart\", \"name\": \"Chart1\", \"bounds\": [192, 8, 433, 177], "
         " \"properties\": {\"LeftAxis\": {\"Maximum\": 10.05}, \"BottomAxis.Title\": [\"Intrare neta \"]}, "
-        " \"children\": [{\"kind\": \"TFakeSeries\", \"name\": \"Series1\", \"properties\": {\"SeriesColor\": \"clRed\"}},"
-        "              {\"kind\": \"TFakeSeries\", \"name\": \"Series2\", \"properties\": {\"SeriesColor\": \"0x00008000\"}}]}"));
+        " \"children\": [{\"kind\": \"TFakeSeries\", \"name\": \"Series1\", \"properties\": {\"SeriesColor\": "
+        "\"clRed\"}},"
+        "              {\"kind\": \"TFakeSeries\", \"name\": \"Series2\", \"properties\": {\"SeriesColor\": "
+        "\"0x00008000\"}}]}"));
     const FakeChart& chart = form.control<FakeChart>("Chart1");
     EXPECT_EQ(chart.geometry(), QRect(192, 8, 433, 177));
     EXPECT_EQ(chart.leftAxis.maximum, 10.05);
@@ -217,8 +225,9 @@ TEST(Loader, KindsRegisteredElsewhereGetNestedObjectsAndChildren)
     }
     try {
         RecordingForm other;
-        other.load(describeWindow("{\"kind\": \"TFakeChart\", \"name\": \"Chart1\", \"children\": [{\"kind\": "
-                                "\"TFakeSeries\", \"name\": \"S\", \"properties\": {\"SeriesColour\": \"clRed\"}}]}"));
+        other.load(
+            describeWindow("{\"kind\": \"TFakeChart\", \"name\": \"Chart1\", \"children\": [{\"kind\": "
+                           "\"TFakeSeries\", \"name\": \"S\", \"properties\": {\"SeriesColour\": \"clRed\"}}]}"));
         ADD_FAILURE() << "loaded without error";
     } catch (const LoadError& error) {
         EXPECT_EQ(error.entry(), "controls[0] Chart1.children[0] S.properties.SeriesColour");
@@ -242,16 +251,17 @@ TEST_P(Colours, NamesAndNumbersResolveToRgb)
     EXPECT_EQ(toQColor(*value), c.rgb);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Colours,
-    ::testing::Values(ColorCase{"clTeal", 0x808000, QColor(0, 0x80, 0x80)}, ColorCase{"clBlue", 0xFF0000, QColor(0, 0, 255)},
-                      ColorCase{"clRed", 0x0000FF, QColor(255, 0, 0)}, ColorCase{"clGreen", 0x008000, QColor(0, 0x80, 0)},
-                      ColorCase{"clWhite", 0xFFFFFF, QColor(255, 255, 255)},
-                      ColorCase{"clMaroon", 0x000080, QColor(0x80, 0, 0)},
-                      ColorCase{"0x00C0C0C0", 0xC0C0C0, QColor(0xC0, 0xC0, 0xC0)},
-                      ColorCase{"0x00102030", 0x102030, QColor(0x30, 0x20, 0x10)},
-                      ColorCase{"clMenu", 0x80000004, QColor(0xF0, 0xF0, 0xF0)},
-                      ColorCase{"clNone", 0x1FFFFFFF, QColor()}));
+INSTANTIATE_TEST_SUITE_P(Cases, Colours,
+                         ::testing::Values(ColorCase{"clTeal", 0x808000, QColor(0, 0x80, 0x80)},
+                                           ColorCase{"clBlue", 0xFF0000, QColor(0, 0, 255)},
+                                           ColorCase{"clRed", 0x0000FF, QColor(255, 0, 0)},
+                                           ColorCase{"clGreen", 0x008000, QColor(0, 0x80, 0)},
+                                           ColorCase{"clWhite", 0xFFFFFF, QColor(255, 255, 255)},
+                                           ColorCase{"clMaroon", 0x000080, QColor(0x80, 0, 0)},
+                                           ColorCase{"0x00C0C0C0", 0xC0C0C0, QColor(0xC0, 0xC0, 0xC0)},
+                                           ColorCase{"0x00102030", 0x102030, QColor(0x30, 0x20, 0x10)},
+                                           ColorCase{"clMenu", 0x80000004, QColor(0xF0, 0xF0, 0xF0)},
+                                           ColorCase{"clNone", 0x1FFFFFFF, QColor()}));
 
 TEST(Colours, SystemColoursFollowTheApplicationPalette)
 {
@@ -292,6 +302,6 @@ TEST(Density, AtTwiceTheDensityFontsAndPlacesGrowByTheTextHeightRatio)
     EXPECT_EQ(form.control<TLabel>("L").left(), DensityScaler::mulDiv(10, newHeight, 12));
 }
 
-} // namespace
+}  // namespace
 
 #include "LoaderTest.moc"

@@ -6,8 +6,8 @@
 
 #include <QElapsedTimer>
 #include <QString>
-#include <QTest>
 #include <QStringList>
+#include <QTest>
 #include <functional>
 #include <map>
 
@@ -59,11 +59,11 @@ inline QByteArray describeWindow(const QByteArray& controls, const QByteArray& e
            "\"ClientWidth\": 400, \"ClientHeight\": 300, \"BorderStyle\": \"bsSingle\", "
            "\"BorderIcons\": [\"biSystemMenu\"], \"Color\": \"clBtnFace\", "
            "\"Font\": {\"Name\": \"MS Sans Serif\", \"Height\": -11, \"Color\": \"clWindowText\", "
-           "\"Charset\": \"DEFAULT_CHARSET\", \"Style\": []}, \"PixelsPerInch\": 96, \"TextHeight\": 13"
-        + extraProperties + "}, \"events\": " + events + ", \"controls\": [" + controls + "]}";
+           "\"Charset\": \"DEFAULT_CHARSET\", \"Style\": []}, \"PixelsPerInch\": 96, \"TextHeight\": 13" +
+           extraProperties + "}, \"events\": " + events + ", \"controls\": [" + controls + "]}";
 }
 
-} // namespace rna::ui::test
+}  // namespace rna::ui::test
 
 namespace rna::ui::test {
 
@@ -80,4 +80,4 @@ inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 2000
     return true;
 }
 
-} // namespace rna::ui::test
+}  // namespace rna::ui::test

@@ -6,24 +6,24 @@
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 
 namespace {
 
 struct SliderFixture {
     RecordingForm form{{"TrackBar1Change"}};
     TTrackBar* slider = nullptr;
-    QList<int> positions; // the position seen by each OnChange
+    QList<int> positions;  // the position seen by each OnChange
 
     explicit SliderFixture(bool vertical, int position = 5)
     {
         const QByteArray bounds = vertical ? "[20, 20, 45, 150]" : "[20, 20, 150, 45]";
-        form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"TrackBar1\", \"bounds\": " + bounds
-                                 + ", \"properties\": {\"Min\": 0, \"Max\": 10, \"Position\": "
-                                 + QByteArray::number(position) + ", \"Orientation\": \""
-                                 + (vertical ? "trVertical" : "trHorizontal")
-                                 + "\"}, \"events\": {\"OnChange\": \"TrackBar1Change\"}}"));
+        form.load(
+            describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"TrackBar1\", \"bounds\": " + bounds +
+                           ", \"properties\": {\"Min\": 0, \"Max\": 10, \"Position\": " + QByteArray::number(position) +
+                           ", \"Orientation\": \"" + (vertical ? "trVertical" : "trHorizontal") +
+                           "\"}, \"events\": {\"OnChange\": \"TrackBar1Change\"}}"));
         slider = &form.control<TTrackBar>("TrackBar1");
         form.onCall("TrackBar1Change", [this](QObject*) { positions.append(slider->position()); });
         form.show();
@@ -35,7 +35,7 @@ struct KeyCase {
     const char* name;
     bool vertical;
     Qt::Key key;
-    int expected; // from position 5 in 0 ... 10, line step 1, page step 2
+    int expected;  // from position 5 in 0 ... 10, line step 1, page step 2
 };
 
 class SliderKeys : public ::testing::TestWithParam<KeyCase> {};
@@ -101,7 +101,6 @@ TEST(Slider, OtherKeysFireNothing)
     EXPECT_EQ(f.changes(), 0);
 }
 
-
 TEST(Slider, ThumbPressFiresNothingMovesFireEvenUnchangedReleaseFires)
 {
     for (bool vertical : {false, true}) {
@@ -155,7 +154,7 @@ TEST(Slider, ChannelPressRepeatsWhileHeldUntilTheThumbArrives)
     const QPoint nearMax(147, 22);
     QTest::mousePress(f.slider, Qt::LeftButton, {}, nearMax);
     EXPECT_TRUE(rna::ui::test::waitFor([&] { return f.slider->position() == 10; }, 3000));
-    QTest::qWait(250); // no further repeats once there
+    QTest::qWait(250);  // no further repeats once there
     const int beforeRelease = f.changes();
     QTest::mouseRelease(f.slider, Qt::LeftButton, {}, nearMax);
     EXPECT_EQ(f.changes(), beforeRelease + 1);
@@ -170,15 +169,15 @@ TEST(Slider, WheelNotchIsOneLineStepUpTowardsMin)
                    Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(f.slider, &up);
     EXPECT_EQ(f.positions, QList<int>({4, 4}));
-    QWheelEvent down(QPointF(20, 20), f.slider->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120),
-                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent down(QPointF(20, 20), f.slider->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(f.slider, &down);
     EXPECT_EQ(f.positions, QList<int>({4, 4, 5, 5}));
 }
 
 struct CodeCase {
     const char* name;
-    int min, max, position; // applied in this order from code, starting at 0 ... 10, position 5
+    int min, max, position;  // applied in this order from code, starting at 0 ... 10, position 5
     int expectedMin, expectedMax, expectedPosition, expectedEvents;
 };
 
@@ -197,16 +196,16 @@ TEST_P(SliderFromCode, FiresOnlyWhenThePositionMoves)
     EXPECT_EQ(f.changes(), c.expectedEvents);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SliderFromCode,
-    ::testing::Values(CodeCase{"Unchanged", 0, 10, 5, 0, 10, 5, 0}, CodeCase{"NewPosition", 0, 10, 7, 0, 10, 7, 1},
-                      CodeCase{"ClampedAboveMax", 0, 10, 99, 0, 10, 10, 1},
-                      CodeCase{"ClampedToCurrent", 0, 5, 9, 0, 5, 5, 0},
-                      CodeCase{"MinAboveMaxIgnored", 20, 10, 5, 0, 10, 5, 0},
-                      CodeCase{"MaxBelowMinIgnored", 0, -3, 5, 0, 10, 5, 0},
-                      CodeCase{"MinPushesPosition", 8, 10, 8, 8, 10, 8, 1},
-                      CodeCase{"MaxPullsPosition", 0, 2, 2, 0, 2, 2, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SliderFromCode,
+                         ::testing::Values(CodeCase{"Unchanged", 0, 10, 5, 0, 10, 5, 0},
+                                           CodeCase{"NewPosition", 0, 10, 7, 0, 10, 7, 1},
+                                           CodeCase{"ClampedAboveMax", 0, 10, 99, 0, 10, 10, 1},
+                                           CodeCase{"ClampedToCurrent", 0, 5, 9, 0, 5, 5, 0},
+                                           CodeCase{"MinAboveMaxIgnored", 20, 10, 5, 0, 10, 5, 0},
+                                           CodeCase{"MaxBelowMinIgnored", 0, -3, 5, 0, 10, 5, 0},
+                                           CodeCase{"MinPushesPosition", 8, 10, 8, 8, 10, 8, 1},
+                                           CodeCase{"MaxPullsPosition", 0, 2, 2, 0, 2, 2, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Slider, WithoutEventArgumentFiresNothing)
 {
@@ -283,4 +282,4 @@ TEST(Slider, EnterGoesOnToTheDefaultButton)
     EXPECT_EQ(form.log, QStringList({"Ok(B)"}));
 }
 
-} // namespace
+}  // namespace

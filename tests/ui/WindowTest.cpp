@@ -11,14 +11,15 @@
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
-using rna::ui::test::RecordingForm;
 using rna::ui::test::describeWindow;
+using rna::ui::test::RecordingForm;
 using rna::ui::test::waitFor;
 
 namespace {
 
 const QByteArray kControls =
-    "{\"kind\": \"TTrackBar\", \"name\": \"TrackBar1\", \"bounds\": [10, 10, 100, 20], \"properties\": {\"TabOrder\": 2}},"
+    "{\"kind\": \"TTrackBar\", \"name\": \"TrackBar1\", \"bounds\": [10, 10, 100, 20], \"properties\": {\"TabOrder\": "
+    "2}},"
     "{\"kind\": \"TEdit\", \"name\": \"Edit1\", \"bounds\": [10, 40, 100, 20], \"properties\": {\"TabOrder\": 0}},"
     "{\"kind\": \"TBitBtn\", \"name\": \"BitBtn1\", \"bounds\": [10, 70, 100, 25], "
     " \"properties\": {\"Caption\": \"Neuronul\", \"TabOrder\": 1}, \"events\": {\"OnClick\": \"BitBtn1Click\"}},"
@@ -43,14 +44,17 @@ struct WindowFixture {
         });
     }
     template <class T>
-    T& control(const char* name) { return form.control<T>(QString::fromLatin1(name)); }
+    T& control(const char* name)
+    {
+        return form.control<T>(QString::fromLatin1(name));
+    }
 };
 
 TEST(Window, OnShowRunsBeforeVisibleAndBeforeCentringOnlyWhenHidden)
 {
     WindowFixture f;
     f.form.Show();
-    f.form.Show(); // already visible: only brought to the front
+    f.form.Show();  // already visible: only brought to the front
     EXPECT_EQ(f.form.count("FormShow"), 1);
     EXPECT_EQ(f.visibleAtShow, QList<bool>({false}));
     EXPECT_EQ(f.placeAtShow, QList<QPoint>({QPoint(3, 4)})) << "placed after OnShow";
@@ -113,16 +117,17 @@ TEST_P(WindowCloseBox, ACloseRequestFromOutsideNeedsTheSystemMenu)
     f.form.hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WindowCloseBox,
-    ::testing::Values(CloseCase{"SystemMenu", "[\"biSystemMenu\"]", true,
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
-                                Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint},
-                      CloseCase{"NoIcons", "[]", false, Qt::WindowTitleHint | Qt::CustomizeWindowHint,
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint},
-                      CloseCase{"HelpAlone", "[\"biHelp\"]", false, Qt::WindowTitleHint,
-                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, WindowCloseBox,
+                         ::testing::Values(CloseCase{"SystemMenu", "[\"biSystemMenu\"]", true,
+                                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint,
+                                                     Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint},
+                                           CloseCase{"NoIcons", "[]", false,
+                                                     Qt::WindowTitleHint | Qt::CustomizeWindowHint,
+                                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint},
+                                           CloseCase{"HelpAlone", "[\"biHelp\"]", false, Qt::WindowTitleHint,
+                                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                                                         Qt::WindowContextHelpButtonHint}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Window, ActivationFocusesTheFirstControlInTabOrderLaterTheOneThatHadIt)
 {
@@ -277,4 +282,4 @@ TEST(BitBtn, AClickSetsTheWindowsModalResultBeforeOnClick)
     EXPECT_EQ(f.form.count("BitBtn2Click"), 2);
 }
 
-} // namespace
+}  // namespace

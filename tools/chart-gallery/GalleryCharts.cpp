@@ -20,17 +20,17 @@ struct GalleryEntry {
     QString fileName;
     QString chartName;
     QString curveName;
-    QString markerName;   // empty: the chart has no net-input line
+    QString markerName;  // empty: the chart has no net-input line
     int functionIndex;
     int halfRange;
     double netInput;
 };
 
 const GalleryEntry Entries[] = {
-    {"form1-chart1", "Chart1", "Series1", "Series2", 1, 10, 2.5},    // "Tangent hiperbolic"
-    {"form2-chart1", "Chart1", "Series1", "Series2", 2, 15, -3.7},   // "Sigmoid logistic"
-    {"form3-chart1", "Chart1", "Series1", "", 0, 10, 0},             // "Identitate"
-    {"form3-chart3", "Chart3", "Series3", "Series4", 1, 25, 12.3},   // "Tangent hiperbolic"
+    {"form1-chart1", "Chart1", "Series1", "Series2", 1, 10, 2.5},  // "Tangent hiperbolic"
+    {"form2-chart1", "Chart1", "Series1", "Series2", 2, 15, -3.7},  // "Sigmoid logistic"
+    {"form3-chart1", "Chart1", "Series1", "", 0, 10, 0},  // "Identitate"
+    {"form3-chart3", "Chart3", "Series3", "Series4", 1, 25, 12.3},  // "Tangent hiperbolic"
 };
 
 void Fill(const GalleryEntry& entry, rna::ui::TForm& form)
@@ -53,7 +53,7 @@ QImage DrawTwice(TChart& chart)
     return chart.Canvas().Image().copy();
 }
 
-} // namespace
+}  // namespace
 
 std::vector<GalleryChart> DrawGalleryCharts()
 {

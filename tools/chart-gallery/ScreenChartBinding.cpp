@@ -10,8 +10,7 @@ using rna::neuron::TransferSeries;
 ScreenChartBinding::ScreenChartBinding(rna::chart::TChart& chart, rna::chart::TLineSeries& curve,
                                        rna::chart::TLineSeries* marker)
     : chart_(chart), curve_(curve), marker_(marker)
-{
-}
+{}
 
 rna::chart::TLineSeries* ScreenChartBinding::SeriesOf(TransferSeries series) const
 {

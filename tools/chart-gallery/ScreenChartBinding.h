@@ -6,7 +6,7 @@
 namespace rna::chart {
 class TChart;
 class TLineSeries;
-}
+}  // namespace rna::chart
 
 class ScreenChartBinding : public rna::neuron::TransferChartBinding {
 public:

@@ -98,7 +98,7 @@ void CheckWithSeparator(std::string_view text, char separator)
     CheckFixed(*v, text);
 }
 
-}
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -19,7 +19,7 @@ void waitUntilActive(const QWidget& window)
     QCoreApplication::processEvents();
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QImage> SnapshotOfWindow(const rna::app::Program& program, const QString& windowName)
 {
@@ -34,4 +34,4 @@ std::optional<QImage> SnapshotOfWindow(const rna::app::Program& program, const Q
     return window->grab().toImage();
 }
 
-} // namespace rna::tools
+}  // namespace rna::tools

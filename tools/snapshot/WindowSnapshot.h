@@ -13,4 +13,4 @@ namespace rna::tools {
 // Nothing when the program has no window of that name.
 std::optional<QImage> SnapshotOfWindow(const rna::app::Program& program, const QString& windowName);
 
-} // namespace rna::tools
+}  // namespace rna::tools

@@ -25,7 +25,7 @@ int snapshot(const char* programPath, const QString& windowName, const QString& 
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {
