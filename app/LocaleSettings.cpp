@@ -1,6 +1,7 @@
 #include "app/LocaleSettings.h"
 
-#include "neuron/NumericModel.h"
+#include "chart/NumberSeparators.h"
+#include "neuron/model/NumericModel.h"
 
 #include <QLocale>
 #include <QString>
@@ -51,7 +52,8 @@ void ReadLocaleNumberSettings()
 {
     const LocaleNumberSeparators separators = NumberSeparatorsOf(QLocale::system());
     neuron::SetDecimalSeparator(separators.decimal);
-    neuron::SetThousandSeparator(separators.thousand);
+    // The axis labels use the separator the number texts use, after the model's checks.
+    chart::SetNumberSeparators(neuron::DecimalSeparator(), separators.thousand);
 }
 
 }  // namespace rna::app

@@ -1,12 +1,12 @@
 #include "chart/TCustomChartAxis.h"
 
+#include "chart/NumberSeparators.h"
 #include "chart/AxisException.h"
 #include "chart/AxisLabelStep.h"
 #include "chart/AxisLabelValues.h"
 #include "chart/AxisSettingChecks.h"
 #include "chart/AxisText.h"
 #include "chart/TChartCanvas.h"
-#include "neuron/NumericModel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -311,9 +311,8 @@ std::vector<double> TCustomChartAxis::LabelValues(double step) const
 
 QString TCustomChartAxis::ValueText(double value) const
 {
-    const QChar decimal = QChar::fromLatin1(rna::neuron::DecimalSeparator());
-    const QChar thousand = QChar::fromLatin1(rna::neuron::ThousandSeparator());
-    return valueFormat_.Format(value, decimal, thousand);
+    const NumberSeparators separators = CurrentNumberSeparators();
+    return valueFormat_.Format(value, QChar::fromLatin1(separators.decimal), QChar::fromLatin1(separators.thousand));
 }
 
 QString TCustomChartAxis::FormatAxisLabel(double value, bool withEvent) const

@@ -1,6 +1,7 @@
 #include "app/LocaleSettings.h"
 
-#include "neuron/NumericModel.h"
+#include "chart/NumberSeparators.h"
+#include "neuron/model/NumericModel.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
@@ -28,12 +29,13 @@ TEST(LocaleSettings, SeparatorsOfLocalesWithAsciiAndOtherCharacters)
     }
 }
 
-TEST(LocaleSettings, ReadingStoresTheSystemLocaleSeparatorsInTheModel)
+TEST(LocaleSettings, ReadingPushesTheSystemLocaleSeparatorsIntoTheModelAndTheCharts)
 {
     rna::neuron::SetDecimalSeparator('/');
-    rna::neuron::SetThousandSeparator('_');
+    rna::chart::SetNumberSeparators('/', '_');
     rna::app::ReadLocaleNumberSettings();
     const rna::app::LocaleNumberSeparators expected = NumberSeparatorsOf(QLocale::system());
     EXPECT_EQ(rna::neuron::DecimalSeparator(), expected.decimal);
-    EXPECT_EQ(rna::neuron::ThousandSeparator(), expected.thousand);
+    EXPECT_EQ(rna::chart::CurrentNumberSeparators().decimal, expected.decimal);
+    EXPECT_EQ(rna::chart::CurrentNumberSeparators().thousand, expected.thousand);
 }

@@ -1,6 +1,6 @@
-// Label texts of an axis: the default format with the numeric model's separators, multi-line labels.
+// Label texts of an axis: the default format with the chart's separators, multi-line labels.
 #include "chart/TChartAxis.h"
-#include "neuron/NumericModel.h"
+#include "chart/NumberSeparators.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +8,10 @@ using namespace rna::chart;
 
 namespace {
 
-// Restores the numeric model's separators after a test changed them.
+// Restores the chart's separators after a test changed them.
 struct SeparatorGuard {
-    char decimal = rna::neuron::DecimalSeparator();
-    char thousand = rna::neuron::ThousandSeparator();
-    ~SeparatorGuard()
-    {
-        rna::neuron::SetDecimalSeparator(decimal);
-        rna::neuron::SetThousandSeparator(thousand);
-    }
+    NumberSeparators saved = CurrentNumberSeparators();
+    ~SeparatorGuard() { SetNumberSeparators(saved.decimal, saved.thousand); }
 };
 
 }  // namespace
@@ -24,8 +19,7 @@ struct SeparatorGuard {
 TEST(AxisLabelTextTest, DefaultFormatWithPointAndComma)
 {
     SeparatorGuard guard;
-    rna::neuron::SetDecimalSeparator('.');
-    rna::neuron::SetThousandSeparator(',');
+    SetNumberSeparators('.', ',');
     TChartAxis a(nullptr);
     const std::pair<double, const char*> rows[] = {
         {1234.5, "1,234.5"},
@@ -40,11 +34,10 @@ TEST(AxisLabelTextTest, DefaultFormatWithPointAndComma)
         EXPECT_EQ(a.FormatAxisLabel(value), QString::fromLatin1(text)) << value;
 }
 
-TEST(AxisLabelTextTest, SeparatorsFollowTheNumericModel)
+TEST(AxisLabelTextTest, SeparatorsFollowTheChartSettings)
 {
     SeparatorGuard guard;
-    rna::neuron::SetDecimalSeparator(',');
-    rna::neuron::SetThousandSeparator('.');
+    SetNumberSeparators(',', '.');
     TChartAxis a(nullptr);
     EXPECT_EQ(a.FormatAxisLabel(1234.5), QStringLiteral("1.234,5"));
     EXPECT_EQ(a.FormatAxisLabel(-0.25), QStringLiteral("-0,25"));
@@ -53,10 +46,23 @@ TEST(AxisLabelTextTest, SeparatorsFollowTheNumericModel)
 TEST(AxisLabelTextTest, MultiLineLabelsBreakAtBlanks)
 {
     SeparatorGuard guard;
-    rna::neuron::SetThousandSeparator(' ');
+    SetNumberSeparators('.', ' ');
     TChartAxis a(nullptr);
     a.SetLabelsMultiLine(true);
     EXPECT_EQ(a.FormatAxisLabel(1234567), QStringLiteral("1\r234\r567"));
     a.SetLabelsMultiLine(false);
     EXPECT_EQ(a.FormatAxisLabel(1234567), QStringLiteral("1 234 567"));
+}
+
+TEST(AxisLabelTextTest, UnusableSeparatorsFallBackToPointAndComma)
+{
+    SeparatorGuard guard;
+    const struct {
+        char decimal, thousand, storedDecimal, storedThousand;
+    } rows[] = {{',', '.', ',', '.'}, {'\'', ' ', '\'', ' '}, {'\xa0', '\xa0', '.', ','}, {'\0', '\t', '.', ','}};
+    for (const auto& row : rows) {
+        SetNumberSeparators(row.decimal, row.thousand);
+        EXPECT_EQ(CurrentNumberSeparators().decimal, row.storedDecimal) << int(row.decimal);
+        EXPECT_EQ(CurrentNumberSeparators().thousand, row.storedThousand) << int(row.thousand);
+    }
 }

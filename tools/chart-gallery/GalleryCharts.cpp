@@ -5,7 +5,7 @@
 #include "chart/ChartRegistration.h"
 #include "chart/LineSeries.h"
 #include "chart/TChart.h"
-#include "neuron/NumericModel.h"
+#include "neuron/model/NumericModel.h"
 #include "ui/FormLoader.h"
 #include "ui/TForm.h"
 

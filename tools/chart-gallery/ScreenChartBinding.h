@@ -1,7 +1,7 @@
 // Binds the numeric model's chart refill to one chart: its curve series, marker series and left axis.
 #pragma once
 
-#include "neuron/TransferChartBinding.h"
+#include "neuron/model/TransferChartBinding.h"
 
 namespace rna::chart {
 class TChart;

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to ParseValue with both separators and checks what holds for every input:
 // no crash and no undefined behaviour (the sanitizers), only our own error for unreadable texts, the value
 // of the C library's exact reader in the "C" locale, and FormatGeneral stable on its own output.
-#include "neuron/NumericModel.h"
+#include "neuron/model/NumericModel.h"
 
 #include <cmath>
 #include <cstdint>

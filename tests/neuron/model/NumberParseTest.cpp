@@ -1,6 +1,6 @@
-#include "neuron/DecimalToExtended.h"
-#include "neuron/NumericModel.h"
-#include "tests/neuron/SeparatorGuard.h"
+#include "neuron/model/DecimalToExtended.h"
+#include "neuron/model/NumericModel.h"
+#include "tests/neuron/model/SeparatorGuard.h"
 
 #include <gtest/gtest.h>
 

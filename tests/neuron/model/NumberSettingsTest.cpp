@@ -1,5 +1,5 @@
-#include "neuron/NumericModel.h"
-#include "tests/neuron/SeparatorGuard.h"
+#include "neuron/model/NumericModel.h"
+#include "tests/neuron/model/SeparatorGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +19,4 @@ TEST(NumberSettings, DecimalSeparatorFallsBackToPointWhenItWouldBeAmbiguous)
         SetDecimalSeparator(c.requested);
         EXPECT_EQ(DecimalSeparator(), c.stored) << int(c.requested);
     }
-}
-
-TEST(NumberSettings, ThousandSeparatorKeepsPrintableAsciiAndBlank)
-{
-    EXPECT_EQ(ThousandSeparator(), ',');
-    struct Case {
-        char requested;
-        char stored;
-    };
-    const Case cases[] = {{'.', '.'}, {' ', ' '}, {'\'', '\''}, {',', ','}, {'\xa0', ','}, {'\0', ','}};
-    for (const Case& c : cases) {
-        SetThousandSeparator(c.requested);
-        EXPECT_EQ(ThousandSeparator(), c.stored) << int(c.requested);
-    }
-    SetThousandSeparator(',');
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Sets the decimal separator for one test and restores the previous one afterwards.
-#include "neuron/NumericModel.h"
+#include "neuron/model/NumericModel.h"
 
 class SeparatorGuard {
 public:

@@ -1,5 +1,5 @@
 // The transfer functions, the slider values and the net input, carried in extended precision.
-#include "neuron/NumericModel.h"
+#include "neuron/model/NumericModel.h"
 
 #include <cfloat>
 #include <cmath>

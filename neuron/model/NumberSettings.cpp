@@ -1,5 +1,5 @@
-// The separators of the number texts, set from the user's locale at start-up and on every settings change.
-#include "neuron/NumericModel.h"
+// The decimal separator of the number texts, set from the user's locale at start-up and on every settings change.
+#include "neuron/model/NumericModel.h"
 
 #include <atomic>
 
@@ -8,9 +8,8 @@ namespace rna::neuron {
 namespace {
 
 // Atomic only so that a reader on another thread never sees a torn or racy value; the program itself
-// reads and writes them on the user-interface thread.
+// reads and writes it on the user-interface thread.
 std::atomic<char> decimalSeparator{'.'};
-std::atomic<char> thousandSeparator{','};
 
 bool IsPrintableAscii(char c)
 {
@@ -34,16 +33,6 @@ void SetDecimalSeparator(char c)
 char DecimalSeparator()
 {
     return decimalSeparator.load(std::memory_order_relaxed);
-}
-
-void SetThousandSeparator(char c)
-{
-    thousandSeparator.store(IsPrintableAscii(c) || c == ' ' ? c : ',', std::memory_order_relaxed);
-}
-
-char ThousandSeparator()
-{
-    return thousandSeparator.load(std::memory_order_relaxed);
 }
 
 }  // namespace rna::neuron

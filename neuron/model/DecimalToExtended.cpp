@@ -1,9 +1,9 @@
 // Decimal to extended conversion. Short texts take one correctly rounded extended multiplication or
 // division; the rest go through big integers: the digits D and 10^X become the ratio num / den, which is
 // scaled by 2^b so that the quotient has 64 bits, and the remainder decides the rounding.
-#include "neuron/DecimalToExtended.h"
+#include "neuron/model/DecimalToExtended.h"
 
-#include "neuron/BigUnsigned.h"
+#include "neuron/model/BigUnsigned.h"
 
 #include <array>
 #include <cfloat>

@@ -4,8 +4,8 @@
 // Intermediate results are carried in long double (a 64-bit significand on the targets we build for) and
 // rounded to double wherever a quantity is stored. Number texts never depend on the C library's locale:
 // the decimal separator is the setting below, and no thousands separator is written or accepted.
-#include "neuron/TransferChartBinding.h"
-#include "neuron/ValueParseError.h"
+#include "neuron/model/TransferChartBinding.h"
+#include "neuron/model/ValueParseError.h"
 
 #include <initializer_list>
 #include <string>
@@ -58,9 +58,5 @@ long double ParseValue(std::string_view text);
 // number texts ambiguous (not printable ASCII, a digit, a sign, a blank, 'E' or 'e') is stored as '.'.
 void SetDecimalSeparator(char c);
 char DecimalSeparator();
-// The digit grouping character for the chart's axis labels (',' by default); the number texts above
-// never use it.
-void SetThousandSeparator(char c);
-char ThousandSeparator();
 
 }  // namespace rna::neuron

@@ -1,4 +1,4 @@
-#include "neuron/ValueParseError.h"
+#include "neuron/model/ValueParseError.h"
 
 namespace rna::neuron {
 

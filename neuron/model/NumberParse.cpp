@@ -1,7 +1,7 @@
 // ParseValue: [blanks][+|-]digits[separator digits][(E|e)[+|-]digits][blanks], with at least one digit or
 // the separator in the mantissa. Any other text, and any value beyond the range of double, is an error.
-#include "neuron/DecimalToExtended.h"
-#include "neuron/NumericModel.h"
+#include "neuron/model/DecimalToExtended.h"
+#include "neuron/model/NumericModel.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // FillTransferChart: clears the chart, sets the left axis for the selected function, samples the curve at
 // the integers of [-R, R] with the marker at the net input, and gives the output for the net input.
-#include "neuron/NumericModel.h"
+#include "neuron/model/NumericModel.h"
 
 namespace rna::neuron {
 

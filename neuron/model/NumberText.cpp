@@ -1,4 +1,4 @@
-#include "neuron/NumberText.h"
+#include "neuron/model/NumberText.h"
 
 namespace rna::neuron {
 

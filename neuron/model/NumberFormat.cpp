@@ -1,8 +1,8 @@
 // FormatGeneral and FormatFixed: both start from the exact 18-digit decimal expansion of the value and
 // round it once more on the decimal digits, half away from zero.
-#include "neuron/DecimalExpansion.h"
-#include "neuron/NumberText.h"
-#include "neuron/NumericModel.h"
+#include "neuron/model/DecimalExpansion.h"
+#include "neuron/model/NumberText.h"
+#include "neuron/model/NumericModel.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "neuron/NumericModel.h"
+#include "neuron/model/NumericModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Exact binary-to-decimal digit generation: the value is written as the ratio r / s of two big integers,
 // scaled by a power of ten into [0.1, 1), and the digits are produced one at a time by long division.
-#include "neuron/DecimalExpansion.h"
+#include "neuron/model/DecimalExpansion.h"
 
-#include "neuron/BigUnsigned.h"
+#include "neuron/model/BigUnsigned.h"
 
 #include <cfloat>
 #include <cmath>
