@@ -1,11 +1,11 @@
 #include "chart/TCustomChartAxis.h"
 
-#include "chart/NumberSeparators.h"
 #include "chart/AxisException.h"
 #include "chart/AxisLabelStep.h"
 #include "chart/AxisLabelValues.h"
 #include "chart/AxisSettingChecks.h"
 #include "chart/AxisText.h"
+#include "chart/NumberSeparators.h"
 #include "chart/TChartCanvas.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Label texts of an axis: the default format with the chart's separators, multi-line labels.
-#include "chart/TChartAxis.h"
 #include "chart/NumberSeparators.h"
+#include "chart/TChartAxis.h"
 
 #include <gtest/gtest.h>
 
