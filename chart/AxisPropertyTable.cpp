@@ -1,5 +1,6 @@
 #include "chart/AxisPropertyTable.h"
 
+#include "chart/ChartEnumNames.h"
 #include "chart/ChartPropertyTables.h"
 #include "chart/TCustomChartAxis.h"
 
@@ -13,10 +14,8 @@ namespace {
 std::shared_ptr<const PropertyTable<TChartAxisTitle>> TitleTable()
 {
     auto t = std::make_shared<PropertyTable<TChartAxisTitle>>();
-    t->add("Caption", [](TChartAxisTitle& a, const PropertyValue& v) { a.SetCaption(v.toString()); })
-        .add("Angle",
-             [](TChartAxisTitle& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetAngle(v.toInt()); }); })
-        .add("Font", [](TChartAxisTitle& a, const PropertyValue& v) { ApplyFontProperty(a.Font(), v); });
+    t->add("Caption", &TChartAxisTitle::SetCaption).add("Angle", &TChartAxisTitle::SetAngle);
+    AddFont<TChartAxisTitle>(*t, "Font", &TChartAxisTitle::Font);
     return t;
 }
 
@@ -25,51 +24,37 @@ using Axis = TCustomChartAxis;
 template <class P>
 void AddPen(PropertyTable<Axis>& t, const char* name, P& (Axis::*pen)())
 {
-    static const auto pens = PenPropertyTable();
     t.nested<TChartPen>(
-        name, [pen](Axis& a) -> TChartPen& { return (a.*pen)(); }, pens);
+        name, [pen](Axis& a) -> TChartPen& { return (a.*pen)(); }, PenPropertyTable());
 }
 
 void AddRange(PropertyTable<Axis>& t)
 {
-    t.add("Automatic", [](Axis& a, const PropertyValue& v) { a.SetAutomatic(v.toBool()); })
-        .add("AutomaticMaximum", [](Axis& a, const PropertyValue& v) { a.SetAutomaticMaximum(v.toBool()); })
-        .add("AutomaticMinimum", [](Axis& a, const PropertyValue& v) { a.SetAutomaticMinimum(v.toBool()); })
-        .add("Maximum", [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetMaximum(v.toDouble()); }); })
-        .add("Minimum", [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetMinimum(v.toDouble()); }); })
-        .add("Increment",
-             [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetIncrement(v.toDouble()); }); })
-        .add("Inverted", [](Axis& a, const PropertyValue& v) { a.SetInverted(v.toBool()); })
-        .add("Logarithmic",
-             [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetLogarithmic(v.toBool()); }); })
-        .add("LogarithmicBase",
-             [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetLogarithmicBase(v.toInt()); }); });
+    t.add("Automatic", &Axis::SetAutomatic)
+        .add("AutomaticMaximum", &Axis::SetAutomaticMaximum)
+        .add("AutomaticMinimum", &Axis::SetAutomaticMinimum)
+        .add("Maximum", &Axis::SetMaximum)
+        .add("Minimum", &Axis::SetMinimum)
+        .add("Increment", &Axis::SetIncrement)
+        .add("Inverted", &Axis::SetInverted)
+        .add("Logarithmic", &Axis::SetLogarithmic)
+        .add("LogarithmicBase", &Axis::SetLogarithmicBase);
 }
 
 void AddLabels(PropertyTable<Axis>& t)
 {
-    t.add("Labels", [](Axis& a, const PropertyValue& v) { a.SetLabels(v.toBool()); })
-        .add("LabelsAngle",
-             [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetLabelsAngle(v.toInt()); }); })
-        .add("LabelsFont", [](Axis& a, const PropertyValue& v) { ApplyFontProperty(a.LabelsFont(), v); })
-        .add("LabelsMultiLine", [](Axis& a, const PropertyValue& v) { a.SetLabelsMultiLine(v.toBool()); })
-        .add("LabelsOnAxis", [](Axis& a, const PropertyValue& v) { a.SetLabelsOnAxis(v.toBool()); })
-        .add("LabelsSeparation",
-             [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetLabelsSeparation(v.toInt()); }); })
-        .add("LabelsSize", [](Axis& a, const PropertyValue& v) { a.SetLabelsSize(v.toInt()); })
-        .add("LabelStyle",
-             [](Axis& a, const PropertyValue& v) {
-                 a.SetLabelStyle(v.toEnum<TAxisLabelStyle>({{"talAuto", TAxisLabelStyle::talAuto},
-                                                            {"talNone", TAxisLabelStyle::talNone},
-                                                            {"talValue", TAxisLabelStyle::talValue},
-                                                            {"talMark", TAxisLabelStyle::talMark},
-                                                            {"talText", TAxisLabelStyle::talText}}));
-             })
-        .add("AxisValuesFormat",
-             [](Axis& a, const PropertyValue& v) { ApplyChecked(v, [&] { a.SetAxisValuesFormat(v.toString()); }); })
-        .add("DateTimeFormat", [](Axis& a, const PropertyValue& v) { a.SetDateTimeFormat(v.toString()); })
-        .add("ExactDateTime", [](Axis& a, const PropertyValue& v) { a.SetExactDateTime(v.toBool()); })
-        .add("RoundFirstLabel", [](Axis& a, const PropertyValue& v) { a.SetRoundFirstLabel(v.toBool()); });
+    t.add("Labels", &Axis::SetLabels)
+        .add("LabelsAngle", &Axis::SetLabelsAngle)
+        .add("LabelsMultiLine", &Axis::SetLabelsMultiLine)
+        .add("LabelsOnAxis", &Axis::SetLabelsOnAxis)
+        .add("LabelsSeparation", &Axis::SetLabelsSeparation)
+        .add("LabelsSize", &Axis::SetLabelsSize)
+        .add("LabelStyle", &Axis::SetLabelStyle)
+        .add("AxisValuesFormat", &Axis::SetAxisValuesFormat)
+        .add("DateTimeFormat", &Axis::SetDateTimeFormat)
+        .add("ExactDateTime", &Axis::SetExactDateTime)
+        .add("RoundFirstLabel", &Axis::SetRoundFirstLabel);
+    AddFont<Axis>(t, "LabelsFont", &Axis::LabelsFont);
 }
 
 void AddLinesAndPlace(PropertyTable<Axis>& t)
@@ -80,19 +65,19 @@ void AddLinesAndPlace(PropertyTable<Axis>& t)
     AddPen<TDarkGrayPen>(t, "Ticks", &Axis::Ticks);
     AddPen<TDarkGrayPen>(t, "TicksInner", &Axis::TicksInner);
     AddPen<TDarkGrayPen>(t, "MinorTicks", &Axis::MinorTicks);
-    t.add("GridCentered", [](Axis& a, const PropertyValue& v) { a.SetGridCentered(v.toBool()); })
-        .add("TickLength", [](Axis& a, const PropertyValue& v) { a.SetTickLength(v.toInt()); })
-        .add("TickInnerLength", [](Axis& a, const PropertyValue& v) { a.SetTickInnerLength(v.toInt()); })
-        .add("MinorTickLength", [](Axis& a, const PropertyValue& v) { a.SetMinorTickLength(v.toInt()); })
-        .add("MinorTickCount", [](Axis& a, const PropertyValue& v) { a.SetMinorTickCount(v.toInt()); })
-        .add("TickOnLabelsOnly", [](Axis& a, const PropertyValue& v) { a.SetTickOnLabelsOnly(v.toBool()); })
-        .add("TitleSize", [](Axis& a, const PropertyValue& v) { a.SetTitleSize(v.toInt()); })
-        .add("StartPosition", [](Axis& a, const PropertyValue& v) { a.SetStartPosition(v.toDouble()); })
-        .add("EndPosition", [](Axis& a, const PropertyValue& v) { a.SetEndPosition(v.toDouble()); })
-        .add("PositionPercent", [](Axis& a, const PropertyValue& v) { a.SetPositionPercent(v.toDouble()); })
-        .add("Visible", [](Axis& a, const PropertyValue& v) { a.SetVisible(v.toBool()); });
-    t.nested<TChartAxisTitle>(
-        "Title", [](Axis& a) -> TChartAxisTitle& { return a.Title(); }, TitleTable());
+    t.add("GridCentered", &Axis::SetGridCentered)
+        .add("TickLength", &Axis::SetTickLength)
+        .add("TickInnerLength", &Axis::SetTickInnerLength)
+        .add("MinorTickLength", &Axis::SetMinorTickLength)
+        .add("MinorTickCount", &Axis::SetMinorTickCount)
+        .add("TickOnLabelsOnly", &Axis::SetTickOnLabelsOnly)
+        .add("TitleSize", &Axis::SetTitleSize)
+        .add("StartPosition", &Axis::SetStartPosition)
+        .add("EndPosition", &Axis::SetEndPosition)
+        .add("PositionPercent", &Axis::SetPositionPercent)
+        .add("Visible", &Axis::SetVisible)
+        .nested<TChartAxisTitle>(
+            "Title", [](Axis& a) -> TChartAxisTitle& { return a.Title(); }, TitleTable());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "chart/SeriesKinds.h"
 
+#include "chart/ChartEnumNames.h"
 #include "chart/ChartPropertyTables.h"
 #include "chart/LineSeries.h"
 #include "chart/PointSeries.h"
@@ -17,129 +18,90 @@ namespace {
 
 std::shared_ptr<const PropertyTable<TSeriesPointer>> PointerTable()
 {
-    auto t = std::make_shared<PropertyTable<TSeriesPointer>>();
-    t->add("Visible", [](TSeriesPointer& p, const PropertyValue& v) { p.SetVisible(v.toBool()); })
-        .add("HorizSize",
-             [](TSeriesPointer& p, const PropertyValue& v) { ApplyChecked(v, [&] { p.SetHorizSize(v.toInt()); }); })
-        .add("VertSize",
-             [](TSeriesPointer& p, const PropertyValue& v) { ApplyChecked(v, [&] { p.SetVertSize(v.toInt()); }); })
-        .add("InflateMargins", [](TSeriesPointer& p, const PropertyValue& v) { p.SetInflateMargins(v.toBool()); })
-        .add("Dark3D", [](TSeriesPointer& p, const PropertyValue& v) { p.SetDark3D(v.toBool()); })
-        .add("Draw3D", [](TSeriesPointer& p, const PropertyValue& v) { p.SetDraw3D(v.toBool()); })
-        .add("Style",
-             [](TSeriesPointer& p, const PropertyValue& v) {
-                 using S = TSeriesPointerStyle;
-                 p.SetStyle(v.toEnum<S>({{"psRectangle", S::psRectangle},
-                                         {"psCircle", S::psCircle},
-                                         {"psTriangle", S::psTriangle},
-                                         {"psDownTriangle", S::psDownTriangle},
-                                         {"psCross", S::psCross},
-                                         {"psDiagCross", S::psDiagCross},
-                                         {"psStar", S::psStar},
-                                         {"psDiamond", S::psDiamond},
-                                         {"psSmallDot", S::psSmallDot}}));
-             })
+    using P = TSeriesPointer;
+    auto t = std::make_shared<PropertyTable<P>>();
+    t->add("Visible", &P::SetVisible)
+        .add("HorizSize", &P::SetHorizSize)
+        .add("VertSize", &P::SetVertSize)
+        .add("InflateMargins", &P::SetInflateMargins)
+        .add("Dark3D", &P::SetDark3D)
+        .add("Draw3D", &P::SetDraw3D)
+        .add("Style", &P::SetStyle)
         .nested<TChartPen>(
-            "Pen", [](TSeriesPointer& p) -> TChartPen& { return p.Pen(); }, PenPropertyTable())
+            "Pen", [](P& p) -> TChartPen& { return p.Pen(); }, PenPropertyTable())
         .nested<TChartBrush>(
-            "Brush", [](TSeriesPointer& p) -> TChartBrush& { return p.Brush(); }, BrushPropertyTable());
+            "Brush", [](P& p) -> TChartBrush& { return p.Brush(); }, BrushPropertyTable());
     return t;
 }
 
 std::shared_ptr<const PropertyTable<TSeriesMarks>> MarksTable()
 {
-    auto t = std::make_shared<PropertyTable<TSeriesMarks>>();
-    t->add("Visible", [](TSeriesMarks& m, const PropertyValue& v) { m.SetVisible(v.toBool()); })
-        .add("ArrowLength", [](TSeriesMarks& m, const PropertyValue& v) { m.SetArrowLength(v.toInt()); })
-        .add("BackColor", [](TSeriesMarks& m, const PropertyValue& v) { m.SetBackColor(v.toColor()); })
-        .add("Style",
-             [](TSeriesMarks& m, const PropertyValue& v) {
-                 using S = TSeriesMarksStyle;
-                 m.SetStyle(v.toEnum<S>({{"smsValue", S::smsValue},
-                                         {"smsPercent", S::smsPercent},
-                                         {"smsLabel", S::smsLabel},
-                                         {"smsLabelPercent", S::smsLabelPercent},
-                                         {"smsLabelValue", S::smsLabelValue},
-                                         {"smsLegend", S::smsLegend},
-                                         {"smsPercentTotal", S::smsPercentTotal},
-                                         {"smsLabelPercentTotal", S::smsLabelPercentTotal},
-                                         {"smsXValue", S::smsXValue}}));
-             })
+    using M = TSeriesMarks;
+    auto t = std::make_shared<PropertyTable<M>>();
+    t->add("Visible", &M::SetVisible)
+        .add("ArrowLength", &M::SetArrowLength)
+        .add("BackColor", &M::SetBackColor)
+        .add("Style", &M::SetStyle)
         .nested<TChartPen>(
-            "Arrow", [](TSeriesMarks& m) -> TChartPen& { return m.Arrow(); }, PenPropertyTable())
+            "Arrow", [](M& m) -> TChartPen& { return m.Arrow(); }, PenPropertyTable())
         .nested<TChartPen>(
-            "Frame", [](TSeriesMarks& m) -> TChartPen& { return m.Frame(); }, PenPropertyTable());
+            "Frame", [](M& m) -> TChartPen& { return m.Frame(); }, PenPropertyTable());
     return t;
 }
 
 std::shared_ptr<const PropertyTable<TChartValueList>> ValueListTable()
 {
-    auto t = std::make_shared<PropertyTable<TChartValueList>>();
-    t->add("Name", [](TChartValueList& l, const PropertyValue& v) { l.SetName(v.toString()); })
-        .add("Multiplier", [](TChartValueList& l, const PropertyValue& v) { l.SetMultiplier(v.toDouble()); })
-        .add("DateTime", [](TChartValueList& l, const PropertyValue& v) { l.SetDateTime(v.toBool()); })
-        .add("ValueSource", [](TChartValueList& l, const PropertyValue& v) { l.SetValueSource(v.toString()); })
-        .add("Order", [](TChartValueList& l, const PropertyValue& v) {
-            using O = TChartListOrder;
-            l.SetOrder(v.toEnum<O>(
-                {{"loNone", O::loNone}, {"loAscending", O::loAscending}, {"loDescending", O::loDescending}}));
-        });
+    using L = TChartValueList;
+    auto t = std::make_shared<PropertyTable<L>>();
+    t->add("Name", &L::SetName)
+        .add("Multiplier", &L::SetMultiplier)
+        .add("DateTime", &L::SetDateTime)
+        .add("ValueSource", &L::SetValueSource)
+        .add("Order", &L::SetOrder);
     return t;
 }
 
 // The settings every series kind publishes.
 PropertyTable<TChartSeries> SeriesTable()
 {
-    PropertyTable<TChartSeries> t;
-    t.add("Active", [](TChartSeries& s, const PropertyValue& v) { s.SetActive(v.toBool()); })
-        .add("ColorEachPoint", [](TChartSeries& s, const PropertyValue& v) { s.SetColorEachPoint(v.toBool()); })
-        .add("SeriesColor", [](TChartSeries& s, const PropertyValue& v) { s.SetSeriesColor(v.toColor()); })
-        .add("ShowInLegend", [](TChartSeries& s, const PropertyValue& v) { s.SetShowInLegend(v.toBool()); })
-        .add("Title", [](TChartSeries& s, const PropertyValue& v) { s.SetTitle(v.toString()); })
-        .add("Cursor", [](TChartSeries& s, const PropertyValue& v) { s.SetCursor(v.toInt()); })
-        .add("ValueFormat", [](TChartSeries& s, const PropertyValue& v) { s.SetValueFormat(v.toString()); })
-        .add("PercentFormat", [](TChartSeries& s, const PropertyValue& v) { s.SetPercentFormat(v.toString()); })
-        .add("ColorSource", [](TChartSeries& s, const PropertyValue& v) { s.SetColorSource(v.toString()); })
-        .add("XLabelsSource", [](TChartSeries& s, const PropertyValue& v) { s.SetXLabelsSource(v.toString()); })
-        .add("HorizAxis",
-             [](TChartSeries& s, const PropertyValue& v) {
-                 using H = THorizAxis;
-                 s.SetHorizAxis(v.toEnum<H>({{"aTopAxis", H::aTopAxis},
-                                             {"aBottomAxis", H::aBottomAxis},
-                                             {"aBothHorizAxis", H::aBothHorizAxis},
-                                             {"aCustomHorizAxis", H::aCustomHorizAxis}}));
-             })
-        .add("VertAxis",
-             [](TChartSeries& s, const PropertyValue& v) {
-                 using V = TVertAxis;
-                 s.SetVertAxis(v.toEnum<V>({{"aLeftAxis", V::aLeftAxis},
-                                            {"aRightAxis", V::aRightAxis},
-                                            {"aBothVertAxis", V::aBothVertAxis},
-                                            {"aCustomVertAxis", V::aCustomVertAxis}}));
-             })
+    using S = TChartSeries;
+    PropertyTable<S> t;
+    t.add("Active", &S::SetActive)
+        .add("ColorEachPoint", &S::SetColorEachPoint)
+        .add("SeriesColor", &S::SetSeriesColor)
+        .add("ShowInLegend", &S::SetShowInLegend)
+        .add("Title", &S::SetTitle)
+        .add("Cursor", &S::SetCursor)
+        .add("ValueFormat", &S::SetValueFormat)
+        .add("PercentFormat", &S::SetPercentFormat)
+        .add("ColorSource", &S::SetColorSource)
+        .add("XLabelsSource", &S::SetXLabelsSource)
+        .add("HorizAxis", &S::SetHorizAxis)
+        .add("VertAxis", &S::SetVertAxis)
         .nested<TSeriesMarks>(
-            "Marks", [](TChartSeries& s) -> TSeriesMarks& { return s.Marks(); }, MarksTable())
+            "Marks", [](S& s) -> TSeriesMarks& { return s.Marks(); }, MarksTable())
         .nested<TChartValueList>(
-            "XValues", [](TChartSeries& s) -> TChartValueList& { return s.XValues(); }, ValueListTable())
+            "XValues", [](S& s) -> TChartValueList& { return s.XValues(); }, ValueListTable())
         .nested<TChartValueList>(
-            "YValues", [](TChartSeries& s) -> TChartValueList& { return s.YValues(); }, ValueListTable());
+            "YValues", [](S& s) -> TChartValueList& { return s.YValues(); }, ValueListTable());
     return t;
 }
 
 // What line and point series add: pen, markers, stairs.
 PropertyTable<TCustomSeries> CustomSeriesTable()
 {
-    PropertyTable<TCustomSeries> t;
+    using S = TCustomSeries;
+    PropertyTable<S> t;
     t.inherit(SeriesTable());
-    t.add("Stairs", [](TCustomSeries& s, const PropertyValue& v) { s.SetStairs(v.toBool()); })
-        .add("InvertedStairs", [](TCustomSeries& s, const PropertyValue& v) { s.SetInvertedStairs(v.toBool()); })
-        .add("LineHeight", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineHeight(v.toInt()); })
-        .add("Dark3D", [](TCustomSeries& s, const PropertyValue& v) { s.SetDark3D(v.toBool()); })
-        .add("LineBrush", [](TCustomSeries& s, const PropertyValue& v) { s.SetLineBrush(BrushStyleProperty(v)); })
+    t.add("Stairs", &S::SetStairs)
+        .add("InvertedStairs", &S::SetInvertedStairs)
+        .add("LineHeight", &S::SetLineHeight)
+        .add("Dark3D", &S::SetDark3D)
+        .add("LineBrush", &S::SetLineBrush)
         .nested<TChartPen>(
-            "LinePen", [](TCustomSeries& s) -> TChartPen& { return s.LinePen(); }, PenPropertyTable())
+            "LinePen", [](S& s) -> TChartPen& { return s.LinePen(); }, PenPropertyTable())
         .nested<TSeriesPointer>(
-            "Pointer", [](TCustomSeries& s) -> TSeriesPointer& { return s.Pointer(); }, PointerTable());
+            "Pointer", [](S& s) -> TSeriesPointer& { return s.Pointer(); }, PointerTable());
     return t;
 }
 

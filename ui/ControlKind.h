@@ -7,9 +7,12 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
+#include <stdexcept>
+#include <type_traits>
 
 namespace rna::ui {
 
@@ -40,7 +43,13 @@ struct ControlKind {
 template <class T>
 class ControlKindBuilder {
 public:
-    explicit ControlKindBuilder(QString name) { kind_.name = std::move(name); }
+    // Widgets take their bounds as their geometry unless the kind says otherwise.
+    explicit ControlKindBuilder(QString name)
+    {
+        kind_.name = std::move(name);
+        if constexpr (std::is_base_of_v<QWidget, T>)
+            bounds([](T& widget, const QRect& rect) { widget.setGeometry(rect); });
+    }
 
     ControlKindBuilder& create(std::function<T*(const CreateContext&)> factory)
     {
@@ -65,9 +74,14 @@ public:
     }
     ControlKindBuilder& event(const QString& name, std::function<void(T&, TNotifyEvent)> binder)
     {
-        kind_.events[name] = [binder = std::move(binder)](QObject& object, TNotifyEvent handler) {
-            binder(static_cast<T&>(object), std::move(handler));
-        };
+        const bool added = kind_.events
+                               .emplace(name,
+                                        [binder = std::move(binder)](QObject& object, TNotifyEvent handler) {
+                                            binder(static_cast<T&>(object), std::move(handler));
+                                        })
+                               .second;
+        if (!added)
+            throw std::logic_error("event '" + name.toStdString() + "' is registered twice");
         return *this;
     }
     ControlKindBuilder& loaded(std::function<void(T&)> step)

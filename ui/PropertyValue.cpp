@@ -97,63 +97,6 @@ QJsonObject PropertyValue::toObject() const
     return value_.toObject();
 }
 
-QStringList PropertyValue::toSet(std::initializer_list<const char*> members) const
-{
-    const QStringList names = toStrings();
-    for (const QString& name : names) {
-        bool known = false;
-        for (const char* member : members)
-            known = known || name == QLatin1String(member);
-        if (!known)
-            fail(QStringLiteral("unknown set member '%1'").arg(name));
-    }
-    return names;
-}
-
-TFont PropertyValue::toFont(const TFont& base) const
-{
-    TFont font = base;
-    const QJsonObject object = toObject();
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const PropertyValue field = member(it.key());
-        const QString& key = it.key();
-        if (key == QLatin1String("Name"))
-            font.name = field.toString();
-        else if (key == QLatin1String("Height"))
-            font.height = field.toInt();
-        else if (key == QLatin1String("Size"))
-            font.height = -((field.toInt() * 96 + 36) / 72);  // points at 96 pixels per inch
-        else if (key == QLatin1String("Color"))
-            font.color = field.toColor();
-        else if (key == QLatin1String("Charset")) {
-            field.toEnum<int>({{"ANSI_CHARSET", 0},
-                               {"DEFAULT_CHARSET", 1},
-                               {"SYMBOL_CHARSET", 2},
-                               {"SHIFTJIS_CHARSET", 128},
-                               {"HANGEUL_CHARSET", 129},
-                               {"GB2312_CHARSET", 134},
-                               {"CHINESEBIG5_CHARSET", 136},
-                               {"OEM_CHARSET", 255},
-                               {"GREEK_CHARSET", 161},
-                               {"TURKISH_CHARSET", 162},
-                               {"BALTIC_CHARSET", 186},
-                               {"RUSSIAN_CHARSET", 204},
-                               {"EASTEUROPE_CHARSET", 238}});
-            font.charset = field.toString();
-        } else if (key == QLatin1String("Pitch"))
-            field.toEnum<int>({{"fpDefault", 0}, {"fpVariable", 1}, {"fpFixed", 2}});
-        else if (key == QLatin1String("Style")) {
-            const QStringList style = field.toSet({"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"});
-            font.bold = style.contains(QLatin1String("fsBold"));
-            font.italic = style.contains(QLatin1String("fsItalic"));
-            font.underline = style.contains(QLatin1String("fsUnderline"));
-            font.strikeOut = style.contains(QLatin1String("fsStrikeOut"));
-        } else
-            field.fail(QStringLiteral("unknown font property '%1'").arg(key));
-    }
-    return font;
-}
-
 PropertyValue PropertyValue::member(const QString& key) const
 {
     return PropertyValue(toObject().value(key), file_, entry_.isEmpty() ? key : entry_ + QLatin1Char('.') + key);

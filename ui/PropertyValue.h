@@ -3,15 +3,16 @@
 
 #include "ui/LoadError.h"
 #include "ui/TColor.h"
-#include "ui/TFont.h"
 
 #include <QImage>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QRect>
 #include <QStringList>
-#include <initializer_list>
-#include <utility>
+#include <algorithm>
+#include <iterator>
+#include <type_traits>
+#include <vector>
 
 namespace rna::ui {
 
@@ -33,18 +34,31 @@ public:
     TColor toColor() const;
     QRect toBounds() const;  // [left, top, width, height]
     QImage toPicture() const;  // file name under assets/
-    TFont toFont(const TFont& base) const;  // fields not given keep base's
     QJsonObject toObject() const;
-    QStringList toSet(std::initializer_list<const char*> members) const;
 
-    template <class E>
-    E toEnum(std::initializer_list<std::pair<const char*, E>> names) const
+    // An enum value by its name in `names` (pairs of name and value).
+    template <class Names>
+    auto toEnum(const Names& names) const
     {
         const QString text = toString();
         for (const auto& [name, value] : names)
             if (text == QLatin1String(name))
                 return value;
         fail(QStringLiteral("unknown enum name '%1'").arg(text));
+    }
+    // A set: an array of member names from `names`.
+    template <class Names>
+    auto toSet(const Names& names) const
+    {
+        std::vector<std::decay_t<decltype(std::begin(names)->second)>> members;
+        for (const QString& text : toStrings()) {
+            const auto known = std::find_if(std::begin(names), std::end(names),
+                                            [&text](const auto& item) { return text == QLatin1String(item.first); });
+            if (known == std::end(names))
+                fail(QStringLiteral("unknown set member '%1'").arg(text));
+            members.push_back(known->second);
+        }
+        return members;
     }
 
     // The value of one key of an object value, with the entry path extended by it.

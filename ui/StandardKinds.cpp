@@ -1,5 +1,7 @@
 #include "ui/StandardKinds.h"
 
+#include "ui/CommonProperties.h"
+#include "ui/FontProperties.h"
 #include "ui/TBitBtn.h"
 #include "ui/TComboBox.h"
 #include "ui/TEdit.h"
@@ -10,154 +12,163 @@
 #include "ui/WidgetLook.h"
 
 #include <QVariant>
+#include <stdexcept>
 
 namespace rna::ui {
+
+// Names of the enums only this layer's kinds use.
+template <>
+struct EnumNames<TTrackBarOrientation> {
+    using O = TTrackBarOrientation;
+    static constexpr std::pair<const char*, O> items[] = {{"trHorizontal", O::trHorizontal},
+                                                          {"trVertical", O::trVertical}};
+};
+template <>
+struct EnumNames<TTickMark> {
+    using M = TTickMark;
+    static constexpr std::pair<const char*, M> items[] = {
+        {"tmBottomRight", M::tmBottomRight}, {"tmTopLeft", M::tmTopLeft}, {"tmBoth", M::tmBoth}};
+};
+template <>
+struct EnumNames<TTickStyle> {
+    using S = TTickStyle;
+    static constexpr std::pair<const char*, S> items[] = {
+        {"tsAuto", S::tsAuto}, {"tsManual", S::tsManual}, {"tsNone", S::tsNone}};
+};
+template <>
+struct EnumNames<TTextLayout> {
+    using L = TTextLayout;
+    static constexpr std::pair<const char*, L> items[] = {
+        {"tlTop", L::tlTop}, {"tlCenter", L::tlCenter}, {"tlBottom", L::tlBottom}};
+};
+template <>
+struct EnumNames<TEditBorderStyle> {
+    using B = TEditBorderStyle;
+    static constexpr std::pair<const char*, B> items[] = {{"bsNone", B::bsNone}, {"bsSingle", B::bsSingle}};
+};
+template <>
+struct EnumNames<TScrollStyle> {
+    using S = TScrollStyle;
+    static constexpr std::pair<const char*, S> items[] = {
+        {"ssNone", S::ssNone}, {"ssHorizontal", S::ssHorizontal}, {"ssVertical", S::ssVertical}, {"ssBoth", S::ssBoth}};
+};
+template <>
+struct EnumNames<TBitBtnKind> {
+    static constexpr std::pair<const char*, TBitBtnKind> items[] = {{"bkCustom", TBitBtnKind::bkCustom},
+                                                                    {"bkOK", TBitBtnKind::bkOK}};
+};
+
+namespace {
+
+// The only list style the windows use: an edit field with a list that drops down.
+enum class TComboBoxStyle { csDropDown };
+
+}  // namespace
+
+template <>
+struct EnumNames<TComboBoxStyle> {
+    static constexpr std::pair<const char*, TComboBoxStyle> items[] = {{"csDropDown", TComboBoxStyle::csDropDown}};
+};
 
 namespace {
 
 const char* const kFontProperty = "rnaDescribedFont";
 
-TForm& formOf(QWidget& widget)
+// A length limit of 0 (the default) means none.
+int maxLengthOf(int length)
 {
-    return *qobject_cast<TForm*>(widget.window());
+    return length > 0 ? length : 32767;
 }
 
-void ignoreNumber(const PropertyValue& value)
-{
-    value.toDouble();
-}
-
-// Properties every control kind has.
+// The windowed controls' common properties, and their font: the described one, else the window's.
 template <class T>
-void addControlCommon(PropertyTable<T>& table)
+void addWindowedCommon(PropertyTable<T>& table, void (*applyTFont)(T&, const TFont&))
 {
-    table.add("Visible", [](T& c, const PropertyValue& v) { c.setVisible(v.toBool()); })
-        .add("Enabled", [](T& c, const PropertyValue& v) { c.setEnabled(v.toBool()); })
-        .add("Tag", [](T&, const PropertyValue& v) { ignoreNumber(v); })
-        .add("HelpContext", [](T&, const PropertyValue& v) { ignoreNumber(v); })
-        .add("Hint", [](T&, const PropertyValue& v) { v.toString(); })
-        .add("ShowHint", [](T&, const PropertyValue& v) { v.toBool(); })
-        .add("ParentShowHint", [](T&, const PropertyValue& v) { v.toBool(); });
+    addWindowedControlProperties(table, ClickFocus::Yes);
+    table.ignore("ParentFont")
+        .ignore("ParentColor")
+        .template nestedValue<TFont>(
+            "Font", [](T& c) { return describedFont(c).value_or(qobject_cast<TForm*>(c.window())->tfont()); },
+            [applyTFont](T& c, const TFont& font) {
+                setDescribedFont(c, font);
+                applyTFont(c, font);
+            },
+            fontPropertyTable());
 }
 
-// Properties of every windowed control.
-template <class T>
-void addWindowedCommon(PropertyTable<T>& table, std::function<void(T&, const TFont&)> applyTFont)
+void applyWidgetFont(QWidget& widget, const TFont& font)
 {
-    addControlCommon(table);
-    table.add("TabOrder", [](T& c, const PropertyValue& v) { formOf(c).setTabOrderOf(&c, v.toInt()); })
-        .add("TabStop",
-             [](T& c, const PropertyValue& v) { c.setFocusPolicy(v.toBool() ? Qt::StrongFocus : Qt::ClickFocus); })
-        .add("ParentFont", [](T&, const PropertyValue& v) { v.toBool(); })
-        .add("ParentColor", [](T&, const PropertyValue& v) { v.toBool(); })
-        .add("Font", [applyTFont](T& c, const PropertyValue& v) {
-            const TFont font = v.toFont(describedFont(c).value_or(formOf(c).tfont()));
-            setDescribedFont(c, font);
-            applyTFont(c, font);
-        });
+    applyFont(widget, font);
 }
 
 std::shared_ptr<const PropertyTable<TTrackBar>> trackBarTable()
 {
     auto table = std::make_shared<PropertyTable<TTrackBar>>();
-    addWindowedCommon<TTrackBar>(*table, [](TTrackBar& c, const TFont& f) { applyFont(c, f); });
-    table->add("Min", [](TTrackBar& c, const PropertyValue& v) { c.setLoadedMin(v.toInt()); })
-        .add("Max", [](TTrackBar& c, const PropertyValue& v) { c.setLoadedMax(v.toInt()); })
-        .add("Position", [](TTrackBar& c, const PropertyValue& v) { c.setLoadedPosition(v.toInt()); })
-        .add("Frequency", [](TTrackBar& c, const PropertyValue& v) { c.setFrequency(v.toInt()); })
-        .add("LineSize", [](TTrackBar& c, const PropertyValue& v) { c.setLineSize(v.toInt()); })
-        .add("PageSize", [](TTrackBar& c, const PropertyValue& v) { c.setPageSize(v.toInt()); })
-        .add("ThumbLength", [](TTrackBar& c, const PropertyValue& v) { c.setThumbLength(v.toInt()); })
-        .add("SelStart", [](TTrackBar& c, const PropertyValue& v) { c.setSelStart(v.toInt()); })
-        .add("SelEnd", [](TTrackBar& c, const PropertyValue& v) { c.setSelEnd(v.toInt()); })
-        .add("SliderVisible", [](TTrackBar& c, const PropertyValue& v) { c.setSliderVisible(v.toBool()); })
-        .add("Orientation",
-             [](TTrackBar& c, const PropertyValue& v) {
-                 c.setTrackOrientation(
-                     v.toEnum<TTrackBarOrientation>({{"trHorizontal", TTrackBarOrientation::trHorizontal},
-                                                     {"trVertical", TTrackBarOrientation::trVertical}}));
-             })
-        .add("TickMarks",
-             [](TTrackBar& c, const PropertyValue& v) {
-                 c.setTickMarks(v.toEnum<TTickMark>({{"tmBottomRight", TTickMark::tmBottomRight},
-                                                     {"tmTopLeft", TTickMark::tmTopLeft},
-                                                     {"tmBoth", TTickMark::tmBoth}}));
-             })
-        .add("TickStyle", [](TTrackBar& c, const PropertyValue& v) {
-            c.setTickStyle(v.toEnum<TTickStyle>(
-                {{"tsAuto", TTickStyle::tsAuto}, {"tsManual", TTickStyle::tsManual}, {"tsNone", TTickStyle::tsNone}}));
-        });
+    addWindowedCommon<TTrackBar>(*table, [](TTrackBar& c, const TFont& f) { applyWidgetFont(c, f); });
+    table->add("Min", &TTrackBar::setLoadedMin)
+        .add("Max", &TTrackBar::setLoadedMax)
+        .add("Position", &TTrackBar::setLoadedPosition)
+        .add("Frequency", &TTrackBar::setFrequency)
+        .add("LineSize", &TTrackBar::setLineSize)
+        .add("PageSize", &TTrackBar::setPageSize)
+        .add("ThumbLength", &TTrackBar::setThumbLength)
+        .add("SelStart", &TTrackBar::setSelStart)
+        .add("SelEnd", &TTrackBar::setSelEnd)
+        .add("SliderVisible", &TTrackBar::setSliderVisible)
+        .add("Orientation", &TTrackBar::setTrackOrientation)
+        .add("TickMarks", &TTrackBar::setTickMarks)
+        .add("TickStyle", &TTrackBar::setTickStyle);
     return table;
 }
 
 std::shared_ptr<const PropertyTable<TComboBox>> comboBoxTable()
 {
     auto table = std::make_shared<PropertyTable<TComboBox>>();
-    addWindowedCommon<TComboBox>(*table, [](TComboBox& c, const TFont& f) { applyFont(c, f); });
-    table->add("Items", [](TComboBox& c, const PropertyValue& v) { c.setItems(v.toStrings()); })
-        .add("ItemIndex", [](TComboBox& c, const PropertyValue& v) { c.setLoadedItemIndex(v.toInt()); })
-        .add("Text", [](TComboBox& c, const PropertyValue& v) { c.setText(v.toString()); })
-        .add("ItemHeight", [](TComboBox& c, const PropertyValue& v) { c.setItemHeight(v.toInt()); })
-        .add("DropDownCount", [](TComboBox& c, const PropertyValue& v) { c.setMaxVisibleItems(v.toInt()); })
+    addWindowedCommon<TComboBox>(*table, [](TComboBox& c, const TFont& f) { applyWidgetFont(c, f); });
+    table->add("Items", &TComboBox::setItems)
+        .add("ItemIndex", &TComboBox::setLoadedItemIndex)
+        .add("Text", &TComboBox::setText)
+        .add("ItemHeight", &TComboBox::setItemHeight)
+        .add("DropDownCount", [](TComboBox& c, int count) { c.setMaxVisibleItems(count); })
         .add("Sorted",
-             [](TComboBox&, const PropertyValue& v) {
-                 if (v.toBool())
-                     v.fail(QStringLiteral("sorted lists are not supported"));
+             [](TComboBox&, bool sorted) {
+                 if (sorted)
+                     throw std::invalid_argument("sorted lists are not supported");
              })
-        .add("MaxLength",
-             [](TComboBox& c, const PropertyValue& v) {
-                 const int length = v.toInt();
-                 c.lineEdit()->setMaxLength(length > 0 ? length : 32767);
-             })
-        .add("Color", [](TComboBox& c, const PropertyValue& v) { applyBaseColor(c, v.toColor()); })
-        .add("Style", [](TComboBox&, const PropertyValue& v) {
-            v.toEnum<int>({{"csDropDown", 0}});
-        });
+        .add("MaxLength", [](TComboBox& c, int length) { c.lineEdit()->setMaxLength(maxLengthOf(length)); })
+        .add("Color", [](TComboBox& c, TColor color) { applyBaseColor(c, color); })
+        .add("Style", [](TComboBox&, TComboBoxStyle) {});
     return table;
 }
 
-template <class T>
-void addGraphicLook(PropertyTable<T>& table)
-{
-    addControlCommon(table);
-    table.add("Font", [](T& c, const PropertyValue& v) { c.setTFont(v.toFont(c.tfont())); })
-        .add("ParentFont", [](T& c, const PropertyValue& v) { c.setParentFont(v.toBool()); })
-        .add("Color", [](T& c, const PropertyValue& v) { c.setColor(v.toColor()); })
-        .add("ParentColor", [](T& c, const PropertyValue& v) { c.setParentColor(v.toBool()); });
-}
-
+// Labels keep their own font and colour flags: they follow the window's while ParentFont / ParentColor are on.
 std::shared_ptr<const PropertyTable<TLabel>> labelTable()
 {
     auto table = std::make_shared<PropertyTable<TLabel>>();
-    addGraphicLook(*table);
-    table->add("Caption", [](TLabel& c, const PropertyValue& v) { c.setCaption(v.toString()); })
-        .add("AutoSize", [](TLabel& c, const PropertyValue& v) { c.setAutoSize(v.toBool()); })
-        .add("WordWrap", [](TLabel& c, const PropertyValue& v) { c.setWordWrap(v.toBool()); })
-        .add("Transparent", [](TLabel& c, const PropertyValue& v) { c.setTransparent(v.toBool()); })
-        .add("ShowAccelChar", [](TLabel& c, const PropertyValue& v) { c.setShowAccelChar(v.toBool()); })
-        .add("Alignment",
-             [](TLabel& c, const PropertyValue& v) {
-                 c.setAlignment(v.toEnum<TAlignment>({{"taLeftJustify", TAlignment::taLeftJustify},
-                                                      {"taRightJustify", TAlignment::taRightJustify},
-                                                      {"taCenter", TAlignment::taCenter}}));
-             })
-        .add("Layout", [](TLabel& c, const PropertyValue& v) {
-            c.setLayout(v.toEnum<TTextLayout>({{"tlTop", TTextLayout::tlTop},
-                                               {"tlCenter", TTextLayout::tlCenter},
-                                               {"tlBottom", TTextLayout::tlBottom}}));
-        });
+    addControlProperties(*table);
+    table->nestedValue<TFont>("Font", &TLabel::tfont, &TLabel::setTFont, fontPropertyTable())
+        .add("ParentFont", &TLabel::setParentFont)
+        .add("Color", &TLabel::setColor)
+        .add("ParentColor", &TLabel::setParentColor)
+        .add("Caption", &TLabel::setCaption)
+        .add("AutoSize", &TLabel::setAutoSize)
+        .add("WordWrap", &TLabel::setWordWrap)
+        .add("Transparent", &TLabel::setTransparent)
+        .add("ShowAccelChar", &TLabel::setShowAccelChar)
+        .add("Alignment", &TLabel::setAlignment)
+        .add("Layout", &TLabel::setLayout);
     return table;
 }
 
 std::shared_ptr<const PropertyTable<TImage>> imageTable()
 {
     auto table = std::make_shared<PropertyTable<TImage>>();
-    addControlCommon(*table);
-    table->add("Picture", [](TImage& c, const PropertyValue& v) { c.setPicture(v.toPicture()); })
-        .add("Stretch", [](TImage& c, const PropertyValue& v) { c.setStretch(v.toBool()); })
-        .add("Center", [](TImage& c, const PropertyValue& v) { c.setCenter(v.toBool()); })
-        .add("Transparent", [](TImage& c, const PropertyValue& v) { c.setTransparent(v.toBool()); })
-        .add("AutoSize", [](TImage& c, const PropertyValue& v) { c.setAutoSize(v.toBool()); });
+    addControlProperties(*table);
+    table->add("Picture", &TImage::setPicture)
+        .add("Stretch", &TImage::setStretch)
+        .add("Center", &TImage::setCenter)
+        .add("Transparent", &TImage::setTransparent)
+        .add("AutoSize", &TImage::setAutoSize);
     return table;
 }
 
@@ -165,20 +176,13 @@ std::shared_ptr<const PropertyTable<TEdit>> editTable()
 {
     auto table = std::make_shared<PropertyTable<TEdit>>();
     addWindowedCommon<TEdit>(*table, [](TEdit& c, const TFont& f) { c.setTFont(f); });
-    table->add("Text", [](TEdit& c, const PropertyValue& v) { c.setText(v.toString(), Notify::No); })
-        .add("ReadOnly", [](TEdit& c, const PropertyValue& v) { c.setReadOnly(v.toBool()); })
-        .add("MaxLength",
-             [](TEdit& c, const PropertyValue& v) {
-                 const int length = v.toInt();
-                 c.setMaxLength(length > 0 ? length : 32767);
-             })
-        .add("AutoSelect", [](TEdit& c, const PropertyValue& v) { c.setAutoSelect(v.toBool()); })
-        .add("HideSelection", [](TEdit&, const PropertyValue& v) { v.toBool(); })
-        .add("Color", [](TEdit& c, const PropertyValue& v) { c.setColor(v.toColor()); })
-        .add("BorderStyle", [](TEdit& c, const PropertyValue& v) {
-            c.setBorderStyle(v.toEnum<TEditBorderStyle>(
-                {{"bsNone", TEditBorderStyle::bsNone}, {"bsSingle", TEditBorderStyle::bsSingle}}));
-        });
+    table->add("Text", [](TEdit& c, const QString& text) { c.setText(text, Notify::No); })
+        .add("ReadOnly", [](TEdit& c, bool on) { c.setReadOnly(on); })
+        .add("MaxLength", [](TEdit& c, int length) { c.setMaxLength(maxLengthOf(length)); })
+        .add("AutoSelect", &TEdit::setAutoSelect)
+        .ignore("HideSelection")
+        .add("Color", &TEdit::setColor)
+        .add("BorderStyle", &TEdit::setBorderStyle);
     return table;
 }
 
@@ -186,18 +190,13 @@ std::shared_ptr<const PropertyTable<TMemo>> memoTable()
 {
     auto table = std::make_shared<PropertyTable<TMemo>>();
     addWindowedCommon<TMemo>(*table, [](TMemo& c, const TFont& f) { c.setTFont(f); });
-    table->add("Lines", [](TMemo& c, const PropertyValue& v) { c.setLines(v.toStrings()); })
-        .add("ReadOnly", [](TMemo& c, const PropertyValue& v) { c.setReadOnlyMemo(v.toBool()); })
-        .add("WordWrap", [](TMemo& c, const PropertyValue& v) { c.setWordWrap(v.toBool()); })
-        .add("WantReturns", [](TMemo& c, const PropertyValue& v) { c.setWantReturns(v.toBool()); })
-        .add("WantTabs", [](TMemo& c, const PropertyValue& v) { c.setTabChangesFocus(!v.toBool()); })
-        .add("Color", [](TMemo& c, const PropertyValue& v) { c.setColor(v.toColor()); })
-        .add("ScrollBars", [](TMemo& c, const PropertyValue& v) {
-            c.setScrollBars(v.toEnum<TScrollStyle>({{"ssNone", TScrollStyle::ssNone},
-                                                    {"ssHorizontal", TScrollStyle::ssHorizontal},
-                                                    {"ssVertical", TScrollStyle::ssVertical},
-                                                    {"ssBoth", TScrollStyle::ssBoth}}));
-        });
+    table->add("Lines", &TMemo::setLines)
+        .add("ReadOnly", &TMemo::setReadOnlyMemo)
+        .add("WordWrap", &TMemo::setWordWrap)
+        .add("WantReturns", &TMemo::setWantReturns)
+        .add("WantTabs", [](TMemo& c, bool wantTabs) { c.setTabChangesFocus(!wantTabs); })
+        .add("Color", &TMemo::setColor)
+        .add("ScrollBars", &TMemo::setScrollBars);
     return table;
 }
 
@@ -205,25 +204,17 @@ std::shared_ptr<const PropertyTable<TBitBtn>> bitBtnTable()
 {
     auto table = std::make_shared<PropertyTable<TBitBtn>>();
     addWindowedCommon<TBitBtn>(*table, [](TBitBtn& c, const TFont& f) { c.setTFont(f); });
-    table->add("Caption", [](TBitBtn& c, const PropertyValue& v) { c.setCaption(v.toString()); })
-        .add("Kind",
-             [](TBitBtn& c, const PropertyValue& v) {
-                 c.setKind(v.toEnum<TBitBtnKind>({{"bkCustom", TBitBtnKind::bkCustom}, {"bkOK", TBitBtnKind::bkOK}}));
-             })
-        .add("Default", [](TBitBtn& c, const PropertyValue& v) { c.setDefaultButton(v.toBool()); })
-        .add("Cancel", [](TBitBtn& c, const PropertyValue& v) { c.setCancel(v.toBool()); })
-        .add("ModalResult",
-             [](TBitBtn& c, const PropertyValue& v) {
-                 c.setModalResult(v.toEnum<TModalResult>({{"mrNone", TModalResult::mrNone},
-                                                          {"mrOk", TModalResult::mrOk},
-                                                          {"mrCancel", TModalResult::mrCancel}}));
-             })
-        .add("Glyph", [](TBitBtn& c, const PropertyValue& v) { c.setGlyph(v.toPicture()); })
-        .add("NumGlyphs", [](TBitBtn& c, const PropertyValue& v) { c.setNumGlyphs(v.toInt()); })
-        .add("Spacing", [](TBitBtn& c, const PropertyValue& v) { c.setSpacing(v.toInt()); })
-        .add("Margin", [](TBitBtn&, const PropertyValue& v) {
-            if (v.toInt() != -1)
-                v.fail(QStringLiteral("only Margin -1 (centred) is supported"));
+    table->add("Caption", &TBitBtn::setCaption)
+        .add("Kind", &TBitBtn::setKind)
+        .add("Default", &TBitBtn::setDefaultButton)
+        .add("Cancel", &TBitBtn::setCancel)
+        .add("ModalResult", &TBitBtn::setModalResult)
+        .add("Glyph", &TBitBtn::setGlyph)
+        .add("NumGlyphs", &TBitBtn::setNumGlyphs)
+        .add("Spacing", &TBitBtn::setSpacing)
+        .add("Margin", [](TBitBtn&, int margin) {
+            if (margin != -1)
+                throw std::invalid_argument("only Margin -1 (centred) is supported");
         });
     return table;
 }
@@ -238,11 +229,6 @@ template <class G>
 std::function<G*(const CreateContext&)> graphicFactory()
 {
     return [](const CreateContext& context) { return new G(context.form); };
-}
-
-void setWidgetBounds(QWidget& widget, const QRect& bounds)
-{
-    widget.setGeometry(bounds);
 }
 
 }  // namespace
@@ -266,14 +252,12 @@ std::vector<ControlKind> standardControlKinds()
     kinds.push_back(ControlKindBuilder<TTrackBar>(QStringLiteral("TTrackBar"))
                         .create(widgetFactory<TTrackBar>())
                         .properties(trackBarTable())
-                        .bounds(&setWidgetBounds)
                         .event(QStringLiteral("OnChange"), &TTrackBar::setOnChange)
                         .loaded(&TTrackBar::applyLoadedRange)
                         .build());
     kinds.push_back(ControlKindBuilder<TComboBox>(QStringLiteral("TComboBox"))
                         .create(widgetFactory<TComboBox>())
                         .properties(comboBoxTable())
-                        .bounds(&setWidgetBounds)
                         .event(QStringLiteral("OnChange"), &TComboBox::setOnChange)
                         .event(QStringLiteral("OnClick"), &TComboBox::setOnClick)
                         .loaded(&TComboBox::applyLoadedItemIndex)
@@ -294,19 +278,16 @@ std::vector<ControlKind> standardControlKinds()
     kinds.push_back(ControlKindBuilder<TEdit>(QStringLiteral("TEdit"))
                         .create(widgetFactory<TEdit>())
                         .properties(editTable())
-                        .bounds(&setWidgetBounds)
                         .event(QStringLiteral("OnChange"), &TEdit::setOnChange)
                         .build());
     kinds.push_back(ControlKindBuilder<TMemo>(QStringLiteral("TMemo"))
                         .create(widgetFactory<TMemo>())
                         .properties(memoTable())
-                        .bounds(&setWidgetBounds)
                         .event(QStringLiteral("OnChange"), &TMemo::setOnChange)
                         .build());
     kinds.push_back(ControlKindBuilder<TBitBtn>(QStringLiteral("TBitBtn"))
                         .create(widgetFactory<TBitBtn>())
                         .properties(bitBtnTable())
-                        .bounds(&setWidgetBounds)
                         .event(QStringLiteral("OnClick"), &TBitBtn::setOnClick)
                         .loaded(&TBitBtn::loaded)
                         .build());
@@ -316,57 +297,37 @@ std::vector<ControlKind> standardControlKinds()
 std::shared_ptr<const PropertyTable<TForm>> formPropertyTable()
 {
     auto table = std::make_shared<PropertyTable<TForm>>();
-    table->add("Caption", [](TForm& f, const PropertyValue& v) { f.setCaption(v.toString()); })
-        .add("ClientWidth", [](TForm& f, const PropertyValue& v) { f.setClientSize(v.toInt(), f.clientHeight()); })
-        .add("ClientHeight", [](TForm& f, const PropertyValue& v) { f.setClientSize(f.clientWidth(), v.toInt()); })
-        .add("Left", [](TForm& f, const PropertyValue& v) { f.setDesignedPlace(v.toInt(), f.y()); })
-        .add("Top", [](TForm& f, const PropertyValue& v) { f.setDesignedPlace(f.x(), v.toInt()); })
-        .add("Width", [](TForm&, const PropertyValue& v) { ignoreNumber(v); })
-        .add("Height", [](TForm&, const PropertyValue& v) { ignoreNumber(v); })
-        .add("Color", [](TForm& f, const PropertyValue& v) { f.setColor(v.toColor()); })
-        .add("Font", [](TForm& f, const PropertyValue& v) { f.setTFont(v.toFont(f.tfont())); })
+    table->add("Caption", &TForm::setCaption)
+        .add("ClientWidth", [](TForm& f, int width) { f.setClientSize(width, f.clientHeight()); })
+        .add("ClientHeight", [](TForm& f, int height) { f.setClientSize(f.clientWidth(), height); })
+        .add("Left", [](TForm& f, int left) { f.setDesignedPlace(left, f.y()); })
+        .add("Top", [](TForm& f, int top) { f.setDesignedPlace(f.x(), top); })
+        .ignore("Width")
+        .ignore("Height")
+        .add("Color", &TForm::setColor)
+        .nestedValue<TFont>("Font", &TForm::tfont, &TForm::setTFont, fontPropertyTable())
         .add("PixelsPerInch",
-             [](TForm&, const PropertyValue& v) {
-                 if (v.toInt() != 96)
-                     v.fail(QStringLiteral("descriptions are made at 96 pixels per inch"));
+             [](TForm&, int pixelsPerInch) {
+                 if (pixelsPerInch != 96)
+                     throw std::invalid_argument("descriptions are made at 96 pixels per inch");
              })
-        .add("TextHeight", [](TForm&, const PropertyValue& v) { ignoreNumber(v); })
-        .add("OldCreateOrder", [](TForm&, const PropertyValue& v) { v.toBool(); })
-        .add("Scaled", [](TForm&, const PropertyValue& v) { v.toBool(); })
+        .ignore("TextHeight")
+        .ignore("OldCreateOrder")
+        .ignore("Scaled")
         .add("Visible",
-             [](TForm&, const PropertyValue& v) {
-                 if (v.toBool())
-                     v.fail(QStringLiteral("windows are created hidden"));
+             [](TForm&, bool visible) {
+                 if (visible)
+                     throw std::invalid_argument("windows are created hidden");
              })
-        .add("BorderStyle",
-             [](TForm& f, const PropertyValue& v) {
-                 f.setBorderStyle(v.toEnum<TFormBorderStyle>({{"bsNone", TFormBorderStyle::bsNone},
-                                                              {"bsSingle", TFormBorderStyle::bsSingle},
-                                                              {"bsSizeable", TFormBorderStyle::bsSizeable},
-                                                              {"bsDialog", TFormBorderStyle::bsDialog},
-                                                              {"bsToolWindow", TFormBorderStyle::bsToolWindow},
-                                                              {"bsSizeToolWin", TFormBorderStyle::bsSizeToolWin}}));
-             })
+        .add("BorderStyle", &TForm::setBorderStyle)
         .add("BorderIcons",
              [](TForm& f, const PropertyValue& v) {
                  TBorderIcons icons = 0;
-                 for (const QString& name : v.toSet({"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}))
-                     icons |= name == QLatin1String("biSystemMenu") ? biSystemMenu
-                              : name == QLatin1String("biMinimize") ? biMinimize
-                              : name == QLatin1String("biMaximize") ? biMaximize
-                                                                    : biHelp;
+                 for (const TBorderIcon icon : v.toSet(EnumNames<TBorderIcon>::items))
+                     icons |= icon;
                  f.setBorderIcons(icons);
              })
-        .add("Position", [](TForm& f, const PropertyValue& v) {
-            f.setPosition(v.toEnum<TPosition>({{"poDesigned", TPosition::poDesigned},
-                                               {"poDefault", TPosition::poDefault},
-                                               {"poDefaultPosOnly", TPosition::poDefaultPosOnly},
-                                               {"poDefaultSizeOnly", TPosition::poDefaultSizeOnly},
-                                               {"poScreenCenter", TPosition::poScreenCenter},
-                                               {"poDesktopCenter", TPosition::poDesktopCenter},
-                                               {"poMainFormCenter", TPosition::poMainFormCenter},
-                                               {"poOwnerFormCenter", TPosition::poOwnerFormCenter}}));
-        });
+        .add("Position", &TForm::setPosition);
     return table;
 }
 

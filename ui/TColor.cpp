@@ -41,7 +41,7 @@ struct SystemColor {
 };
 
 constexpr int kNoRole = -1;
-constexpr std::array<SystemColor, 25> kSystem{{
+constexpr std::array<SystemColor, systemColorCount> kSystem{{
     {"clScrollBar", kNoRole, 0xffc8c8c8},
     {"clBackground", kNoRole, 0xff000000},
     {"clActiveCaption", kNoRole, 0xff99b4d1},
@@ -99,11 +99,6 @@ QString colorToText(TColor color)
         .arg(color, 8, 16, QLatin1Char('0'))
         .toUpper()
         .replace(QLatin1String("0X"), QLatin1String("0x"));
-}
-
-bool isSystemColor(TColor color)
-{
-    return color >= clSystemColor && color - clSystemColor < kSystem.size();
 }
 
 QColor toQColor(TColor color)

@@ -8,6 +8,11 @@
 
 namespace rna::ui {
 
+// The colour values themselves, in a namespace of their own so that the chart engine can take them in whole.
+inline namespace colors {
+
+// 0x00BBGGRR is an RGB colour (red in the low byte); 0x80000000 + n is the platform's system colour n; clNone
+// means "no colour".
 using TColor = std::uint32_t;
 
 inline constexpr TColor clSystemColor = 0x80000000u;
@@ -31,13 +36,20 @@ inline constexpr TColor clScrollBar = clSystemColor + 0, clBackground = clSystem
                         clInactiveCaptionText = clSystemColor + 19, clBtnHighlight = clSystemColor + 20,
                         cl3DDkShadow = clSystemColor + 21, cl3DLight = clSystemColor + 22,
                         clInfoText = clSystemColor + 23, clInfoBk = clSystemColor + 24;
+inline constexpr int systemColorCount = 25;
+
+// True for 0x80000000 + n with n a known system colour number.
+inline constexpr bool isSystemColor(TColor color)
+{
+    return color >= clSystemColor && color - clSystemColor < TColor(systemColorCount);
+}
+
+}  // namespace colors
 
 // "clRed", "clBtnFace", ... or "0x00BBGGRR"; nothing for an unknown text.
 std::optional<TColor> colorFromText(const QString& text);
 // The name of a named colour, else "0x00BBGGRR".
 QString colorToText(TColor color);
-// True for 0x80000000 + n with n a known system colour number.
-bool isSystemColor(TColor color);
 // The RGB colour to draw with: system colours through the application palette (or our table where
 // the palette has no role for them); clNone gives an invalid QColor.
 QColor toQColor(TColor color);

@@ -8,9 +8,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
@@ -334,12 +336,24 @@ void TForm::closeEvent(QCloseEvent* event)
         Close();
 }
 
+// Graphic controls have no widget of their own, so the form shows their hints.
+bool TForm::showGraphicHint(const QHelpEvent& help) const
+{
+    const TGraphicControl* control = graphicControlAt(help.pos());
+    if (!control || control->hint().isEmpty())
+        return false;
+    QToolTip::showText(help.globalPos(), control->hint(), const_cast<TForm*>(this), control->boundsRect());
+    return true;
+}
+
 bool TForm::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowDeactivate && focusWidget())
         lastFocus_ = focusWidget();
     if (event->type() == QEvent::WindowActivate)
         restoreFocus();
+    if (event->type() == QEvent::ToolTip && showGraphicHint(static_cast<QHelpEvent&>(*event)))
+        return true;
     return QWidget::event(event);
 }
 

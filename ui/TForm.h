@@ -15,6 +15,8 @@
 #include <stdexcept>
 #include <vector>
 
+class QHelpEvent;
+
 namespace rna::ui {
 
 class TBitBtn;
@@ -107,6 +109,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    bool showGraphicHint(const QHelpEvent& help) const;
     void updateWindowFlags();
     void placeOnFirstShowing();
     void focusFirstControl();

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QRect>
+#include <QString>
 
 class QPainter;
 
@@ -32,6 +33,10 @@ public:
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool enabled);
 
+    // Shown as a tooltip by the form while the mouse rests on the control; empty: none.
+    const QString& hint() const { return hint_; }
+    void setHint(const QString& hint) { hint_ = hint; }
+
     void setOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
     // A left press and release inside the control.
     void click();
@@ -46,6 +51,7 @@ private:
     QRect bounds_;
     bool visible_ = true;
     bool enabled_ = true;
+    QString hint_;
     TNotifyEvent onClick_;
 };
 

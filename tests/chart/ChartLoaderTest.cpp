@@ -9,6 +9,8 @@
 #include "ui/LoadError.h"
 #include "ui/TForm.h"
 
+#include <QTest>
+
 using namespace rna::chart;
 using rna::ui::FormLoader;
 using rna::ui::LoadError;
@@ -131,5 +133,34 @@ TEST_F(ChartLoader, BadEntriesFailNamingTheEntry)
             EXPECT_NE(std::string(e.what()).find(c.expectedInMessage), std::string::npos) << e.what();
             EXPECT_NE(std::string(e.what()).find("FormT.json"), std::string::npos) << e.what();
         }
+    }
+}
+
+// Clicks on a chart zoom and pan, so they never take the focus from the control the user is working with; Tab
+// reaches the chart only when its TabStop is on.
+TEST(ChartFocus, TabStopDecidesTabAndAClickNeverFocuses)
+{
+    RegisterChartKinds();
+    for (const bool tabStop : {false, true}) {
+        TForm window;
+        FormLoader::loadString(window,
+                               QStringLiteral(R"({"class": "TFormT", "name": "FormT",
+            "properties": {"ClientWidth": 300, "ClientHeight": 200},
+            "controls": [{"kind": "TEdit", "name": "Edit1", "bounds": [8, 8, 80, 21], "properties": {"TabOrder": 0}},
+                         {"kind": "TChart", "name": "Chart1", "bounds": [8, 40, 200, 120],
+                          "properties": {"TabOrder": 1, "TabStop": %1}}]})")
+                                   .arg(tabStop ? "true" : "false")
+                                   .toUtf8(),
+                               "FormT.json");
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        auto& edit = window.control<QWidget>("Edit1");
+        auto& chart = window.control<TChart>("Chart1");
+        edit.setFocus();
+        QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(100, 60));
+        EXPECT_TRUE(edit.hasFocus()) << tabStop;
+        QTest::keyClick(&edit, Qt::Key_Tab);
+        EXPECT_EQ(chart.hasFocus(), tabStop);
     }
 }

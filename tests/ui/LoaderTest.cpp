@@ -11,8 +11,11 @@
 #include "ui/TTrackBar.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPalette>
+#include <QToolTip>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace rna::ui;
 using rna::ui::test::describeWindow;
@@ -94,9 +97,41 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"UnknownWindowEvent", describeWindow("", "", "{\"OnCreate\": \"Known\"}"),
                 "events.OnCreate: unknown event"},
         BadCase{"UnknownWindowProperty", describeWindow("", ", \"AlphaBlend\": true"), "properties.AlphaBlend"},
+        BadCase{"IgnoredPropertyOfTheWrongType", labelWith("{\"Tag\": \"x\"}"), "Label16.properties.Tag: a number was expected"},
+        BadCase{"RefusedBySetter",
+                describeWindow("{\"kind\": \"TBitBtn\", \"name\": \"B\", \"properties\": {\"Margin\": 2}}"),
+                "B.properties.Margin: only Margin -1"},
         BadCase{"OtherDensity", describeWindow("", ", \"PixelsPerInch\": 120").replace("\"PixelsPerInch\": 96, ", ""),
                 "PixelsPerInch"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Loader, NamesRegisteredTwiceFailAtOnce)
+{
+    PropertyTable<TLabel> table;
+    table.add("Caption", &TLabel::setCaption);
+    EXPECT_THROW(table.add("Caption", &TLabel::setCaption), std::logic_error);
+    EXPECT_THROW(table.ignore("NotInTheList"), std::logic_error);
+    HandlerTable handlers;
+    handlers.add("Click", [](QObject*) {});
+    EXPECT_THROW(handlers.add("Click", [](QObject*) {}), std::logic_error);
+}
+
+// A hint shows as a tooltip on windowed and graphic controls alike.
+TEST(Loader, HintsAreTooltipsOnEveryKind)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TLabel\", \"name\": \"L\", \"bounds\": [10, 10, 40, 13], "
+                             " \"properties\": {\"Caption\": \"0\", \"Hint\": \"valoarea lui p\"}},"
+                             "{\"kind\": \"TEdit\", \"name\": \"E\", \"bounds\": [10, 40, 80, 21], \"properties\": "
+                             "{\"Hint\": \"iesirea\"}}"));
+    form.show();
+    EXPECT_EQ(form.control<TEdit>("E").toolTip(), "iesirea");
+    QHelpEvent help(QEvent::ToolTip, QPoint(15, 15), form.mapToGlobal(QPoint(15, 15)));
+    QApplication::sendEvent(&form, &help);
+    EXPECT_TRUE(help.isAccepted());
+    EXPECT_EQ(QToolTip::text(), "valoarea lui p");
+    QToolTip::hideText();
+}
 
 TEST(Loader, FileErrorsNameTheFile)
 {
