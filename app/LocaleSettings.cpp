@@ -1,6 +1,6 @@
 #include "app/LocaleSettings.h"
 
-#include "chart/NumberSeparators.h"
+#include "chart/scale/NumberSeparators.h"
 #include "neuron/model/NumericModel.h"
 
 #include <QLocale>

@@ -3,7 +3,7 @@
 #include "app/ApplicationTitle.h"
 #include "app/LocaleSettings.h"
 #include "app/TForm0.h"
-#include "chart/ChartRegistration.h"
+#include "chart/loader/ChartRegistration.h"
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"

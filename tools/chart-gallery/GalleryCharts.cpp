@@ -2,9 +2,9 @@
 
 #include "ScreenChartBinding.h"
 
-#include "chart/ChartRegistration.h"
-#include "chart/LineSeries.h"
-#include "chart/TChart.h"
+#include "chart/loader/ChartRegistration.h"
+#include "chart/panel/TChart.h"
+#include "chart/series/TLineSeries.h"
 #include "neuron/model/NumericModel.h"
 #include "ui/FormLoader.h"
 #include "ui/TForm.h"

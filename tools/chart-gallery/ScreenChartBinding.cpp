@@ -1,8 +1,8 @@
 #include "ScreenChartBinding.h"
 
-#include "chart/LineSeries.h"
-#include "chart/TChart.h"
-#include "chart/TChartAxis.h"
+#include "chart/axis/TChartAxis.h"
+#include "chart/panel/TChart.h"
+#include "chart/series/TLineSeries.h"
 
 using rna::neuron::AxisLimit;
 using rna::neuron::TransferSeries;

@@ -1,0 +1,163 @@
+#include "chart/axis/AxisLayout.h"
+
+#include "chart/axis/TCustomChartAxis.h"
+#include "chart/canvas/TChartCanvas.h"
+#include "chart/scale/TAxisScale.h"
+
+#include <algorithm>
+
+namespace rna::chart {
+
+namespace {
+
+constexpr std::size_t AxesTakingSpace = 5;
+
+enum class TSide { Bottom, Top, Left, Right };
+
+TSide SideOf(const TCustomChartAxis& axis)
+{
+    if (axis.IsHorizontal())
+        return axis.IsFarSide() ? TSide::Top : TSide::Bottom;
+    return axis.IsFarSide() ? TSide::Right : TSide::Left;
+}
+
+void Take(const TCustomChartAxis& axis, TRect& r, int n)
+{
+    switch (SideOf(axis)) {
+    case TSide::Bottom:
+        r.Bottom -= n;
+        break;
+    case TSide::Top:
+        r.Top += n;
+        break;
+    case TSide::Left:
+        r.Left += n;
+        break;
+    case TSide::Right:
+        r.Right -= n;
+        break;
+    }
+}
+
+// q moved outward (away from the plotting area) by n pixels.
+int Outward(const TCustomChartAxis& axis, int q, int n)
+{
+    const TSide side = SideOf(axis);
+    return (side == TSide::Bottom || side == TSide::Right) ? q + n : q - n;
+}
+
+int OtherExtent(const TCustomChartAxis& axis, const TRect& r)
+{
+    return axis.IsHorizontal() ? r.Height() : r.Width();
+}
+
+bool UprightFor(const TCustomChartAxis& axis, int angle)
+{
+    // Text whose height runs across the axis: level text on a horizontal axis, upright on a vertical one.
+    if (axis.IsHorizontal())
+        return angle == 0 || angle == 180;
+    return angle == 90 || angle == 270;
+}
+
+}  // namespace
+
+int TickBandSize(const TCustomChartAxis& axis)
+{
+    int n = (axis.Axis().Visible() ? axis.Axis().Width() : 0) + (axis.Ticks().Visible() ? axis.TickLength() : 0);
+    if (axis.MinorTicks().Visible())
+        n = std::max(n, axis.MinorTickLength());
+    return n;
+}
+
+int LabelBandSize(const TCustomChartAxis& axis, TChartCanvas& canvas)
+{
+    if (axis.LabelsSize() != 0)
+        return axis.LabelsSize();
+    canvas.Font().Assign(axis.LabelsFont());
+    if (UprightFor(axis, axis.LabelsAngle()))
+        return canvas.FontHeight();
+    return axis.WidestLabel(canvas);
+}
+
+int TitleBandSize(const TCustomChartAxis& axis, TChartCanvas& canvas)
+{
+    if (axis.TitleSize() != 0)
+        return axis.TitleSize();
+    canvas.Font().Assign(axis.Title().Font());
+    if (UprightFor(axis, axis.Title().Angle()))
+        return canvas.FontHeight();
+    return canvas.TextWidthOf(axis.Title().Caption());
+}
+
+int AxisPositionOffset(const TCustomChartAxis& axis, int q, int extent)
+{
+    if (axis.PositionPercent() == 0)
+        return q;
+    int d = static_cast<int>(TAxisScale::Round(axis.PositionPercent() * 0.01L * extent));
+    if (axis.IsFarSide())
+        d = -d;
+    return axis.IsHorizontal() ? q - d : q + d;
+}
+
+int AxisEdge(const TCustomChartAxis& axis, const TRect& r)
+{
+    switch (SideOf(axis)) {
+    case TSide::Bottom:
+        return r.Bottom;
+    case TSide::Top:
+        return r.Top;
+    case TSide::Left:
+        return r.Left;
+    case TSide::Right:
+        return r.Right;
+    }
+    return r.Left;
+}
+
+void ReserveAxisSpace(TCustomChartAxis& axis, TRect& r, TChartCanvas& canvas, int wallSize)
+{
+    axis.RefreshDateTime();
+    if (axis.IsDepth()) {
+        axis.TitlePos = r.Right;
+    } else if (!axis.Title().Caption().isEmpty()) {
+        Take(axis, r, TitleBandSize(axis, canvas));
+        axis.TitlePos = AxisEdge(axis, r);
+    }
+    if (axis.Labels()) {
+        Take(axis, r, LabelBandSize(axis, canvas));
+        axis.LabelsPos = AxisEdge(axis, r);
+    }
+    const int ticks = TickBandSize(axis) + wallSize;
+    if (ticks > 0)
+        Take(axis, r, ticks);
+    axis.TitlePos = AxisPositionOffset(axis, axis.TitlePos, OtherExtent(axis, r));
+    axis.LabelsPos = AxisPositionOffset(axis, axis.LabelsPos, OtherExtent(axis, r));
+}
+
+void PlaceAxisOutside(TCustomChartAxis& axis, const TRect& r, TChartCanvas& canvas)
+{
+    axis.RefreshDateTime();
+    axis.LinePos = AxisPositionOffset(axis, AxisEdge(axis, r), OtherExtent(axis, r));
+    axis.LabelsPos = Outward(axis, axis.LinePos, TickBandSize(axis));
+    axis.TitlePos = Outward(axis, axis.LabelsPos, LabelBandSize(axis, canvas));
+}
+
+TRect LayoutAxes(const std::vector<TAxisSlot>& axes, TRect plotRect, TChartCanvas& canvas)
+{
+    TRect t = plotRect;
+    for (std::size_t i = 0; i < axes.size(); ++i) {
+        if (!axes[i].InUse || axes[i].Axis == nullptr)
+            continue;
+        TRect r = t;
+        if (i < AxesTakingSpace)
+            ReserveAxisSpace(*axes[i].Axis, r, canvas, axes[i].WallSize);
+        else
+            PlaceAxisOutside(*axes[i].Axis, r, canvas);
+        const TRect overlap = Intersect(r, t);
+        if (!overlap.IsEmpty())
+            t = overlap;
+    }
+    return t;
+}
+
+}  // namespace rna::chart

@@ -1,0 +1,218 @@
+#include "chart/axis/PaintAxis.h"
+
+#include "chart/axis/AxisLayout.h"
+#include "chart/axis/TCustomChartAxis.h"
+#include "chart/canvas/TChartCanvas.h"
+#include "chart/scale/TAxisScale.h"
+
+namespace rna::chart {
+
+namespace {
+
+// One drawing of one axis: the steps of PaintAxis over shared state.
+class TAxisPainter {
+public:
+    TAxisPainter(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks)
+        : axis_(axis), canvas_(context.Canvas), plot_(context.PlotRect), color_(context.ChartColor), ticks_(ticks)
+    {}
+
+    void Paint()
+    {
+        axis_.RefreshDateTime();
+        canvas_.Font().Assign(axis_.LabelsFont());
+        const double step = axis_.LabelStep(canvas_);
+        axis_.LinePos =
+            AxisPositionOffset(axis_, AxisEdge(axis_, plot_), axis_.IsHorizontal() ? plot_.Height() : plot_.Width());
+        DrawTitle();
+        ticks_.Clear();
+        if (step > 0 && axis_.RangeHigh() >= axis_.RangeLow())
+            DrawLabels(step);
+        DrawAxisLine();
+        if (axis_.Ticks().Visible())
+            DrawTicks(axis_.Ticks(), 1, axis_.TickLength());
+        if (axis_.Grid().Visible())
+            DrawGrid();
+        if (axis_.TicksInner().Visible())
+            DrawTicks(axis_.TicksInner(), -1, -axis_.TickInnerLength());
+        if (!ticks_.Empty() && axis_.MinorTicks().Visible())
+            DrawMinor(axis_.MinorTicks(), false);
+        if (!ticks_.Empty() && axis_.MinorGrid().Visible())
+            DrawMinor(axis_.MinorGrid(), true);
+    }
+
+private:
+    // Texts go onto the chart without a box of their own: a clear brush means a transparent
+    // text background.
+    void UseTextBackground()
+    {
+        canvas_.Brush().SetColor(color_);
+        canvas_.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas_.SetTextBackMode(TRANSPARENT);
+    }
+
+    void DrawTitle()
+    {
+        const TChartAxisTitle& title = axis_.Title();
+        if (title.Caption().isEmpty())
+            return;
+        canvas_.Font().Assign(title.Font());
+        UseTextBackground();
+        if (axis_.IsHorizontal())
+            PlaceAxisText(axis_, canvas_, axis_.CenterPixel(), axis_.TitlePos, title.Angle(), title.Caption());
+        else
+            PlaceAxisText(axis_, canvas_, axis_.TitlePos, axis_.CenterPixel(), title.Angle(), title.Caption());
+    }
+
+    void DrawLabels(double step)
+    {
+        switch (axis_.EffectiveLabelStyle()) {
+        case TAxisLabelStyle::talValue:
+            if (!axis_.ForEachNextAxisLabel([this](double v) { DrawLabel(v, axis_.FormatAxisLabel(v)); }))
+                for (double v : axis_.LabelValues(step))
+                    DrawLabel(v, axis_.FormatAxisLabel(v));
+            break;
+        case TAxisLabelStyle::talMark:
+        case TAxisLabelStyle::talText:
+            axis_.ForEachPointLabel([this](double v, const QString& text) { DrawLabel(v, text); });
+            break;
+        default:
+            break;
+        }
+    }
+
+    void DrawLabel(double value, const QString& text)
+    {
+        const int p = axis_.ValueToPixel(value);
+        if (!axis_.LabelsOnAxis() && !(axis_.StartPixel() < p && p < axis_.EndPixel()))
+            return;
+        if (!axis_.TickOnLabelsOnly())
+            ticks_.Add(p);
+        if (!axis_.Labels())
+            return;
+        if (axis_.TickOnLabelsOnly())
+            ticks_.Add(p);
+        canvas_.Font().Assign(axis_.LabelsFont());
+        UseTextBackground();
+        if (axis_.IsHorizontal())
+            PlaceAxisText(axis_, canvas_, p, axis_.LabelsPos, axis_.LabelsAngle(), text);
+        else
+            PlaceAxisText(axis_, canvas_, axis_.LabelsPos, p, axis_.LabelsAngle(), text);
+    }
+
+    void DrawAxisLine()
+    {
+        if (!axis_.Axis().Visible())
+            return;
+        canvas_.UseVisiblePen(axis_.Axis());
+        if (axis_.IsHorizontal())
+            canvas_.DrawHorizLine(axis_.StartPixel(), axis_.EndPixel(), axis_.LinePos);
+        else
+            canvas_.DrawVertLine(axis_.LinePos, axis_.StartPixel(), axis_.EndPixel());
+    }
+
+    // A segment across the axis at p, starting `offset` pixels off the line, `length` long;
+    // positive values point outward.
+    void DrawTick(int p, int offset, int length)
+    {
+        const int line = axis_.LinePos;
+        if (axis_.IsHorizontal()) {
+            const int sign = axis_.IsFarSide() ? -1 : 1;
+            canvas_.DrawVertLine(p, line + sign * offset, line + sign * (offset + length));
+        } else {
+            const int sign = axis_.IsFarSide() ? 1 : -1;
+            canvas_.DrawHorizLine(line + sign * offset, line + sign * (offset + length), p);
+        }
+    }
+
+    void DrawTicks(const TChartPen& pen, int offset, int length)
+    {
+        canvas_.UseVisiblePen(pen);
+        for (int i = 0; i < ticks_.Count(); ++i)
+            DrawTick(ticks_[i], offset, length);
+    }
+
+    void DrawGridLine(int q)
+    {
+        if (axis_.IsHorizontal())
+            canvas_.DrawVertLine(q, plot_.Top, plot_.Bottom);
+        else
+            canvas_.DrawHorizLine(plot_.Left, plot_.Right, q);
+    }
+
+    void UseGridPen(const TChartPen& pen)
+    {
+        canvas_.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas_.SetTextBackMode(TRANSPARENT);
+        canvas_.UseVisiblePen(pen);
+        if (canvas_.Pen().Color() == clUseSeriesColor)
+            canvas_.Pen().SetColor(clGray);
+    }
+
+    void DrawGrid()
+    {
+        UseGridPen(axis_.Grid());
+        for (int i = 0; i < ticks_.Count(); ++i) {
+            if (!axis_.GridCentered())
+                DrawGridLine(ticks_[i]);
+            else if (i >= 1)
+                DrawGridLine(static_cast<int>(TAxisScale::Round((ticks_[i] + ticks_[i - 1]) * 0.5L)));
+        }
+        canvas_.SetTextBackMode(OPAQUE);
+    }
+
+    void DrawMinorMark(int q, bool grid)
+    {
+        if (!(axis_.StartPixel() < q && q < axis_.EndPixel()))
+            return;
+        if (grid)
+            DrawGridLine(q);
+        else
+            DrawTick(q, 1, axis_.MinorTickLength());
+    }
+
+    void DrawMinor(const TChartPen& pen, bool grid)
+    {
+        if (grid)
+            UseGridPen(pen);
+        else
+            canvas_.UseVisiblePen(pen);
+        const int m = axis_.MinorTickCount();
+        const int n = ticks_.Count();
+        if (n > 1) {
+            const double d0 = (ticks_[1] - ticks_[0]) * 1.0 / (m + 1);
+            for (int i = 1; i <= m; ++i) {
+                const int shift = static_cast<int>(TAxisScale::Round(i * static_cast<long double>(d0)));
+                DrawMinorMark(ticks_[0] - shift, grid);
+                DrawMinorMark(ticks_[n - 1] + shift, grid);
+            }
+        }
+        for (int i = 1; i < n; ++i) {
+            const double d = (ticks_[i] - ticks_[i - 1]) * 1.0 / (m + 1);
+            for (int j = 1; j <= m; ++j)
+                DrawMinorMark(ticks_[i] - static_cast<int>(TAxisScale::Round(j * static_cast<long double>(d))), grid);
+        }
+        if (grid)
+            canvas_.SetTextBackMode(OPAQUE);
+    }
+
+    TCustomChartAxis& axis_;
+    TChartCanvas& canvas_;
+    TRect plot_;
+    TColor color_;
+    TTickPositions& ticks_;
+};
+
+}  // namespace
+
+void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks)
+{
+    TAxisPainter(axis, context, ticks).Paint();
+}
+
+void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context)
+{
+    static TTickPositions ticks;  // one drawing at a time on the user-interface thread
+    PaintAxis(axis, context, ticks);
+}
+
+}  // namespace rna::chart

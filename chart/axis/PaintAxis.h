@@ -1,0 +1,52 @@
+// Drawing one axis: title, labels, axis line, ticks, grid and minor ticks, in that order.
+#pragma once
+
+#include "chart/core/ChartColor.h"
+#include "chart/core/ChartGeometry.h"
+
+#include <QString>
+
+#include <array>
+
+namespace rna::chart {
+
+class TChartCanvas;
+class TCustomChartAxis;
+
+// What an axis is drawn with: the canvas, the final plotting area and the chart's colour
+// (the background of label texts).
+struct TAxisPaintContext {
+    TChartCanvas& Canvas;
+    TRect PlotRect;
+    TColor ChartColor = clWhite;
+};
+
+// The pixel positions at which an axis has drawn labels, highest value first. Room for 2000;
+// positions beyond that are ignored.
+class TTickPositions {
+public:
+    static constexpr int Capacity = 2000;
+    void Clear() { count_ = 0; }
+    void Add(int position)
+    {
+        if (count_ < Capacity)
+            positions_[count_++] = position;
+    }
+    int Count() const { return count_; }
+    bool Empty() const { return count_ == 0; }
+    int operator[](int i) const { return positions_[i]; }
+
+private:
+    std::array<int, Capacity> positions_{};
+    int count_ = 0;
+};
+
+// Draws the axis completely; the tick positions it recorded are left in `ticks`.
+void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks);
+void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context);
+
+// Draws a label or title text anchored at (x, y) for the axis' side; lines separated by
+// character 13. The canvas' text alignment is back to left/top afterwards.
+void PlaceAxisText(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, int y, int angle, const QString& text);
+
+}  // namespace rna::chart

@@ -1,0 +1,122 @@
+// The drawing interface of the chart engine: 2D primitives, pen/brush/font selection, text measurement.
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "chart/canvas/TChartBrush.h"
+#include "chart/canvas/TChartFont.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/core/ChartColor.h"
+#include "chart/core/ChartGeometry.h"
+
+namespace rna::chart {
+
+// Text alignment flags (horizontal | vertical).
+inline constexpr int TA_LEFT = 0;
+inline constexpr int TA_RIGHT = 2;
+inline constexpr int TA_CENTER = 6;
+inline constexpr int TA_TOP = 0;
+inline constexpr int TA_BOTTOM = 8;
+inline constexpr int TA_BASELINE = 24;
+
+// Background modes of text and hatched brushes.
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+
+enum class TGradientDirection {
+    gdTopBottom,
+    gdBottomTop,
+    gdLeftRight,
+    gdRightLeft,
+    gdFromCenter,
+    gdFromTopLeft,
+    gdFromBottomLeft
+};
+
+class TChartCanvas {
+public:
+    TChartCanvas();
+    TChartCanvas(const TChartCanvas&) = delete;
+    TChartCanvas& operator=(const TChartCanvas&) = delete;
+    virtual ~TChartCanvas() = default;
+
+    // The pen, brush and font every primitive uses. Changing them takes effect at the next primitive.
+    TChartPen& Pen() { return pen_; }
+    TChartBrush& Brush() { return brush_; }
+    TChartFont& Font() { return font_; }
+    const TChartPen& Pen() const { return pen_; }
+    const TChartBrush& Brush() const { return brush_; }
+    const TChartFont& Font() const { return font_; }
+
+    // Width and height of a text in the current font (one line); 0 when it cannot be measured.
+    int TextWidthOf(const QString& text) const;
+    int TextHeightOf(const QString& text) const;
+    int FontHeight() const { return TextHeightOf(QStringLiteral("W")); }
+
+    // A hidden pen only makes the canvas pen clear; a small-dots pen of width 1 draws every other pixel.
+    void UseVisiblePen(const TChartPen& pen);
+    // True when the canvas pen is the alternate-pixel pen of UseVisiblePen.
+    bool AlternatePen() const { return alternatePen_; }
+    // Black solid pen, white solid brush, black 10-point font, white transparent text background.
+    virtual void ResetDrawingState();
+
+    virtual TColor TextBackColor() const = 0;
+    virtual int TextBackMode() const = 0;
+    virtual bool Monochrome() const = 0;
+    virtual int TextAlign() const = 0;
+    virtual bool BufferedDisplay() const = 0;
+    virtual void SetTextBackColor(TColor color) = 0;
+    virtual void SetTextBackMode(int mode) = 0;
+    virtual void SetMonochrome(bool value) = 0;
+    virtual void PutPixel(int x, int y, TColor color) = 0;
+    virtual void SetTextAlign(int flags) = 0;
+    virtual void SetBufferedDisplay(bool value) = 0;
+    virtual void DrawArc(const TRect& box, QPoint start, QPoint end) = 0;
+    virtual void DrawPicture(int x, int y, const QImage& picture) = 0;
+    virtual void DrawEllipse(int x0, int y0, int x1, int y1) = 0;
+    virtual void FillRectangle(const TRect& rect) = 0;
+    virtual void DrawBevel(const TRect& rect, TColor topLeft, TColor bottomRight, int width) = 0;
+    virtual void DrawLineTo(int x, int y) = 0;
+    virtual void MovePenTo(int x, int y) = 0;
+    virtual void DrawPie(const TRect& box, QPoint start, QPoint end) = 0;
+    virtual void DrawRectangle(int x0, int y0, int x1, int y1) = 0;
+    virtual void DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) = 0;
+    virtual void StretchPicture(const TRect& rect, const QImage& picture) = 0;
+    virtual void DrawTextAt(int x, int y, const QString& text) = 0;
+    virtual void ClipToRect(const TRect& rect) = 0;
+    virtual void DrawHorizLine(int x0, int x1, int y) = 0;
+    virtual void DrawRect(const TRect& rect) = 0;
+    virtual void DrawVertLine(int x, int y0, int y1) = 0;
+    virtual void FillBackground(const TRect& rect) = 0;
+    virtual void FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction) = 0;
+    virtual void MarkDirty() = 0;
+    virtual void DrawLine(int x0, int y0, int x1, int y1) = 0;
+    virtual void DrawPolygon(const std::vector<QPoint>& points) = 0;
+    virtual void DrawRotatedText(int x, int y, int angle, const QString& text) = 0;
+    virtual void RemoveClip() = 0;
+
+protected:
+    // Called whenever the pen, brush or font object changes, so the drawing surface can follow.
+    virtual void PenChanged() {}
+    virtual void BrushChanged() {}
+    virtual void FontChanged() {}
+    // The Qt font of the current font, realised once per font change.
+    const QFont& RealisedFont() const;
+    const QFontMetrics& RealisedMetrics() const;
+
+private:
+    TChartPen pen_;
+    TChartBrush brush_;
+    TChartFont font_;
+    bool alternatePen_ = false;
+    mutable std::optional<QFont> qfont_;
+    mutable std::optional<QFontMetrics> metrics_;
+};
+
+}  // namespace rna::chart

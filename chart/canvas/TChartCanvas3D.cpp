@@ -1,0 +1,716 @@
+#include "chart/canvas/TChartCanvas3D.h"
+
+#include <QPolygon>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+#include "chart/canvas/ChartFontQt.h"
+
+namespace rna::chart {
+
+namespace {
+
+// On/off run lengths of the one-pixel pen styles, starting with "on".
+struct DashPattern {
+    std::array<int, 6> runs{};
+    int count = 0;
+    int period = 0;
+};
+
+constexpr DashPattern PatternOf(TPenStyle style, bool alternate)
+{
+    if (alternate)
+        return {{1, 1}, 2, 2};
+    switch (style) {
+    case TPenStyle::psDash:
+        return {{18, 6}, 2, 24};
+    case TPenStyle::psDot:
+        return {{3, 3}, 2, 6};
+    case TPenStyle::psDashDot:
+        return {{9, 6, 3, 6}, 4, 24};
+    case TPenStyle::psDashDotDot:
+        return {{9, 3, 3, 3, 3, 3}, 6, 24};
+    default:
+        return {};
+    }
+}
+
+bool PatternOn(const DashPattern& pattern, int index)
+{
+    if (pattern.count == 0)
+        return true;
+    int position = index % pattern.period;
+    for (int run = 0; run < pattern.count; ++run) {
+        if (position < pattern.runs[run])
+            return run % 2 == 0;
+        position -= pattern.runs[run];
+    }
+    return false;
+}
+
+QPainter::CompositionMode CompositionOf(TPenMode mode)
+{
+    using M = QPainter::CompositionMode;
+    switch (mode) {
+    case TPenMode::pmBlack:
+        return M::RasterOp_ClearDestination;
+    case TPenMode::pmWhite:
+        return M::RasterOp_SetDestination;
+    case TPenMode::pmNop:
+        return M::CompositionMode_Destination;
+    case TPenMode::pmNot:
+        return M::RasterOp_NotDestination;
+    case TPenMode::pmNotCopy:
+        return M::RasterOp_NotSource;
+    case TPenMode::pmMergePenNot:
+        return M::RasterOp_SourceOrNotDestination;
+    case TPenMode::pmMaskPenNot:
+        return M::RasterOp_SourceAndNotDestination;
+    case TPenMode::pmMergeNotPen:
+        return M::RasterOp_NotSourceOrDestination;
+    case TPenMode::pmMaskNotPen:
+        return M::RasterOp_NotSourceAndDestination;
+    case TPenMode::pmMerge:
+        return M::RasterOp_SourceOrDestination;
+    case TPenMode::pmNotMerge:
+        return M::RasterOp_NotSourceAndNotDestination;
+    case TPenMode::pmMask:
+        return M::RasterOp_SourceAndDestination;
+    case TPenMode::pmNotMask:
+        return M::RasterOp_NotSourceOrNotDestination;
+    case TPenMode::pmXor:
+        return M::RasterOp_SourceXorDestination;
+    case TPenMode::pmNotXor:
+        return M::RasterOp_NotSourceXorDestination;
+    default:
+        return M::CompositionMode_SourceOver;
+    }
+}
+
+Qt::PenStyle QtPenStyle(TPenStyle style)
+{
+    switch (style) {
+    case TPenStyle::psDash:
+        return Qt::DashLine;
+    case TPenStyle::psDot:
+        return Qt::DotLine;
+    case TPenStyle::psDashDot:
+        return Qt::DashDotLine;
+    case TPenStyle::psDashDotDot:
+        return Qt::DashDotDotLine;
+    case TPenStyle::psClear:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+Qt::BrushStyle QtBrushStyle(TBrushStyle style)
+{
+    switch (style) {
+    case TBrushStyle::bsClear:
+        return Qt::NoBrush;
+    case TBrushStyle::bsHorizontal:
+        return Qt::HorPattern;
+    case TBrushStyle::bsVertical:
+        return Qt::VerPattern;
+    case TBrushStyle::bsFDiagonal:
+        return Qt::BDiagPattern;
+    case TBrushStyle::bsBDiagonal:
+        return Qt::FDiagPattern;
+    case TBrushStyle::bsCross:
+        return Qt::CrossPattern;
+    case TBrushStyle::bsDiagCross:
+        return Qt::DiagCrossPattern;
+    default:
+        return Qt::SolidPattern;
+    }
+}
+
+// Rounds i * num / den to the nearest integer, halves up; den > 0, num >= 0, i >= 0.
+int RoundedStep(int i, int num, int den)
+{
+    return int((2LL * i * num + den) / (2LL * den));
+}
+
+int Interpolate(int from, int to, int step, int steps)
+{
+    return steps <= 1 ? from : from + (to - from) * step / (steps - 1);
+}
+
+TColor Blend(TColor from, TColor to, int step, int steps)
+{
+    return RgbColor(Interpolate(RedOf(from), RedOf(to), step, steps),
+                    Interpolate(GreenOf(from), GreenOf(to), step, steps),
+                    Interpolate(BlueOf(from), BlueOf(to), step, steps));
+}
+
+}  // namespace
+
+TChartCanvas3D::TChartCanvas3D() = default;
+TChartCanvas3D::~TChartCanvas3D() = default;
+
+// ---- buffered painting ----
+
+TRect TChartCanvas3D::BeginDrawing(QPainter* target, const TView3DOptions* options, const TRect& bounds, bool view3D)
+{
+    bounds_ = bounds;
+    options_ = options;
+    view3D_ = view3D;
+    orthogonal_ = false;
+    zoomFactor_ = 1.0;
+    if (view3D && options != nullptr) {
+        orthogonal_ = options->Orthogonal();
+        zoomFactor_ = options->Zoom() * 0.01;
+        zoomText_ = options->ZoomText();
+    }
+    if (!buffered_) {
+        StartPainter(target);
+        return bounds;
+    }
+    const int width = bounds.Width();
+    const int height = bounds.Height();
+    PrepareImage(width, height);
+    if (!image_.isNull()) {
+        imagePainter_ = std::make_unique<QPainter>(&image_);
+        StartPainter(imagePainter_.get());
+    }
+    return {0, 0, width, height};
+}
+
+void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
+{
+    if (buffered_) {
+        imagePainter_.reset();
+        if (target != nullptr && !image_.isNull()) {
+            target->setCompositionMode(QPainter::CompositionMode_SourceOver);
+            target->drawImage(topLeft, monochrome_ ? image_.convertToFormat(QImage::Format_Mono) : image_);
+        }
+        dirty_ = false;
+    }
+    ref_ = nullptr;
+}
+
+bool TChartCanvas3D::ShowCachedImage(QPainter* target)
+{
+    if (dirty_ || !buffered_ || image_.isNull())
+        return false;
+    if (target != nullptr) {
+        target->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        target->drawImage(QPoint(0, 0), monochrome_ ? image_.convertToFormat(QImage::Format_Mono) : image_);
+    }
+    return true;
+}
+
+void TChartCanvas3D::PrepareImage(int width, int height)
+{
+    if (!image_.isNull() && (image_.width() != width || image_.height() != height))
+        DiscardImage();
+    if (image_.isNull() && width > 0 && height > 0) {
+        image_ = QImage(width, height, QImage::Format_RGB32);
+        image_.fill(Qt::white);
+    }
+}
+
+void TChartCanvas3D::DiscardImage()
+{
+    if (ref_ != nullptr && ref_ == imagePainter_.get())
+        ref_ = nullptr;
+    imagePainter_.reset();
+    image_ = QImage();
+}
+
+void TChartCanvas3D::StartPainter(QPainter* painter)
+{
+    ref_ = painter;
+    penDirty_ = brushDirty_ = fontDirty_ = true;
+    clipped_ = false;
+    if (painter == nullptr)
+        return;
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter->setRenderHint(QPainter::TextAntialiasing, true);
+}
+
+void TChartCanvas3D::SetMonochrome(bool value)
+{
+    if (monochrome_ == value)
+        return;
+    monochrome_ = value;
+    DiscardImage();
+    dirty_ = true;
+    if (onInvalidate_)
+        onInvalidate_();
+}
+
+void TChartCanvas3D::SetBufferedDisplay(bool value)
+{
+    buffered_ = value;
+    if (!value) {
+        DiscardImage();
+        dirty_ = true;
+    }
+}
+
+void TChartCanvas3D::SetProjection(int, const TRect&, const TRect& chartRect)
+{
+    chartRect_ = chartRect;
+}
+
+// ---- realising pen, brush and font on the painter ----
+
+bool TChartCanvas3D::ThinPen() const
+{
+    return AlternatePen() || Pen().Width() <= 1;
+}
+
+void TChartCanvas3D::ApplyPen()
+{
+    if (!penDirty_)
+        return;
+    penDirty_ = false;
+    ref_->setCompositionMode(CompositionOf(Pen().Mode()));
+    if (Pen().Style() == TPenStyle::psClear) {
+        ref_->setPen(Qt::NoPen);
+        return;
+    }
+    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()), Qt::FlatCap,
+             Qt::MiterJoin);
+    if (AlternatePen())
+        pen.setDashPattern({1.0, 1.0});
+    ref_->setPen(pen);
+}
+
+void TChartCanvas3D::ApplyBrush()
+{
+    ApplyBackground();
+    if (!brushDirty_)
+        return;
+    brushDirty_ = false;
+    ref_->setBrush(QBrush(ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
+}
+
+// Hatched brushes fill their gaps with the text background colour in opaque mode. Qt's opaque mode
+// also changes how outlines are rasterised, so it is switched on for hatched brushes only.
+void TChartCanvas3D::ApplyBackground()
+{
+    const TBrushStyle style = Brush().Style();
+    const bool hatched = style != TBrushStyle::bsSolid && style != TBrushStyle::bsClear;
+    ref_->setBackgroundMode(hatched && textBackMode_ == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    ref_->setBackground(ToQColor(textBackColor_));
+}
+
+// ---- lines ----
+
+void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1)
+{
+    MovePenTo(x0, y0);
+    DrawLineTo(x1, y1);
+}
+
+void TChartCanvas3D::DrawHorizLine(int x0, int x1, int y)
+{
+    MovePenTo(x0, y);
+    DrawLineTo(x1, y);
+}
+
+void TChartCanvas3D::DrawVertLine(int x, int y0, int y1)
+{
+    MovePenTo(x, y0);
+    DrawLineTo(x, y1);
+}
+
+void TChartCanvas3D::DrawLineTo(int x, int y)
+{
+    const QPoint from = penPos_;
+    penPos_ = QPoint(x, y);
+    if (ref_ == nullptr || Pen().Style() == TPenStyle::psClear)
+        return;
+    if (ThinPen())
+        ThinLine(from.x(), from.y(), x, y);
+    else
+        WideLine(from.x(), from.y(), x, y);
+}
+
+void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor& color)
+{
+    ref_->fillRect(QRect(x, y, width, height), color);
+}
+
+// One-pixel lines are rasterised here so that the end pixel is left out in every direction.
+void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
+{
+    const int dx = x1 - x0;
+    const int dy = y1 - y0;
+    const int adx = std::abs(dx);
+    const int ady = std::abs(dy);
+    const int steps = std::max(adx, ady);
+    if (steps == 0)
+        return;
+    ApplyPen();
+    const QColor color = ToQColor(Pen().Color());
+    const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
+    if (pattern.count == 0 && (dx == 0 || dy == 0)) {
+        FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
+        return;
+    }
+    const int sx = dx < 0 ? -1 : 1;
+    const int sy = dy < 0 ? -1 : 1;
+    // Styled lines fill their gaps with the text background colour in opaque mode.
+    const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
+    QPolygon points;
+    QPolygon gaps;
+    points.reserve(steps);
+    for (int i = 0; i < steps; ++i) {
+        const QPoint p = adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
+                                    : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
+        if (PatternOn(pattern, i))
+            points.append(p);
+        else if (fillGaps)
+            gaps.append(p);
+    }
+    if (!gaps.isEmpty()) {
+        ref_->setPen(QPen(ToQColor(textBackColor_), 1, Qt::SolidLine, Qt::SquareCap));
+        ref_->drawPoints(gaps);
+    }
+    ref_->setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap));
+    ref_->drawPoints(points);
+    penDirty_ = true;
+}
+
+// Wide pens are centred on the line as Qt centres them; straight ones are filled exactly.
+void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
+{
+    const int width = Pen().Width();
+    const int offset = width / 2;
+    ApplyPen();
+    if ((y0 == y1 || x0 == x1) && Pen().Style() == TPenStyle::psSolid) {
+        const QColor color = ToQColor(Pen().Color());
+        if (y0 == y1 && x0 != x1)
+            FillSpan(std::min(x0, x1 + 1), y0 - offset, std::abs(x1 - x0), width, color);
+        else if (x0 == x1 && y0 != y1)
+            FillSpan(x0 - offset, std::min(y0, y1 + 1), width, std::abs(y1 - y0), color);
+        return;
+    }
+    ref_->drawLine(x0, y0, x1, y1);
+}
+
+// ---- shapes ----
+
+void TChartCanvas3D::FillRectangle(const TRect& rect)
+{
+    if (ref_ == nullptr || Brush().Style() == TBrushStyle::bsClear)
+        return;
+    const QRect r(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::abs(rect.Width()),
+                  std::abs(rect.Height()));
+    if (r.isEmpty())
+        return;
+    ApplyPen();
+    ApplyBrush();
+    if (Brush().Style() == TBrushStyle::bsSolid) {
+        ref_->fillRect(r, ToQColor(Brush().Color()));
+        return;
+    }
+    ref_->setPen(Qt::NoPen);
+    ref_->drawRect(r);
+    penDirty_ = true;
+}
+
+void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
+{
+    if (x1 < x0)
+        std::swap(x0, x1);
+    if (y1 < y0)
+        std::swap(y0, y1);
+    if (ref_ == nullptr || x1 == x0 || y1 == y0)
+        return;
+    FillRectangle({x0, y0, x1, y1});
+    if (Pen().Style() == TPenStyle::psClear)
+        return;
+    if (ThinPen()) {
+        RectangleOutline(x0, y0, x1, y1);
+        return;
+    }
+    ApplyPen();
+    ref_->setBrush(Qt::NoBrush);
+    brushDirty_ = true;
+    ref_->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+}
+
+void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
+{
+    ThinLine(x0, y0, x1, y0);
+    ThinLine(x0, y1 - 1, x1, y1 - 1);
+    ThinLine(x0, y0 + 1, x0, y1 - 1);
+    ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
+}
+
+void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
+{
+    if (x1 < x0)
+        std::swap(x0, x1);
+    if (y1 < y0)
+        std::swap(y0, y1);
+    if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    ref_->drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+}
+
+void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight)
+{
+    if (x1 < x0)
+        std::swap(x0, x1);
+    if (y1 < y0)
+        std::swap(y0, y1);
+    if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    ref_->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
+}
+
+// A one-pixel outline is rasterised edge by edge, so that every vertex is set exactly once.
+void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
+{
+    if (ref_ == nullptr || points.size() < 3)
+        return;
+    ApplyPen();
+    ApplyBrush();
+    if (!ThinPen() || Pen().Style() == TPenStyle::psClear) {
+        ref_->drawPolygon(points.data(), int(points.size()));
+        return;
+    }
+    if (Brush().Style() != TBrushStyle::bsClear) {
+        ref_->setPen(Qt::NoPen);
+        ref_->drawPolygon(points.data(), int(points.size()));
+        penDirty_ = true;
+    }
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const QPoint& from = points[i];
+        const QPoint& to = points[(i + 1) % points.size()];
+        ThinLine(from.x(), from.y(), to.x(), to.y());
+    }
+}
+
+// The angle, in degrees counterclockwise from the x axis, of a point seen from the box centre.
+double TChartCanvas3D::ArcAngle(const TRect& box, QPoint p) const
+{
+    const double cx = (box.Left + box.Right) / 2.0;
+    const double cy = (box.Top + box.Bottom) / 2.0;
+    return std::atan2(cy - p.y(), p.x() - cx) * 180.0 / std::numbers::pi;
+}
+
+void TChartCanvas3D::DrawArc(const TRect& box, QPoint start, QPoint end)
+{
+    if (ref_ == nullptr || box.IsEmpty())
+        return;
+    const double from = ArcAngle(box, start);
+    double span = std::fmod(ArcAngle(box, end) - from + 360.0, 360.0);
+    if (span == 0)
+        span = 360.0;
+    ApplyPen();
+    ref_->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
+                  int(std::lround(span * 16)));
+}
+
+void TChartCanvas3D::DrawPie(const TRect& box, QPoint start, QPoint end)
+{
+    if (ref_ == nullptr || box.IsEmpty())
+        return;
+    const double from = ArcAngle(box, start);
+    double span = std::fmod(ArcAngle(box, end) - from + 360.0, 360.0);
+    if (span == 0)
+        span = 360.0;
+    ApplyPen();
+    ApplyBrush();
+    ref_->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
+                  int(std::lround(span * 16)));
+}
+
+void TChartCanvas3D::DrawBevel(const TRect& rect, TColor topLeft, TColor bottomRight, int width)
+{
+    Pen().SetWidth(1);
+    TRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};
+    for (int ring = 0; ring < width; ++ring) {
+        Pen().SetColor(topLeft);
+        MovePenTo(r.Left, r.Bottom);
+        DrawLineTo(r.Left, r.Top);
+        DrawLineTo(r.Right, r.Top);
+        Pen().SetColor(bottomRight);
+        DrawLineTo(r.Right, r.Bottom);
+        DrawLineTo(r.Left - 1, r.Bottom);
+        r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+    }
+}
+
+void TChartCanvas3D::FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction)
+{
+    if (ref_ == nullptr || rect.IsEmpty())
+        return;
+    using D = TGradientDirection;
+    const TColor from = ResolveColor(start);
+    const TColor to = ResolveColor(end);
+    const bool vertical = direction == D::gdTopBottom || direction == D::gdBottomTop;
+    const bool horizontal = direction == D::gdLeftRight || direction == D::gdRightLeft;
+    const int span = vertical ? rect.Height() : horizontal ? rect.Width() : std::max(rect.Width(), rect.Height());
+    const int bands = std::min(256, span);
+    const bool reversed = direction == D::gdBottomTop || direction == D::gdRightLeft;
+    ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    penDirty_ = true;
+    QColor color;
+    TColor last = clNone;
+    for (int band = 0; band < bands; ++band) {
+        const TColor c = Blend(from, to, reversed ? bands - 1 - band : band, bands);
+        if (c != last)
+            color = ToQColor(last = c);  // a new colour only when the band colour changes
+        const int a = band * span / bands;
+        const int b = (band + 1) * span / bands;
+        if (vertical) {
+            FillSpan(rect.Left, rect.Top + a, rect.Width(), b - a, color);
+        } else if (horizontal) {
+            FillSpan(rect.Left + a, rect.Top, b - a, rect.Height(), color);
+        } else if (direction == D::gdFromCenter) {
+            const int dx = band * rect.Width() / (2 * bands);
+            const int dy = band * rect.Height() / (2 * bands);
+            FillSpan(rect.Left + dx, rect.Top + dy, rect.Width() - 2 * dx, rect.Height() - 2 * dy, color);
+        } else {
+            const int w = rect.Width() - band * rect.Width() / bands;
+            const int h = rect.Height() - band * rect.Height() / bands;
+            const int top = direction == D::gdFromTopLeft ? rect.Top : rect.Bottom - h;
+            FillSpan(rect.Left, top, w, h, color);
+        }
+    }
+}
+
+// ---- pixels and pictures ----
+
+void TChartCanvas3D::PutPixel(int x, int y, TColor color)
+{
+    if (ref_ == nullptr)
+        return;
+    ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    penDirty_ = true;
+    FillSpan(x, y, 1, 1, ToQColor(color));
+}
+
+void TChartCanvas3D::Pixel3D(int x, int y, int, TColor color)
+{
+    if (Pen().Width() <= 1) {
+        PutPixel(x, y, color);
+        return;
+    }
+    if (ref_ == nullptr || Pen().Style() == TPenStyle::psClear)
+        return;
+    const int width = Pen().Width();
+    ApplyPen();
+    FillSpan(x - width / 2, y - width / 2, width, width, ToQColor(Pen().Color()));
+}
+
+void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
+{
+    if (ref_ == nullptr || picture.isNull())
+        return;
+    ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    penDirty_ = true;
+    if (picture.depth() != 1) {
+        ref_->drawImage(QPoint(x, y), picture);
+        return;
+    }
+    QImage mono = picture;
+    mono.setColor(0, ToQColor(Font().Color()).rgb());
+    mono.setColor(1, ToQColor(Brush().Color()).rgb());
+    ref_->drawImage(QPoint(x, y), mono);
+}
+
+void TChartCanvas3D::StretchPicture(const TRect& rect, const QImage& picture)
+{
+    if (ref_ == nullptr || picture.isNull() || rect.IsEmpty())
+        return;
+    ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    penDirty_ = true;
+    ref_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
+}
+
+// ---- text ----
+
+void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
+{
+    if (ref_ == nullptr || text.isEmpty())
+        return;
+    DrawTextLine(x, y, text);
+}
+
+// Draws one line anchored at (x, y) by the text alignment flags, in the painter's current transform.
+void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
+{
+    const QFontMetrics& metrics = RealisedMetrics();
+    const int width = metrics.horizontalAdvance(text);
+    const int height = metrics.height();
+    const int horizontal = textAlign_ & TA_CENTER;
+    const int vertical = textAlign_ & TA_BASELINE;
+    const int left = horizontal == TA_CENTER ? x - width / 2 : horizontal == TA_RIGHT ? x - width : x;
+    const int top = vertical == TA_BASELINE ? y - metrics.ascent() : vertical == TA_BOTTOM ? y - height : y;
+    ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    penDirty_ = true;
+    if (textBackMode_ == OPAQUE)
+        ref_->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
+    if (fontDirty_) {
+        ref_->setFont(RealisedFont());
+        fontDirty_ = false;
+    }
+    ref_->setPen(ToQColor(Font().Color()));
+    ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
+    ref_->drawText(QPoint(left, top + metrics.ascent()), text);
+}
+
+void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
+{
+    Brush().SetStyle(TBrushStyle::bsClear);
+    if (ref_ == nullptr || text.isEmpty())
+        return;
+    if (angle > 360)
+        angle -= 360;
+    ref_->save();
+    ref_->translate(x, y);
+    ref_->rotate(-angle);
+    if (view3D_ && zoomText_ && zoomFactor_ != 1.0) {
+        QFont zoomed = RealisedFont();
+        zoomed.setPixelSize(std::max(1, int(std::lround(std::abs(Font().Height()) * zoomFactor_))));
+        ref_->setFont(zoomed);
+    } else {
+        ref_->setFont(RealisedFont());
+    }
+    fontDirty_ = false;
+    DrawTextLine(0, 0, text);
+    ref_->restore();
+    penDirty_ = brushDirty_ = fontDirty_ = true;
+}
+
+// ---- clipping ----
+
+void TChartCanvas3D::ClipToRect(const TRect& rect)
+{
+    clipped_ = true;
+    clipRect_ = rect;
+    if (ref_ == nullptr)
+        return;
+    ref_->setClipRect(QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height())));
+}
+
+void TChartCanvas3D::ClipToPlotArea(const TRect& rect, int, int)
+{
+    ClipToRect({rect.Left + 1, rect.Top + 1, rect.Right, rect.Bottom - 1});
+}
+
+void TChartCanvas3D::RemoveClip()
+{
+    clipped_ = false;
+    if (ref_ != nullptr)
+        ref_->setClipping(false);
+}
+
+}  // namespace rna::chart

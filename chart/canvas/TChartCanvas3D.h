@@ -1,0 +1,145 @@
+// The chart drawing canvas: draws through QPainter into an off-screen image with exact pixel rules.
+#pragma once
+
+#include <QPainter>
+#include <functional>
+#include <memory>
+
+#include "chart/canvas/TCanvas3D.h"
+#include "chart/panel/TView3DOptions.h"
+
+namespace rna::chart {
+
+// Pixel rules held by every primitive: filled shapes and rectangles exclude their right and bottom
+// edges, a line excludes its end pixel, no antialiasing. Outside a paint nothing is drawn, but text
+// can still be measured.
+class TChartCanvas3D : public TCanvas3D {
+public:
+    TChartCanvas3D();
+    ~TChartCanvas3D() override;
+
+    // Buffered painting. BeginDrawing answers the bounds to draw into: (0, 0, w, h) of the off-screen
+    // image, or the given bounds on the target when unbuffered. target may be null (draw into the image).
+    TRect BeginDrawing(QPainter* target, const TView3DOptions* options, const TRect& bounds, bool view3D);
+    // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
+    void EndDrawing(QPainter* target, QPoint topLeft);
+    // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.
+    bool ShowCachedImage(QPainter* target);
+    bool Dirty() const { return dirty_; }
+    bool Drawing() const { return ref_ != nullptr; }
+    // The off-screen image (null before the first buffered paint).
+    const QImage& Image() const { return image_; }
+    const TRect& Bounds() const { return bounds_; }
+    // Called when a setting of the canvas needs the chart to repaint (Monochrome).
+    void SetInvalidateHandler(std::function<void()> handler) { onInvalidate_ = std::move(handler); }
+
+    // Clips series to the inside of the plotting rectangle: (left + 1, top + 1, right, bottom - 1).
+    void ClipToPlotArea(const TRect& rect, int z0, int z1);
+    bool Clipped() const { return clipped_; }
+    const TRect& ClipRect() const { return clipRect_; }
+    // The projection of 3D positions; in 2D it only records the chart rectangle.
+    void SetProjection(int depth, const TRect& bounds, const TRect& chartRect);
+    bool View3D() const { return view3D_; }
+    double ZoomFactor() const { return zoomFactor_; }
+    QPoint PenPosition() const { return penPos_; }
+
+    TColor TextBackColor() const override { return textBackColor_; }
+    int TextBackMode() const override { return textBackMode_; }
+    bool Monochrome() const override { return monochrome_; }
+    int TextAlign() const override { return textAlign_; }
+    bool BufferedDisplay() const override { return buffered_; }
+    void SetTextBackColor(TColor color) override { textBackColor_ = color; }
+    void SetTextBackMode(int mode) override { textBackMode_ = mode; }
+    void SetMonochrome(bool value) override;
+    void PutPixel(int x, int y, TColor color) override;
+    void SetTextAlign(int flags) override { textAlign_ = flags; }
+    void SetBufferedDisplay(bool value) override;
+    void DrawArc(const TRect& box, QPoint start, QPoint end) override;
+    void DrawPicture(int x, int y, const QImage& picture) override;
+    void DrawEllipse(int x0, int y0, int x1, int y1) override;
+    void FillRectangle(const TRect& rect) override;
+    void DrawBevel(const TRect& rect, TColor topLeft, TColor bottomRight, int width) override;
+    void DrawLineTo(int x, int y) override;
+    void MovePenTo(int x, int y) override { penPos_ = QPoint(x, y); }
+    void DrawPie(const TRect& box, QPoint start, QPoint end) override;
+    void DrawRectangle(int x0, int y0, int x1, int y1) override;
+    void DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) override;
+    void StretchPicture(const TRect& rect, const QImage& picture) override;
+    void DrawTextAt(int x, int y, const QString& text) override;
+    void ClipToRect(const TRect& rect) override;
+    void DrawHorizLine(int x0, int x1, int y) override;
+    void DrawRect(const TRect& rect) override { DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom); }
+    void DrawVertLine(int x, int y0, int y1) override;
+    void FillBackground(const TRect& rect) override { FillRectangle(rect); }
+    void FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction) override;
+    void MarkDirty() override { dirty_ = true; }
+    void DrawLine(int x0, int y0, int x1, int y1) override;
+    void DrawPolygon(const std::vector<QPoint>& points) override;
+    void DrawRotatedText(int x, int y, int angle, const QString& text) override;
+    void RemoveClip() override;
+
+    void MoveTo3D(int x, int y, int) override { MovePenTo(x, y); }
+    void LineTo3D(int x, int y, int) override { DrawLineTo(x, y); }
+    void HorizLine3D(int x0, int x1, int y, int) override { DrawHorizLine(x0, x1, y); }
+    void VertLine3D(int x, int y0, int y1, int) override { DrawVertLine(x, y0, y1); }
+    void LineWithZ(int x0, int y0, int x1, int y1, int) override { DrawLine(x0, y0, x1, y1); }
+    void RectangleWithZ(const TRect& rect, int) override { DrawRect(rect); }
+    void EllipseWithZ(int x0, int y0, int x1, int y1, int) override { DrawEllipse(x0, y0, x1, y1); }
+    void PolygonWithZ(const std::vector<QPoint>& points, int) override { DrawPolygon(points); }
+    void TextOut3D(int x, int y, int, const QString& text) override { DrawTextAt(x, y, text); }
+    void RotatedTextWithZ(int x, int y, int, int angle, const QString& text) override
+    {
+        DrawRotatedText(x, y, angle, text);
+    }
+    void Pixel3D(int x, int y, int z, TColor color) override;
+    QPoint Calculate3DPosition(int x, int y, int) const override { return {x, y}; }
+    QPoint Calculate2DPosition(int x, int y, int) const override { return {x, y}; }
+    bool SupportsFullRotation() const override { return false; }
+    bool SupportsID() const override { return false; }
+
+protected:
+    void PenChanged() override { penDirty_ = true; }
+    void BrushChanged() override { brushDirty_ = true; }
+    void FontChanged() override { fontDirty_ = true; }
+
+private:
+    void DiscardImage();
+    void PrepareImage(int width, int height);
+    void StartPainter(QPainter* painter);
+    void ApplyPen();
+    void ApplyBrush();
+    void ApplyBackground();
+    bool ThinPen() const;
+    void ThinLine(int x0, int y0, int x1, int y1);
+    void WideLine(int x0, int y0, int x1, int y1);
+    void RectangleOutline(int x0, int y0, int x1, int y1);
+    void FillSpan(int x, int y, int width, int height, const QColor& color);
+    void DrawTextLine(int x, int y, const QString& text);
+    double ArcAngle(const TRect& box, QPoint p) const;
+
+    QImage image_;
+    std::unique_ptr<QPainter> imagePainter_;
+    QPainter* ref_ = nullptr;
+    bool buffered_ = true;
+    bool monochrome_ = false;
+    bool dirty_ = true;
+    TRect bounds_;
+    bool view3D_ = false;
+    bool orthogonal_ = false;
+    double zoomFactor_ = 1.0;
+    bool zoomText_ = true;
+    const TView3DOptions* options_ = nullptr;
+    TRect chartRect_;
+    QPoint penPos_;
+    int textAlign_ = TA_LEFT | TA_TOP;
+    TColor textBackColor_ = clWhite;
+    int textBackMode_ = OPAQUE;
+    bool clipped_ = false;
+    TRect clipRect_;
+    bool penDirty_ = true;
+    bool brushDirty_ = true;
+    bool fontDirty_ = true;
+    std::function<void()> onInvalidate_;
+};
+
+}  // namespace rna::chart

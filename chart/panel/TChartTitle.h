@@ -1,0 +1,60 @@
+// A block of text lines above (title) or below (foot) the plotting area, with an optional box.
+#pragma once
+
+#include <QStringList>
+
+#include "chart/canvas/TChartBrush.h"
+#include "chart/canvas/TChartPen.h"
+#include "chart/core/ChartGeometry.h"
+#include "chart/panel/TChartFontObject.h"
+#include "ui/FormTypes.h"
+
+namespace rna::chart {
+
+using ui::TAlignment;
+
+class TChartTitle : public TChartFontObject {
+public:
+    explicit TChartTitle(TCustomAxisPanel& chart);
+
+    const QStringList& Text() const { return text_; }
+    void SetText(const QStringList& value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value) { Store(visible_, value); }
+    TAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TAlignment value) { Store(alignment_, value); }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { Store(color_, value); }
+    bool AdjustFrame() const { return adjustFrame_; }
+    void SetAdjustFrame(bool value) { Store(adjustFrame_, value); }
+    TChartBrush& Brush() { return brush_; }
+    TChartHiddenPen& Frame() { return frame_; }
+    const TChartBrush& Brush() const { return brush_; }
+    const TChartHiddenPen& Frame() const { return frame_; }
+
+    // The box of the last drawing; a click inside it while visible is a click on the title.
+    const TRect& TitleBox() const { return titleBox_; }
+    void SetTitleBox(const TRect& box) { titleBox_ = box; }
+    bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains(x, y); }
+
+private:
+    template <typename T>
+    void Store(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        Repaint();
+    }
+
+    QStringList text_;
+    bool visible_ = true;
+    TAlignment alignment_ = TAlignment::taCenter;
+    TColor color_ = clUseSeriesColor;
+    bool adjustFrame_ = true;
+    TChartBrush brush_;
+    TChartHiddenPen frame_;
+    TRect titleBox_;
+};
+
+}  // namespace rna::chart

@@ -1,0 +1,115 @@
+// The chart panel with its series list and its five axes; draws walls, axes and series in a fixed order.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "chart/panel/TCustomChartPanelExtended.h"
+
+namespace rna::chart {
+
+class TChartSeries;
+class TCustomChartAxis;
+class TChartAxis;
+class TChartDepthAxis;
+
+class TCustomAxisPanel : public TCustomChartPanelExtended {
+    Q_OBJECT
+public:
+    using TAxisLabelEvent =
+        std::function<void(TCustomChartAxis& axis, TChartSeries* series, int valueIndex, QString& labelText)>;
+    using TNextAxisLabelEvent =
+        std::function<void(TCustomChartAxis& axis, int labelIndex, double& labelValue, bool& stop)>;
+    using TChartEvent = std::function<void()>;
+
+    explicit TCustomAxisPanel(QWidget* parent = nullptr);
+    ~TCustomAxisPanel() override;
+
+    // ---- series (the chart only refers to them; they belong to the window)
+    int SeriesCount() const { return int(series_.size()); }
+    TChartSeries* Series(int index) const { return series_.at(std::size_t(index)); }
+    const std::vector<TChartSeries*>& SeriesList() const { return series_; }
+    // Appends the series (drawing order is list order), giving it a free default colour when it has none.
+    void AttachSeries(TChartSeries* series);
+    void DetachSeries(TChartSeries* series);
+    // True when the colour may be given to a new series.
+    virtual bool IsFreeSeriesColor(TColor color) const;
+
+    // ---- axes, in list order: bottom, top, left, right, depth, then further axes
+    TChartAxis* BottomAxis() const { return bottomAxis_.get(); }
+    TChartAxis* TopAxis() const { return topAxis_.get(); }
+    TChartAxis* LeftAxis() const { return leftAxis_.get(); }
+    TChartAxis* RightAxis() const { return rightAxis_.get(); }
+    TChartDepthAxis* DepthAxis() const { return depthAxis_.get(); }
+    const std::vector<TCustomChartAxis*>& AxesList() const { return axes_; }
+    void AddAxis(TCustomChartAxis* axis) { axes_.push_back(axis); }
+    void RemoveAxis(TCustomChartAxis* axis);
+    // Whether the axis is drawn and takes space in this drawing.
+    bool AxisInUse(const TCustomChartAxis& axis) const;
+
+    bool AxisVisible() const { return axisVisible_; }
+    void SetAxisVisible(bool value) { Store(axisVisible_, value); }
+    bool ClipPoints() const { return clipPoints_; }
+    void SetClipPoints(bool value) { Store(clipPoints_, value); }
+    bool View3DWalls() const { return view3DWalls_; }
+    void SetView3DWalls(bool value) { Store(view3DWalls_, value); }
+    // 0 means no paging; a negative value raises ChartException and keeps the old value.
+    int MaxPointsPerPage() const { return maxPointsPerPage_; }
+    void SetMaxPointsPerPage(int value);
+    int Page() const { return page_; }
+    void SetPage(int value);
+    int NumPages() const;
+    bool ScaleLastPage() const { return scaleLastPage_; }
+    void SetScaleLastPage(bool value) { Store(scaleLastPage_, value); }
+
+    const TAxisLabelEvent& OnGetAxisLabel() const { return onGetAxisLabel_; }
+    void SetOnGetAxisLabel(TAxisLabelEvent handler) { onGetAxisLabel_ = std::move(handler); }
+    const TNextAxisLabelEvent& OnGetNextAxisLabel() const { return onGetNextAxisLabel_; }
+    void SetOnGetNextAxisLabel(TNextAxisLabelEvent handler) { onGetNextAxisLabel_ = std::move(handler); }
+    void SetOnBeforeDrawAxes(TChartEvent handler) { onBeforeDrawAxes_ = std::move(handler); }
+    void SetOnBeforeDrawSeries(TChartEvent handler) { onBeforeDrawSeries_ = std::move(handler); }
+    void SetOnAfterDraw(TChartEvent handler) { onAfterDraw_ = std::move(handler); }
+
+    // Pixels a wall adds to an axis' space (0 in 2D).
+    virtual int AxisWallSize(const TCustomChartAxis& axis) const = 0;
+
+protected:
+    void RenderChart(const TRect& bounds) override;
+    // Axes take their space from PlotRect and fix their pixel ranges.
+    virtual void FitAxes() = 0;
+    // Axes widen their ranges so the pixels series ask for stay free at their ends.
+    virtual void FitSeriesMargins() = 0;
+    virtual void DrawTitleBlocks() = 0;
+    virtual void PaintWalls() = 0;
+    // Draws one axis completely (title, labels, line, ticks, grid).
+    virtual void PaintAxis(TCustomChartAxis& axis) = 0;
+
+private:
+    void CreateAxes();
+    void PaintAxes();
+    void PaintSeries();
+    TColor FreeSeriesColor() const;
+
+    std::vector<TChartSeries*> series_;
+    std::unique_ptr<TChartAxis> bottomAxis_;
+    std::unique_ptr<TChartAxis> topAxis_;
+    std::unique_ptr<TChartAxis> leftAxis_;
+    std::unique_ptr<TChartAxis> rightAxis_;
+    std::unique_ptr<TChartDepthAxis> depthAxis_;
+    std::vector<TCustomChartAxis*> axes_;
+    bool axisVisible_ = true;
+    bool clipPoints_ = true;
+    bool view3DWalls_ = true;
+    int maxPointsPerPage_ = 0;
+    int page_ = 1;
+    bool scaleLastPage_ = true;
+    TAxisLabelEvent onGetAxisLabel_;
+    TNextAxisLabelEvent onGetNextAxisLabel_;
+    TChartEvent onBeforeDrawAxes_;
+    TChartEvent onBeforeDrawSeries_;
+    TChartEvent onAfterDraw_;
+};
+
+}  // namespace rna::chart

@@ -1,0 +1,130 @@
+#include "chart/panel/TCustomChartPanel.h"
+
+#include <QPainter>
+
+#include "chart/core/ChartException.h"
+
+namespace rna::chart {
+
+namespace {
+constexpr int MinChart3DPercent = 1;
+constexpr int MaxChart3DPercent = 100;
+}  // namespace
+
+TCustomChartPanel::TCustomChartPanel(QWidget* parent) : TChartWidget(parent)
+{
+    resize(400, 250);
+    view3DOptions_ = std::make_unique<TView3DOptions>(ChangeHandler());
+    canvas_->SetInvalidateHandler([this] { update(); });
+    constructed_ = true;
+}
+
+TCustomChartPanel::~TCustomChartPanel() = default;
+
+void TCustomChartPanel::ScheduleRedraw()
+{
+    if (!constructed_)
+        return;
+    ++redrawRequests_;
+    canvas_->MarkDirty();
+    update();
+}
+
+void TCustomChartPanel::SetChart3DPercent(int value)
+{
+    if (value < MinChart3DPercent || value > MaxChart3DPercent)
+        throw ChartException(QStringLiteral("3D effect percent must be between %1 and %2")
+                                 .arg(MinChart3DPercent)
+                                 .arg(MaxChart3DPercent)
+                                 .toStdString());
+    Store(chart3DPercent_, value);
+}
+
+void TCustomChartPanel::PaintControl(QPainter& painter, const QRect&)
+{
+    PaintTo(painter);
+}
+
+void TCustomChartPanel::PaintTo(QPainter& painter)
+{
+    if (printing_)
+        return;
+    // A hidden control gets its resize event only when shown, so the image size is checked here too.
+    const bool sameSize = canvas_->Image().size() == size();
+    if (sameSize && canvas_->ShowCachedImage(&painter))
+        return;
+    DrawChart(&painter, {0, 0, width(), height()});
+}
+
+void TCustomChartPanel::DrawChart(QPainter* target, const TRect& rect)
+{
+    drawBounds_ = canvas_->BeginDrawing(target, view3DOptions_.get(), rect, view3D_);
+    const int w = drawBounds_.Width();
+    const int h = drawBounds_.Height();
+    const int b = borderWidth_;
+    plotRect_ = {drawBounds_.Left + MulDiv(marginLeft_, w, 100) + b, drawBounds_.Top + MulDiv(marginTop_, h, 100) + b,
+                 drawBounds_.Right - b - MulDiv(marginRight_, w, 100),
+                 drawBounds_.Bottom - b - MulDiv(marginBottom_, h, 100)};
+    NormalizePlotRect();
+    RenderChart(drawBounds_);
+    canvas_->EndDrawing(target, QPoint(rect.Left, rect.Top));
+}
+
+// Keeps the plotting rectangle inside the drawing and at least one pixel wide and high.
+void TCustomChartPanel::NormalizePlotRect()
+{
+    TRect& r = plotRect_;
+    r.Left = std::max(r.Left, drawBounds_.Left);
+    r.Top = std::max(r.Top, drawBounds_.Top);
+    if (r.Right < r.Left)
+        r.Right = r.Left + 1;
+    else if (r.Right == r.Left)
+        r.Right = r.Left + width();
+    if (r.Bottom < r.Top)
+        r.Bottom = r.Top + 1;
+    else if (r.Bottom == r.Top)
+        r.Bottom = r.Top + height();
+    plotWidth_ = r.Right - r.Left;
+    plotHeight_ = r.Bottom - r.Top;
+    plotCenterX_ = (r.Left + r.Right) / 2;
+    plotCenterY_ = (r.Top + r.Bottom) / 2;
+}
+
+void TCustomChartPanel::SelectChartFont(const TChartFont& font)
+{
+    TChartFont& target = canvas_->Font();
+    const int pixelsPerInch = target.PixelsPerInch();
+    target.Assign(font);
+    target.SetPixelsPerInch(pixelsPerInch);
+}
+
+void TCustomChartPanel::DrawPanelBorder(TRect& rect)
+{
+    TChartCanvas3D& canvas = *canvas_;
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetMode(TPenMode::pmCopy);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    DrawBevelFrame(rect, bevelOuter_);
+    if (borderWidth_ > 0) {
+        canvas.DrawBevel(rect, color_, color_, borderWidth_);
+        rect = {rect.Left + borderWidth_, rect.Top + borderWidth_, rect.Right - borderWidth_,
+                rect.Bottom - borderWidth_};
+    }
+    DrawBevelFrame(rect, bevelInner_);
+}
+
+void TCustomChartPanel::DrawBevelFrame(TRect& rect, TBevelCut cut)
+{
+    if (cut == TBevelCut::bvNone)
+        return;
+    const TColor light = clBtnHighlight;
+    const TColor dark = cut == TBevelCut::bvSpace ? clBtnHighlight : clBtnShadow;
+    if (cut == TBevelCut::bvLowered)
+        canvas_->DrawBevel(rect, dark, light, bevelWidth_);
+    else
+        canvas_->DrawBevel(rect, light, dark, bevelWidth_);
+    rect = {rect.Left + bevelWidth_, rect.Top + bevelWidth_, rect.Right - bevelWidth_, rect.Bottom - bevelWidth_};
+}
+
+}  // namespace rna::chart

@@ -1,0 +1,28 @@
+#include "chart/scale/NumberSeparators.h"
+
+namespace rna::chart {
+
+namespace {
+
+// Only the user-interface thread reads and writes it.
+NumberSeparators current;
+
+bool IsPrintableAscii(char c)
+{
+    return c > ' ' && c < 0x7F;
+}
+
+}  // namespace
+
+void SetNumberSeparators(char decimal, char thousand)
+{
+    current.decimal = IsPrintableAscii(decimal) ? decimal : '.';
+    current.thousand = IsPrintableAscii(thousand) || thousand == ' ' ? thousand : ',';
+}
+
+NumberSeparators CurrentNumberSeparators()
+{
+    return current;
+}
+
+}  // namespace rna::chart

@@ -1,0 +1,255 @@
+#include "chart/series/TChartValueList.h"
+
+#include "chart/core/ListIndexError.h"
+#include "chart/series/TChartSeries.h"
+
+#include <cmath>
+
+namespace rna::chart {
+
+TChartValueList::TChartValueList(TChartSeries& owner, const QString& name) : owner_(&owner), name_(name)
+{
+    RemoveAll();
+}
+
+int TChartValueList::ValueCount() const
+{
+    return static_cast<int>(values_.size());
+}
+
+void TChartValueList::CheckIndex(int index, int count) const
+{
+    if (index < 0 || index >= count)
+        throw ListIndexError(index);
+}
+
+double TChartValueList::ValueAt(int index) const
+{
+    return RawValueAt(index) * multiplier_;
+}
+
+double TChartValueList::RawValueAt(int index) const
+{
+    CheckIndex(index, ValueCount());
+    return values_[static_cast<size_t>(index)];
+}
+
+double TChartValueList::LastValue() const
+{
+    return ValueAt(ValueCount() - 1);
+}
+
+int TChartValueList::AddInOrder(double value)
+{
+    stale_ = true;
+    const int count = ValueCount();
+    if (order_ == TChartListOrder::loNone || count == 0) {
+        values_.push_back(value);
+        return count;
+    }
+    // Arrival order is kept among equal values: the scan stops at the first value that does
+    // not belong after the new one, and the new value goes just after it.
+    const bool ascending = order_ == TChartListOrder::loAscending;
+    auto after = [ascending, value](double stored) { return ascending ? stored > value : stored < value; };
+    if (!after(values_.back())) {  // also true for NaN, which is appended
+        values_.push_back(value);
+        return count;
+    }
+    int pos = count - 1;
+    while (pos >= 0 && after(values_[static_cast<size_t>(pos)]))
+        --pos;
+    const int index = pos + 1;
+    values_.insert(values_.begin() + index, value);
+    return index;
+}
+
+void TChartValueList::InsertAt(int index, double value)
+{
+    CheckIndex(index, ValueCount() + 1);
+    values_.insert(values_.begin() + index, value);
+    stale_ = true;
+}
+
+void TChartValueList::ReplaceAt(int index, double value)
+{
+    CheckIndex(index, ValueCount());
+    values_[static_cast<size_t>(index)] = value;
+    stale_ = true;
+    owner_->NotifyDependents(TSeriesChange::Modify, index);
+}
+
+void TChartValueList::RemoveAt(int index)
+{
+    CheckIndex(index, ValueCount());
+    values_.erase(values_.begin() + index);
+    stale_ = true;
+}
+
+void TChartValueList::RemoveAll()
+{
+    // A cleared list gives its memory back.
+    std::vector<double>().swap(values_);
+    stale_ = true;
+}
+
+void TChartValueList::RotateLeft()
+{
+    if (values_.empty())
+        return;
+    const double first = values_.front();
+    values_.erase(values_.begin());
+    values_.push_back(first);
+    stale_ = true;
+}
+
+void TChartValueList::Exchange(int i, int j)
+{
+    CheckIndex(i, ValueCount());
+    CheckIndex(j, ValueCount());
+    std::swap(values_[static_cast<size_t>(i)], values_[static_cast<size_t>(j)]);
+    stale_ = true;
+}
+
+void TChartValueList::Recalculate() const
+{
+    stale_ = false;
+    highest_ = lowest_ = sum_ = sumOfMagnitudes_ = 0.0;
+    if (values_.empty())
+        return;
+    const double first = ValueAt(0);
+    highest_ = lowest_ = sum_ = first;
+    sumOfMagnitudes_ = std::fabs(first);
+    for (size_t i = 1; i < values_.size(); ++i) {
+        const double v = values_[i] * multiplier_;
+        if (v < lowest_)
+            lowest_ = v;
+        else if (v > highest_)
+            highest_ = v;
+        sum_ += v;
+        sumOfMagnitudes_ += std::fabs(v);
+    }
+}
+
+double TChartValueList::Highest() const
+{
+    if (stale_)
+        Recalculate();
+    return highest_;
+}
+
+double TChartValueList::Lowest() const
+{
+    if (stale_)
+        Recalculate();
+    return lowest_;
+}
+
+double TChartValueList::Sum() const
+{
+    if (stale_)
+        Recalculate();
+    return sum_;
+}
+
+double TChartValueList::SumOfMagnitudes() const
+{
+    if (stale_)
+        Recalculate();
+    return sumOfMagnitudes_;
+}
+
+int TChartValueList::IndexOfValue(double value) const
+{
+    for (int i = 0; i < ValueCount(); ++i) {
+        if (ValueAt(i) == value)
+            return i;
+    }
+    return -1;
+}
+
+void TChartValueList::Renumber()
+{
+    for (int i = 0; i < ValueCount(); ++i)
+        ReplaceAt(i, i);
+}
+
+int TChartValueList::CompareIndexes(int a, int b) const
+{
+    const double va = ValueAt(a);
+    const double vb = ValueAt(b);
+    const int result = va < vb ? -1 : (va > vb ? 1 : 0);
+    return order_ == TChartListOrder::loDescending ? -result : result;
+}
+
+void TChartValueList::SortPoints()
+{
+    if (order_ != TChartListOrder::loNone && ValueCount() > 1)
+        SortRange(0, ValueCount() - 1);
+}
+
+// Quicksort over point indexes; whole points move through the series' ExchangePoints, and the
+// pivot index follows the pivot point when that point itself is moved.
+void TChartValueList::SortRange(int low, int high)
+{
+    int i = low;
+    int j = high;
+    int pivot = (low + high) / 2;
+    while (i <= j) {
+        while (CompareIndexes(i, pivot) < 0)
+            ++i;
+        while (CompareIndexes(pivot, j) < 0)
+            --j;
+        if (i <= j) {
+            if (i != j) {
+                owner_->ExchangePoints(i, j);
+                if (pivot == i)
+                    pivot = j;
+                else if (pivot == j)
+                    pivot = i;
+            }
+            ++i;
+            --j;
+        }
+    }
+    if (low < j)
+        SortRange(low, j);
+    if (i < high)
+        SortRange(i, high);
+}
+
+void TChartValueList::SetMultiplier(double value)
+{
+    if (value == multiplier_)
+        return;
+    multiplier_ = value;
+    stale_ = true;
+    owner_->NotifyDependents(TSeriesChange::Refresh, 0);
+    owner_->RequestRepaint();
+}
+
+void TChartValueList::SetDateTime(bool value)
+{
+    if (value == dateTime_)
+        return;
+    dateTime_ = value;
+    owner_->RequestRepaint();
+}
+
+void TChartValueList::SetValueSource(const QString& value)
+{
+    if (value == valueSource_)
+        return;
+    valueSource_ = value;
+    owner_->ReloadFromSources();
+}
+
+void TChartValueList::Assign(const TChartValueList& source)
+{
+    order_ = source.order_;
+    dateTime_ = source.dateTime_;
+    multiplier_ = source.multiplier_;
+    valueSource_ = source.valueSource_;
+    stale_ = true;
+}
+
+}  // namespace rna::chart

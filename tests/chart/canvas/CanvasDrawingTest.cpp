@@ -1,0 +1,268 @@
+// Pixel probes of the chart canvas' drawing rules on real images.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QPalette>
+
+#include "chart/canvas/TCanvasStateSaver.h"
+#include "chart/canvas/TChartCanvas3D.h"
+
+using namespace rna::chart;
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+constexpr QRgb Black = 0xFF000000;
+constexpr QRgb Red = 0xFFFF0000;
+constexpr QRgb Blue = 0xFF0000FF;
+
+// A canvas drawing into its own white off-screen image of the given size.
+struct Drawing {
+    TChartCanvas3D canvas;
+    explicit Drawing(int width = 20, int height = 20)
+    {
+        canvas.BeginDrawing(nullptr, nullptr, {0, 0, width, height}, false);
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRectangle({0, 0, width, height});
+    }
+    QRgb At(int x, int y)
+    {
+        canvas.EndDrawing(nullptr, {});
+        const QRgb rgb = canvas.Image().pixel(x, y);
+        return rgb;
+    }
+    // The set pixels of one row or column, as a string of '#' and '.'.
+    std::string Row(int y, int from, int to)
+    {
+        canvas.EndDrawing(nullptr, {});
+        std::string row;
+        for (int x = from; x <= to; ++x)
+            row += canvas.Image().pixel(x, y) == White ? '.' : '#';
+        return row;
+    }
+    std::string Column(int x, int from, int to)
+    {
+        canvas.EndDrawing(nullptr, {});
+        std::string column;
+        for (int y = from; y <= to; ++y)
+            column += canvas.Image().pixel(x, y) == White ? '.' : '#';
+        return column;
+    }
+};
+
+}  // namespace
+
+TEST(CanvasDrawing, RectangleExcludesRightAndBottomEdges)
+{
+    Drawing d;
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawRectangle(0, 0, 5, 5);
+    EXPECT_EQ(d.Row(0, 0, 6), "#####..");
+    EXPECT_EQ(d.Column(0, 0, 6), "#####..");
+    EXPECT_EQ(d.Row(4, 0, 6), "#####..");
+    EXPECT_EQ(d.Column(4, 0, 6), "#####..");
+    EXPECT_EQ(d.At(2, 2), Red);
+    EXPECT_EQ(d.At(0, 0), Black);
+}
+
+TEST(CanvasDrawing, FillRectangleAndClearBrush)
+{
+    Drawing d;
+    d.canvas.Brush().SetColor(clBlue);
+    d.canvas.FillRectangle({2, 3, 6, 5});
+    EXPECT_EQ(d.Row(3, 0, 7), "..####..");
+    EXPECT_EQ(d.Column(2, 1, 6), "..##..");
+    Drawing clear;
+    clear.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    clear.canvas.DrawRectangle(0, 0, 6, 6);
+    EXPECT_EQ(clear.At(3, 3), White);
+    EXPECT_EQ(clear.Row(5, 0, 6), "######.");
+}
+
+TEST(CanvasDrawing, LinesLeaveOutTheirEndPixelInEveryDirection)
+{
+    struct Case {
+        int x0, y0, x1, y1;
+        bool horizontal;
+        int fixed;
+        std::string expected;  // pixels 0..6 of the row (horizontal) or column
+    };
+    const Case cases[] = {
+        {0, 0, 5, 0, true, 0, "#####.."},  {5, 0, 0, 0, true, 0, ".#####."}, {1, 2, 1, 6, false, 1, "..####."},
+        {1, 6, 1, 2, false, 1, "...####"}, {3, 3, 3, 3, true, 3, "......."},
+    };
+    for (const Case& c : cases) {
+        Drawing d;
+        d.canvas.DrawLine(c.x0, c.y0, c.x1, c.y1);
+        EXPECT_EQ(c.horizontal ? d.Row(c.fixed, 0, 6) : d.Column(c.fixed, 0, 6), c.expected)
+            << c.x0 << "," << c.y0 << " -> " << c.x1 << "," << c.y1;
+    }
+}
+
+TEST(CanvasDrawing, DiagonalLineStopsBeforeItsEnd)
+{
+    Drawing d;
+    d.canvas.DrawLine(0, 0, 4, 4);
+    EXPECT_EQ(d.At(0, 0), Black);
+    EXPECT_EQ(d.At(3, 3), Black);
+    EXPECT_EQ(d.At(4, 4), White);
+    EXPECT_EQ(d.canvas.PenPosition(), QPoint(4, 4));
+    Drawing back;
+    back.canvas.DrawLine(8, 4, 0, 0);  // every major step sets one pixel, the end one left out
+    EXPECT_EQ(back.Row(4, 0, 9), "........#.");
+    EXPECT_EQ(back.At(0, 0), White);
+    EXPECT_EQ(back.At(1, 0), Black);
+}
+
+TEST(CanvasDrawing, PolylineThroughLineToJoinsWithoutGaps)
+{
+    Drawing d;
+    d.canvas.MovePenTo(1, 1);
+    d.canvas.DrawLineTo(6, 1);
+    d.canvas.DrawLineTo(6, 5);
+    EXPECT_EQ(d.Row(1, 0, 7), ".######.");
+    EXPECT_EQ(d.Column(6, 0, 6), ".####..");
+}
+
+TEST(CanvasDrawing, PenStylesOfOnePixelPens)
+{
+    struct Case {
+        TPenStyle style;
+        bool smallDots;
+        std::string expected;  // pixels 0..13 of DrawLine(0, 0, 14, 0), transparent background
+    };
+    const Case cases[] = {
+        {TPenStyle::psDot, false, "###...###...##"},
+        {TPenStyle::psSolid, true, "#.#.#.#.#.#.#."},
+        {TPenStyle::psClear, false, ".............."},
+        {TPenStyle::psDash, false, "##############"},
+    };
+    for (const Case& c : cases) {
+        Drawing d;
+        d.canvas.SetTextBackMode(TRANSPARENT);
+        TChartPen pen;
+        pen.SetStyle(c.style);
+        pen.SetSmallDots(c.smallDots);
+        d.canvas.UseVisiblePen(pen);
+        d.canvas.DrawLine(0, 0, 14, 0);
+        EXPECT_EQ(d.Row(0, 0, 13), c.expected) << int(c.style) << " " << c.smallDots;
+    }
+}
+
+TEST(CanvasDrawing, StyledLinesFillTheirGapsInOpaqueMode)
+{
+    Drawing d;
+    d.canvas.SetTextBackMode(OPAQUE);
+    d.canvas.SetTextBackColor(clRed);
+    d.canvas.Pen().SetStyle(TPenStyle::psDot);
+    d.canvas.DrawLine(0, 0, 8, 0);
+    EXPECT_EQ(d.At(2, 0), Black);
+    EXPECT_EQ(d.At(3, 0), Red);
+    EXPECT_EQ(d.At(8, 0), White);
+}
+
+TEST(CanvasDrawing, WidePensAreCentredOnTheLine)
+{
+    struct Case {
+        int width;
+        std::string column;  // rows 2..8 of column 4 for a horizontal line at y = 5
+    };
+    for (const Case& c : {Case{2, "..##..."}, Case{3, "..###.."}}) {
+        Drawing d;
+        d.canvas.Pen().SetWidth(c.width);
+        d.canvas.DrawLine(2, 5, 8, 5);
+        EXPECT_EQ(d.Column(4, 2, 8), c.column) << c.width;
+        EXPECT_EQ(d.Row(5, 0, 9), "..######..") << c.width;
+    }
+    Drawing up;
+    up.canvas.Pen().SetWidth(3);
+    up.canvas.DrawLine(5, 9, 5, 2);
+    EXPECT_EQ(up.Column(5, 0, 10), "...#######.");
+    EXPECT_EQ(up.Row(5, 2, 8), "..###..");
+}
+
+TEST(CanvasDrawing, ClipToPlotAreaLetsOnlyTheInsideThrough)
+{
+    Drawing d(130, 130);
+    d.canvas.ClipToPlotArea({10, 20, 110, 120}, 0, 0);
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.FillRectangle({0, 0, 130, 130});
+    EXPECT_EQ(d.At(11, 21), Red);
+    EXPECT_EQ(d.At(109, 118), Red);
+    EXPECT_EQ(d.At(10, 50), White);
+    EXPECT_EQ(d.At(110, 50), White);
+    EXPECT_EQ(d.At(50, 20), White);
+    EXPECT_EQ(d.At(50, 119), White);
+    d.canvas.BeginDrawing(nullptr, nullptr, {0, 0, 130, 130}, false);
+    d.canvas.RemoveClip();
+    d.canvas.PutPixel(0, 0, clBlue);
+    EXPECT_EQ(d.At(0, 0), Blue);
+}
+
+TEST(CanvasDrawing, EllipseBoxExcludesRightAndBottom)
+{
+    Drawing d;
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawEllipse(2, 2, 6, 6);
+    EXPECT_EQ(d.Row(4, 0, 7), "..####..");
+    EXPECT_EQ(d.Column(4, 0, 7), "..####..");
+}
+
+TEST(CanvasDrawing, PolygonOutlineCoversEveryVertex)
+{
+    Drawing d;
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawPolygon({{2, 6}, {6, 6}, {4, 2}});
+    EXPECT_EQ(d.Row(6, 0, 8), "..#####..");
+    EXPECT_EQ(d.At(4, 2), Black);
+    EXPECT_EQ(d.At(4, 5), Red);
+}
+
+TEST(CanvasDrawing, BevelDrawsTopLeftAndBottomRightColours)
+{
+    Drawing d;
+    d.canvas.DrawBevel({0, 0, 5, 5}, clRed, clBlue, 1);
+    EXPECT_EQ(d.At(0, 0), Red);
+    EXPECT_EQ(d.At(3, 0), Red);
+    EXPECT_EQ(d.At(0, 3), Red);
+    EXPECT_EQ(d.At(0, 4), Blue);  // the bottom edge is drawn last, from right to left
+    EXPECT_EQ(d.At(4, 0), Blue);
+    EXPECT_EQ(d.At(4, 4), Blue);
+    EXPECT_EQ(d.At(1, 4), Blue);
+    EXPECT_EQ(d.At(5, 5), White);
+    EXPECT_EQ(d.At(2, 2), White);
+}
+
+TEST(CanvasDrawing, PutPixelResolvesSystemColours)
+{
+    Drawing d;
+    d.canvas.PutPixel(3, 3, clBtnFace);
+    EXPECT_EQ(d.At(3, 3), QApplication::palette().color(QPalette::Active, QPalette::Button).rgb());
+}
+
+TEST(CanvasDrawing, GradientRunsFromStartToEndColour)
+{
+    Drawing d(10, 300);
+    d.canvas.FillGradient({0, 0, 10, 300}, clBlack, clWhite, TGradientDirection::gdTopBottom);
+    EXPECT_EQ(d.At(5, 0), Black);
+    EXPECT_EQ(d.At(5, 299), White);
+    EXPECT_LT(qRed(d.At(5, 100)), qRed(d.At(5, 200)));
+}
+
+TEST(CanvasDrawing, StateSaverRestoresPenBrushAndClip)
+{
+    Drawing d;
+    d.canvas.Pen().SetColor(clRed);
+    {
+        TCanvasStateSaver saver(d.canvas);
+        d.canvas.Pen().SetColor(clBlue);
+        d.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        d.canvas.ClipToRect({0, 0, 2, 2});
+    }
+    EXPECT_EQ(d.canvas.Pen().Color(), clRed);
+    EXPECT_EQ(d.canvas.Brush().Style(), TBrushStyle::bsSolid);
+    EXPECT_FALSE(d.canvas.Clipped());
+    d.canvas.DrawLine(0, 5, 5, 5);
+    EXPECT_EQ(d.At(4, 5), Red);
+}

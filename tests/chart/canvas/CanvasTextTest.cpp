@@ -1,0 +1,112 @@
+// Text measurement and placement of the chart canvas.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "chart/canvas/TChartCanvas3D.h"
+
+using namespace rna::chart;
+
+namespace {
+
+constexpr QRgb White = 0xFFFFFFFF;
+
+// Columns and rows of the image that hold a pixel other than white.
+struct InkBox {
+    int left = 1 << 30, top = 1 << 30, right = -1, bottom = -1;
+};
+
+InkBox InkOf(const QImage& image)
+{
+    InkBox box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != White) {
+                box.left = std::min(box.left, x);
+                box.right = std::max(box.right, x);
+                box.top = std::min(box.top, y);
+                box.bottom = std::max(box.bottom, y);
+            }
+    return box;
+}
+
+QImage DrawText(int align, int x, int y, const QString& text, int backMode = TRANSPARENT)
+{
+    TChartCanvas3D canvas;
+    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 80, 40}, false);
+    canvas.Brush().SetColor(clWhite);
+    canvas.FillRectangle({0, 0, 80, 40});
+    canvas.SetTextAlign(align);
+    canvas.SetTextBackMode(backMode);
+    canvas.SetTextBackColor(clRed);
+    canvas.DrawTextAt(x, y, text);
+    canvas.EndDrawing(nullptr, {});
+    return canvas.Image();
+}
+
+}  // namespace
+
+TEST(CanvasText, DefaultChartFontMeasuresTwelvePixelsHigh)
+{
+    TChartCanvas3D canvas;
+    EXPECT_EQ(canvas.Font().Name(), "Arial");
+    EXPECT_EQ(canvas.Font().Size(), 8);
+    EXPECT_EQ(canvas.Font().Height(), -11);
+    EXPECT_EQ(canvas.FontHeight(), 12);
+    EXPECT_EQ(canvas.TextHeightOf("gy"), 12);
+    EXPECT_GT(canvas.TextWidthOf("10,05"), canvas.TextWidthOf("10"));
+    EXPECT_EQ(canvas.TextWidthOf(""), 0);
+    canvas.Font().SetSize(16);
+    EXPECT_GT(canvas.FontHeight(), 12);  // measurement follows the font
+}
+
+TEST(CanvasText, AlignmentFlagsPlaceTheTextAroundTheAnchor)
+{
+    TChartCanvas3D canvas;
+    const int width = canvas.TextWidthOf("WWW");
+    const InkBox left = InkOf(DrawText(TA_LEFT | TA_TOP, 40, 10, "WWW"));
+    EXPECT_GE(left.left, 40);
+    EXPECT_LE(left.right, 40 + width);
+    EXPECT_GE(left.top, 10);
+    EXPECT_LT(left.bottom, 10 + 12);
+    const InkBox right = InkOf(DrawText(TA_RIGHT | TA_TOP, 40, 10, "WWW"));
+    EXPECT_LE(right.right, 40);  // a glyph may overhang its advance by a pixel
+    EXPECT_GE(right.left, 40 - width);
+    const InkBox centre = InkOf(DrawText(TA_CENTER | TA_BOTTOM, 40, 30, "WWW"));
+    EXPECT_LT(centre.left, 40);
+    EXPECT_GT(centre.right, 40);
+    EXPECT_LT(centre.bottom, 30);
+    EXPECT_GE(centre.top, 30 - 12);
+}
+
+TEST(CanvasText, OpaqueBackgroundFillsTheTextCell)
+{
+    TChartCanvas3D canvas;
+    const int width = canvas.TextWidthOf("ab");
+    const QImage image = DrawText(TA_LEFT | TA_TOP, 5, 5, "ab", OPAQUE);
+    EXPECT_EQ(image.pixel(5, 5), 0xFFFF0000);
+    EXPECT_EQ(image.pixel(5 + width - 1, 5 + 11), 0xFFFF0000);
+    EXPECT_EQ(image.pixel(5 + width, 5), White);
+    EXPECT_EQ(image.pixel(5, 5 + 12), White);
+    EXPECT_EQ(image.pixel(4, 5), White);
+}
+
+TEST(CanvasText, RotatedTextAngleAbove360IsReduced)
+{
+    auto draw = [](int angle) {
+        TChartCanvas3D canvas;
+        canvas.BeginDrawing(nullptr, nullptr, {0, 0, 40, 60}, false);
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRectangle({0, 0, 40, 60});
+        canvas.DrawRotatedText(20, 50, angle, "Wall");
+        EXPECT_EQ(canvas.Brush().Style(), TBrushStyle::bsClear);
+        canvas.EndDrawing(nullptr, {});
+        return canvas.Image();
+    };
+    const QImage at90 = draw(90);
+    EXPECT_EQ(at90, draw(450));
+    const InkBox box = InkOf(at90);
+    EXPECT_GT(box.bottom - box.top, box.right - box.left);  // reads upwards
+    EXPECT_LT(box.bottom, 50);
+    EXPECT_NE(at90, draw(0));
+}

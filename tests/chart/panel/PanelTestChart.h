@@ -1,0 +1,32 @@
+// A chart for panel tests that records its drawings and the plotting rectangle at each layout step.
+#pragma once
+
+#include "chart/panel/TChart.h"
+
+namespace rna::chart::test {
+
+class RecordingChart : public TChart {
+public:
+    int renders = 0;
+    TRect startPlotRect;  // PlotRect from the margins, before any title or axis
+    TRect afterTitles;  // PlotRect after the titles took their space
+
+    // Draws the whole chart into its own image, as a paint without a window would.
+    void Draw() { DrawChart(nullptr, {0, 0, width(), height()}); }
+    using TChart::RenderTitle;
+
+protected:
+    void RenderChart(const TRect& bounds) override
+    {
+        ++renders;
+        startPlotRect = PlotRect();
+        TChart::RenderChart(bounds);
+    }
+    void DrawTitleBlocks() override
+    {
+        TChart::DrawTitleBlocks();
+        afterTitles = PlotRect();
+    }
+};
+
+}  // namespace rna::chart::test

@@ -1,0 +1,383 @@
+// Line series drawing checked on pixels: segments, markers over segments, clipping, gaps, limits.
+#include "chart/canvas/TChartCanvas3D.h"
+#include "chart/core/ChartColor.h"
+#include "chart/scale/TAxisScale.h"
+#include "chart/series/TLineSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace rna::chart;
+
+namespace {
+
+constexpr int ImageWidth = 220;
+constexpr int ImageHeight = 120;
+
+// A white image with a plotting rectangle (10, 10, 210, 110); x from -10 to 10 over 200 pixels
+// (10 pixels per unit, x = 0 at pixel 110) and y from -5 to 5 over 100 pixels (y = 0 at pixel 60).
+class SeriesPlot {
+public:
+    SeriesPlot()
+    {
+        canvas_.BeginDrawing(nullptr, nullptr, TRect{0, 0, ImageWidth, ImageHeight}, false);
+        canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas_.Brush().SetColor(clWhite);
+        canvas_.FillRectangle(TRect{0, 0, ImageWidth, ImageHeight});
+        horiz_.Horizontal = true;
+        horiz_.SetRange(-10, 10);
+        horiz_.SetPixels(10, 210);
+        vert_.Horizontal = false;
+        vert_.SetRange(-5, 5);
+        vert_.SetPixels(10, 110);
+    }
+
+    void Paint(TLineSeries& series, bool clip = true)
+    {
+        series.PaintWith(TSeriesPaintContext{canvas_, horiz_, vert_, PlotRect}, clip);
+    }
+
+    const QImage& Finish()
+    {
+        canvas_.EndDrawing(nullptr, QPoint());
+        return canvas_.Image();
+    }
+
+    TChartCanvas3D& Canvas() { return canvas_; }
+    // x = -10 at the right end, 10 at the left.
+    void InvertHorizontal() { horiz_.Inverted = true; }
+
+    static constexpr TRect PlotRect{10, 10, 210, 110};
+
+private:
+    TChartCanvas3D canvas_;
+    TAxisScale horiz_;
+    TAxisScale vert_;
+};
+
+TColor ColorAt(const QImage& image, int x, int y)
+{
+    const QColor c = image.pixelColor(x, y);
+    return RgbColor(c.red(), c.green(), c.blue());
+}
+
+int CountNotWhite(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += ColorAt(image, x, y) != clWhite;
+    return count;
+}
+
+// The pixels of a w x h block as text rows: '.' white, '#' black, 'r' red, 'g' green, '?' other.
+std::vector<std::string> Pattern(const QImage& image, int x0, int y0, int w, int h)
+{
+    std::vector<std::string> rows;
+    for (int y = y0; y < y0 + h; ++y) {
+        std::string row;
+        for (int x = x0; x < x0 + w; ++x) {
+            const TColor c = ColorAt(image, x, y);
+            row += c == clWhite ? '.' : c == clBlack ? '#' : c == clRed ? 'r' : c == clGreen ? 'g' : '?';
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+int PixelX(double x)
+{
+    return 110 + static_cast<int>(x * 10);
+}
+int PixelY(double y)
+{
+    return 60 - static_cast<int>(y * 10);
+}
+
+void UseCircleMarkers(TLineSeries& series)
+{
+    series.SetSeriesColor(clRed);
+    series.Pointer().SetVisible(true);
+    series.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
+    series.Pointer().SetHorizSize(2);
+    series.Pointer().SetVertSize(2);
+}
+
+// The red curve of the single-input screen: 21 points, each with a 4 x 4 circle marker of black outline
+// and red fill, lying over the segments; the segments between the markers are red.
+TEST(LineSeriesDrawTest, CurveWithCircleMarkersOverItsSegments)
+{
+    TLineSeries series;
+    UseCircleMarkers(series);
+    for (int i = -10; i <= 10; ++i)
+        series.AddPoint(i * 0.9, 0);  // a flat line through the middle of every marker
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(series.FirstValueIndex(), 0);
+    EXPECT_EQ(series.LastValueIndex(), 20);
+    // Around each marker centre (x, y), columns x - 3 .. x + 2 and rows y - 3 .. y + 2: a 4 x 4 ring
+    // (black) around a red 2 x 2 inside; the red line enters and leaves through the ring, which stays
+    // black because the marker is drawn after both segments.
+    for (int i = 0; i < 21; ++i) {
+        const int x = 110 + static_cast<int>(std::lround((i - 10) * 9.0));
+        const std::string middle = std::string(i > 0 ? "r" : ".") + "#rr#" + (i < 20 ? "r" : ".");
+        const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", middle, ".####.", "......"};
+        EXPECT_EQ(Pattern(image, x - 3, 57, 6, 6), expected) << "marker " << i;
+    }
+    // Between markers the segment is red.
+    EXPECT_EQ(ColorAt(image, 115, 60), clRed);
+}
+
+// Segments take the colour of the point they end at.
+TEST(LineSeriesDrawTest, SegmentColourComesFromItsEndPoint)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.AddPoint(-4, 0);
+    series.AddPoint(0, 0, "", clBlue);
+    series.AddPoint(4, 0);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(ColorAt(image, PixelX(-2), 60), clBlue);
+    EXPECT_EQ(ColorAt(image, PixelX(2), 60), clRed);
+}
+
+struct VerticalCase {
+    const char* name;
+    int penWidth;
+    int firstColumn;  // columns covered by the line
+    int lastColumn;
+};
+
+class VerticalLineTest : public ::testing::TestWithParam<VerticalCase> {};
+
+// The green net-input line: 21 points sharing x = 2.5 make a vertical line in the pen's width.
+TEST_P(VerticalLineTest, EqualXPointsDrawAVerticalLineInThePenWidth)
+{
+    const VerticalCase& c = GetParam();
+    TLineSeries series;
+    series.SetSeriesColor(clGreen);
+    series.LinePen().SetWidth(c.penWidth);
+    for (int i = -10; i <= 10; ++i)
+        series.AddPoint(2.5, i * 0.45);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    const int x = PixelX(2.5);  // 135
+    for (int y = 20; y <= 100; y += 5) {
+        SCOPED_TRACE(y);
+        for (int column = c.firstColumn; column <= c.lastColumn; ++column)
+            EXPECT_EQ(ColorAt(image, column, y), clGreen) << "column " << column;
+        EXPECT_EQ(ColorAt(image, c.firstColumn - 1, y), clWhite);
+        EXPECT_EQ(ColorAt(image, c.lastColumn + 1, y), clWhite);
+    }
+    EXPECT_EQ(x, 135);
+}
+
+INSTANTIATE_TEST_SUITE_P(Widths, VerticalLineTest,
+                         ::testing::Values(VerticalCase{"OnePixel", 1, 135, 135},
+                                           VerticalCase{"TwoPixels", 2, 134, 135},
+                                           VerticalCase{"ThreePixels", 3, 134, 136}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A common x left of the plot draws nothing; right of it only the first point is drawn (clipped away).
+TEST(LineSeriesDrawTest, PointsOutsideThePlotAreaDrawNothing)
+{
+    for (double x : {-11.0, 11.0}) {
+        SCOPED_TRACE(x);
+        TLineSeries series;
+        UseCircleMarkers(series);
+        for (int i = -10; i <= 10; ++i)
+            series.AddPoint(x, i * 0.45);
+        SeriesPlot plot;
+        plot.Paint(series);
+        EXPECT_EQ(CountNotWhite(plot.Finish()), 0);
+        EXPECT_EQ(series.FirstValueIndex(), x < 0 ? -1 : 0);
+        EXPECT_EQ(series.LastValueIndex(), x < 0 ? -1 : 0);
+    }
+}
+
+// With nothing visible, the draw events do not run either.
+TEST(LineSeriesDrawTest, NoVisiblePointRunsNoDrawEvents)
+{
+    TLineSeries series;
+    int events = 0;
+    series.BeforeDrawValues = [&](TChartSeries&) { ++events; };
+    series.AfterDrawValues = [&](TChartSeries&) { ++events; };
+    SeriesPlot plot;
+    plot.Paint(series);  // no points
+    series.AddPoint(-20, 0);
+    plot.Paint(series);  // left of the plot
+    EXPECT_EQ(events, 0);
+    series.AddPoint(0, 0);
+    plot.Paint(series);
+    EXPECT_EQ(events, 2);
+}
+
+// An empty point in the middle leaves out both segments that would touch it and its marker.
+TEST(LineSeriesDrawTest, EmptyPointLeavesAGap)
+{
+    TLineSeries series;
+    UseCircleMarkers(series);
+    series.AddPoint(-4, 0);
+    series.AddPoint(-2, 0);
+    series.AddEmptyPointXY(0, 0);
+    series.AddPoint(2, 0);
+    series.AddPoint(4, 0);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(ColorAt(image, PixelX(-3), 60), clRed);
+    EXPECT_EQ(ColorAt(image, PixelX(-1), 60), clWhite);
+    EXPECT_EQ(ColorAt(image, PixelX(0), 60), clWhite);  // no marker
+    EXPECT_EQ(ColorAt(image, PixelX(0) - 2, 60), clWhite);
+    EXPECT_EQ(ColorAt(image, PixelX(1), 60), clWhite);
+    EXPECT_EQ(ColorAt(image, PixelX(3), 60), clRed);
+    for (double x : {-4.0, -2.0, 2.0, 4.0})
+        EXPECT_EQ(ColorAt(image, PixelX(x) - 2, 60), clBlack) << "marker at " << x;
+}
+
+struct LimitCase {
+    const char* name;
+    double farX;  // maps to this pixel: 110 + farX * 10
+    bool drawn;
+};
+
+class PixelLimitTest : public ::testing::TestWithParam<LimitCase> {};
+
+// A point whose pixel lies beyond +-32766 is skipped: the line joins its neighbours directly.
+TEST_P(PixelLimitTest, FarPointsAreSkipped)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.XValues().SetOrder(TChartListOrder::loNone);
+    series.AddPoint(0, 0);
+    series.AddPoint(GetParam().farX, 0);
+    series.AddPoint(5, -2);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    // The segment towards the far point would run right along y = 0.
+    EXPECT_EQ(ColorAt(image, 200, 60) == clRed, GetParam().drawn);
+    // Without it, point 0 joins point 2 directly.
+    EXPECT_EQ(ColorAt(image, PixelX(2.5), PixelY(-1)) == clRed, !GetParam().drawn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, PixelLimitTest,
+                         ::testing::Values(LimitCase{"At32766", 3265.6, true}, LimitCase{"At32767", 3265.7, false},
+                                           LimitCase{"AtMinus32767", -3287.7, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The first visible point has hidden points before it: the line starts on the plot's left edge at
+// the height interpolated between the hidden point and the first visible one.
+TEST(LineSeriesDrawTest, LineEntersFromTheLeftEdgeAtTheInterpolatedHeight)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.AddPoint(-12, -5);
+    series.AddPoint(0, 5);
+    SeriesPlot plot;
+    plot.Paint(series, false);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(series.FirstValueIndex(), 1);
+    // y at x = -10: (5 + 5) * 2 / 12 - 5 = -3.33, pixel 60 + 33 = 93.
+    EXPECT_EQ(ColorAt(image, 10, 93), clRed);
+    EXPECT_EQ(ColorAt(image, 9, 93), clWhite);
+    // Nothing of the hidden point's own position (x = -12 is pixel -10) is drawn.
+    for (int y = 0; y < ImageHeight; ++y)
+        EXPECT_EQ(ColorAt(image, 5, y), clWhite);
+}
+
+TEST(LineSeriesDrawTest, OnAnInvertedAxisTheLineEntersFromTheRightEdge)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.AddPoint(-12, -5);
+    series.AddPoint(0, 5);
+    SeriesPlot plot;
+    plot.InvertHorizontal();
+    plot.Paint(series, false);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(series.FirstValueIndex(), 1);
+    EXPECT_EQ(ColorAt(image, 210, 93), clRed);
+    EXPECT_EQ(ColorAt(image, 211, 93), clWhite);
+}
+
+// A lone visible point gets its marker at once; it has no segment.
+TEST(LineSeriesDrawTest, OnlyVisiblePointGetsItsMarker)
+{
+    TLineSeries series;
+    UseCircleMarkers(series);
+    series.AddPoint(0, 0);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", ".#rr#.", ".####.", "......"};
+    EXPECT_EQ(Pattern(image, 107, 57, 6, 6), expected);
+}
+
+TEST(LineSeriesDrawTest, EntryFromAnEmptyHiddenPointDrawsNoSegment)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.AddEmptyPointXY(-12, -5);
+    series.AddPoint(0, 4);
+    series.AddPoint(4, 4);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(ColorAt(image, 60, 60), clWhite);
+    EXPECT_EQ(ColorAt(image, PixelX(2), PixelY(4)), clRed);
+}
+
+// Stairs: horizontal first, then vertical; inverted stairs the other way round.
+TEST(LineSeriesDrawTest, StairsAndInvertedStairs)
+{
+    for (bool inverted : {false, true}) {
+        SCOPED_TRACE(inverted);
+        TLineSeries series;
+        series.SetSeriesColor(clRed);
+        series.SetStairs(true);
+        series.SetInvertedStairs(inverted);
+        series.AddPoint(-4, -2);
+        series.AddPoint(4, 2);
+        SeriesPlot plot;
+        plot.Paint(series);
+        const QImage& image = plot.Finish();
+        const int lowY = PixelY(-2);
+        const int highY = PixelY(2);
+        // The corner lies at (x1, y0), or at (x0, y1) when inverted.
+        EXPECT_EQ(ColorAt(image, PixelX(0), inverted ? highY : lowY), clRed);
+        EXPECT_EQ(ColorAt(image, PixelX(0), inverted ? lowY : highY), clWhite);
+        EXPECT_EQ(ColorAt(image, inverted ? PixelX(-4) : PixelX(4), PixelY(0)), clRed);
+        EXPECT_EQ(ColorAt(image, inverted ? PixelX(4) : PixelX(-4), PixelY(0)), clWhite);
+        EXPECT_EQ(ColorAt(image, PixelX(0), PixelY(0)), clWhite);
+    }
+}
+
+// Series drawing is clipped to the inside of the plotting rectangle.
+TEST(LineSeriesDrawTest, ClippedToTheInsideOfThePlotRectangle)
+{
+    TLineSeries series;
+    series.SetSeriesColor(clRed);
+    series.LinePen().SetWidth(3);
+    series.AddPoint(-10, -5);
+    series.AddPoint(-10, 5);
+    series.AddPoint(10, 5);
+    SeriesPlot plot;
+    plot.Paint(series);
+    const QImage& image = plot.Finish();
+    EXPECT_EQ(ColorAt(image, 10, 50), clWhite);  // the left column of PlotRect
+    EXPECT_EQ(ColorAt(image, 11, 50), clRed);
+    EXPECT_EQ(ColorAt(image, 100, 10), clWhite);  // the top row
+    EXPECT_EQ(ColorAt(image, 100, 11), clRed);
+}
+
+}  // namespace
