@@ -1,12 +1,18 @@
 // Feeds arbitrary bytes to ParseValue with both separators and checks what holds for every input:
 // no crash and no undefined behaviour (the sanitizers), only our own error for unreadable texts, the value
 // of the C library's exact reader in the "C" locale, and FormatGeneral stable on its own output.
+// Every result is also compared with the earlier big-integer implementation (tools/fuzz/reference/): the
+// same value or the same error for the text, and the same texts for values derived from the input.
 #include "neuron/model/NumericModel.h"
+#include "tools/fuzz/NumberTextComparison.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <locale.h>
 #include <optional>
 #include <string>
@@ -83,9 +89,23 @@ void CheckAgainstCLibrary(long double v, std::string_view text)
         Fail("differs from strtold", text);
 }
 
+void CheckSameAsReference(const std::string& difference, std::string_view text)
+{
+    if (!difference.empty())
+        Fail("differs from the reference", text, difference);
+}
+
+// Layout arguments from two input bytes, reaching a little beyond the range the formats accept.
+int ByteInRange(std::string_view text, std::size_t index, int lowest, int highest)
+{
+    const auto byte = index < text.size() ? static_cast<unsigned char>(text[index]) : 0u;
+    return lowest + static_cast<int>(byte % static_cast<unsigned>(highest - lowest + 1));
+}
+
 void CheckWithSeparator(std::string_view text, char separator)
 {
     SetDecimalSeparator(separator);
+    CheckSameAsReference(rna::fuzz::CompareParse(text), text);
     const std::optional<long double> v = TryParse(text);
     if (!v)
         return;
@@ -96,6 +116,21 @@ void CheckWithSeparator(std::string_view text, char separator)
     CheckGeneralStable(*v, text);
     CheckGeneralStable(static_cast<double>(*v), text);
     CheckFixed(*v, text);
+    const int precision = ByteInRange(text, 0, -1, 20);
+    const int decimals = ByteInRange(text, 1, -2, 20);
+    CheckSameAsReference(rna::fuzz::CompareFormats(*v, precision, decimals), text);
+    CheckSameAsReference(rna::fuzz::CompareFormats(static_cast<double>(*v), precision, decimals), text);
+}
+
+// The input's first ten bytes read as an extended value, with layout arguments from the next two.
+void CheckBytesAsValue(std::string_view text)
+{
+    std::array<std::uint8_t, 10> bytes{};
+    std::memcpy(bytes.data(), text.data(), std::min(text.size(), bytes.size()));
+    const long double v = rna::fuzz::ExtendedFromBytes(bytes);
+    const int precision = ByteInRange(text, 10, -1, 20);
+    const int decimals = ByteInRange(text, 11, -2, 20);
+    CheckSameAsReference(rna::fuzz::CompareFormats(v, precision, decimals), text);
 }
 
 }  // namespace
@@ -105,5 +140,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     CheckWithSeparator(text, '.');
     CheckWithSeparator(text, ',');
+    CheckBytesAsValue(text);
     return 0;
 }

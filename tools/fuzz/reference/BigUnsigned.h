@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace rna::neuron {
+namespace rna::reference {
 
 // Capacity is in 32-bit limbs. The conversions size it from the exponent range they admit, so the
 // capacity check below is a guard against a wrong bound, never a path of ordinary input.
@@ -150,4 +150,4 @@ private:
     std::size_t size_ = 0;
 };
 
-}  // namespace rna::neuron
+}  // namespace rna::reference

@@ -1,0 +1,24 @@
+#pragma once
+// Correctly rounded conversion of a decimal digit string to extended precision.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace rna::reference {
+
+// The digits of a number text without sign or separator: integerDigits, then fractionDigits, the whole
+// scaled by 10^exponent. The exponent is saturated by the reader; anything beyond 10^±10^12 is the same.
+struct DecimalSource {
+    std::string_view integerDigits;
+    std::string_view fractionDigits;
+    std::int64_t exponent = 0;
+};
+
+// The magnitude rounded to the nearest extended value (ties to even), or nothing when the value would
+// overflow a double once rounded to it. Digit strings of any length are read without overflow.
+std::optional<long double> DecimalToExtended(const DecimalSource& source);
+
+// The same conversion without the shortcut for short texts: the reference the shortcut is checked against.
+std::optional<long double> DecimalToExtendedExact(const DecimalSource& source);
+
+}  // namespace rna::reference
