@@ -134,11 +134,15 @@ void ReserveAxisSpace(TCustomChartAxis& axis, TRect& r, TChartCanvas& canvas, in
     axis.LabelsPos = AxisPositionOffset(axis, axis.LabelsPos, OtherExtent(axis, r));
 }
 
+int AxisLinePosition(const TCustomChartAxis& axis, const TRect& plotRect)
+{
+    return AxisPositionOffset(axis, AxisEdge(axis, plotRect), OtherExtent(axis, plotRect));
+}
+
 void PlaceAxisOutside(TCustomChartAxis& axis, const TRect& r, TChartCanvas& canvas)
 {
     axis.RefreshDateTime();
-    axis.LinePos = AxisPositionOffset(axis, AxisEdge(axis, r), OtherExtent(axis, r));
-    axis.LabelsPos = Outward(axis, axis.LinePos, TickBandSize(axis));
+    axis.LabelsPos = Outward(axis, AxisLinePosition(axis, r), TickBandSize(axis));
     axis.TitlePos = Outward(axis, axis.LabelsPos, LabelBandSize(axis, canvas));
 }
 

@@ -22,6 +22,8 @@ int TitleBandSize(const TCustomChartAxis& axis, TChartCanvas& canvas);
 int AxisPositionOffset(const TCustomChartAxis& axis, int q, int extent);
 // The side of r the axis lies on (r.Bottom for the bottom axis, r.Left for the left one, ...).
 int AxisEdge(const TCustomChartAxis& axis, const TRect& r);
+// Where the axis line lies for that plotting rectangle: its edge, moved by PositionPercent.
+int AxisLinePosition(const TCustomChartAxis& axis, const TRect& plotRect);
 
 // Takes the axis' title, label and tick bands from r and fixes TitlePos and LabelsPos.
 void ReserveAxisSpace(TCustomChartAxis& axis, TRect& r, TChartCanvas& canvas, int wallSize = 0);

@@ -154,18 +154,16 @@ TChartCanvas3D::~TChartCanvas3D() = default;
 
 // ---- buffered painting ----
 
-TRect TChartCanvas3D::BeginDrawing(QPainter* target, const TView3DOptions* options, const TRect& bounds, bool view3D)
+void TChartCanvas3D::SetView3D(bool view3D, int zoomPercent, bool zoomText)
+{
+    view3D_ = view3D;
+    zoomFactor_ = view3D ? zoomPercent * 0.01 : 1.0;
+    zoomText_ = zoomText;
+}
+
+TRect TChartCanvas3D::BeginDrawing(QPainter* target, const TRect& bounds)
 {
     bounds_ = bounds;
-    options_ = options;
-    view3D_ = view3D;
-    orthogonal_ = false;
-    zoomFactor_ = 1.0;
-    if (view3D && options != nullptr) {
-        orthogonal_ = options->Orthogonal();
-        zoomFactor_ = options->Zoom() * 0.01;
-        zoomText_ = options->ZoomText();
-    }
     if (!buffered_) {
         StartPainter(target);
         return bounds;

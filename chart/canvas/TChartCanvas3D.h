@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "chart/canvas/TCanvas3D.h"
-#include "chart/panel/TView3DOptions.h"
 
 namespace rna::chart {
 
@@ -18,9 +17,12 @@ public:
     TChartCanvas3D();
     ~TChartCanvas3D() override;
 
+    // The chart's 3D settings for the drawings that follow, pushed in before each drawing: whether it
+    // is drawn in 3D, its zoom in percent and whether rotated text zooms with it.
+    void SetView3D(bool view3D, int zoomPercent, bool zoomText);
     // Buffered painting. BeginDrawing answers the bounds to draw into: (0, 0, w, h) of the off-screen
     // image, or the given bounds on the target when unbuffered. target may be null (draw into the image).
-    TRect BeginDrawing(QPainter* target, const TView3DOptions* options, const TRect& bounds, bool view3D);
+    TRect BeginDrawing(QPainter* target, const TRect& bounds);
     // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
     void EndDrawing(QPainter* target, QPoint topLeft);
     // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.
@@ -125,10 +127,8 @@ private:
     bool dirty_ = true;
     TRect bounds_;
     bool view3D_ = false;
-    bool orthogonal_ = false;
     double zoomFactor_ = 1.0;
     bool zoomText_ = true;
-    const TView3DOptions* options_ = nullptr;
     TRect chartRect_;
     QPoint penPos_;
     int textAlign_ = TA_LEFT | TA_TOP;

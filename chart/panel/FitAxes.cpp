@@ -18,7 +18,7 @@ void FitAxes(TCustomAxisPanel& chart)
     chart.SetPlotRect(LayoutAxes(axisSlots, chart.PlotRect(), chart.Canvas()));
     chart.NormalizePlotRect();
     for (TCustomChartAxis* axis : chart.AxesList())
-        axis->PlaceAxisEnds();
+        axis->PlaceAxisEnds(chart.PlotRect());
 }
 
 }  // namespace rna::chart

@@ -5,7 +5,6 @@
 #include "chart/axis/PaintAxis.h"
 #include "chart/panel/FitAxes.h"
 #include "chart/panel/FitSeriesMargins.h"
-#include "chart/series/TChartSeries.h"
 
 namespace rna::chart {
 
@@ -45,7 +44,7 @@ void TCustomChart::FitSeriesMargins()
 
 void TCustomChart::PaintAxis(TCustomChartAxis& axis)
 {
-    rna::chart::PaintAxis(axis, TAxisPaintContext{Canvas(), PlotRect(), Color()});
+    rna::chart::PaintAxis(axis, AxisPaintContext{Canvas(), PlotRect(), Color()});
 }
 
 // The legend's own drawing is not part of this chart engine; a hidden legend takes no space.
@@ -103,28 +102,26 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
 }
 
 // Sets the canvas brush for the title box; answers whether the box has a fill.
-bool TCustomChart::PrepareTitleFill(TChartTitle& title)
+bool TCustomChart::PrepareTitleFill(const TChartTitle& title)
 {
     TChartCanvas3D& canvas = Canvas();
     const TChartBrush& brush = title.Brush();
-    const bool solid = brush.Style() == TBrushStyle::bsSolid;
-    if (title.Color() == clUseSeriesColor && solid && brush.Color() == clUseSeriesColor) {
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        return false;
-    }
-    if (title.Color() == clUseSeriesColor && solid)
-        title.SetColor(brush.Color());
-    if (solid) {
-        canvas.Brush().SetColor(title.Color());
+    const TColor color = title.FillColor();
+    if (brush.Style() == TBrushStyle::bsSolid) {
+        if (color == clUseSeriesColor) {
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+            return false;
+        }
+        canvas.Brush().SetColor(color);
         canvas.Brush().SetStyle(TBrushStyle::bsSolid);
         return true;
     }
     canvas.Brush().SetColor(brush.Color());
     canvas.Brush().SetStyle(brush.Style());
-    const bool transparent = title.Color() == clUseSeriesColor;
+    const bool transparent = color == clUseSeriesColor;
     canvas.SetTextBackMode(transparent ? TRANSPARENT : OPAQUE);
     if (!transparent)
-        canvas.SetTextBackColor(title.Color());
+        canvas.SetTextBackColor(color);
     return true;
 }
 

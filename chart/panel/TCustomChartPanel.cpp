@@ -37,7 +37,7 @@ void TCustomChartPanel::SetChart3DPercent(int value)
                                  .arg(MinChart3DPercent)
                                  .arg(MaxChart3DPercent)
                                  .toStdString());
-    Store(chart3DPercent_, value);
+    changes_.Store(chart3DPercent_, value);
 }
 
 void TCustomChartPanel::PaintControl(QPainter& painter, const QRect&)
@@ -58,7 +58,8 @@ void TCustomChartPanel::PaintTo(QPainter& painter)
 
 void TCustomChartPanel::DrawChart(QPainter* target, const TRect& rect)
 {
-    drawBounds_ = canvas_->BeginDrawing(target, view3DOptions_.get(), rect, view3D_);
+    canvas_->SetView3D(view3D_, view3DOptions_->Zoom(), view3DOptions_->ZoomText());
+    drawBounds_ = canvas_->BeginDrawing(target, rect);
     const int w = drawBounds_.Width();
     const int h = drawBounds_.Height();
     const int b = borderWidth_;

@@ -7,10 +7,7 @@ TCustomChartPanelExtended::TCustomChartPanelExtended(QWidget* parent) : TCustomC
 
 void TCustomChartPanelExtended::SetBackImage(const QImage& image)
 {
-    if (image == backImage_)
-        return;
-    backImage_ = image;
-    ScheduleRedraw();
+    Changes().Store(backImage_, image);
 }
 
 void TCustomChartPanelExtended::DrawPanelBackground(const TRect& rect)

@@ -74,7 +74,7 @@ TEST(AxisLayoutTest, LeftAxisTakesTheWidestLabel)
     TChartCanvas3D canvas;
     TChartAxis left(nullptr);
     FixRange(left, -1.05, 1.05);
-    left.SetPixelRange(20, 130);
+    left.PlaceAxisEnds(20, 110);
     canvas.Font().Assign(left.LabelsFont());
     // Step 1: candidates -1 and 1; "-1" is wider; one blank is added.
     const int expected = canvas.TextWidthOf(QStringLiteral("-1")) + canvas.TextWidthOf(QStringLiteral(" "));
@@ -86,7 +86,7 @@ TEST(AxisLayoutTest, LeftAxisTakesTheWidestLabel)
     EXPECT_EQ(left.LabelsPos, 13 + expected);
 
     // First drawing: no pixels yet, so the step is 1e-12 and the unrounded ends are measured.
-    left.SetPixelRange(0, 0);
+    left.PlaceAxisEnds(0, 0);
     const int first = canvas.TextWidthOf(QStringLiteral("-1.05")) + canvas.TextWidthOf(QStringLiteral(" "));
     EXPECT_EQ(left.WidestLabel(canvas), first);
 }

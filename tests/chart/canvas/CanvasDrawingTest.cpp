@@ -22,7 +22,7 @@ struct Drawing {
     TChartCanvas3D canvas;
     explicit Drawing(int width = 20, int height = 20)
     {
-        canvas.BeginDrawing(nullptr, nullptr, {0, 0, width, height}, false);
+        canvas.BeginDrawing(nullptr, {0, 0, width, height});
         canvas.Brush().SetColor(clWhite);
         canvas.FillRectangle({0, 0, width, height});
     }
@@ -194,7 +194,7 @@ TEST(CanvasDrawing, ClipToPlotAreaLetsOnlyTheInsideThrough)
     EXPECT_EQ(d.At(110, 50), White);
     EXPECT_EQ(d.At(50, 20), White);
     EXPECT_EQ(d.At(50, 119), White);
-    d.canvas.BeginDrawing(nullptr, nullptr, {0, 0, 130, 130}, false);
+    d.canvas.BeginDrawing(nullptr, {0, 0, 130, 130});
     d.canvas.RemoveClip();
     d.canvas.PutPixel(0, 0, clBlue);
     EXPECT_EQ(d.At(0, 0), Blue);

@@ -33,7 +33,7 @@ InkBox InkOf(const QImage& image)
 QImage DrawText(int align, int x, int y, const QString& text, int backMode = TRANSPARENT)
 {
     TChartCanvas3D canvas;
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 80, 40}, false);
+    canvas.BeginDrawing(nullptr, {0, 0, 80, 40});
     canvas.Brush().SetColor(clWhite);
     canvas.FillRectangle({0, 0, 80, 40});
     canvas.SetTextAlign(align);
@@ -95,7 +95,7 @@ TEST(CanvasText, RotatedTextAngleAbove360IsReduced)
 {
     auto draw = [](int angle) {
         TChartCanvas3D canvas;
-        canvas.BeginDrawing(nullptr, nullptr, {0, 0, 40, 60}, false);
+        canvas.BeginDrawing(nullptr, {0, 0, 40, 60});
         canvas.Brush().SetColor(clWhite);
         canvas.FillRectangle({0, 0, 40, 60});
         canvas.DrawRotatedText(20, 50, angle, "Wall");

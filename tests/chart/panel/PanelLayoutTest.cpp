@@ -85,7 +85,8 @@ TEST(PanelLayout, SolidTitleBrushColourBecomesTheTitleColour)
     chart.Title().SetText({"T"});
     chart.Title().Brush().SetColor(clYellow);
     chart.Draw();
-    EXPECT_EQ(chart.Title().Color(), clYellow);
+    EXPECT_EQ(chart.Title().FillColor(), clYellow);
+    EXPECT_EQ(chart.Title().Color(), clUseSeriesColor);  // drawing changes no setting
     const QRgb pixel =
         chart.Canvas().Image().pixel(chart.Title().TitleBox().Left + 1, chart.Title().TitleBox().Top + 1);
     EXPECT_EQ(pixel, 0xFFFFFF00);

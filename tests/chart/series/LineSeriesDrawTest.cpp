@@ -25,7 +25,7 @@ class SeriesPlot {
 public:
     SeriesPlot()
     {
-        canvas_.BeginDrawing(nullptr, nullptr, TRect{0, 0, ImageWidth, ImageHeight}, false);
+        canvas_.BeginDrawing(nullptr, TRect{0, 0, ImageWidth, ImageHeight});
         canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas_.Brush().SetColor(clWhite);
         canvas_.FillRectangle(TRect{0, 0, ImageWidth, ImageHeight});
@@ -39,7 +39,7 @@ public:
 
     void Paint(TLineSeries& series, bool clip = true)
     {
-        series.PaintWith(TSeriesPaintContext{canvas_, horiz_, vert_, PlotRect}, clip);
+        series.Paint(SeriesPaintContext{canvas_, horiz_, vert_, PlotRect}, clip);
     }
 
     const QImage& Finish()

@@ -26,7 +26,7 @@ std::vector<std::string> MarkerPixels(TSeriesPointerStyle style)
     pointer.SetHorizSize(2);
     pointer.SetVertSize(2);
     TChartCanvas3D canvas;
-    canvas.BeginDrawing(nullptr, nullptr, TRect{0, 0, 9, 9}, false);
+    canvas.BeginDrawing(nullptr, TRect{0, 0, 9, 9});
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.Brush().SetColor(clWhite);
     canvas.FillRectangle(TRect{0, 0, 9, 9});
