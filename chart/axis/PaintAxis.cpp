@@ -3,7 +3,7 @@
 #include "chart/axis/AxisLayout.h"
 #include "chart/axis/TCustomChartAxis.h"
 #include "chart/canvas/TChartCanvas.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 namespace rna::chart {
 
@@ -153,7 +153,7 @@ private:
             if (!axis_.GridCentered())
                 DrawGridLine(ticks_[i]);
             else if (i >= 1)
-                DrawGridLine(static_cast<int>(TAxisScale::Round((ticks_[i] + ticks_[i - 1]) * 0.5L)));
+                DrawGridLine(static_cast<int>(AxisScale::Round((ticks_[i] + ticks_[i - 1]) * 0.5L)));
         }
         canvas_.SetTextBackMode(OPAQUE);
     }
@@ -179,7 +179,7 @@ private:
         if (n > 1) {
             const double d0 = (ticks_[1] - ticks_[0]) * 1.0 / (m + 1);
             for (int i = 1; i <= m; ++i) {
-                const int shift = static_cast<int>(TAxisScale::Round(i * static_cast<long double>(d0)));
+                const int shift = static_cast<int>(AxisScale::Round(i * static_cast<long double>(d0)));
                 DrawMinorMark(ticks_[0] - shift, grid);
                 DrawMinorMark(ticks_[n - 1] + shift, grid);
             }
@@ -187,7 +187,7 @@ private:
         for (int i = 1; i < n; ++i) {
             const double d = (ticks_[i] - ticks_[i - 1]) * 1.0 / (m + 1);
             for (int j = 1; j <= m; ++j)
-                DrawMinorMark(ticks_[i] - static_cast<int>(TAxisScale::Round(j * static_cast<long double>(d))), grid);
+                DrawMinorMark(ticks_[i] - static_cast<int>(AxisScale::Round(j * static_cast<long double>(d))), grid);
         }
         if (grid)
             canvas_.SetTextBackMode(OPAQUE);
@@ -195,7 +195,7 @@ private:
 
     TCustomChartAxis& axis_;
     TChartCanvas& canvas_;
-    TRect plot_;
+    Rect plot_;
     TColor color_;
     int line_;  // where the axis line lies in this drawing
     TickPositions ticks_;

@@ -17,7 +17,7 @@ class TCustomChartAxis;
 // (the background of label texts).
 struct AxisPaintContext {
     TChartCanvas& Canvas;
-    TRect PlotRect;
+    Rect PlotRect;
     TColor ChartColor = clWhite;
 };
 

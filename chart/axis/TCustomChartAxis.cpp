@@ -168,7 +168,7 @@ void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
 {
     changes_.Store(axisValuesFormat_, value, [&] {
-        const std::optional<TAxisValueFormat> parsed = TAxisValueFormat::Parse(value);
+        const std::optional<AxisValueFormat> parsed = AxisValueFormat::Parse(value);
         if (!parsed)
             throw ChartException("Axis values format '" + value.toStdString() +
                                  "' is not supported: use only 0, #, ',' and '.'");
@@ -253,7 +253,7 @@ void TCustomChartAxis::ResolveRange()
     scale_.SetRange(minimum_, maximum_);
 }
 
-void TCustomChartAxis::PlaceAxisEnds(const TRect& plotRect)
+void TCustomChartAxis::PlaceAxisEnds(const Rect& plotRect)
 {
     if (IsHorizontal())
         PlaceAxisEnds(plotRect.Left, plotRect.Width());
@@ -300,7 +300,7 @@ std::vector<double> TCustomChartAxis::LabelValues(double step) const
 QString TCustomChartAxis::ValueText(double value) const
 {
     const NumberSeparators separators = CurrentNumberSeparators();
-    return valueFormat_.Format(value, QChar::fromLatin1(separators.decimal), QChar::fromLatin1(separators.thousand));
+    return valueFormat_.Format(value, QChar::fromLatin1(separators.Decimal), QChar::fromLatin1(separators.Thousand));
 }
 
 QString TCustomChartAxis::FormatAxisLabel(double value, bool withEvent) const

@@ -7,8 +7,8 @@
 #include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 #include "chart/core/ChartGeometry.h"
-#include "chart/scale/TAxisScale.h"
-#include "chart/scale/TAxisValueFormat.h"
+#include "chart/scale/AxisScale.h"
+#include "chart/scale/AxisValueFormat.h"
 
 #include <QString>
 
@@ -131,7 +131,7 @@ public:
     void SetVisible(bool value);
 
     // --- range in use and mapping (fixed once per drawing) ----------------------------------
-    const TAxisScale& Scale() const { return scale_; }
+    const AxisScale& Scale() const { return scale_; }
     double RangeLow() const { return scale_.RangeLow; }
     double RangeHigh() const { return scale_.RangeHigh; }
     double RangeSpan() const { return scale_.RangeSpan; }
@@ -145,7 +145,7 @@ public:
     // Fixed ends, or the series' extremes for automatic ends; then the range in use.
     void ResolveRange();
     // The pixel ends from the chart's final plotting rectangle.
-    void PlaceAxisEnds(const TRect& plotRect);
+    void PlaceAxisEnds(const Rect& plotRect);
     // Pixel ends inside an explicit plotting extent (s: first pixel, n: length).
     void PlaceAxisEnds(int s, int n);
     void ShrinkRangeByMargins(int startMargin, int endMargin);
@@ -192,7 +192,7 @@ private:
 
     AxisHost* chart_ = nullptr;
     ChangeNotifier changes_{[this] { ChangeNotify(); }};
-    TAxisScale scale_;
+    AxisScale scale_;
     int plotStart_ = 0;  // the plotting extent the pixel ends were placed in
     int plotLength_ = 0;
     bool isFarSide_ = false;
@@ -217,8 +217,8 @@ private:
     int labelsSeparation_ = 10;
     int labelsSize_ = 0;
     TAxisLabelStyle labelStyle_ = TAxisLabelStyle::talAuto;
-    QString axisValuesFormat_ = QString::fromLatin1(TAxisValueFormat::DefaultPattern);
-    TAxisValueFormat valueFormat_;
+    QString axisValuesFormat_ = QString::fromLatin1(AxisValueFormat::DefaultPattern);
+    AxisValueFormat valueFormat_;
     QString dateTimeFormat_;
     bool exactDateTime_ = true;
     bool roundFirstLabel_ = true;

@@ -11,7 +11,7 @@ void FitAxes(TCustomAxisPanel& chart)
     for (TCustomChartAxis* axis : chart.AxesList())
         axis->ResolveRange();
     chart.NormalizePlotRect();
-    std::vector<TAxisSlot> axisSlots;
+    std::vector<AxisSlot> axisSlots;
     axisSlots.reserve(chart.AxesList().size());
     for (TCustomChartAxis* axis : chart.AxesList())
         axisSlots.push_back({axis, chart.AxisInUse(*axis), chart.AxisWallSize(*axis)});

@@ -40,8 +40,8 @@ public:
     const TChartHiddenPen& Frame() const { return frame_; }
 
     // The box of the last drawing; a click inside it while visible is a click on the title.
-    const TRect& TitleBox() const { return titleBox_; }
-    void SetTitleBox(const TRect& box) { titleBox_ = box; }
+    const Rect& TitleBox() const { return titleBox_; }
+    void SetTitleBox(const Rect& box) { titleBox_ = box; }
     bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains(x, y); }
 
 private:
@@ -52,7 +52,7 @@ private:
     bool adjustFrame_ = true;
     TChartBrush brush_;
     TChartHiddenPen frame_;
-    TRect titleBox_;
+    Rect titleBox_;
 };
 
 }  // namespace rna::chart

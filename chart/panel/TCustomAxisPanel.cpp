@@ -130,7 +130,7 @@ void TCustomAxisPanel::SetPage(int value)
 // ---- drawing
 
 // The drawing order: background, titles, axis layout, walls, axes, then the series in list order.
-void TCustomAxisPanel::RenderChart(const TRect& bounds)
+void TCustomAxisPanel::RenderChart(const Rect& bounds)
 {
     DrawPanelBackground(bounds);
     DrawTitleBlocks();

@@ -95,7 +95,7 @@ public:
     void GetNextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) const override;
 
 protected:
-    void RenderChart(const TRect& bounds) override;
+    void RenderChart(const Rect& bounds) override;
     // Axes take their space from PlotRect and fix their pixel ranges.
     virtual void FitAxes() = 0;
     // Axes widen their ranges so the pixels series ask for stay free at their ends.

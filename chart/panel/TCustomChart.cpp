@@ -65,8 +65,8 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
     const bool filled = PrepareTitleFill(title);
     const bool framed = title.Frame().Visible() && title.Frame().Color() != clUseSeriesColor;
     const int fw = framed ? title.Frame().Width() : 0;
-    const TRect& plot = PlotRect();
-    TRect work{plot.Left + fw, 0, plot.Right - fw, 0};
+    const Rect& plot = PlotRect();
+    Rect work{plot.Left + fw, 0, plot.Right - fw, 0};
     if (atTop) {
         work.Top = plot.Top + fw;
         work.Bottom = work.Top - TitleGap;
@@ -74,7 +74,7 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
         work.Bottom = plot.Bottom - fw;
         work.Top = work.Bottom + TitleGap;
     }
-    TRect box = work;
+    Rect box = work;
     if (atTop)
         box.Bottom = work.Top + n * h;
     else
@@ -126,7 +126,7 @@ bool TCustomChart::PrepareTitleFill(const TChartTitle& title)
 }
 
 // Fits the box width to the widest line plus the width of "W".
-void TCustomChart::AdjustTitleBox(const TChartTitle& title, TRect& box)
+void TCustomChart::AdjustTitleBox(const TChartTitle& title, Rect& box)
 {
     const TChartCanvas3D& canvas = Canvas();
     int widest = 0;
@@ -150,7 +150,7 @@ void TCustomChart::AdjustTitleBox(const TChartTitle& title, TRect& box)
 }
 
 // Lines go downwards from the top of a title, upwards from the bottom of a foot.
-void TCustomChart::DrawTitleLines(const TChartTitle& title, const TRect& work, bool atTop)
+void TCustomChart::DrawTitleLines(const TChartTitle& title, const Rect& work, bool atTop)
 {
     TChartCanvas3D& canvas = Canvas();
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
@@ -178,7 +178,7 @@ void TCustomChart::PaintWalls()
     TChartCanvas3D& canvas = Canvas();
     canvas.UseVisiblePen(backWall_.Pen());
     PrepareBackWallBrush();
-    const TRect& plot = PlotRect();
+    const Rect& plot = PlotRect();
     canvas.DrawRectangle(plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1);
 }
 

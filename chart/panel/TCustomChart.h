@@ -39,8 +39,8 @@ protected:
 
 private:
     bool PrepareTitleFill(const TChartTitle& title);
-    void DrawTitleLines(const TChartTitle& title, const TRect& box, bool atTop);
-    void AdjustTitleBox(const TChartTitle& title, TRect& box);
+    void DrawTitleLines(const TChartTitle& title, const Rect& box, bool atTop);
+    void AdjustTitleBox(const TChartTitle& title, Rect& box);
     void PrepareBackWallBrush();
 
     TChartTitle title_{ChangeHandler()};

@@ -7,14 +7,14 @@
 #include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 #include "chart/core/ChartGeometry.h"
-#include "chart/panel/TChartWidget.h"
+#include "chart/panel/ChartWidget.h"
 #include "chart/panel/TView3DOptions.h"
 
 namespace rna::chart {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
-class TCustomChartPanel : public TChartWidget {
+class TCustomChartPanel : public ChartWidget {
     Q_OBJECT
 public:
     explicit TCustomChartPanel(QWidget* parent = nullptr);
@@ -31,7 +31,7 @@ public:
     }
 
     // Draws the whole chart into rect of target (null: only into the image).
-    void DrawChart(QPainter* target, const TRect& rect);
+    void DrawChart(QPainter* target, const Rect& rect);
     // The paint handler: one image copy when nothing changed, else a full DrawChart.
     void PaintTo(QPainter& painter);
     // Gives the font the canvas' resolution and selects it into the canvas.
@@ -39,10 +39,10 @@ public:
     void NormalizePlotRect();
 
     TChartCanvas3D& Canvas() { return *canvas_; }
-    const TRect& DrawBounds() const { return drawBounds_; }
-    TRect& PlotRect() { return plotRect_; }
-    const TRect& PlotRect() const { return plotRect_; }
-    void SetPlotRect(const TRect& rect) { plotRect_ = rect; }
+    const Rect& DrawBounds() const { return drawBounds_; }
+    Rect& PlotRect() { return plotRect_; }
+    const Rect& PlotRect() const { return plotRect_; }
+    void SetPlotRect(const Rect& rect) { plotRect_ = rect; }
     int PlotWidth() const { return plotWidth_; }
     int PlotHeight() const { return plotHeight_; }
     int PlotCenterX() const { return plotCenterX_; }
@@ -80,9 +80,9 @@ public:
 
 protected:
     // Draws everything into the given bounds of the canvas.
-    virtual void RenderChart(const TRect& bounds) = 0;
+    virtual void RenderChart(const Rect& bounds) = 0;
     // Bevels and border just inside rect, which shrinks by their width.
-    virtual void DrawPanelBorder(TRect& rect);
+    virtual void DrawPanelBorder(Rect& rect);
 
     void PaintControl(QPainter& painter, const QRect& clientRect) override;
     // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
@@ -96,12 +96,12 @@ protected:
     const ChangeNotifier& Changes() const { return changes_; }
 
 private:
-    void DrawBevelFrame(TRect& rect, TBevelCut cut);
+    void DrawBevelFrame(Rect& rect, TBevelCut cut);
 
     std::unique_ptr<TChartCanvas3D> canvas_ = std::make_unique<TChartCanvas3D>();
     std::unique_ptr<TView3DOptions> view3DOptions_;
-    TRect drawBounds_;
-    TRect plotRect_;
+    Rect drawBounds_;
+    Rect plotRect_;
     int plotWidth_ = 0;
     int plotHeight_ = 0;
     int plotCenterX_ = 0;

@@ -34,10 +34,10 @@ public:
 
 protected:
     // Draws the background picture into rect in the chosen mode.
-    virtual void DrawBackImage(const TRect& rect);
-    virtual void FillPanelBackground(const TRect& rect);
-    virtual void DrawPanelBackground(const TRect& rect);
-    void DrawPicture(const TRect& rect);
+    virtual void DrawBackImage(const Rect& rect);
+    virtual void FillPanelBackground(const Rect& rect);
+    virtual void DrawPanelBackground(const Rect& rect);
+    void DrawPicture(const Rect& rect);
 
 private:
     TChartGradient gradient_{ChangeHandler()};

@@ -4,7 +4,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/ListIndexError.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 #include "chart/series/TSeriesMarks.h"
 
 #include <QRandomGenerator>
@@ -370,8 +370,10 @@ bool TChartSeries::AssociatedToAxis(const TCustomChartAxis& axis) const
 
 // ---------------------------------------------------------------- dependent series
 
-// True when `series` takes its points, directly or through others, from this series.
-static bool FeedsFrom(const TChartSeries& series, const TChartSeries& source)
+namespace {
+
+// True when `series` takes its points, directly or through others, from `source`.
+bool FeedsFrom(const TChartSeries& series, const TChartSeries& source)
 {
     if (&series == &source)
         return true;
@@ -381,6 +383,8 @@ static bool FeedsFrom(const TChartSeries& series, const TChartSeries& source)
     }
     return false;
 }
+
+}  // namespace
 
 void TChartSeries::AddDataSource(TChartSeries& source)
 {
@@ -459,7 +463,7 @@ void TChartSeries::ReloadFromSources()
 
 // ---------------------------------------------------------------- drawing
 
-void TChartSeries::CalcFirstLastVisibleIndex(const TAxisScale& horiz, const TRect& plotRect)
+void TChartSeries::CalcFirstLastVisibleIndex(const AxisScale& horiz, const Rect& plotRect)
 {
     ResetVisibleRange();
     const int count = PointCount();

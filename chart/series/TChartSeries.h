@@ -20,7 +20,7 @@ namespace rna::chart {
 class TCustomChartAxis;
 class TChartCanvas3D;
 class TSeriesMarks;
-class TAxisScale;
+class AxisScale;
 
 enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -40,9 +40,9 @@ struct TSeriesUpdateFlags {
 // plotting rectangle.
 struct SeriesPaintContext {
     TChartCanvas3D& Canvas;
-    const TAxisScale& Horiz;
-    const TAxisScale& Vert;
-    TRect PlotRect;
+    const AxisScale& Horiz;
+    const AxisScale& Vert;
+    Rect PlotRect;
 };
 
 // A QObject so that forms own series like their other controls (Qt parent) and find them by name.
@@ -145,7 +145,7 @@ public:
     // The first and last point index of the last paint (-1 when nothing was visible); hit testing uses them.
     int FirstValueIndex() const { return firstVisible_; }
     int LastValueIndex() const { return lastVisible_; }
-    void CalcFirstLastVisibleIndex(const TAxisScale& horiz, const TRect& plotRect);
+    void CalcFirstLastVisibleIndex(const AxisScale& horiz, const Rect& plotRect);
     // Paints the visible points with the given mappings, clipped to the plot rectangle when `clip`.
     void Paint(const SeriesPaintContext& context, bool clip);
     bool CalcVisiblePoints() const { return calcVisiblePoints_; }

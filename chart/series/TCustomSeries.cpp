@@ -1,7 +1,7 @@
 #include "chart/series/TCustomSeries.h"
 
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -30,7 +30,7 @@ public:
 
     TChartCanvas3D& Canvas() { return canvas_; }
 
-    const QImage& Paint(TCustomChartAxis& axis, const TRect& plot, TickPositions& ticks)
+    const QImage& Paint(TCustomChartAxis& axis, const Rect& plot, TickPositions& ticks)
     {
         ticks = PaintAxis(axis, {canvas_, plot, clWhite});
         canvas_.EndDrawing(nullptr, {});
@@ -39,13 +39,13 @@ public:
     }
 
 private:
-    TRect bounds_;
+    Rect bounds_;
     TChartCanvas3D canvas_;
     QImage image_;
 };
 
 // The single-input screen's bottom axis on a plotting area of (30, 10) - (430, 150).
-void SetUpSingleInputBottomAxis(TChartAxis& bottom, TChartCanvas& canvas, const TRect& plot)
+void SetUpSingleInputBottomAxis(TChartAxis& bottom, TChartCanvas& canvas, const Rect& plot)
 {
     bottom.SetIsHorizontal(true);
     bottom.SetAutomatic(false);
@@ -57,7 +57,7 @@ void SetUpSingleInputBottomAxis(TChartAxis& bottom, TChartCanvas& canvas, const 
     bottom.TicksInner().SetVisible(false);
     bottom.SetLabelStyle(TAxisLabelStyle::talValue);
     bottom.ResolveRange();
-    TRect r{plot.Left, plot.Top, plot.Right, plot.Bottom + 40};
+    Rect r{plot.Left, plot.Top, plot.Right, plot.Bottom + 40};
     ReserveAxisSpace(bottom, r, canvas);
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
 }
@@ -82,7 +82,7 @@ int CountColumnPixels(const QImage& image, int x, int y0, int y1, QRgb color)
 
 TEST(AxisPaintTest, SingleInputBottomAxis)
 {
-    const TRect plot{30, 10, 430, 150};
+    const Rect plot{30, 10, 430, 150};
     TAxisImage img(460, 200);
     TChartAxis bottom(nullptr);
     SetUpSingleInputBottomAxis(bottom, img.Canvas(), plot);
@@ -124,7 +124,7 @@ TEST(AxisPaintTest, SingleInputBottomAxis)
 
 TEST(AxisPaintTest, LabelsOnTheAxisEnds)
 {
-    const TRect plot{20, 10, 220, 110};
+    const Rect plot{20, 10, 220, 110};
     for (bool onAxis : {true, false}) {
         TAxisImage img(260, 150);
         TChartAxis bottom(nullptr);
@@ -147,7 +147,7 @@ TEST(AxisPaintTest, LabelsOnTheAxisEnds)
 
 TEST(AxisPaintTest, GridCenteredBetweenLabels)
 {
-    const TRect plot{100, 10, 200, 60};
+    const Rect plot{100, 10, 200, 60};
     TAxisImage img(240, 100);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -170,7 +170,7 @@ TEST(AxisPaintTest, GridCenteredBetweenLabels)
 
 TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
 {
-    const TRect plot{60, 20, 200, 130};
+    const Rect plot{60, 20, 200, 130};
     TAxisImage img(240, 160);
     TChartAxis left(nullptr);
     left.SetRange(-1.05, 1.05);
@@ -212,7 +212,7 @@ TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
 
 TEST(AxisPaintTest, WithoutLabelsOnlyTheAxisLineIsDrawn)
 {
-    const TRect plot{20, 10, 220, 110};
+    const Rect plot{20, 10, 220, 110};
     TAxisImage img(260, 150);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -234,7 +234,7 @@ TEST(AxisPaintTest, WithoutLabelsOnlyTheAxisLineIsDrawn)
 
 TEST(AxisPaintTest, TheTickListStopsAtItsCapacity)
 {
-    const TRect plot{0, 0, 300, 50};
+    const Rect plot{0, 0, 300, 50};
     TAxisImage img(300, 80);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -252,7 +252,7 @@ TEST(AxisPaintTest, TheTickListStopsAtItsCapacity)
 
 TEST(AxisPaintTest, AFlatRangeLabelsTheCentre)
 {
-    const TRect plot{0, 0, 100, 50};
+    const Rect plot{0, 0, 100, 50};
     TAxisImage img(120, 80);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);

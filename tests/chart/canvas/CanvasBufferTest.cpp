@@ -16,8 +16,8 @@ TEST(CanvasBuffer, CachedImageIsShownOnlyWhileCurrent)
     QPainter target(&window);
     EXPECT_TRUE(canvas.Dirty());
     EXPECT_FALSE(canvas.ShowCachedImage(&target));  // nothing drawn yet
-    const TRect bounds = canvas.BeginDrawing(&target, {5, 2, 25, 12});
-    EXPECT_EQ(bounds, (TRect{0, 0, 20, 10}));
+    const Rect bounds = canvas.BeginDrawing(&target, {5, 2, 25, 12});
+    EXPECT_EQ(bounds, (Rect{0, 0, 20, 10}));
     canvas.Brush().SetColor(clRed);
     canvas.FillRectangle(bounds);
     canvas.EndDrawing(&target, {5, 2});
@@ -72,7 +72,7 @@ TEST(CanvasBuffer, MonochromeAndUnbufferedDiscardTheImage)
     QImage window(10, 10, QImage::Format_RGB32);
     QPainter target(&window);
     EXPECT_FALSE(canvas.ShowCachedImage(&target));
-    EXPECT_EQ(canvas.BeginDrawing(&target, {2, 3, 8, 9}), (TRect{2, 3, 8, 9}));
+    EXPECT_EQ(canvas.BeginDrawing(&target, {2, 3, 8, 9}), (Rect{2, 3, 8, 9}));
     canvas.Brush().SetColor(clBlue);
     canvas.FillRectangle({2, 3, 8, 9});
     canvas.EndDrawing(&target, {2, 3});

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "chart/canvas/TCanvasStateSaver.h"
+#include "chart/canvas/CanvasStateSaver.h"
 #include "chart/canvas/TChartCanvas3D.h"
 
 using namespace rna::chart;
@@ -255,7 +255,7 @@ TEST(CanvasDrawing, StateSaverRestoresPenBrushAndClip)
     Drawing d;
     d.canvas.Pen().SetColor(clRed);
     {
-        TCanvasStateSaver saver(d.canvas);
+        CanvasStateSaver saver(d.canvas);
         d.canvas.Pen().SetColor(clBlue);
         d.canvas.Brush().SetStyle(TBrushStyle::bsClear);
         d.canvas.ClipToRect({0, 0, 2, 2});

@@ -170,7 +170,7 @@ TEST(AxisChartTest, SingleInputChartGridLines)
     chart.ScheduleRedraw();
     Draw(chart);
     const QImage image = chart.Canvas().Image().convertToFormat(QImage::Format_RGB32);
-    const TRect plot = chart.PlotRect();
+    const Rect plot = chart.PlotRect();
     const QRgb gray = qRgb(128, 128, 128);
     int gridColumns = 0;
     for (int x = plot.Left + 1; x < plot.Right; ++x) {
