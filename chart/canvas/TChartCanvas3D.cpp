@@ -232,15 +232,13 @@ void TChartCanvas3D::StartPainter(QPainter* painter)
     painter->setRenderHint(QPainter::TextAntialiasing, true);
 }
 
+// The image in the old colours is of no further use.
 void TChartCanvas3D::SetMonochrome(bool value)
 {
-    if (monochrome_ == value)
-        return;
-    monochrome_ = value;
-    DiscardImage();
-    dirty_ = true;
-    if (onInvalidate_)
-        onInvalidate_();
+    changes_.Store(monochrome_, value, [this] {
+        DiscardImage();
+        dirty_ = true;
+    });
 }
 
 void TChartCanvas3D::SetBufferedDisplay(bool value)

@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QPainter>
-#include <functional>
 #include <memory>
 
 #include "chart/canvas/TCanvas3D.h"
+#include "chart/core/ChangeNotifier.h"
 
 namespace rna::chart {
 
@@ -33,7 +33,7 @@ public:
     const QImage& Image() const { return image_; }
     const Rect& Bounds() const { return bounds_; }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
-    void SetInvalidateHandler(std::function<void()> handler) { onInvalidate_ = std::move(handler); }
+    void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
     // Clips series to the inside of the plotting rectangle: (left + 1, top + 1, right, bottom - 1).
     void ClipToPlotArea(const Rect& rect, int z0, int z1);
@@ -139,7 +139,7 @@ private:
     bool penDirty_ = true;
     bool brushDirty_ = true;
     bool fontDirty_ = true;
-    std::function<void()> onInvalidate_;
+    ChangeNotifier changes_;
 };
 
 }  // namespace rna::chart

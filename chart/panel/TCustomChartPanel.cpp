@@ -15,7 +15,7 @@ TCustomChartPanel::TCustomChartPanel(QWidget* parent) : ChartWidget(parent)
 {
     resize(400, 250);
     view3DOptions_ = std::make_unique<TView3DOptions>(ChangeHandler());
-    canvas_->SetInvalidateHandler([this] { update(); });
+    canvas_->SetOnChange([this] { update(); });
     constructed_ = true;
 }
 

@@ -56,7 +56,7 @@ TEST(CanvasBuffer, MonochromeAndUnbufferedDiscardTheImage)
 {
     TChartCanvas3D canvas;
     int invalidations = 0;
-    canvas.SetInvalidateHandler([&] { ++invalidations; });
+    canvas.SetOnChange([&] { ++invalidations; });
     canvas.BeginDrawing(nullptr, {0, 0, 10, 10});
     canvas.EndDrawing(nullptr, {});
     canvas.SetMonochrome(true);

@@ -110,3 +110,34 @@ TEST(CanvasText, RotatedTextAngleAbove360IsReduced)
     EXPECT_LT(box.bottom, 50);
     EXPECT_NE(at90, draw(0));
 }
+
+// The chart pushes its 3D settings in before a drawing; only a 3D drawing with text zoom scales rotated text.
+TEST(CanvasText, RotatedTextFollowsThePushed3DZoom)
+{
+    auto inkWidth = [](bool view3D, int zoomPercent, bool zoomText) {
+        TChartCanvas3D canvas;
+        canvas.SetView3D(view3D, zoomPercent, zoomText);
+        canvas.BeginDrawing(nullptr, {0, 0, 120, 60});
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRectangle({0, 0, 120, 60});
+        canvas.DrawRotatedText(5, 5, 0, "Wall");
+        canvas.EndDrawing(nullptr, {});
+        const InkBox box = InkOf(canvas.Image());
+        return box.right - box.left;
+    };
+    const int plain = inkWidth(false, 100, true);
+    ASSERT_GT(plain, 0);
+    const struct {
+        bool view3D;
+        int zoomPercent;
+        bool zoomText, zoomed;
+    } rows[] = {
+        {false, 200, true, false}, {true, 100, true, false}, {true, 200, false, false}, {true, 200, true, true}};
+    for (const auto& r : rows) {
+        const int width = inkWidth(r.view3D, r.zoomPercent, r.zoomText);
+        if (r.zoomed)
+            EXPECT_GT(width, plain * 3 / 2) << r.view3D << " " << r.zoomPercent << " " << r.zoomText;
+        else
+            EXPECT_EQ(width, plain) << r.view3D << " " << r.zoomPercent << " " << r.zoomText;
+    }
+}
