@@ -96,7 +96,7 @@ TEST(AxisPaintTest, SingleInputBottomAxis)
     EXPECT_EQ(AxisLinePosition(bottom, plot), 150);
 
     for (int p : expected) {
-        // Outer tick: rows LinePos + 1 .. LinePos + 4 in grey.
+        // Outer tick: the four rows below the axis line (150) in grey.
         for (int y = 151; y <= 154; ++y)
             EXPECT_EQ(image.pixel(p, y), Gray) << "tick at " << p << ", row " << y;
         EXPECT_NE(image.pixel(p, 155), Gray);
