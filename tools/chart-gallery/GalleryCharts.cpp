@@ -47,7 +47,7 @@ void Fill(const GalleryEntry& entry, rna::ui::TForm& form)
 
 QImage DrawTwice(TChart& chart)
 {
-    const rna::chart::TRect bounds{0, 0, chart.width(), chart.height()};
+    const rna::chart::Rect bounds{0, 0, chart.width(), chart.height()};
     chart.DrawChart(nullptr, bounds);
     chart.DrawChart(nullptr, bounds);
     return chart.Canvas().Image().copy();

@@ -1,10 +1,10 @@
-#include "chart/panel/TChartWidget.h"
+#include "chart/panel/ChartWidget.h"
 
 #include <QPainter>
 
 namespace rna::chart {
 
-TChartWidget::TChartWidget(QWidget* parent) : QWidget(parent)
+ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
 {
     // Every pixel comes from the chart image, so Qt must neither clear nor fill the widget first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -12,14 +12,14 @@ TChartWidget::TChartWidget(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(false);
 }
 
-void TChartWidget::paintEvent(QPaintEvent*)
+void ChartWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     PaintControl(painter, rect());
     PaintOverlay(painter);
 }
 
-void TChartWidget::resizeEvent(QResizeEvent* event)
+void ChartWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     ControlResized();

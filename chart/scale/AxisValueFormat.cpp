@@ -1,4 +1,4 @@
-#include "chart/scale/TAxisValueFormat.h"
+#include "chart/scale/AxisValueFormat.h"
 
 #include <cmath>
 #include <cstdio>
@@ -10,16 +10,16 @@ namespace {
 
 // Decimal digits of |value| and the position of the decimal point in them:
 // the value is 0.d1d2d3... * 10^pointPos. 18 significant digits, as the fixed format uses.
-struct TDecimalDigits {
+struct DecimalDigits {
     std::string Digits;
     int PointPos = 0;
 };
 
-TDecimalDigits DecimalDigitsOf(double magnitude)
+DecimalDigits DecimalDigitsOf(double magnitude)
 {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.17e", magnitude);
-    TDecimalDigits d;
+    DecimalDigits d;
     const std::string s(buf);
     const auto e = s.find('e');
     d.Digits = s.substr(0, 1) + s.substr(2, e - 2);
@@ -28,7 +28,7 @@ TDecimalDigits DecimalDigitsOf(double magnitude)
 }
 
 // Rounds the digits to `decimals` places after the point, halves away from zero.
-void RoundDigits(TDecimalDigits& d, int decimals)
+void RoundDigits(DecimalDigits& d, int decimals)
 {
     const int keep = d.PointPos + decimals;
     if (keep < 0) {
@@ -53,7 +53,7 @@ void RoundDigits(TDecimalDigits& d, int decimals)
 }
 
 // The digits before the point, without leading zeros but at least `minDigits` of them.
-std::string IntegerDigits(const TDecimalDigits& d, int minDigits)
+std::string IntegerDigits(const DecimalDigits& d, int minDigits)
 {
     const int size = static_cast<int>(d.Digits.size());
     std::string digits = d.PointPos > 0 ? d.Digits.substr(0, std::min(d.PointPos, size)) : std::string();
@@ -65,7 +65,7 @@ std::string IntegerDigits(const TDecimalDigits& d, int minDigits)
 }
 
 // The digits after the point, trailing zeros dropped down to `minDigits`.
-std::string FractionDigits(const TDecimalDigits& d, int minDigits, int maxDigits)
+std::string FractionDigits(const DecimalDigits& d, int minDigits, int maxDigits)
 {
     std::string digits;
     for (int i = 0; i < maxDigits; ++i) {
@@ -91,9 +91,9 @@ QString GroupedInteger(const std::string& digits, QChar separator)
 
 }  // namespace
 
-std::optional<TAxisValueFormat> TAxisValueFormat::Parse(const QString& pattern)
+std::optional<AxisValueFormat> AxisValueFormat::Parse(const QString& pattern)
 {
-    TAxisValueFormat f;
+    AxisValueFormat f;
     f.minIntegerDigits_ = 0;
     f.maxDecimals_ = 0;
     f.grouping_ = false;
@@ -122,13 +122,13 @@ std::optional<TAxisValueFormat> TAxisValueFormat::Parse(const QString& pattern)
     return f;
 }
 
-QString TAxisValueFormat::Format(double value, QChar decimalSeparator, QChar thousandSeparator) const
+QString AxisValueFormat::Format(double value, QChar decimalSeparator, QChar thousandSeparator) const
 {
     if (std::isnan(value))
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
-    TDecimalDigits d = DecimalDigitsOf(std::fabs(value));
+    DecimalDigits d = DecimalDigitsOf(std::fabs(value));
     RoundDigits(d, maxDecimals_);
     const bool zero = d.Digits.find_first_not_of('0') == std::string::npos;
     const std::string whole = IntegerDigits(d, minIntegerDigits_);

@@ -5,12 +5,12 @@
 
 namespace rna::chart {
 
-class TCanvasStateSaver {
+class CanvasStateSaver {
 public:
-    explicit TCanvasStateSaver(TChartCanvas3D& canvas);
-    ~TCanvasStateSaver();
-    TCanvasStateSaver(const TCanvasStateSaver&) = delete;
-    TCanvasStateSaver& operator=(const TCanvasStateSaver&) = delete;
+    explicit CanvasStateSaver(TChartCanvas3D& canvas);
+    ~CanvasStateSaver();
+    CanvasStateSaver(const CanvasStateSaver&) = delete;
+    CanvasStateSaver& operator=(const CanvasStateSaver&) = delete;
 
 private:
     TChartCanvas3D& canvas_;
@@ -22,7 +22,7 @@ private:
     int textBackMode_;
     TColor textBackColor_;
     bool clipped_;
-    TRect clipRect_;
+    Rect clipRect_;
 };
 
 }  // namespace rna::chart

@@ -7,15 +7,15 @@
 
 namespace rna::chart {
 
-class TAxisValueFormat {
+class AxisValueFormat {
 public:
     static constexpr const char* DefaultPattern = "#,##0.###";
 
     // Accepts only patterns of '0' and '#' digits with ',' grouping before an optional single '.';
     // anything else has no meaning here and gives no format.
-    static std::optional<TAxisValueFormat> Parse(const QString& pattern);
+    static std::optional<AxisValueFormat> Parse(const QString& pattern);
 
-    TAxisValueFormat() = default;  // the default pattern
+    AxisValueFormat() = default;  // the default pattern
 
     // The value rounded half away from zero to MaxDecimals, trailing '#' decimals dropped;
     // a value that rounds to zero has no minus sign.

@@ -1,8 +1,8 @@
-#include "chart/canvas/TCanvasStateSaver.h"
+#include "chart/canvas/CanvasStateSaver.h"
 
 namespace rna::chart {
 
-TCanvasStateSaver::TCanvasStateSaver(TChartCanvas3D& canvas)
+CanvasStateSaver::CanvasStateSaver(TChartCanvas3D& canvas)
     : canvas_(canvas), alternatePen_(canvas.AlternatePen()), textAlign_(canvas.TextAlign()),
       textBackMode_(canvas.TextBackMode()), textBackColor_(canvas.TextBackColor()), clipped_(canvas.Clipped()),
       clipRect_(canvas.ClipRect())
@@ -12,7 +12,7 @@ TCanvasStateSaver::TCanvasStateSaver(TChartCanvas3D& canvas)
     font_.Assign(canvas.Font());
 }
 
-TCanvasStateSaver::~TCanvasStateSaver()
+CanvasStateSaver::~CanvasStateSaver()
 {
     canvas_.Pen().Assign(pen_);
     if (alternatePen_) {

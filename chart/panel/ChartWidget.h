@@ -7,10 +7,10 @@ class QPainter;
 
 namespace rna::chart {
 
-class TChartWidget : public QWidget {
+class ChartWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit TChartWidget(QWidget* parent = nullptr);
+    explicit ChartWidget(QWidget* parent = nullptr);
 
 protected:
     // Draws the chart into painter, normally by copying its cached image.

@@ -1,17 +1,17 @@
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 #include <utility>
 
 namespace rna::chart {
 
-void TAxisScale::SetRange(double low, double high)
+void AxisScale::SetRange(double low, double high)
 {
     RangeLow = low;
     RangeHigh = high;
     RangeSpan = high - low;
 }
 
-void TAxisScale::SetPixels(int startPixel, int endPixel)
+void AxisScale::SetPixels(int startPixel, int endPixel)
 {
     StartPixel = startPixel;
     EndPixel = endPixel;
@@ -19,14 +19,14 @@ void TAxisScale::SetPixels(int startPixel, int endPixel)
     CenterPixel = (startPixel + endPixel) / 2;
 }
 
-void TAxisScale::PlaceEnds(int s, int n, double startPosition, double endPosition)
+void AxisScale::PlaceEnds(int s, int n, double startPosition, double endPosition)
 {
     const long double len = n;
     SetPixels(s + static_cast<int>(Round(len * 0.01L * startPosition)),
               s + static_cast<int>(Round(len * 0.01L * endPosition)));
 }
 
-double TAxisScale::PixelToValue(int pixel) const
+double AxisScale::PixelToValue(int pixel) const
 {
     if (PixelLength < 1)
         return 0;
@@ -35,8 +35,8 @@ double TAxisScale::PixelToValue(int pixel) const
     return Horizontal ? RangeLow + t : RangeHigh - t;
 }
 
-void TAxisScale::ShrinkRangeByMargins(int startMargin, int endMargin, int s, int n, double startPosition,
-                                      double endPosition)
+void AxisScale::ShrinkRangeByMargins(int startMargin, int endMargin, int s, int n, double startPosition,
+                                     double endPosition)
 {
     const int s0 = StartPixel;
     const int e0 = EndPixel;

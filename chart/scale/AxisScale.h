@@ -9,7 +9,7 @@ namespace rna::chart {
 
 // A small copyable value: the axis fixes it once per drawing (range, then pixel ends),
 // and series map every point through ValueToPixel without asking anything else.
-class TAxisScale {
+class AxisScale {
 public:
     // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
     static std::int64_t Round(long double x) { return static_cast<std::int64_t>(std::nearbyintl(x)); }
