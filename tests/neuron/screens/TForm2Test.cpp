@@ -55,25 +55,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Form2Cases,
                                            Case{{25, 0, 10, 3, 0}, 0, "2.50", "2.5000", {-15.05, 15.05}, 2.5},
                                            Case{{30, 20, -5, 10, -1}, 1, "-0.50", "-0.4621", {-1.05, 1.05}, -0.5}));
 
-TEST(Form2Screen, FirstShowingAndTheValueLabelsOfEachSlider)
-{
-    ScreenDriver screen("Form2");
-    EXPECT_EQ(screen.listText("ComboBox1"), "Identitate");
-    EXPECT_TRUE(screen.points("Series1").empty());
-    EXPECT_EQ(QApplication::focusWidget(), &screen.get<QWidget>("TrackBar1"));
-    screen.key("TrackBar1", Qt::Key_Down);  // downwards on the vertical slider: towards 5
-    screen.key("TrackBar2", Qt::Key_End);
-    screen.key("TrackBar3", Qt::Key_Home);
-    screen.key("TrackBar4", Qt::Key_PageDown);
-    screen.key("TrackBar5", Qt::Key_Home);
-    EXPECT_EQ(screen.caption("Label16"), "0.1");
-    EXPECT_EQ(screen.caption("Label17"), "5");
-    EXPECT_EQ(screen.caption("Label18"), "-1");
-    EXPECT_EQ(screen.caption("Label19"), "0.2");
-    EXPECT_EQ(screen.caption("Label26"), "-5");
-    EXPECT_EQ(screen.caption("Label24"), "-4.10");  // 0.1·(-1) + 5·0.2 - 5
-}
-
 TEST(Form2Screen, SwitchingFunctionsReplacesBothSeriesOncePerPickAlsoForTheSameItem)
 {
     ScreenDriver screen("Form2");
