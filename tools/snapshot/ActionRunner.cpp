@@ -38,6 +38,12 @@ bool WaitFor(const std::function<bool()>& condition)
 
 void ActionRunner::Run(const SnapshotAction& action)
 {
+    const bool windowOnly =
+        action.kind == Kind::HideWindow || action.kind == Kind::ShowWindow || action.kind == Kind::DecimalSeparator;
+    if (!windowOnly && !window_.isVisible())
+        throw std::runtime_error(QStringLiteral("action '%1': the window is hidden, no input reaches it")
+                                     .arg(action.argument)
+                                     .toStdString());
     switch (action.kind) {
     case Kind::DragSlider:
         DragSlider(*qobject_cast<rna::ui::TTrackBar*>(action.control), action.number);
