@@ -1,5 +1,7 @@
 #include "ui/TTrackBar.h"
 
+#include "ui/TForm.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -353,6 +355,9 @@ void TTrackBar::wheelEvent(QWheelEvent* event)
 void TTrackBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // A windowed control covers the labels and pictures its window paints beneath it.
+    if (const auto* form = qobject_cast<const TForm*>(parentWidget()))
+        painter.fillRect(rect(), toQColor(form->color()));
     QStyleOptionSlider option;
     initStyleOption(&option);
     option.tickPosition = QSlider::NoTicks;

@@ -283,3 +283,19 @@ TEST(Slider, EnterGoesOnToTheDefaultButton)
 }
 
 }  // namespace
+
+// A label the window paints under a slider does not show through it; away from the slider it is drawn.
+TEST(Slider, CoversTheLabelsPaintedBeneathIt)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TLabel\", \"name\": \"Under\", \"bounds\": [10, 10, 40, 20], "
+                             "\"properties\": {\"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": false}},"
+                             "{\"kind\": \"TLabel\", \"name\": \"Beside\", \"bounds\": [10, 60, 40, 20], "
+                             "\"properties\": {\"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": false}},"
+                             "{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [0, 0, 100, 40]}"));
+    const QImage picture = form.grab().toImage();
+    EXPECT_EQ(picture.pixel(30, 70), qRgb(255, 0, 0));
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 50; ++x)
+            ASSERT_NE(picture.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+}

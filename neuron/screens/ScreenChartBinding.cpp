@@ -1,11 +1,10 @@
-#include "ScreenChartBinding.h"
+#include "neuron/screens/ScreenChartBinding.h"
 
 #include "chart/axis/TChartAxis.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"
 
-using rna::neuron::AxisLimit;
-using rna::neuron::TransferSeries;
+namespace rna::neuron {
 
 ScreenChartBinding::ScreenChartBinding(rna::chart::TChart& chart, rna::chart::TLineSeries& curve,
                                        rna::chart::TLineSeries* marker)
@@ -25,6 +24,7 @@ void ScreenChartBinding::ClearPoints(TransferSeries series)
 
 void ScreenChartBinding::AddPoint(TransferSeries series, double x, double y)
 {
+    // No label, and the series' own colour.
     if (auto* target = SeriesOf(series))
         target->AddPoint(x, y);
 }
@@ -36,3 +36,11 @@ void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
     else
         chart_.LeftAxis()->SetMinimum(value);
 }
+
+double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
+                           double& lastOutput)
+{
+    return FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
+}
+
+}  // namespace rna::neuron
