@@ -221,7 +221,9 @@ void TForm::focusFirstControl()
     for (const auto& entry : tabOrder_) {
         QWidget* control = entry.second;
         if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
-            control->setFocus(Qt::ActiveWindowFocusReason);
+            // The window's first control is entered as Tab enters it (an edit box selects all); focus given
+            // back on a later activation keeps the activation's reason (see restoreFocus).
+            control->setFocus(Qt::TabFocusReason);
             return;
         }
     }
