@@ -61,7 +61,7 @@ TEST(Window, OnShowRunsBeforeVisibleAndBeforeCentringOnlyWhenHidden)
     EXPECT_EQ(f.form.count("FormShow"), 1);
     EXPECT_EQ(f.visibleAtShow, QList<bool>({false}));
     EXPECT_EQ(f.placeAtShow, QList<QPoint>({QPoint(3, 4)})) << "placed after OnShow";
-    const QRect desktop = f.form.screen()->geometry();
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect frame = f.form.frameGeometry();
     EXPECT_EQ(frame.left(), desktop.left() + (desktop.width() - frame.width()) / 2);
     EXPECT_EQ(frame.top(), desktop.top() + (desktop.height() - frame.height()) / 2);
