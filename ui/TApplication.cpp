@@ -53,6 +53,8 @@ void TApplication::adoptForm(std::unique_ptr<TForm> form)
 int TApplication::run()
 {
     terminated_ = false;
+    // Always a normal showing: a launcher's request to start maximised or minimised without activation has no
+    // counterpart on Linux desktops.
     if (TForm* main = mainForm())
         main->Show();
     if (terminated_)
