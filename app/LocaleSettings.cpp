@@ -19,6 +19,7 @@ std::optional<char> SingleAscii(const QString& text)
     return static_cast<char>(text[0].unicode());
 }
 
+// The number texts are single ASCII characters: a separator outside ASCII (Arabic, Persian) gives '.'.
 char DecimalSeparatorOf(const QLocale& locale)
 {
     return SingleAscii(locale.decimalPoint()).value_or('.');

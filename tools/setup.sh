@@ -9,4 +9,4 @@ apt-get install -y --no-install-recommends \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-liberation2 fontconfig \
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox x11-utils
