@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
+#include "chart/canvas/EllipseRaster.h"
 
 namespace rna::chart {
 
@@ -133,6 +134,35 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle style)
 int RoundedStep(int i, int num, int den)
 {
     return int((2LL * i * num + den) / (2LL * den));
+}
+
+// Pixel i of the line from (x0, y0) by (dx, dy): one pixel per step along the longer axis.
+QPoint LinePixel(int x0, int y0, int dx, int dy, int i)
+{
+    const int adx = std::abs(dx);
+    const int ady = std::abs(dy);
+    if (i == 0)
+        return {x0, y0};
+    const int sx = dx < 0 ? -1 : 1;
+    const int sy = dy < 0 ? -1 : 1;
+    return adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
+                      : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
+}
+
+// Adds the pixels left .. right of row y, lengthening the last rectangle when it covers the same
+// columns on the row above, so that a straight stretch of rows becomes one rectangle.
+void AddSpan(std::vector<QRect>& spans, int left, int right, int y)
+{
+    if (left > right)
+        return;
+    if (!spans.empty()) {
+        QRect& last = spans.back();
+        if (last.left() == left && last.right() == right && last.bottom() == y - 1) {
+            last.setBottom(y);
+            return;
+        }
+    }
+    spans.emplace_back(QPoint(left, y), QPoint(right, y));
 }
 
 int Interpolate(int from, int to, int step, int steps)
@@ -356,26 +386,33 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
         FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
         return;
     }
-    const int sx = dx < 0 ? -1 : 1;
-    const int sy = dy < 0 ? -1 : 1;
+    std::vector<QPoint> path;
+    path.reserve(steps);
+    for (int i = 0; i < steps; ++i)
+        path.push_back(LinePixel(x0, y0, dx, dy, i));
+    PatternedPath(path);
+}
+
+// Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel.
+void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
+{
+    const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     // Styled lines fill their gaps with the text background colour in opaque mode.
     const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
     QPolygon points;
     QPolygon gaps;
-    points.reserve(steps);
-    for (int i = 0; i < steps; ++i) {
-        const QPoint p = adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
-                                    : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
-        if (PatternOn(pattern, i))
-            points.append(p);
+    points.reserve(int(path.size()));
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (PatternOn(pattern, int(i)))
+            points.append(path[i]);
         else if (fillGaps)
-            gaps.append(p);
+            gaps.append(path[i]);
     }
     if (!gaps.isEmpty()) {
         ref_->setPen(QPen(ToQColor(textBackColor_), 1, Qt::SolidLine, Qt::SquareCap));
         ref_->drawPoints(gaps);
     }
-    ref_->setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap));
+    ref_->setPen(QPen(ToQColor(Pen().Color()), 1, Qt::SolidLine, Qt::SquareCap));
     ref_->drawPoints(points);
     penDirty_ = true;
 }
@@ -395,6 +432,30 @@ void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
         return;
     }
     ref_->drawLine(x0, y0, x1, y1);
+}
+
+void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
+{
+    const QColor color = ToQColor(Pen().Color());
+    for (const QRect& span : spans)
+        ref_->fillRect(span, color);
+}
+
+// Fills the spans with the brush, as FillRectangle fills a rectangle.
+void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
+{
+    if (spans.empty() || Brush().Style() == TBrushStyle::bsClear)
+        return;
+    ApplyBrush();
+    if (Brush().Style() == TBrushStyle::bsSolid) {
+        const QColor color = ToQColor(Brush().Color());
+        for (const QRect& span : spans)
+            ref_->fillRect(span, color);
+        return;
+    }
+    ref_->setPen(Qt::NoPen);
+    ref_->drawRects(spans.data(), int(spans.size()));
+    penDirty_ = true;
 }
 
 // ---- shapes ----
@@ -447,6 +508,8 @@ void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
     ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
 }
 
+// Ellipses are rasterised here rather than by Qt, whose small ones are square (a 4 x 4 ring with its
+// corners set); they are written as spans of rows.
 void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
 {
     if (x1 < x0)
@@ -456,8 +519,51 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
     if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
         return;
     ApplyPen();
-    ApplyBrush();
-    ref_->drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    const std::vector<EllipseRow> rows = EllipseRows(x0, y0, x1, y1);
+    std::vector<QRect> fill;
+    if (Pen().Style() == TPenStyle::psClear) {
+        for (int i = 0; i < int(rows.size()); ++i)
+            AddSpan(fill, rows[i].left, rows[i].right, y0 + i);
+        FillSpans(fill);
+    } else if (ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0) {
+        for (int i = 0; i < int(rows.size()); ++i)
+            AddSpan(fill, rows[i].innerLeft, rows[i].innerRight, y0 + i);
+        FillSpans(fill);
+        PatternedPath(EllipseOutline(x0, y0, x1, y1));
+    } else {
+        EllipseRing(x0, y0, x1, y1);
+    }
+}
+
+// A solid outline in the pen's width around the brush's inside. A wide outline grows around the
+// one-pixel one as a wide line grows (up and left first); the inside is what the innermost outline
+// encloses. Outline and inside never overlap, so raster modes such as xor draw each pixel once.
+// Wide pens of other styles draw solid outlines.
+void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
+{
+    const int width = ThinPen() ? 1 : Pen().Width();
+    const int out = width / 2;
+    const int in = width - 1 - out;
+    const std::vector<EllipseRow> outer = EllipseRows(x0 - out, y0 - out, x1 + in, y1 + in);
+    const std::vector<EllipseRow> inner = EllipseRows(x0 + in, y0 + in, x1 - out, y1 - out);
+    std::vector<QRect> fill;
+    std::vector<QRect> leftRuns;
+    std::vector<QRect> rightRuns;
+    for (int i = 0; i < int(outer.size()); ++i) {
+        const int y = y0 - out + i;
+        const int k = y - (y0 + in);
+        const bool hollow = k >= 0 && k < int(inner.size()) && inner[k].innerLeft <= inner[k].innerRight;
+        if (!hollow) {
+            AddSpan(leftRuns, outer[i].left, outer[i].right, y);
+            continue;
+        }
+        AddSpan(leftRuns, outer[i].left, inner[k].innerLeft - 1, y);
+        AddSpan(rightRuns, inner[k].innerRight + 1, outer[i].right, y);
+        AddSpan(fill, inner[k].innerLeft, inner[k].innerRight, y);
+    }
+    FillSpans(fill);
+    PenSpans(leftRuns);
+    PenSpans(rightRuns);
 }
 
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight)

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/panel/TView3DOptions.h"
@@ -111,9 +112,13 @@ private:
     void ApplyBackground();
     bool ThinPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
+    void PatternedPath(const std::vector<QPoint>& path);
     void WideLine(int x0, int y0, int x1, int y1);
     void RectangleOutline(int x0, int y0, int x1, int y1);
+    void EllipseRing(int x0, int y0, int x1, int y1);
     void FillSpan(int x, int y, int width, int height, const QColor& color);
+    void FillSpans(const std::vector<QRect>& spans);
+    void PenSpans(const std::vector<QRect>& spans);
     void DrawTextLine(int x, int y, const QString& text);
     double ArcAngle(const TRect& box, QPoint p) const;
 

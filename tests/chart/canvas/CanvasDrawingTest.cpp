@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "chart/canvas/EllipseRaster.h"
 #include "chart/canvas/TCanvasStateSaver.h"
 #include "chart/canvas/TChartCanvas3D.h"
 
@@ -48,6 +49,21 @@ struct Drawing {
         for (int y = from; y <= to; ++y)
             column += canvas.Image().pixel(x, y) == White ? '.' : '#';
         return column;
+    }
+    // The w x h pixels from (x0, y0) as rows of '.' white, '#' black, 'r' red, '?' anything else.
+    std::vector<std::string> Picture(int x0, int y0, int w, int h)
+    {
+        canvas.EndDrawing(nullptr, {});
+        std::vector<std::string> rows;
+        for (int y = y0; y < y0 + h; ++y) {
+            std::string row;
+            for (int x = x0; x < x0 + w; ++x) {
+                const QRgb c = canvas.Image().pixel(x, y);
+                row += c == White ? '.' : c == Black ? '#' : c == Red ? 'r' : '?';
+            }
+            rows.push_back(row);
+        }
+        return rows;
     }
 };
 
@@ -207,6 +223,51 @@ TEST(CanvasDrawing, EllipseBoxExcludesRightAndBottom)
     d.canvas.DrawEllipse(2, 2, 6, 6);
     EXPECT_EQ(d.Row(4, 0, 7), "..####..");
     EXPECT_EQ(d.Column(4, 0, 7), "..####..");
+}
+
+// Small ellipses are round: the outline leaves the box's corners empty, the brush fills its inside.
+TEST(CanvasDrawing, SmallEllipsesAreRound)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"......", "..##..", ".#rr#.", ".#rr#.", "..##..", "......"},
+        {".......", "..###..", ".#rrr#.", ".#rrr#.", ".#rrr#.", "..###..", "......."},
+        {"........", "...##...", "..#rr#..", ".#rrrr#.", ".#rrrr#.", "..#rr#..", "...##...", "........"},
+    };
+    for (const auto& pixels : cases) {
+        const int size = int(pixels.size()) - 2;  // the box (1, 1) - (1 + size, 1 + size)
+        Drawing d;
+        d.canvas.Brush().SetColor(clRed);
+        d.canvas.DrawEllipse(1, 1, 1 + size, 1 + size);
+        EXPECT_EQ(d.Picture(0, 0, size + 2, size + 2), pixels) << size;
+    }
+}
+
+// A styled one-pixel outline runs its pattern along the curve: small dots set every other pixel.
+TEST(CanvasDrawing, StyledEllipseOutlineFollowsTheCurve)
+{
+    Drawing d;
+    TChartPen dots;
+    dots.SetSmallDots(true);
+    d.canvas.UseVisiblePen(dots);
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawEllipse(2, 3, 14, 11);
+    const std::vector<QPoint> outline = EllipseOutline(2, 3, 14, 11);
+    for (std::size_t i = 0; i < outline.size(); ++i)
+        EXPECT_EQ(d.At(outline[i].x(), outline[i].y()), i % 2 == 0 ? Black : White) << i;
+    EXPECT_EQ(d.At(8, 7), Red);
+}
+
+// A wide outline grows around the one-pixel one as a wide line does and leaves the brush its inside.
+TEST(CanvasDrawing, WideEllipseOutline)
+{
+    Drawing d;
+    d.canvas.Pen().SetWidth(3);
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawEllipse(2, 2, 10, 10);
+    const std::vector<std::string> expected = {"............", "....####....", "...######...", "..########..",
+                                               ".####rr####.", ".###rrrr###.", ".###rrrr###.", ".####rr####.",
+                                               "..########..", "...######...", "....####....", "............"};
+    EXPECT_EQ(d.Picture(0, 0, 12, 12), expected);
 }
 
 TEST(CanvasDrawing, PolygonOutlineCoversEveryVertex)

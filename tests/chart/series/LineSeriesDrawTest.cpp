@@ -121,13 +121,13 @@ TEST(LineSeriesDrawTest, CurveWithCircleMarkersOverItsSegments)
     const QImage& image = plot.Finish();
     EXPECT_EQ(series.FirstValueIndex(), 0);
     EXPECT_EQ(series.LastValueIndex(), 20);
-    // Around each marker centre (x, y), columns x - 3 .. x + 2 and rows y - 3 .. y + 2: a 4 x 4 ring
-    // (black) around a red 2 x 2 inside; the red line enters and leaves through the ring, which stays
-    // black because the marker is drawn after both segments.
+    // Around each marker centre (x, y), columns x - 3 .. x + 2 and rows y - 3 .. y + 2: a round 4 x 4
+    // outline (black, its corners empty) around a red 2 x 2 inside; the red line enters and leaves
+    // through the outline, which stays black because the marker is drawn after both segments.
     for (int i = 0; i < 21; ++i) {
         const int x = 110 + static_cast<int>(std::lround((i - 10) * 9.0));
         const std::string middle = std::string(i > 0 ? "r" : ".") + "#rr#" + (i < 20 ? "r" : ".");
-        const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", middle, ".####.", "......"};
+        const std::vector<std::string> expected = {"......", "..##..", ".#rr#.", middle, "..##..", "......"};
         EXPECT_EQ(Pattern(image, x - 3, 57, 6, 6), expected) << "marker " << i;
     }
     // Between markers the segment is red.
@@ -319,7 +319,7 @@ TEST(LineSeriesDrawTest, OnlyVisiblePointGetsItsMarker)
     SeriesPlot plot;
     plot.Paint(series);
     const QImage& image = plot.Finish();
-    const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", ".#rr#.", ".####.", "......"};
+    const std::vector<std::string> expected = {"......", "..##..", ".#rr#.", ".#rr#.", "..##..", "......"};
     EXPECT_EQ(Pattern(image, 107, 57, 6, 6), expected);
 }
 
