@@ -3,6 +3,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
@@ -296,6 +297,12 @@ bool TChartCanvas3D::ThinPen() const
     return AlternatePen() || Pen().Width() <= 1;
 }
 
+// Pens without gaps; a wide pen of another style is left to Qt's dashes.
+bool TChartCanvas3D::SolidPen() const
+{
+    return Pen().Style() == TPenStyle::psSolid || Pen().Style() == TPenStyle::psInsideFrame;
+}
+
 void TChartCanvas3D::ApplyPen()
 {
     if (!penDirty_)
@@ -306,8 +313,10 @@ void TChartCanvas3D::ApplyPen()
         ref_->setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()), Qt::FlatCap,
-             Qt::MiterJoin);
+    // Wide pens end and join round; what Qt still strokes itself (dashes, arcs) follows that.
+    const bool wide = Pen().Width() > 1;
+    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()),
+             wide ? Qt::RoundCap : Qt::FlatCap, wide ? Qt::RoundJoin : Qt::MiterJoin);
     if (AlternatePen())
         pen.setDashPattern({1.0, 1.0});
     ref_->setPen(pen);
@@ -417,21 +426,48 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     penDirty_ = true;
 }
 
-// Wide pens are centred on the line as Qt centres them; straight ones are filled exactly.
 void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
 {
-    const int width = Pen().Width();
-    const int offset = width / 2;
     ApplyPen();
-    if ((y0 == y1 || x0 == x1) && Pen().Style() == TPenStyle::psSolid) {
-        const QColor color = ToQColor(Pen().Color());
-        if (y0 == y1 && x0 != x1)
-            FillSpan(std::min(x0, x1 + 1), y0 - offset, std::abs(x1 - x0), width, color);
-        else if (x0 == x1 && y0 != y1)
-            FillSpan(x0 - offset, std::min(y0, y1 + 1), width, std::abs(y1 - y0), color);
-        return;
+    if (SolidPen())
+        RoundPenLine(x0, y0, x1, y1);
+    else
+        ref_->drawLine(x0, y0, x1, y1);
+}
+
+// A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
+// end round and the segments of a polyline join round. Across the line the nib is as wide as the pen
+// and lies as the pen grows (a 2-pixel pen covers x - 1 and x, a 3-pixel one x - 1 to x + 1); along
+// the line it takes the nearest odd size, so that it centres on the end points and both ends reach
+// past them alike: a 3-pixel line gets a one-pixel tip beyond each end, a 2-pixel line ends at its
+// end points. The nib is the ellipse of its box; being convex, it leaves one span per row.
+void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
+{
+    const int width = Pen().Width();
+    const int dx = x1 - x0;
+    const int dy = y1 - y0;
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    const int along = steps == 0 || width % 2 == 1 ? width : width - 1;  // a dot has no direction
+    const bool horizontal = std::abs(dx) >= std::abs(dy);
+    const int nibWidth = horizontal ? along : width;
+    const int nibHeight = horizontal ? width : along;
+    const int left = -(nibWidth / 2);
+    const int up = -(nibHeight / 2);
+    const std::vector<EllipseRow> nib = EllipseRows(left, up, left + nibWidth, up + nibHeight);
+    const int top = std::min(y0, y1) + up;
+    std::vector<EllipseRow> rows(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
+    for (int i = 0; i <= steps; ++i) {
+        const QPoint p = LinePixel(x0, y0, dx, dy, i);
+        for (int r = 0; r < int(nib.size()); ++r) {
+            EllipseRow& row = rows[p.y() + up + r - top];
+            row.left = std::min(row.left, p.x() + nib[r].left);
+            row.right = std::max(row.right, p.x() + nib[r].right);
+        }
     }
-    ref_->drawLine(x0, y0, x1, y1);
+    std::vector<QRect> spans;
+    for (int i = 0; i < int(rows.size()); ++i)
+        AddSpan(spans, rows[i].left, rows[i].right, top + i);
+    PenSpans(spans);
 }
 
 void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
@@ -495,6 +531,13 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
         return;
     }
     ApplyPen();
+    if (SolidPen()) {
+        RoundPenLine(x0, y0, x1 - 1, y0);
+        RoundPenLine(x1 - 1, y0, x1 - 1, y1 - 1);
+        RoundPenLine(x1 - 1, y1 - 1, x0, y1 - 1);
+        RoundPenLine(x0, y1 - 1, x0, y0);
+        return;
+    }
     ref_->setBrush(Qt::NoBrush);
     brushDirty_ = true;
     ref_->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
@@ -586,7 +629,8 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
         return;
     ApplyPen();
     ApplyBrush();
-    if (!ThinPen() || Pen().Style() == TPenStyle::psClear) {
+    const bool roundEdges = !ThinPen() && SolidPen();
+    if ((!ThinPen() && !roundEdges) || Pen().Style() == TPenStyle::psClear) {
         ref_->drawPolygon(points.data(), int(points.size()));
         return;
     }
@@ -598,7 +642,10 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
     for (std::size_t i = 0; i < points.size(); ++i) {
         const QPoint& from = points[i];
         const QPoint& to = points[(i + 1) % points.size()];
-        ThinLine(from.x(), from.y(), to.x(), to.y());
+        if (roundEdges)
+            RoundPenLine(from.x(), from.y(), to.x(), to.y());
+        else
+            ThinLine(from.x(), from.y(), to.x(), to.y());
     }
 }
 
@@ -711,9 +758,8 @@ void TChartCanvas3D::Pixel3D(int x, int y, int, TColor color)
     }
     if (ref_ == nullptr || Pen().Style() == TPenStyle::psClear)
         return;
-    const int width = Pen().Width();
     ApplyPen();
-    FillSpan(x - width / 2, y - width / 2, width, width, ToQColor(Pen().Color()));
+    RoundPenLine(x, y, x, y);  // a zero-length line: one print of the round nib
 }
 
 void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
