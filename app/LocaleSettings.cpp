@@ -19,6 +19,7 @@ std::optional<char> SingleAscii(const QString& text)
     return static_cast<char>(text[0].unicode());
 }
 
+// The number texts are single ASCII characters: a separator outside ASCII (Arabic, Persian) gives '.'.
 char DecimalSeparatorOf(const QLocale& locale)
 {
     return SingleAscii(locale.decimalPoint()).value_or('.');
@@ -50,7 +51,9 @@ LocaleNumberSeparators NumberSeparatorsOf(const QLocale& locale)
 
 void ReadLocaleNumberSettings()
 {
-    const LocaleNumberSeparators separators = NumberSeparatorsOf(QLocale::system());
+    // The default locale is the system's as long as nobody replaces it: the program never does, a scripted
+    // run stands another in before it announces a settings change.
+    const LocaleNumberSeparators separators = NumberSeparatorsOf(QLocale());
     neuron::SetDecimalSeparator(separators.decimal);
     // The axis labels use the separator the number texts use, after the model's checks.
     chart::SetNumberSeparators(neuron::DecimalSeparator(), separators.thousand);

@@ -14,7 +14,8 @@ struct LocaleNumberSeparators {
 // one, else ',' (or '.' when the decimal separator is already ',').
 LocaleNumberSeparators NumberSeparatorsOf(const QLocale& locale);
 
-// Stores the system locale's separators; called at start-up and whenever the system locale changes.
+// Stores the separators of the default locale (the system's unless replaced); called at start-up and whenever
+// the system announces a settings change.
 void ReadLocaleNumberSettings();
 
 }  // namespace rna::app

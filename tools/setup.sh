@@ -6,7 +6,7 @@ apt-get update
 apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build git \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
-  libgtest-dev googletest \
+  libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-liberation2 fontconfig \
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick openbox x11-utils

@@ -75,7 +75,8 @@ void DensityScaler::apply(TForm& form, const std::vector<QObject*>& controls, do
 {
     if (dpi <= 0 || std::abs(dpi - kDesignDpi) < 0.5)
         return;
-    // Compare with the mapped window font's own height at 96, not with the stored 13 of the original face.
+    // Compare with the mapped window font's own height at 96, not with the stored 13 of the original face: the
+    // substitute face is 12 pixels high, and against 13 every window would be scaled at 96 already.
     const int designHeight = QFontMetrics(form.tfont().toQFont()).height();
     form.setTFont(scaled(form.tfont(), dpi));
     scaleFonts(controls, dpi);

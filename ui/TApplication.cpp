@@ -1,5 +1,6 @@
 #include "ui/TApplication.h"
 
+#include "ui/MouseAction.h"
 #include "ui/TForm.h"
 
 #include <QMessageBox>
@@ -16,16 +17,8 @@ ProgramArguments::ProgramArguments(const char* programPath) : path(programPath ?
 }
 }  // namespace detail
 
-namespace {
-void showMessageBox(const QString& caption, const QString& message)
-{
-    QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok);
-    box.exec();
-}
-}  // namespace
-
 TApplication::TApplication(const char* programPath)
-    : detail::ProgramArguments(programPath), QApplication(argc, argv), presenter_(&showMessageBox)
+    : detail::ProgramArguments(programPath), QApplication(argc, argv), presenter_(&TApplication::showMessageBox)
 {
     // One fixed look, whatever the desktop's style.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -60,6 +53,8 @@ void TApplication::adoptForm(std::unique_ptr<TForm> form)
 int TApplication::run()
 {
     terminated_ = false;
+    // Always a normal showing: a launcher's request to start maximised or minimised without activation has no
+    // counterpart on Linux desktops.
     if (TForm* main = mainForm())
         main->Show();
     if (terminated_)
@@ -71,6 +66,12 @@ void TApplication::terminate()
 {
     terminated_ = true;
     exit(0);
+}
+
+void TApplication::showMessageBox(const QString& caption, const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, caption, message, QMessageBox::Ok);
+    box.exec();
 }
 
 TApplication::ErrorPresenter TApplication::setErrorPresenter(ErrorPresenter presenter)
@@ -88,6 +89,17 @@ QString TApplication::errorText(const QString& message)
 
 void TApplication::showError(const QString& message)
 {
+    if (endingMouseAction_)
+        return;  // raised by the end of the action that this report is cutting short: part of the same failure
+    // A held mouse button must not act on behind the box (a slider channel would repeat, and fail, again and
+    // again), and the box would swallow its release: the action ends here, with its release notification.
+    endingMouseAction_ = true;
+    try {
+        MouseAction::endNow();
+    } catch (...) {
+        // The failure being reported here, raised once more by the action's end: one failure, one box.
+    }
+    endingMouseAction_ = false;
     if (presenter_)
         presenter_(title_, errorText(message));
 }

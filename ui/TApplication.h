@@ -63,9 +63,11 @@ public:
     void terminate();
     bool terminated() const { return terminated_; }
 
+    // The presenter the application starts with: Qt's message box with an error icon and an OK button.
+    static void showMessageBox(const QString& caption, const QString& message);
     // The message box is replaced, e.g. by a recorder in tests; returns the previous presenter.
     ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
-    // Shows an error the way the dispatch point does.
+    // Shows an error the way the dispatch point does. A mouse action in progress ends first (see MouseAction).
     void showError(const QString& message);
     // The dispatch point's catch: shows the message of the exception in the error box.
     void presentException(const std::exception_ptr& error);
@@ -83,6 +85,7 @@ private:
     ErrorPresenter presenter_;
     std::function<void()> localeHook_;
     bool terminated_ = false;
+    bool endingMouseAction_ = false;
 };
 
 }  // namespace rna::ui

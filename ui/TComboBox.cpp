@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QCoreApplication>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <algorithm>
@@ -79,6 +80,10 @@ bool TComboBox::isDroppedDown() const
 void TComboBox::showPopup()
 {
     QComboBox::showPopup();
+    // With no item selected nothing is highlighted: the first Down goes to the first item (Qt's list would
+    // make that one current already when it takes the focus, and Down would skip it).
+    if (currentIndex() < 0)
+        view()->selectionModel()->clearCurrentIndex();
     // Our filter must see the list's keys before Qt's own popup handling does.
     view()->removeEventFilter(this);
     view()->installEventFilter(this);
@@ -161,22 +166,46 @@ bool TComboBox::forwardToEditField(QKeyEvent* event)
     return true;
 }
 
+TComboBox::ListKey TComboBox::listKey(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool alt = event.modifiers() & Qt::AltModifier;
+    if (key == Qt::Key_Escape)
+        return ListKey::Close;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F4 ||
+        (alt && (key == Qt::Key_Up || key == Qt::Key_Down)))
+        return ListKey::Pick;
+    return ListKey::Other;
+}
+
+void TComboBox::closeList(ListKey how)
+{
+    const QModelIndex highlighted = view()->currentIndex();
+    hidePopup();
+    if (how != ListKey::Pick || !highlighted.isValid())
+        return;
+    // The same as a click on that item: its text, then OnClick, then OnChange.
+    const int index = highlighted.row();
+    if (index != currentIndex())
+        setCurrentIndex(index);
+    userPicked(index);
+}
+
 bool TComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::KeyPress;
     if (watched == view() && (press || event->type() == QEvent::ShortcutOverride)) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool closingKey =
-            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
+        const ListKey kind = listKey(*key);
         if (!press) {
-            // Qt picks the highlighted item on the shortcut check that precedes the key press; ours closes only.
-            if (closingKey)
+            // Qt would act on these keys at the shortcut check that precedes the key press; they are ours.
+            if (kind != ListKey::Other)
                 key->accept();
-            return closingKey;
+            return kind != ListKey::Other;
         }
-        if (closingKey) {
-            // The dropped-down list keeps Enter and Escape: they only close it.
-            hidePopup();
+        if (kind != ListKey::Other) {
+            // The dropped-down list keeps these keys: Escape closes it, the others pick the highlighted item.
+            closeList(kind);
             return true;
         }
         // While the list is dropped down, typing goes to the edit field.

@@ -1,5 +1,6 @@
 // Drop-down list with an edit field: OnChange for a user's pick and for every edit of its text (selection
 // cleared while closed, prefix match while dropped down); none for changes from code; Enter never adds an item.
+// In the dropped-down list the arrows move the highlight and Enter picks it as a click does; Escape only closes.
 #pragma once
 
 #include "ui/TNotifyEvent.h"
@@ -44,6 +45,11 @@ private:
     void selectKeepingText(int index);
     int firstItemStartingWith(const QString& text) const;
     bool forwardToEditField(QKeyEvent* event);
+    // Keys of the dropped-down list: Escape closes it; Enter, F4 and Alt+Up or Alt+Down pick the highlighted
+    // item as a click would; arrows only move the highlight (Qt's list does that).
+    enum class ListKey { Close, Pick, Other };
+    static ListKey listKey(const QKeyEvent& event);
+    void closeList(ListKey how);
 
     TNotifyEvent onChange_;
     TNotifyEvent onClick_;

@@ -58,9 +58,10 @@ void TEdit::keyPressEvent(QKeyEvent* event)
 void TEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
-    // Entering by keyboard selects all (Qt does this for Tab only).
+    // Entering the box from the keyboard selects all (Qt does this only when nothing is selected). Coming back
+    // with its window (ActiveWindowFocusReason) is no entry: caret and selection stay as they were.
     const bool keyboard = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
-                          event->reason() == Qt::ShortcutFocusReason || event->reason() == Qt::ActiveWindowFocusReason;
+                          event->reason() == Qt::ShortcutFocusReason;
     if (autoSelect_ && keyboard)
         selectAll();
     else if (!autoSelect_ && keyboard)

@@ -18,6 +18,12 @@
 
 namespace rna::ui {
 
+namespace {
+// The frame the window manager last gave one of our framed windows: the best guess for a window it has not
+// framed yet (they all have the same kind of title bar), so that one appears in its place at once.
+QMargins lastKnownFrame;
+}  // namespace
+
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setFocusPolicy(Qt::NoFocus);
@@ -152,6 +158,9 @@ void TForm::setVisible(bool visible)
     if (!visible && isVisible() && focusWidget())
         lastFocus_ = focusWidget();
     QWidget::setVisible(visible);
+    // The frame becomes known when the window manager has framed and exposed the window.
+    if (visible && awaitingFrame_ && windowHandle())
+        windowHandle()->installEventFilter(this);
     // A window that stayed the active one while hidden gets no new activation: give the focus back here.
     if (visible && isActiveWindow() && !QApplication::focusWidget())
         restoreFocus();
@@ -161,16 +170,45 @@ void TForm::placeOnFirstShowing()
 {
     if (position_ != TPosition::poDesktopCenter && position_ != TPosition::poScreenCenter)
         return;
-    create();  // the native window knows its frame
-    QMargins frame;
-    if (QWindow* window = windowHandle())
-        frame = window->frameMargins();
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    const int outerWidth = width() + frame.left() + frame.right();
-    const int outerHeight = height() + frame.top() + frame.bottom();
-    move(desktop.left() + (desktop.width() - outerWidth) / 2, desktop.top() + (desktop.height() - outerHeight) / 2);
+    centreOnDesktop();
     position_ = TPosition::poDesigned;
+    // A window manager frames the window only once it is mapped; it is placed again when the frame is known.
+    awaitingFrame_ = borderStyle_ != TFormBorderStyle::bsNone;
+}
+
+QMargins TForm::outerFrame() const
+{
+    const QWindow* window = windowHandle();
+    const QMargins frame = window && window->isVisible() ? window->frameMargins() : QMargins();
+    return frame.isNull() && borderStyle_ != TFormBorderStyle::bsNone ? lastKnownFrame : frame;
+}
+
+void TForm::centreOnDesktop()
+{
+    // The desktop is the primary screen's area left free by panels; the outer frame is centred on it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    centredWith_ = outerFrame();
+    const QSize outer = size().grownBy(centredWith_);
+    const QPoint frameAt(desktop.left() + (desktop.width() - outer.width()) / 2,
+                         desktop.top() + (desktop.height() - outer.height()) / 2);
+    // The client area is placed where it will sit inside that frame (what Qt knows of the frame so far
+    // may still be nothing).
+    setGeometry(QRect(frameAt + QPoint(centredWith_.left(), centredWith_.top()), size()));
+}
+
+void TForm::placeOnceFramed()
+{
+    const QWindow* window = windowHandle();
+    if (!window || !window->isVisible())
+        return;
+    const QMargins frame = window->frameMargins();
+    if (frame.isNull())
+        return;  // not framed (yet, or no window manager): the placement stands
+    lastKnownFrame = frame;
+    awaitingFrame_ = false;
+    if (frame != centredWith_)
+        centreOnDesktop();
 }
 
 void TForm::setDefaultButton(TBitBtn* button)
@@ -223,7 +261,9 @@ void TForm::focusFirstControl()
     for (const auto& entry : tabOrder_) {
         QWidget* control = entry.second;
         if (control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) {
-            control->setFocus(Qt::ActiveWindowFocusReason);
+            // The window's first control is entered as Tab enters it (an edit box selects all); focus given
+            // back on a later activation keeps the activation's reason (see restoreFocus).
+            control->setFocus(Qt::TabFocusReason);
             return;
         }
     }
@@ -346,8 +386,22 @@ bool TForm::showGraphicHint(const QHelpEvent& help) const
     return true;
 }
 
+bool TForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The native window is exposed (before its first paint) or moved once the window manager has framed it.
+    if (watched == windowHandle() && (event->type() == QEvent::Expose || event->type() == QEvent::Move)) {
+        if (awaitingFrame_)
+            placeOnceFramed();
+        if (!awaitingFrame_)
+            watched->removeEventFilter(this);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 bool TForm::event(QEvent* event)
 {
+    if (event->type() == QEvent::Hide)
+        awaitingFrame_ = false;
     if (event->type() == QEvent::WindowDeactivate && focusWidget())
         lastFocus_ = focusWidget();
     if (event->type() == QEvent::WindowActivate)

@@ -8,6 +8,7 @@
 #include "ui/TFont.h"
 #include "ui/TNotifyEvent.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -107,11 +108,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool showGraphicHint(const QHelpEvent& help) const;
     void updateWindowFlags();
     void placeOnFirstShowing();
+    // Centring places the outer frame: the frame known so far, or the last one the window manager reported.
+    void centreOnDesktop();
+    QMargins outerFrame() const;
+    void placeOnceFramed();
     void focusFirstControl();
     void restoreFocus();
     bool isMainForm() const;
@@ -129,6 +135,8 @@ private:
     std::vector<std::pair<int, QWidget*>> tabOrder_;
     std::map<QString, QObject*> components_;
     TGraphicControl* pressedGraphic_ = nullptr;
+    bool awaitingFrame_ = false;  // centred on its first showing, before the window manager framed it
+    QMargins centredWith_;  // the frame the centring counted with
     QPointer<QWidget> lastFocus_;  // the control that had the focus when the window was last left
 };
 

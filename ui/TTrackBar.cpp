@@ -1,5 +1,9 @@
 #include "ui/TTrackBar.h"
 
+#include "ui/MouseAction.h"
+#include "ui/TForm.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +17,8 @@ namespace rna::ui {
 namespace {
 constexpr int kRepeatDelayMs = 300;
 constexpr int kRepeatIntervalMs = 100;
+// The wheel turn of one notch, in the eighths of a degree the wheel events count.
+constexpr int kWheelNotch = 120;
 
 bool isScrollKey(int key)
 {
@@ -273,27 +279,57 @@ int TTrackBar::pixelOf(int position) const
 
 void TTrackBar::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || drag_ != Drag::None) {
+    if (event->button() != Qt::LeftButton) {
         event->ignore();
         return;
     }
+    // A press while an action still runs means its release never came here: that action is over.
+    endMouseAction();
     event->accept();
     const QPoint point = event->position().toPoint();
     const QRect thumb = thumbRect();
     if (sliderVisible_ && thumb.contains(point)) {
         // Pressing the thumb moves nothing yet.
-        drag_ = Drag::Thumb;
+        beginMouseAction(Drag::Thumb);
         dragOffset_ = orientation() == Qt::Horizontal ? point.x() - thumb.x() : point.y() - thumb.y();
         return;
     }
-    drag_ = Drag::Channel;
+    beginMouseAction(Drag::Channel);
     channelPoint_ = point;
     channelStep();
-    channelRepeat_.start(kRepeatDelayMs);
+    if (drag_ == Drag::Channel)  // the step's handler may have ended the action (an error box)
+        channelRepeat_.start(kRepeatDelayMs);
+}
+
+void TTrackBar::beginMouseAction(Drag kind)
+{
+    drag_ = kind;
+    MouseAction::begin(this, [this] { endMouseAction(); });
+}
+
+void TTrackBar::endMouseAction()
+{
+    if (drag_ == Drag::None)
+        return;
+    drag_ = Drag::None;
+    dragOffset_ = 0;
+    channelRepeat_.stop();
+    MouseAction::finished(this);
+    fireChange();  // the end of the action
+}
+
+bool TTrackBar::mouseTakenElsewhere() const
+{
+    const QWidget* grabber = QWidget::mouseGrabber();
+    return (grabber && grabber != this) || QApplication::activePopupWidget();
 }
 
 void TTrackBar::channelStep()
 {
+    if (mouseTakenElsewhere()) {  // the release will not come here
+        endMouseAction();
+        return;
+    }
     const int thumbCentre = pixelOf(value());
     const int click = orientation() == Qt::Horizontal ? channelPoint_.x() : channelPoint_.y();
     const QRect thumb = thumbRect();
@@ -329,10 +365,22 @@ void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     event->accept();
-    drag_ = Drag::None;
-    dragOffset_ = 0;
-    channelRepeat_.stop();
-    fireChange();  // the end of the action
+    endMouseAction();
+}
+
+void TTrackBar::hideEvent(QHideEvent* event)
+{
+    // Hidden (with its window, say) while the button is held: the release will not come here.
+    endMouseAction();
+    QSlider::hideEvent(event);
+}
+
+bool TTrackBar::event(QEvent* event)
+{
+    // A modal box opening over the window, or the window losing the activation, takes the mouse away.
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
+        endMouseAction();
+    return QSlider::event(event);
 }
 
 void TTrackBar::wheelEvent(QWheelEvent* event)
@@ -344,15 +392,26 @@ void TTrackBar::wheelEvent(QWheelEvent* event)
         return;
     }
     event->accept();
-    // A notch away from the user (up) moves towards Min.
-    const int notches = std::max(1, std::abs(amount) / 120);
-    userScroll(value() + (amount > 0 ? -1 : 1) * notches * lineSize_);
-    fireChange();
+    // Smooth wheels and touchpads send parts of a notch: they add up, and each whole notch is one line step.
+    // A turn the other way starts afresh.
+    if ((wheelRemainder_ < 0) != (amount < 0))
+        wheelRemainder_ = 0;
+    wheelRemainder_ += amount;
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    // A notch away from the user (up) moves towards Min; each step is an action of its own.
+    for (int step = 0; step < std::abs(notches); ++step) {
+        userScroll(value() + (notches > 0 ? -lineSize_ : lineSize_));
+        fireChange();  // the end of the action
+    }
 }
 
 void TTrackBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // A windowed control covers the labels and pictures its window paints beneath it.
+    if (const auto* form = qobject_cast<const TForm*>(parentWidget()))
+        painter.fillRect(rect(), toQColor(form->color()));
     QStyleOptionSlider option;
     initStyleOption(&option);
     option.tickPosition = QSlider::NoTicks;

@@ -73,6 +73,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     enum class Drag { None, Thumb, Channel };
@@ -93,6 +95,11 @@ private:
     Travel travel() const;
     void channelStep();
     void fireChange();
+    // A held button's action: a channel repeat or a thumb drag. It ends with one change event, as at a
+    // release, also when it is cut short (window hidden or blocked, mouse taken elsewhere).
+    void beginMouseAction(Drag kind);
+    void endMouseAction();
+    bool mouseTakenElsewhere() const;
 
     TNotifyEvent onChange_;
     int frequency_ = 1;
@@ -115,6 +122,7 @@ private:
     int dragOffset_ = 0;
     QPoint channelPoint_;
     QTimer channelRepeat_;
+    int wheelRemainder_ = 0;  // the part of a wheel notch turned so far
     TrackBarStyle* style_;  // owned through Qt parenting
 };
 

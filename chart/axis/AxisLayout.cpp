@@ -2,7 +2,7 @@
 
 #include "chart/axis/TCustomChartAxis.h"
 #include "chart/canvas/TChartCanvas.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 #include <algorithm>
 
@@ -12,28 +12,28 @@ namespace {
 
 constexpr std::size_t AxesTakingSpace = 5;
 
-enum class TSide { Bottom, Top, Left, Right };
+enum class Side { Bottom, Top, Left, Right };
 
-TSide SideOf(const TCustomChartAxis& axis)
+Side SideOf(const TCustomChartAxis& axis)
 {
     if (axis.IsHorizontal())
-        return axis.IsFarSide() ? TSide::Top : TSide::Bottom;
-    return axis.IsFarSide() ? TSide::Right : TSide::Left;
+        return axis.IsFarSide() ? Side::Top : Side::Bottom;
+    return axis.IsFarSide() ? Side::Right : Side::Left;
 }
 
-void Take(const TCustomChartAxis& axis, TRect& r, int n)
+void Take(const TCustomChartAxis& axis, Rect& r, int n)
 {
     switch (SideOf(axis)) {
-    case TSide::Bottom:
+    case Side::Bottom:
         r.Bottom -= n;
         break;
-    case TSide::Top:
+    case Side::Top:
         r.Top += n;
         break;
-    case TSide::Left:
+    case Side::Left:
         r.Left += n;
         break;
-    case TSide::Right:
+    case Side::Right:
         r.Right -= n;
         break;
     }
@@ -42,11 +42,11 @@ void Take(const TCustomChartAxis& axis, TRect& r, int n)
 // q moved outward (away from the plotting area) by n pixels.
 int Outward(const TCustomChartAxis& axis, int q, int n)
 {
-    const TSide side = SideOf(axis);
-    return (side == TSide::Bottom || side == TSide::Right) ? q + n : q - n;
+    const Side side = SideOf(axis);
+    return (side == Side::Bottom || side == Side::Right) ? q + n : q - n;
 }
 
-int OtherExtent(const TCustomChartAxis& axis, const TRect& r)
+int OtherExtent(const TCustomChartAxis& axis, const Rect& r)
 {
     return axis.IsHorizontal() ? r.Height() : r.Width();
 }
@@ -93,28 +93,28 @@ int AxisPositionOffset(const TCustomChartAxis& axis, int q, int extent)
 {
     if (axis.PositionPercent() == 0)
         return q;
-    int d = static_cast<int>(TAxisScale::Round(axis.PositionPercent() * 0.01L * extent));
+    int d = static_cast<int>(AxisScale::Round(axis.PositionPercent() * 0.01L * extent));
     if (axis.IsFarSide())
         d = -d;
     return axis.IsHorizontal() ? q - d : q + d;
 }
 
-int AxisEdge(const TCustomChartAxis& axis, const TRect& r)
+int AxisEdge(const TCustomChartAxis& axis, const Rect& r)
 {
     switch (SideOf(axis)) {
-    case TSide::Bottom:
+    case Side::Bottom:
         return r.Bottom;
-    case TSide::Top:
+    case Side::Top:
         return r.Top;
-    case TSide::Left:
+    case Side::Left:
         return r.Left;
-    case TSide::Right:
+    case Side::Right:
         return r.Right;
     }
     return r.Left;
 }
 
-void ReserveAxisSpace(TCustomChartAxis& axis, TRect& r, TChartCanvas& canvas, int wallSize)
+void ReserveAxisSpace(TCustomChartAxis& axis, Rect& r, TChartCanvas& canvas, int wallSize)
 {
     axis.RefreshDateTime();
     if (axis.IsDepth()) {
@@ -134,26 +134,30 @@ void ReserveAxisSpace(TCustomChartAxis& axis, TRect& r, TChartCanvas& canvas, in
     axis.LabelsPos = AxisPositionOffset(axis, axis.LabelsPos, OtherExtent(axis, r));
 }
 
-void PlaceAxisOutside(TCustomChartAxis& axis, const TRect& r, TChartCanvas& canvas)
+int AxisLinePosition(const TCustomChartAxis& axis, const Rect& plotRect)
+{
+    return AxisPositionOffset(axis, AxisEdge(axis, plotRect), OtherExtent(axis, plotRect));
+}
+
+void PlaceAxisOutside(TCustomChartAxis& axis, const Rect& r, TChartCanvas& canvas)
 {
     axis.RefreshDateTime();
-    axis.LinePos = AxisPositionOffset(axis, AxisEdge(axis, r), OtherExtent(axis, r));
-    axis.LabelsPos = Outward(axis, axis.LinePos, TickBandSize(axis));
+    axis.LabelsPos = Outward(axis, AxisLinePosition(axis, r), TickBandSize(axis));
     axis.TitlePos = Outward(axis, axis.LabelsPos, LabelBandSize(axis, canvas));
 }
 
-TRect LayoutAxes(const std::vector<TAxisSlot>& axes, TRect plotRect, TChartCanvas& canvas)
+Rect LayoutAxes(const std::vector<AxisSlot>& axes, Rect plotRect, TChartCanvas& canvas)
 {
-    TRect t = plotRect;
+    Rect t = plotRect;
     for (std::size_t i = 0; i < axes.size(); ++i) {
         if (!axes[i].InUse || axes[i].Axis == nullptr)
             continue;
-        TRect r = t;
+        Rect r = t;
         if (i < AxesTakingSpace)
             ReserveAxisSpace(*axes[i].Axis, r, canvas, axes[i].WallSize);
         else
             PlaceAxisOutside(*axes[i].Axis, r, canvas);
-        const TRect overlap = Intersect(r, t);
+        const Rect overlap = Intersect(r, t);
         if (!overlap.IsEmpty())
             t = overlap;
     }

@@ -3,28 +3,25 @@
 #include "chart/axis/AxisLayout.h"
 #include "chart/axis/TCustomChartAxis.h"
 #include "chart/canvas/TChartCanvas.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 namespace rna::chart {
 
 namespace {
 
-// One drawing of one axis: the steps of PaintAxis over shared state.
-class TAxisPainter {
+// One drawing of one axis: the steps of PaintAxis over what this drawing found out so far.
+class AxisPainter {
 public:
-    TAxisPainter(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks)
-        : axis_(axis), canvas_(context.Canvas), plot_(context.PlotRect), color_(context.ChartColor), ticks_(ticks)
+    AxisPainter(TCustomChartAxis& axis, const AxisPaintContext& context)
+        : axis_(axis), canvas_(context.Canvas), plot_(context.PlotRect), color_(context.ChartColor),
+          line_(AxisLinePosition(axis, context.PlotRect))
     {}
 
-    void Paint()
+    TickPositions Paint()
     {
-        axis_.RefreshDateTime();
         canvas_.Font().Assign(axis_.LabelsFont());
         const double step = axis_.LabelStep(canvas_);
-        axis_.LinePos =
-            AxisPositionOffset(axis_, AxisEdge(axis_, plot_), axis_.IsHorizontal() ? plot_.Height() : plot_.Width());
         DrawTitle();
-        ticks_.Clear();
         if (step > 0 && axis_.RangeHigh() >= axis_.RangeLow())
             DrawLabels(step);
         DrawAxisLine();
@@ -38,6 +35,7 @@ public:
             DrawMinor(axis_.MinorTicks(), false);
         if (!ticks_.Empty() && axis_.MinorGrid().Visible())
             DrawMinor(axis_.MinorGrid(), true);
+        return ticks_;
     }
 
 private:
@@ -105,16 +103,16 @@ private:
             return;
         canvas_.UseVisiblePen(axis_.Axis());
         if (axis_.IsHorizontal())
-            canvas_.DrawHorizLine(axis_.StartPixel(), axis_.EndPixel(), axis_.LinePos);
+            canvas_.DrawHorizLine(axis_.StartPixel(), axis_.EndPixel(), line_);
         else
-            canvas_.DrawVertLine(axis_.LinePos, axis_.StartPixel(), axis_.EndPixel());
+            canvas_.DrawVertLine(line_, axis_.StartPixel(), axis_.EndPixel());
     }
 
     // A segment across the axis at p, starting `offset` pixels off the line, `length` long;
     // positive values point outward.
     void DrawTick(int p, int offset, int length)
     {
-        const int line = axis_.LinePos;
+        const int line = line_;
         if (axis_.IsHorizontal()) {
             const int sign = axis_.IsFarSide() ? -1 : 1;
             canvas_.DrawVertLine(p, line + sign * offset, line + sign * (offset + length));
@@ -155,7 +153,7 @@ private:
             if (!axis_.GridCentered())
                 DrawGridLine(ticks_[i]);
             else if (i >= 1)
-                DrawGridLine(static_cast<int>(TAxisScale::Round((ticks_[i] + ticks_[i - 1]) * 0.5L)));
+                DrawGridLine(static_cast<int>(AxisScale::Round((ticks_[i] + ticks_[i - 1]) * 0.5L)));
         }
         canvas_.SetTextBackMode(OPAQUE);
     }
@@ -181,7 +179,7 @@ private:
         if (n > 1) {
             const double d0 = (ticks_[1] - ticks_[0]) * 1.0 / (m + 1);
             for (int i = 1; i <= m; ++i) {
-                const int shift = static_cast<int>(TAxisScale::Round(i * static_cast<long double>(d0)));
+                const int shift = static_cast<int>(AxisScale::Round(i * static_cast<long double>(d0)));
                 DrawMinorMark(ticks_[0] - shift, grid);
                 DrawMinorMark(ticks_[n - 1] + shift, grid);
             }
@@ -189,7 +187,7 @@ private:
         for (int i = 1; i < n; ++i) {
             const double d = (ticks_[i] - ticks_[i - 1]) * 1.0 / (m + 1);
             for (int j = 1; j <= m; ++j)
-                DrawMinorMark(ticks_[i] - static_cast<int>(TAxisScale::Round(j * static_cast<long double>(d))), grid);
+                DrawMinorMark(ticks_[i] - static_cast<int>(AxisScale::Round(j * static_cast<long double>(d))), grid);
         }
         if (grid)
             canvas_.SetTextBackMode(OPAQUE);
@@ -197,22 +195,17 @@ private:
 
     TCustomChartAxis& axis_;
     TChartCanvas& canvas_;
-    TRect plot_;
+    Rect plot_;
     TColor color_;
-    TTickPositions& ticks_;
+    int line_;  // where the axis line lies in this drawing
+    TickPositions ticks_;
 };
 
 }  // namespace
 
-void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks)
+TickPositions PaintAxis(TCustomChartAxis& axis, const AxisPaintContext& context)
 {
-    TAxisPainter(axis, context, ticks).Paint();
-}
-
-void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context)
-{
-    static TTickPositions ticks;  // one drawing at a time on the user-interface thread
-    PaintAxis(axis, context, ticks);
+    return AxisPainter(axis, context).Paint();
 }
 
 }  // namespace rna::chart

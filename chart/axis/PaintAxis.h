@@ -15,15 +15,15 @@ class TCustomChartAxis;
 
 // What an axis is drawn with: the canvas, the final plotting area and the chart's colour
 // (the background of label texts).
-struct TAxisPaintContext {
+struct AxisPaintContext {
     TChartCanvas& Canvas;
-    TRect PlotRect;
+    Rect PlotRect;
     TColor ChartColor = clWhite;
 };
 
 // The pixel positions at which an axis has drawn labels, highest value first. Room for 2000;
 // positions beyond that are ignored.
-class TTickPositions {
+class TickPositions {
 public:
     static constexpr int Capacity = 2000;
     void Clear() { count_ = 0; }
@@ -41,9 +41,8 @@ private:
     int count_ = 0;
 };
 
-// Draws the axis completely; the tick positions it recorded are left in `ticks`.
-void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context, TTickPositions& ticks);
-void PaintAxis(TCustomChartAxis& axis, const TAxisPaintContext& context);
+// Draws the axis completely and answers the positions of the ticks it drew.
+TickPositions PaintAxis(TCustomChartAxis& axis, const AxisPaintContext& context);
 
 // Draws a label or title text anchored at (x, y) for the axis' side; lines separated by
 // character 13. The canvas' text alignment is back to left/top afterwards.

@@ -2,7 +2,7 @@
 #include "chart/axis/PaintAxis.h"
 #include "chart/axis/TCustomChartAxis.h"
 #include "chart/canvas/TChartCanvas.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 namespace rna::chart {
 
@@ -23,7 +23,7 @@ void PlaceLevelLines(const TCustomChartAxis& axis, TChartCanvas& canvas, int x, 
             canvas.DrawTextAt(x, y - (n - 1 - i) * h, lines[i]);
     } else {
         canvas.SetTextAlign((axis.IsFarSide() ? TA_LEFT : TA_RIGHT) | TA_TOP);
-        const int top = y - h / 2 - static_cast<int>(TAxisScale::Round(h * 0.5L * (n + 1))) + h;
+        const int top = y - h / 2 - static_cast<int>(AxisScale::Round(h * 0.5L * (n + 1))) + h;
         for (int i = 0; i < n; ++i)
             canvas.DrawTextAt(x, top + i * h, lines[i]);
     }

@@ -2,23 +2,21 @@
 #pragma once
 
 #include "chart/canvas/TChartFont.h"
+#include "chart/core/ChangeNotifier.h"
 
 #include <QString>
 
 namespace rna::chart {
 
-class TCustomChartAxis;
-
 class TChartAxisTitle {
 public:
-    explicit TChartAxisTitle(TCustomChartAxis& axis);
+    // onChange: the axis' ChangeNotify, for the caption, the angle and the font.
+    explicit TChartAxisTitle(const TNotifyChange& onChange) : font_(onChange), changes_(onChange) {}
     TChartAxisTitle(const TChartAxisTitle&) = delete;
     TChartAxisTitle& operator=(const TChartAxisTitle&) = delete;
 
-    TCustomChartAxis& Axis() const { return axis_; }
-
     const QString& Caption() const { return caption_; }
-    void SetCaption(const QString& value);
+    void SetCaption(const QString& value) { changes_.Store(caption_, value); }
     int Angle() const { return angle_; }
     // Outside 0 .. 359 throws ChartException and keeps the old angle.
     void SetAngle(int value);
@@ -28,10 +26,10 @@ public:
     void Assign(const TChartAxisTitle& source);
 
 private:
-    TCustomChartAxis& axis_;
     QString caption_;
     int angle_ = 0;
     TChartFont font_;
+    ChangeNotifier changes_;
 };
 
 }  // namespace rna::chart

@@ -7,7 +7,7 @@ namespace rna::chart {
 
 class TChartDepthAxis : public TCustomChartAxis {
 public:
-    explicit TChartDepthAxis(TCustomAxisPanel* chart) : TCustomChartAxis(chart)
+    explicit TChartDepthAxis(AxisHost* chart) : TCustomChartAxis(chart)
     {
         SetIsDepth(true);
         SetIsFarSide(true);

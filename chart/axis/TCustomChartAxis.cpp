@@ -1,5 +1,6 @@
 #include "chart/axis/TCustomChartAxis.h"
 
+#include "chart/axis/AxisHost.h"
 #include "chart/axis/AxisSettingChecks.h"
 #include "chart/axis/AxisText.h"
 #include "chart/canvas/TChartCanvas.h"
@@ -14,18 +15,20 @@
 
 namespace rna::chart {
 
-TCustomChartAxis::TCustomChartAxis(TCustomAxisPanel* chart) : chart_(chart)
+TCustomChartAxis::TCustomChartAxis(AxisHost* chart) : chart_(chart)
 {
     scale_.Horizontal = false;  // the chart marks its bottom and top axes horizontal
 }
 
-template <class T>
-void TCustomChartAxis::Store(T& field, const T& value)
+void TCustomChartAxis::ChangeNotify() const
 {
-    if (field == value)
-        return;
-    field = value;
-    ScheduleRedraw();
+    if (chart_ != nullptr)
+        chart_->ChangeNotify();
+}
+
+bool TCustomChartAxis::ChartLoading() const
+{
+    return chart_ != nullptr && chart_->IsLoading();
 }
 
 void TCustomChartAxis::SetDefaultTitleAngle(int angle)
@@ -38,92 +41,76 @@ void TCustomChartAxis::SetDefaultTitleAngle(int angle)
 
 void TCustomChartAxis::SetAutomatic(bool value)
 {
-    if (value == automatic_)
-        return;
-    automatic_ = value;
-    if (!ChartLoading()) {
-        automaticMinimum_ = value;
-        automaticMaximum_ = value;
-    }
-    ScheduleRedraw();
+    changes_.Store(automatic_, value, [&] {
+        if (!ChartLoading()) {
+            automaticMinimum_ = value;
+            automaticMaximum_ = value;
+        }
+    });
 }
 
 // The two end flags keep Automatic true only while both ends follow the series.
 void TCustomChartAxis::SetAutomaticMaximum(bool value)
 {
-    if (value == automaticMaximum_)
-        return;
-    automaticMaximum_ = value;
-    if (!value || automaticMinimum_)
-        automatic_ = value;
-    ScheduleRedraw();
+    changes_.Store(automaticMaximum_, value, [&] {
+        if (!value || automaticMinimum_)
+            automatic_ = value;
+    });
 }
 
 void TCustomChartAxis::SetAutomaticMinimum(bool value)
 {
-    if (value == automaticMinimum_)
-        return;
-    automaticMinimum_ = value;
-    if (!value || automaticMaximum_)
-        automatic_ = value;
-    ScheduleRedraw();
+    changes_.Store(automaticMinimum_, value, [&] {
+        if (!value || automaticMaximum_)
+            automatic_ = value;
+    });
 }
 
 void TCustomChartAxis::SetMaximum(double value)
 {
-    if (value == maximum_)
-        return;
-    if (!ChartLoading() && !(value >= minimum_))
-        throw AxisException("Axis Maximum Value must be >= Minimum");
-    maximum_ = value;
-    ScheduleRedraw();
+    changes_.Store(maximum_, value, [&] {
+        if (!ChartLoading() && !(value >= minimum_))
+            throw AxisException("Axis Maximum Value must be >= Minimum");
+    });
 }
 
 void TCustomChartAxis::SetMinimum(double value)
 {
-    if (value == minimum_)
-        return;
-    if (!ChartLoading() && value > maximum_)
-        throw AxisException("Axis Minimum Value must be <= Maximum");
-    minimum_ = value;
-    ScheduleRedraw();
+    changes_.Store(minimum_, value, [&] {
+        if (!ChartLoading() && value > maximum_)
+            throw AxisException("Axis Minimum Value must be <= Maximum");
+    });
 }
 
 void TCustomChartAxis::SetIncrement(double value)
 {
-    if (value == increment_)
-        return;
-    if (!(value >= 0))
-        throw AxisException("Axis increment must be >= 0");
-    increment_ = value;
-    ScheduleRedraw();
+    changes_.Store(increment_, value, [&] {
+        if (!(value >= 0))
+            throw AxisException("Axis increment must be >= 0");
+    });
 }
 
 void TCustomChartAxis::SetInverted(bool value)
 {
-    Store(scale_.Inverted, value);
+    changes_.Store(scale_.Inverted, value);
 }
 
 void TCustomChartAxis::SetLogarithmic(bool value)
 {
-    if (value == logarithmic_)
-        return;
-    if (value && isDateTime_)
-        throw AxisException("DateTime Axis cannot be Logarithmic");
-    if (value && (ResolvedEnd(false) < 0 || ResolvedEnd(true) < 0))
-        throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
-    logarithmic_ = value;
-    ScheduleRedraw();
+    changes_.Store(logarithmic_, value, [&] {
+        if (value && isDateTime_)
+            throw AxisException("DateTime Axis cannot be Logarithmic");
+        if (value && (ResolvedEnd(false) < 0 || ResolvedEnd(true) < 0))
+            throw AxisException("Logarithmic Axis Min and Max values should be >= 0");
+    });
 }
 
 void TCustomChartAxis::SetLogarithmicBase(int value)
 {
-    if (value == logarithmicBase_)
-        return;
-    if (value < 2)
-        throw AxisException("Axis Logarithmic Base should be >= 2");
-    logarithmicBase_ = value;
-    ScheduleRedraw();
+    changes_.Store(logarithmicBase_, value, [&] {
+        if (value < 2)
+            throw AxisException("Axis Logarithmic Base should be >= 2");
+    });
 }
 
 void TCustomChartAxis::SetRange(double low, double high)
@@ -133,124 +120,117 @@ void TCustomChartAxis::SetRange(double low, double high)
     automaticMaximum_ = false;
     if (low > high)
         std::swap(low, high);
-    Store(minimum_, low);
-    Store(maximum_, high);
+    changes_.Store(minimum_, low);
+    changes_.Store(maximum_, high);
     if (maximum_ - minimum_ < 1e-10)
-        Store(maximum_, minimum_ + 1e-10);
+        changes_.Store(maximum_, minimum_ + 1e-10);
 }
 
 // --- labels, lines, title, position -------------------------------------------------------------
 
 void TCustomChartAxis::SetLabels(bool value)
 {
-    Store(labels_, value);
+    changes_.Store(labels_, value);
 }
 
 void TCustomChartAxis::SetLabelsAngle(int value)
 {
-    if (value == labelsAngle_)
-        return;
-    CheckAngle(value, "Axis Labels");
-    labelsAngle_ = value;
-    ScheduleRedraw();
+    changes_.Store(labelsAngle_, value, [&] { CheckAngle(value, "Axis Labels"); });
 }
 
 void TCustomChartAxis::SetLabelsMultiLine(bool value)
 {
-    Store(labelsMultiLine_, value);
+    changes_.Store(labelsMultiLine_, value);
 }
 void TCustomChartAxis::SetLabelsOnAxis(bool value)
 {
-    Store(labelsOnAxis_, value);
+    changes_.Store(labelsOnAxis_, value);
 }
 
 void TCustomChartAxis::SetLabelsSeparation(int value)
 {
-    if (value == labelsSeparation_)
-        return;
-    if (value < 0)
-        throw AxisException("Labels Separation % must be greater than 0");
-    labelsSeparation_ = value;
-    ScheduleRedraw();
+    changes_.Store(labelsSeparation_, value, [&] {
+        if (value < 0)
+            throw AxisException("Labels Separation % must be greater than 0");
+    });
 }
 
 void TCustomChartAxis::SetLabelsSize(int value)
 {
-    Store(labelsSize_, value);
+    changes_.Store(labelsSize_, value);
 }
 void TCustomChartAxis::SetLabelStyle(TAxisLabelStyle value)
 {
-    Store(labelStyle_, value);
+    changes_.Store(labelStyle_, value);
 }
 
+// The pattern is parsed before it is stored; one that cannot be parsed keeps the old format.
 void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
 {
-    if (value == axisValuesFormat_)
-        return;
-    const std::optional<TAxisValueFormat> parsed = TAxisValueFormat::Parse(value);
-    if (!parsed)
-        throw ChartException("Axis values format '" + value.toStdString() +
-                             "' is not supported: use only 0, #, ',' and '.'");
-    valueFormat_ = *parsed;
-    axisValuesFormat_ = value;
-    ScheduleRedraw();
+    changes_.Store(axisValuesFormat_, value, [&] {
+        const std::optional<AxisValueFormat> parsed = AxisValueFormat::Parse(value);
+        if (!parsed)
+            throw ChartException("Axis values format '" + value.toStdString() +
+                                 "' is not supported: use only 0, #, ',' and '.'");
+        valueFormat_ = *parsed;
+    });
 }
 
 void TCustomChartAxis::SetDateTimeFormat(const QString& value)
 {
-    Store(dateTimeFormat_, value);
+    changes_.Store(dateTimeFormat_, value);
 }
 void TCustomChartAxis::SetExactDateTime(bool value)
 {
-    Store(exactDateTime_, value);
+    changes_.Store(exactDateTime_, value);
 }
 void TCustomChartAxis::SetRoundFirstLabel(bool value)
 {
-    Store(roundFirstLabel_, value);
+    changes_.Store(roundFirstLabel_, value);
 }
 void TCustomChartAxis::SetGridCentered(bool value)
 {
-    Store(gridCentered_, value);
+    changes_.Store(gridCentered_, value);
 }
 void TCustomChartAxis::SetTickLength(int value)
 {
-    Store(tickLength_, value);
+    changes_.Store(tickLength_, value);
 }
 void TCustomChartAxis::SetTickInnerLength(int value)
 {
-    Store(tickInnerLength_, value);
+    changes_.Store(tickInnerLength_, value);
 }
 void TCustomChartAxis::SetMinorTickLength(int value)
 {
-    Store(minorTickLength_, value);
+    changes_.Store(minorTickLength_, value);
 }
 void TCustomChartAxis::SetMinorTickCount(int value)
 {
-    Store(minorTickCount_, value);
+    changes_.Store(minorTickCount_, value);
 }
 void TCustomChartAxis::SetTickOnLabelsOnly(bool value)
 {
-    Store(tickOnLabelsOnly_, value);
+    changes_.Store(tickOnLabelsOnly_, value);
 }
 void TCustomChartAxis::SetTitleSize(int value)
 {
-    Store(titleSize_, value);
+    changes_.Store(titleSize_, value);
 }
 void TCustomChartAxis::SetStartPosition(double value)
 {
-    Store(startPosition_, value);
+    changes_.Store(startPosition_, value);
 }
 void TCustomChartAxis::SetEndPosition(double value)
 {
-    Store(endPosition_, value);
+    changes_.Store(endPosition_, value);
 }
 void TCustomChartAxis::SetPositionPercent(double value)
 {
-    Store(positionPercent_, value);
+    changes_.Store(positionPercent_, value);
 }
 void TCustomChartAxis::SetVisible(bool value)
 {
-    Store(visible_, value);
+    changes_.Store(visible_, value);
 }
 
 // --- range in use -----------------------------------------------------------------------------
@@ -271,6 +251,14 @@ void TCustomChartAxis::ResolveRange()
     if (automatic_ || automaticMinimum_)
         minimum_ = AutomaticValue(false);
     scale_.SetRange(minimum_, maximum_);
+}
+
+void TCustomChartAxis::PlaceAxisEnds(const Rect& plotRect)
+{
+    if (IsHorizontal())
+        PlaceAxisEnds(plotRect.Left, plotRect.Width());
+    else
+        PlaceAxisEnds(plotRect.Top, plotRect.Height());
 }
 
 void TCustomChartAxis::PlaceAxisEnds(int s, int n)
@@ -312,7 +300,7 @@ std::vector<double> TCustomChartAxis::LabelValues(double step) const
 QString TCustomChartAxis::ValueText(double value) const
 {
     const NumberSeparators separators = CurrentNumberSeparators();
-    return valueFormat_.Format(value, QChar::fromLatin1(separators.decimal), QChar::fromLatin1(separators.thousand));
+    return valueFormat_.Format(value, QChar::fromLatin1(separators.Decimal), QChar::fromLatin1(separators.Thousand));
 }
 
 QString TCustomChartAxis::FormatAxisLabel(double value, bool withEvent) const
@@ -350,6 +338,78 @@ int TCustomChartAxis::WidestLabel(const TChartCanvas& canvas) const
     default:
         return 0;
     }
+}
+
+// --- what the chart tells about its series and its label events -------------------------------------
+
+namespace {
+
+constexpr double NextLabelTolerance = 1e-7;
+constexpr int NextLabelLastIndex = 2000;
+
+}  // namespace
+
+double TCustomChartAxis::AutomaticValue(bool upper) const
+{
+    return chart_ != nullptr ? chart_->SeriesExtreme(*this, upper) : 0;
+}
+
+TAxisLabelStyle TCustomChartAxis::EffectiveLabelStyle() const
+{
+    if (labelStyle_ != TAxisLabelStyle::talAuto)
+        return labelStyle_;
+    if (chart_ == nullptr)
+        return IsDepth() ? TAxisLabelStyle::talText : TAxisLabelStyle::talNone;
+    return chart_->AutomaticLabelStyle(*this);
+}
+
+void TCustomChartAxis::RefreshDateTime()
+{
+    isDateTime_ = chart_ != nullptr && chart_->SeriesDateTime(*this);
+}
+
+void TCustomChartAxis::CallGetAxisLabel(QString& text) const
+{
+    if (chart_ != nullptr)
+        chart_->GetAxisLabel(const_cast<TCustomChartAxis&>(*this), text);
+}
+
+bool TCustomChartAxis::ForEachNextAxisLabel(const std::function<void(double)>& label)
+{
+    if (chart_ == nullptr || !chart_->HasNextAxisLabel())
+        return false;
+    double value = scale_.RangeLow;
+    bool stop = true;
+    for (int index = 0; index <= NextLabelLastIndex; ++index) {
+        chart_->GetNextAxisLabel(*this, index, value, stop);
+        if (stop)
+            return index > 0;
+        const bool inRange =
+            value >= scale_.RangeLow - NextLabelTolerance && value <= scale_.RangeHigh + NextLabelTolerance;
+        if (!inRange)
+            break;
+        label(value);
+    }
+    return true;
+}
+
+void TCustomChartAxis::ForEachPointLabel(const std::function<void(double, const QString&)>& label) const
+{
+    if (chart_ == nullptr)
+        return;
+    const bool marks = EffectiveLabelStyle() == TAxisLabelStyle::talMark;
+    chart_->ForEachSeriesPoint(*this, [&](double value, const QString& pointLabel) {
+        const QString text = marks ? FormatAxisLabel(value) : pointLabel;
+        if (!text.isEmpty())
+            label(value, text);
+    });
+}
+
+int TCustomChartAxis::WidestPointLabel(const TChartCanvas& canvas) const
+{
+    int widest = 0;
+    ForEachPointLabel([&](double, const QString& text) { widest = std::max(widest, canvas.TextWidthOf(text)); });
+    return widest;
 }
 
 }  // namespace rna::chart

@@ -4,9 +4,11 @@
 #include "chart/axis/TChartAxisTitle.h"
 #include "chart/canvas/TChartFont.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
-#include "chart/scale/TAxisScale.h"
-#include "chart/scale/TAxisValueFormat.h"
+#include "chart/core/ChartGeometry.h"
+#include "chart/scale/AxisScale.h"
+#include "chart/scale/AxisValueFormat.h"
 
 #include <QString>
 
@@ -16,21 +18,18 @@
 
 namespace rna::chart {
 
-class TCustomAxisPanel;
-class TChartSeries;
+class AxisHost;
 class TChartCanvas;
 
 enum class TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 
 class TCustomChartAxis {
 public:
-    // `chart` may be null (an axis on its own, as tests use it); the chart keeps its axis list.
-    explicit TCustomChartAxis(TCustomAxisPanel* chart);
+    // `chart` may be null: an axis on its own has no series and no chart events.
+    explicit TCustomChartAxis(AxisHost* chart);
     virtual ~TCustomChartAxis() = default;
     TCustomChartAxis(const TCustomChartAxis&) = delete;
     TCustomChartAxis& operator=(const TCustomChartAxis&) = delete;
-
-    TCustomAxisPanel* ParentChart() const { return chart_; }
 
     // Placement, fixed by the chart right after construction.
     bool IsHorizontal() const { return scale_.Horizontal; }
@@ -132,7 +131,7 @@ public:
     void SetVisible(bool value);
 
     // --- range in use and mapping (fixed once per drawing) ----------------------------------
-    const TAxisScale& Scale() const { return scale_; }
+    const AxisScale& Scale() const { return scale_; }
     double RangeLow() const { return scale_.RangeLow; }
     double RangeHigh() const { return scale_.RangeHigh; }
     double RangeSpan() const { return scale_.RangeSpan; }
@@ -145,17 +144,13 @@ public:
 
     // Fixed ends, or the series' extremes for automatic ends; then the range in use.
     void ResolveRange();
-    // The pixel ends from the chart's final PlotRect.
-    void PlaceAxisEnds();
+    // The pixel ends from the chart's final plotting rectangle.
+    void PlaceAxisEnds(const Rect& plotRect);
     // Pixel ends inside an explicit plotting extent (s: first pixel, n: length).
     void PlaceAxisEnds(int s, int n);
     void ShrinkRangeByMargins(int startMargin, int endMargin);
-    // For tests and for callers that fix the range themselves.
-    void SetRangeInUse(double low, double high) { scale_.SetRange(low, high); }
-    void SetPixelRange(int startPixel, int endPixel) { scale_.SetPixels(startPixel, endPixel); }
 
-    // Where the axis line, the label band and the title band lie; fixed by each drawing's layout.
-    int LinePos = 0;
+    // Where the label band and the title band lie; fixed by each drawing's layout.
     int LabelsPos = 0;
     int TitlePos = 0;
 
@@ -173,10 +168,6 @@ public:
     // True when the first active series drawn against this axis has date-time values along it.
     void RefreshDateTime();
 
-    // Automatic ends from the chart's series (0 when no series applies).
-    double AutomaticUpperValue() const { return AutomaticValue(true); }
-    double AutomaticLowerValue() const { return AutomaticValue(false); }
-
     // The chart's OnGetNextAxisLabel, when assigned, supplies label values: each one in range is
     // passed to `label`. False when there is no handler or it stopped at once (then the
     // default sequence applies).
@@ -184,15 +175,12 @@ public:
     // Labels taken from the series' points (talText: their labels, talMark: their values).
     void ForEachPointLabel(const std::function<void(double, const QString&)>& label) const;
 
-    // The chart's ScheduleRedraw / ChangeNotify (nothing without a chart).
-    void ScheduleRedraw() const;
-    void NotifyChange() const;
-    // True while the chart reads its layout description: the range checks are off.
-    bool ChartLoading() const;
+    // Tells the chart that something about the axis changed (nothing without a chart).
+    void ChangeNotify() const;
 
 private:
-    template <class T>
-    void Store(T& field, const T& value);
+    // True while the chart reads its layout description: the range checks are off.
+    bool ChartLoading() const;
     double AutomaticValue(bool upper) const;
     // The end ResolveRange would give, without storing it.
     double ResolvedEnd(bool upper) const;
@@ -202,8 +190,9 @@ private:
     void CallGetAxisLabel(QString& text) const;
     int WidestPointLabel(const TChartCanvas& canvas) const;
 
-    TCustomAxisPanel* chart_ = nullptr;
-    TAxisScale scale_;
+    AxisHost* chart_ = nullptr;
+    ChangeNotifier changes_{[this] { ChangeNotify(); }};
+    AxisScale scale_;
     int plotStart_ = 0;  // the plotting extent the pixel ends were placed in
     int plotLength_ = 0;
     bool isFarSide_ = false;
@@ -222,32 +211,32 @@ private:
 
     bool labels_ = true;
     int labelsAngle_ = 0;
-    TChartFont labelsFont_{[this] { NotifyChange(); }};
+    TChartFont labelsFont_{[this] { ChangeNotify(); }};
     bool labelsMultiLine_ = false;
     bool labelsOnAxis_ = true;
     int labelsSeparation_ = 10;
     int labelsSize_ = 0;
     TAxisLabelStyle labelStyle_ = TAxisLabelStyle::talAuto;
-    QString axisValuesFormat_ = QString::fromLatin1(TAxisValueFormat::DefaultPattern);
-    TAxisValueFormat valueFormat_;
+    QString axisValuesFormat_ = QString::fromLatin1(AxisValueFormat::DefaultPattern);
+    AxisValueFormat valueFormat_;
     QString dateTimeFormat_;
     bool exactDateTime_ = true;
     bool roundFirstLabel_ = true;
 
-    TChartAxisPen axisPen_{[this] { NotifyChange(); }};
-    TDottedGrayPen grid_{[this] { NotifyChange(); }};
+    TChartAxisPen axisPen_{[this] { ChangeNotify(); }};
+    TDottedGrayPen grid_{[this] { ChangeNotify(); }};
     bool gridCentered_ = false;
-    TChartHiddenPen minorGrid_{[this] { NotifyChange(); }};
-    TDarkGrayPen ticks_{[this] { NotifyChange(); }};
+    TChartHiddenPen minorGrid_{[this] { ChangeNotify(); }};
+    TDarkGrayPen ticks_{[this] { ChangeNotify(); }};
     int tickLength_ = 4;
-    TDarkGrayPen ticksInner_{[this] { NotifyChange(); }};
+    TDarkGrayPen ticksInner_{[this] { ChangeNotify(); }};
     int tickInnerLength_ = 0;
-    TDarkGrayPen minorTicks_{[this] { NotifyChange(); }};
+    TDarkGrayPen minorTicks_{[this] { ChangeNotify(); }};
     int minorTickLength_ = 2;
     int minorTickCount_ = 3;
     bool tickOnLabelsOnly_ = true;
 
-    TChartAxisTitle title_{*this};
+    TChartAxisTitle title_{[this] { ChangeNotify(); }};
     int titleSize_ = 0;
     double startPosition_ = 0;
     double endPosition_ = 100;

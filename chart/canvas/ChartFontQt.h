@@ -1,4 +1,4 @@
-// Turns chart fonts and colours into Qt's font and colour objects (used by the canvas only).
+// Turns chart fonts and colours into Qt's font and colour objects, resolving system colours (canvas only).
 #pragma once
 
 #include <QColor>
@@ -13,5 +13,10 @@ namespace rna::chart {
 QFont ToQFont(const TChartFont& font);
 // The RGB colour of a chart colour, system colours resolved.
 QColor ToQColor(TColor color);
+// Resolves a system colour to its current RGB value; any other colour is returned as its RGB part
+// (clNone as white).
+TColor ResolveColor(TColor color);
+// Each RGB channel of the resolved colour reduced by the amount, never below 0 (3D shading).
+TColor DarkenColor(TColor color, int amount);
 
 }  // namespace rna::chart

@@ -12,7 +12,7 @@ public:
     virtual void HorizLine3D(int x0, int x1, int y, int z) = 0;
     virtual void VertLine3D(int x, int y0, int y1, int z) = 0;
     virtual void LineWithZ(int x0, int y0, int x1, int y1, int z) = 0;
-    virtual void RectangleWithZ(const TRect& rect, int z) = 0;
+    virtual void RectangleWithZ(const Rect& rect, int z) = 0;
     virtual void EllipseWithZ(int x0, int y0, int x1, int y1, int z) = 0;
     virtual void PolygonWithZ(const std::vector<QPoint>& points, int z) = 0;
     virtual void TextOut3D(int x, int y, int z, const QString& text) = 0;

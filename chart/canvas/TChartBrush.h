@@ -1,7 +1,7 @@
 // Fill brushes of chart objects: a colour and a fill style (solid, clear or a hatch pattern).
 #pragma once
 
-#include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 
 namespace rna::chart {
@@ -13,28 +13,27 @@ public:
     // Walls, titles and legends start without a colour of their own (clUseSeriesColor).
     explicit TChartBrush(TNotifyChange onChange = {}, TColor color = clUseSeriesColor,
                          TBrushStyle style = TBrushStyle::bsSolid)
-        : color_(color), style_(style), onChange_(std::move(onChange))
+        : settings_{color, style}, changes_(std::move(onChange))
     {}
     TChartBrush(const TChartBrush&) = delete;
     TChartBrush& operator=(const TChartBrush&) = delete;
 
-    TColor Color() const { return color_; }
-    TBrushStyle Style() const { return style_; }
-    void SetColor(TColor value);
-    void SetStyle(TBrushStyle value);
-    void Assign(const TChartBrush& source);
-    void SetOnChange(TNotifyChange onChange) { onChange_ = std::move(onChange); }
+    TColor Color() const { return settings_.Color; }
+    TBrushStyle Style() const { return settings_.Style; }
+    void SetColor(TColor value) { changes_.Store(settings_.Color, value); }
+    void SetStyle(TBrushStyle value) { changes_.Store(settings_.Style, value); }
+    void Assign(const TChartBrush& source) { changes_.Store(settings_, source.settings_); }
+    void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
 private:
-    void Changed() const
-    {
-        if (onChange_)
-            onChange_();
-    }
+    struct Settings {
+        TColor Color;
+        TBrushStyle Style;
+        friend bool operator==(const Settings&, const Settings&) = default;
+    };
 
-    TColor color_;
-    TBrushStyle style_;
-    TNotifyChange onChange_;
+    Settings settings_;
+    ChangeNotifier changes_;
 };
 
 }  // namespace rna::chart

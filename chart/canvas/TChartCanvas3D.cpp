@@ -185,18 +185,16 @@ TChartCanvas3D::~TChartCanvas3D() = default;
 
 // ---- buffered painting ----
 
-TRect TChartCanvas3D::BeginDrawing(QPainter* target, const TView3DOptions* options, const TRect& bounds, bool view3D)
+void TChartCanvas3D::SetView3D(bool view3D, int zoomPercent, bool zoomText)
+{
+    view3D_ = view3D;
+    zoomFactor_ = view3D ? zoomPercent * 0.01 : 1.0;
+    zoomText_ = zoomText;
+}
+
+Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
 {
     bounds_ = bounds;
-    options_ = options;
-    view3D_ = view3D;
-    orthogonal_ = false;
-    zoomFactor_ = 1.0;
-    if (view3D && options != nullptr) {
-        orthogonal_ = options->Orthogonal();
-        zoomFactor_ = options->Zoom() * 0.01;
-        zoomText_ = options->ZoomText();
-    }
     if (!buffered_) {
         StartPainter(target);
         return bounds;
@@ -265,15 +263,13 @@ void TChartCanvas3D::StartPainter(QPainter* painter)
     painter->setRenderHint(QPainter::TextAntialiasing, true);
 }
 
+// The image in the old colours is of no further use.
 void TChartCanvas3D::SetMonochrome(bool value)
 {
-    if (monochrome_ == value)
-        return;
-    monochrome_ = value;
-    DiscardImage();
-    dirty_ = true;
-    if (onInvalidate_)
-        onInvalidate_();
+    changes_.Store(monochrome_, value, [this] {
+        DiscardImage();
+        dirty_ = true;
+    });
 }
 
 void TChartCanvas3D::SetBufferedDisplay(bool value)
@@ -285,7 +281,7 @@ void TChartCanvas3D::SetBufferedDisplay(bool value)
     }
 }
 
-void TChartCanvas3D::SetProjection(int, const TRect&, const TRect& chartRect)
+void TChartCanvas3D::SetProjection(int, const Rect&, const Rect& chartRect)
 {
     chartRect_ = chartRect;
 }
@@ -496,7 +492,7 @@ void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
 
 // ---- shapes ----
 
-void TChartCanvas3D::FillRectangle(const TRect& rect)
+void TChartCanvas3D::FillRectangle(const Rect& rect)
 {
     if (ref_ == nullptr || Brush().Style() == TBrushStyle::bsClear)
         return;
@@ -650,14 +646,14 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
 }
 
 // The angle, in degrees counterclockwise from the x axis, of a point seen from the box centre.
-double TChartCanvas3D::ArcAngle(const TRect& box, QPoint p) const
+double TChartCanvas3D::ArcAngle(const Rect& box, QPoint p) const
 {
     const double cx = (box.Left + box.Right) / 2.0;
     const double cy = (box.Top + box.Bottom) / 2.0;
     return std::atan2(cy - p.y(), p.x() - cx) * 180.0 / std::numbers::pi;
 }
 
-void TChartCanvas3D::DrawArc(const TRect& box, QPoint start, QPoint end)
+void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
 {
     if (ref_ == nullptr || box.IsEmpty())
         return;
@@ -670,7 +666,7 @@ void TChartCanvas3D::DrawArc(const TRect& box, QPoint start, QPoint end)
                   int(std::lround(span * 16)));
 }
 
-void TChartCanvas3D::DrawPie(const TRect& box, QPoint start, QPoint end)
+void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
 {
     if (ref_ == nullptr || box.IsEmpty())
         return;
@@ -684,10 +680,10 @@ void TChartCanvas3D::DrawPie(const TRect& box, QPoint start, QPoint end)
                   int(std::lround(span * 16)));
 }
 
-void TChartCanvas3D::DrawBevel(const TRect& rect, TColor topLeft, TColor bottomRight, int width)
+void TChartCanvas3D::DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width)
 {
     Pen().SetWidth(1);
-    TRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};
+    Rect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};
     for (int ring = 0; ring < width; ++ring) {
         Pen().SetColor(topLeft);
         MovePenTo(r.Left, r.Bottom);
@@ -700,7 +696,7 @@ void TChartCanvas3D::DrawBevel(const TRect& rect, TColor topLeft, TColor bottomR
     }
 }
 
-void TChartCanvas3D::FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction)
+void TChartCanvas3D::FillGradient(const Rect& rect, TColor start, TColor end, TGradientDirection direction)
 {
     if (ref_ == nullptr || rect.IsEmpty())
         return;
@@ -778,7 +774,7 @@ void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
     ref_->drawImage(QPoint(x, y), mono);
 }
 
-void TChartCanvas3D::StretchPicture(const TRect& rect, const QImage& picture)
+void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
 {
     if (ref_ == nullptr || picture.isNull() || rect.IsEmpty())
         return;
@@ -844,7 +840,7 @@ void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& tex
 
 // ---- clipping ----
 
-void TChartCanvas3D::ClipToRect(const TRect& rect)
+void TChartCanvas3D::ClipToRect(const Rect& rect)
 {
     clipped_ = true;
     clipRect_ = rect;
@@ -853,7 +849,7 @@ void TChartCanvas3D::ClipToRect(const TRect& rect)
     ref_->setClipRect(QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height())));
 }
 
-void TChartCanvas3D::ClipToPlotArea(const TRect& rect, int, int)
+void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
 {
     ClipToRect({rect.Left + 1, rect.Top + 1, rect.Right, rect.Bottom - 1});
 }

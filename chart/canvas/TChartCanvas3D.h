@@ -2,12 +2,11 @@
 #pragma once
 
 #include <QPainter>
-#include <functional>
 #include <memory>
 #include <vector>
 
 #include "chart/canvas/TCanvas3D.h"
-#include "chart/panel/TView3DOptions.h"
+#include "chart/core/ChangeNotifier.h"
 
 namespace rna::chart {
 
@@ -19,9 +18,12 @@ public:
     TChartCanvas3D();
     ~TChartCanvas3D() override;
 
+    // The chart's 3D settings for the drawings that follow, pushed in before each drawing: whether it
+    // is drawn in 3D, its zoom in percent and whether rotated text zooms with it.
+    void SetView3D(bool view3D, int zoomPercent, bool zoomText);
     // Buffered painting. BeginDrawing answers the bounds to draw into: (0, 0, w, h) of the off-screen
     // image, or the given bounds on the target when unbuffered. target may be null (draw into the image).
-    TRect BeginDrawing(QPainter* target, const TView3DOptions* options, const TRect& bounds, bool view3D);
+    Rect BeginDrawing(QPainter* target, const Rect& bounds);
     // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
     void EndDrawing(QPainter* target, QPoint topLeft);
     // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.
@@ -30,16 +32,16 @@ public:
     bool Drawing() const { return ref_ != nullptr; }
     // The off-screen image (null before the first buffered paint).
     const QImage& Image() const { return image_; }
-    const TRect& Bounds() const { return bounds_; }
+    const Rect& Bounds() const { return bounds_; }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
-    void SetInvalidateHandler(std::function<void()> handler) { onInvalidate_ = std::move(handler); }
+    void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
     // Clips series to the inside of the plotting rectangle: (left + 1, top + 1, right, bottom - 1).
-    void ClipToPlotArea(const TRect& rect, int z0, int z1);
+    void ClipToPlotArea(const Rect& rect, int z0, int z1);
     bool Clipped() const { return clipped_; }
-    const TRect& ClipRect() const { return clipRect_; }
+    const Rect& ClipRect() const { return clipRect_; }
     // The projection of 3D positions; in 2D it only records the chart rectangle.
-    void SetProjection(int depth, const TRect& bounds, const TRect& chartRect);
+    void SetProjection(int depth, const Rect& bounds, const Rect& chartRect);
     bool View3D() const { return view3D_; }
     double ZoomFactor() const { return zoomFactor_; }
     QPoint PenPosition() const { return penPos_; }
@@ -55,24 +57,24 @@ public:
     void PutPixel(int x, int y, TColor color) override;
     void SetTextAlign(int flags) override { textAlign_ = flags; }
     void SetBufferedDisplay(bool value) override;
-    void DrawArc(const TRect& box, QPoint start, QPoint end) override;
+    void DrawArc(const Rect& box, QPoint start, QPoint end) override;
     void DrawPicture(int x, int y, const QImage& picture) override;
     void DrawEllipse(int x0, int y0, int x1, int y1) override;
-    void FillRectangle(const TRect& rect) override;
-    void DrawBevel(const TRect& rect, TColor topLeft, TColor bottomRight, int width) override;
+    void FillRectangle(const Rect& rect) override;
+    void DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width) override;
     void DrawLineTo(int x, int y) override;
     void MovePenTo(int x, int y) override { penPos_ = QPoint(x, y); }
-    void DrawPie(const TRect& box, QPoint start, QPoint end) override;
+    void DrawPie(const Rect& box, QPoint start, QPoint end) override;
     void DrawRectangle(int x0, int y0, int x1, int y1) override;
     void DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) override;
-    void StretchPicture(const TRect& rect, const QImage& picture) override;
+    void StretchPicture(const Rect& rect, const QImage& picture) override;
     void DrawTextAt(int x, int y, const QString& text) override;
-    void ClipToRect(const TRect& rect) override;
+    void ClipToRect(const Rect& rect) override;
     void DrawHorizLine(int x0, int x1, int y) override;
-    void DrawRect(const TRect& rect) override { DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom); }
+    void DrawRect(const Rect& rect) override { DrawRectangle(rect.Left, rect.Top, rect.Right, rect.Bottom); }
     void DrawVertLine(int x, int y0, int y1) override;
-    void FillBackground(const TRect& rect) override { FillRectangle(rect); }
-    void FillGradient(const TRect& rect, TColor start, TColor end, TGradientDirection direction) override;
+    void FillBackground(const Rect& rect) override { FillRectangle(rect); }
+    void FillGradient(const Rect& rect, TColor start, TColor end, TGradientDirection direction) override;
     void MarkDirty() override { dirty_ = true; }
     void DrawLine(int x0, int y0, int x1, int y1) override;
     void DrawPolygon(const std::vector<QPoint>& points) override;
@@ -84,7 +86,7 @@ public:
     void HorizLine3D(int x0, int x1, int y, int) override { DrawHorizLine(x0, x1, y); }
     void VertLine3D(int x, int y0, int y1, int) override { DrawVertLine(x, y0, y1); }
     void LineWithZ(int x0, int y0, int x1, int y1, int) override { DrawLine(x0, y0, x1, y1); }
-    void RectangleWithZ(const TRect& rect, int) override { DrawRect(rect); }
+    void RectangleWithZ(const Rect& rect, int) override { DrawRect(rect); }
     void EllipseWithZ(int x0, int y0, int x1, int y1, int) override { DrawEllipse(x0, y0, x1, y1); }
     void PolygonWithZ(const std::vector<QPoint>& points, int) override { DrawPolygon(points); }
     void TextOut3D(int x, int y, int, const QString& text) override { DrawTextAt(x, y, text); }
@@ -122,7 +124,7 @@ private:
     void FillSpans(const std::vector<QRect>& spans);
     void PenSpans(const std::vector<QRect>& spans);
     void DrawTextLine(int x, int y, const QString& text);
-    double ArcAngle(const TRect& box, QPoint p) const;
+    double ArcAngle(const Rect& box, QPoint p) const;
 
     QImage image_;
     std::unique_ptr<QPainter> imagePainter_;
@@ -130,23 +132,21 @@ private:
     bool buffered_ = true;
     bool monochrome_ = false;
     bool dirty_ = true;
-    TRect bounds_;
+    Rect bounds_;
     bool view3D_ = false;
-    bool orthogonal_ = false;
     double zoomFactor_ = 1.0;
     bool zoomText_ = true;
-    const TView3DOptions* options_ = nullptr;
-    TRect chartRect_;
+    Rect chartRect_;
     QPoint penPos_;
     int textAlign_ = TA_LEFT | TA_TOP;
     TColor textBackColor_ = clWhite;
     int textBackMode_ = OPAQUE;
     bool clipped_ = false;
-    TRect clipRect_;
+    Rect clipRect_;
     bool penDirty_ = true;
     bool brushDirty_ = true;
     bool fontDirty_ = true;
-    std::function<void()> onInvalidate_;
+    ChangeNotifier changes_;
 };
 
 }  // namespace rna::chart

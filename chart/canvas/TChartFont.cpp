@@ -32,75 +32,27 @@ int DefaultFontSize()
 }
 
 TChartFont::TChartFont(TNotifyChange onChange)
-    : name_(DefaultFontName()), height_(-MulDiv(DefaultFontSize(), ScreenPixelsPerInch, 72)),
-      onChange_(std::move(onChange))
+    : settings_{.Name = DefaultFontName(), .Height = -MulDiv(DefaultFontSize(), ScreenPixelsPerInch, 72)},
+      changes_(std::move(onChange))
 {}
-
-template <typename T>
-void TChartFont::Store(T& field, const T& value)
-{
-    if (field == value)
-        return;
-    field = value;
-    if (onChange_)
-        onChange_();
-}
 
 int TChartFont::Size() const
 {
-    return -MulDiv(height_, 72, pixelsPerInch_);
+    return -MulDiv(settings_.Height, 72, settings_.PixelsPerInch);
 }
 
-void TChartFont::SetName(const QString& value)
-{
-    Store(name_, value);
-}
-void TChartFont::SetHeight(int value)
-{
-    Store(height_, value);
-}
 void TChartFont::SetSize(int points)
 {
-    Store(height_, -MulDiv(points, pixelsPerInch_, 72));
-}
-void TChartFont::SetColor(TColor value)
-{
-    Store(color_, value);
-}
-void TChartFont::SetStyle(TFontStyles value)
-{
-    Store(style_, value);
-}
-void TChartFont::SetCharset(int value)
-{
-    Store(charset_, value);
+    changes_.Store(settings_.Height, -MulDiv(points, settings_.PixelsPerInch, 72));
 }
 
 void TChartFont::SetPixelsPerInch(int value)
 {
-    if (value <= 0 || value == pixelsPerInch_)
+    if (value <= 0 || value == settings_.PixelsPerInch)
         return;
     const int points = Size();
-    pixelsPerInch_ = value;
-    Store(height_, -MulDiv(points, pixelsPerInch_, 72));
-}
-
-void TChartFont::Assign(const TChartFont& source)
-{
-    if (&source == this)
-        return;
-    const bool same = name_ == source.name_ && height_ == source.height_ && color_ == source.color_ &&
-                      style_ == source.style_ && charset_ == source.charset_ && pixelsPerInch_ == source.pixelsPerInch_;
-    if (same)
-        return;
-    name_ = source.name_;
-    height_ = source.height_;
-    color_ = source.color_;
-    style_ = source.style_;
-    charset_ = source.charset_;
-    pixelsPerInch_ = source.pixelsPerInch_;
-    if (onChange_)
-        onChange_();
+    settings_.PixelsPerInch = value;
+    SetSize(points);
 }
 
 bool IsDefaultFont(const TChartFont& font)

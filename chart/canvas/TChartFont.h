@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 
 namespace rna::chart {
@@ -22,39 +22,41 @@ public:
     TChartFont(const TChartFont&) = delete;
     TChartFont& operator=(const TChartFont&) = delete;
 
-    const QString& Name() const { return name_; }
+    const QString& Name() const { return settings_.Name; }
     // Height in pixels; negative values are character heights (-11 is 8 points at 96 dots per inch).
-    int Height() const { return height_; }
+    int Height() const { return settings_.Height; }
     // Point size: -Height * 72 / PixelsPerInch, rounded.
     int Size() const;
-    TColor Color() const { return color_; }
-    TFontStyles Style() const { return style_; }
-    int Charset() const { return charset_; }
-    int PixelsPerInch() const { return pixelsPerInch_; }
+    TColor Color() const { return settings_.Color; }
+    TFontStyles Style() const { return settings_.Style; }
+    int Charset() const { return settings_.Charset; }
+    int PixelsPerInch() const { return settings_.PixelsPerInch; }
 
-    void SetName(const QString& value);
-    void SetHeight(int value);
+    void SetName(const QString& value) { changes_.Store(settings_.Name, value); }
+    void SetHeight(int value) { changes_.Store(settings_.Height, value); }
     void SetSize(int points);
-    void SetColor(TColor value);
-    void SetStyle(TFontStyles value);
-    void SetCharset(int value);
+    void SetColor(TColor value) { changes_.Store(settings_.Color, value); }
+    void SetStyle(TFontStyles value) { changes_.Store(settings_.Style, value); }
+    void SetCharset(int value) { changes_.Store(settings_.Charset, value); }
     // Changes the resolution the point size refers to, keeping the point size.
     void SetPixelsPerInch(int value);
 
-    void Assign(const TChartFont& source);
-    void SetOnChange(TNotifyChange onChange) { onChange_ = std::move(onChange); }
+    void Assign(const TChartFont& source) { changes_.Store(settings_, source.settings_); }
+    void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
 private:
-    template <typename T>
-    void Store(T& field, const T& value);
+    struct Settings {
+        QString Name;
+        int Height = -11;
+        TColor Color = clBlack;
+        TFontStyles Style = 0;
+        int Charset = DEFAULT_CHARSET;
+        int PixelsPerInch = ScreenPixelsPerInch;
+        friend bool operator==(const Settings&, const Settings&) = default;
+    };
 
-    QString name_;
-    int height_ = -11;
-    TColor color_ = clBlack;
-    TFontStyles style_ = 0;
-    int charset_ = DEFAULT_CHARSET;
-    int pixelsPerInch_ = ScreenPixelsPerInch;
-    TNotifyChange onChange_;
+    Settings settings_;
+    ChangeNotifier changes_;
 };
 
 // "Arial", or the toolkit's default face on a Japanese-language system.

@@ -2,14 +2,14 @@
 #pragma once
 
 #include "chart/canvas/TChartCanvas.h"
-#include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 
 namespace rna::chart {
 
 class TChartGradient {
 public:
-    explicit TChartGradient(TNotifyChange onChange = {}) : onChange_(std::move(onChange)) {}
+    explicit TChartGradient(TNotifyChange onChange = {}) : changes_(std::move(onChange)) {}
     TChartGradient(const TChartGradient&) = delete;
     TChartGradient& operator=(const TChartGradient&) = delete;
 
@@ -17,27 +17,17 @@ public:
     TGradientDirection Direction() const { return direction_; }
     TColor StartColor() const { return startColor_; }
     TColor EndColor() const { return endColor_; }
-    void SetVisible(bool value) { Store(visible_, value); }
-    void SetDirection(TGradientDirection value) { Store(direction_, value); }
-    void SetStartColor(TColor value) { Store(startColor_, value); }
-    void SetEndColor(TColor value) { Store(endColor_, value); }
+    void SetVisible(bool value) { changes_.Store(visible_, value); }
+    void SetDirection(TGradientDirection value) { changes_.Store(direction_, value); }
+    void SetStartColor(TColor value) { changes_.Store(startColor_, value); }
+    void SetEndColor(TColor value) { changes_.Store(endColor_, value); }
 
 private:
-    template <typename T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        if (onChange_)
-            onChange_();
-    }
-
     bool visible_ = false;
     TGradientDirection direction_ = TGradientDirection::gdTopBottom;
     TColor startColor_ = clWhite;
     TColor endColor_ = clYellow;
-    TNotifyChange onChange_;
+    ChangeNotifier changes_;
 };
 
 }  // namespace rna::chart

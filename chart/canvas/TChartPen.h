@@ -1,8 +1,7 @@
 // Pens owned by chart objects (series, axes, walls, titles): colour, style, width, visibility, small dots.
 #pragma once
 
-#include <functional>
-
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 
 namespace rna::chart {
@@ -28,51 +27,49 @@ enum class TPenMode {
     pmNotXor
 };
 
-// Change notification an owner installs to hear about changes (usually the chart's ChangeNotify).
-using TNotifyChange = std::function<void()>;
-
 class TChartPen {
 public:
-    explicit TChartPen(TNotifyChange onChange = {}) : onChange_(std::move(onChange)) {}
+    explicit TChartPen(TNotifyChange onChange = {}) : changes_(std::move(onChange)) {}
     TChartPen(const TChartPen&) = delete;
     TChartPen& operator=(const TChartPen&) = delete;
     virtual ~TChartPen() = default;
 
-    TColor Color() const { return color_; }
-    TPenMode Mode() const { return mode_; }
-    TPenStyle Style() const { return style_; }
-    int Width() const { return width_; }
-    bool Visible() const { return visible_; }
-    bool SmallDots() const { return smallDots_; }
+    TColor Color() const { return settings_.Color; }
+    TPenMode Mode() const { return settings_.Mode; }
+    TPenStyle Style() const { return settings_.Style; }
+    int Width() const { return settings_.Width; }
+    bool Visible() const { return settings_.Visible; }
+    bool SmallDots() const { return settings_.SmallDots; }
 
-    void SetColor(TColor value);
-    void SetMode(TPenMode value);
-    void SetStyle(TPenStyle value);
-    void SetWidth(int value);
-    void SetVisible(bool value);
-    void SetSmallDots(bool value);
+    void SetColor(TColor value) { changes_.Store(settings_.Color, value); }
+    void SetMode(TPenMode value) { changes_.Store(settings_.Mode, value); }
+    void SetStyle(TPenStyle value) { changes_.Store(settings_.Style, value); }
+    void SetWidth(int value) { changes_.Store(settings_.Width, value); }
+    void SetVisible(bool value) { changes_.Store(settings_.Visible, value); }
+    void SetSmallDots(bool value) { changes_.Store(settings_.SmallDots, value); }
 
     // Copies every setting, Visible and SmallDots included; notifies once when anything changed.
-    void Assign(const TChartPen& source);
-    void SetOnChange(TNotifyChange onChange) { onChange_ = std::move(onChange); }
+    void Assign(const TChartPen& source) { changes_.Store(settings_, source.settings_); }
+    void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
 protected:
     TChartPen(TNotifyChange onChange, TColor color, TPenStyle style, int width, bool visible)
-        : color_(color), style_(style), width_(width), visible_(visible), onChange_(std::move(onChange))
+        : settings_{color, TPenMode::pmCopy, style, width, visible, false}, changes_(std::move(onChange))
     {}
 
 private:
-    template <typename T>
-    void Store(T& field, T value);
-    void Changed() const;
+    struct Settings {
+        TColor Color = clBlack;
+        TPenMode Mode = TPenMode::pmCopy;
+        TPenStyle Style = TPenStyle::psSolid;
+        int Width = 1;
+        bool Visible = true;
+        bool SmallDots = false;
+        friend bool operator==(const Settings&, const Settings&) = default;
+    };
 
-    TColor color_ = clBlack;
-    TPenMode mode_ = TPenMode::pmCopy;
-    TPenStyle style_ = TPenStyle::psSolid;
-    int width_ = 1;
-    bool visible_ = true;
-    bool smallDots_ = false;
-    TNotifyChange onChange_;
+    Settings settings_;
+    ChangeNotifier changes_;
 };
 
 // A pen that starts hidden (title frames, minor grid).

@@ -36,10 +36,4 @@ inline constexpr int BlueOf(TColor c)
     return int((c >> 16) & 0xFF);
 }
 
-// Resolves a system colour to its current RGB value; any other colour is returned as its RGB part.
-TColor ResolveColor(TColor color);
-
-// Each RGB channel of the resolved colour reduced by the amount, never below 0 (3D shading).
-TColor DarkenColor(TColor color, int amount);
-
 }  // namespace rna::chart

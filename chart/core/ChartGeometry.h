@@ -7,7 +7,7 @@
 namespace rna::chart {
 
 // Left/Top inclusive, Right/Bottom exclusive, as the drawing primitives take them.
-struct TRect {
+struct Rect {
     int Left = 0;
     int Top = 0;
     int Right = 0;
@@ -19,11 +19,11 @@ struct TRect {
     constexpr int CenterY() const { return (Top + Bottom) / 2; }
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     constexpr bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    friend constexpr bool operator==(const TRect&, const TRect&) = default;
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 // The overlap of two rectangles; empty (IsEmpty) when they do not overlap.
-constexpr TRect Intersect(const TRect& a, const TRect& b)
+constexpr Rect Intersect(const Rect& a, const Rect& b)
 {
     return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};
 }

@@ -1,29 +1,29 @@
-// Base of chart objects that own a font (titles, legend): the chart reference and the font.
+// Base of chart objects that own a font (titles, legend): the font and the owner's change callback.
 #pragma once
 
 #include "chart/canvas/TChartFont.h"
+#include "chart/core/ChangeNotifier.h"
 
 namespace rna::chart {
 
-class TCustomAxisPanel;
-
 class TChartFontObject {
 public:
-    explicit TChartFontObject(TCustomAxisPanel& chart);
+    // onChange: the chart's change callback, for the object's settings and its font.
+    explicit TChartFontObject(const TNotifyChange& onChange) : font_(onChange), changes_(onChange) {}
     TChartFontObject(const TChartFontObject&) = delete;
     TChartFontObject& operator=(const TChartFontObject&) = delete;
     virtual ~TChartFontObject() = default;
 
-    TCustomAxisPanel& ParentChart() const { return chart_; }
     TChartFont& Font() { return font_; }
     const TChartFont& Font() const { return font_; }
 
 protected:
-    void Repaint();
+    // The store-and-notify of the derived objects' setters.
+    const ChangeNotifier& Changes() const { return changes_; }
 
 private:
-    TCustomAxisPanel& chart_;
     TChartFont font_;
+    ChangeNotifier changes_;
 };
 
 }  // namespace rna::chart

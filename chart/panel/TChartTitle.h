@@ -15,38 +15,36 @@ using ui::TAlignment;
 
 class TChartTitle : public TChartFontObject {
 public:
-    explicit TChartTitle(TCustomAxisPanel& chart);
+    // onChange: the chart's change callback, for the title's settings, font, brush and frame.
+    explicit TChartTitle(const TNotifyChange& onChange);
 
     const QStringList& Text() const { return text_; }
-    void SetText(const QStringList& value);
+    void SetText(const QStringList& value) { Changes().Store(text_, value); }
     bool Visible() const { return visible_; }
-    void SetVisible(bool value) { Store(visible_, value); }
+    void SetVisible(bool value) { Changes().Store(visible_, value); }
     TAlignment Alignment() const { return alignment_; }
-    void SetAlignment(TAlignment value) { Store(alignment_, value); }
+    void SetAlignment(TAlignment value) { Changes().Store(alignment_, value); }
     TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
+    void SetColor(TColor value) { Changes().Store(color_, value); }
+    // The colour of the title box: Color, or the solid brush's colour while Color is clUseSeriesColor.
+    TColor FillColor() const
+    {
+        const bool solid = brush_.Style() == TBrushStyle::bsSolid;
+        return color_ == clUseSeriesColor && solid ? brush_.Color() : color_;
+    }
     bool AdjustFrame() const { return adjustFrame_; }
-    void SetAdjustFrame(bool value) { Store(adjustFrame_, value); }
+    void SetAdjustFrame(bool value) { Changes().Store(adjustFrame_, value); }
     TChartBrush& Brush() { return brush_; }
     TChartHiddenPen& Frame() { return frame_; }
     const TChartBrush& Brush() const { return brush_; }
     const TChartHiddenPen& Frame() const { return frame_; }
 
     // The box of the last drawing; a click inside it while visible is a click on the title.
-    const TRect& TitleBox() const { return titleBox_; }
-    void SetTitleBox(const TRect& box) { titleBox_ = box; }
+    const Rect& TitleBox() const { return titleBox_; }
+    void SetTitleBox(const Rect& box) { titleBox_ = box; }
     bool Clicked(int x, int y) const { return visible_ && titleBox_.Contains(x, y); }
 
 private:
-    template <typename T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Repaint();
-    }
-
     QStringList text_;
     bool visible_ = true;
     TAlignment alignment_ = TAlignment::taCenter;
@@ -54,7 +52,7 @@ private:
     bool adjustFrame_ = true;
     TChartBrush brush_;
     TChartHiddenPen frame_;
-    TRect titleBox_;
+    Rect titleBox_;
 };
 
 }  // namespace rna::chart

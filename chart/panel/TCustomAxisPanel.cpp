@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "chart/axis/TChartAxis.h"
-#include "chart/axis/TChartDepthAxis.h"
 #include "chart/core/ChartException.h"
 #include "chart/series/TChartSeries.h"
+#include "chart/series/TChartValueList.h"
 
 namespace rna::chart {
 
@@ -108,11 +107,8 @@ void TCustomAxisPanel::SetMaxPointsPerPage(int value)
 {
     if (value < 0)
         throw ChartException("MaxPointsPerPage must be >= 0");
-    if (value == maxPointsPerPage_)
-        return;
-    maxPointsPerPage_ = value;
-    page_ = std::min(page_, NumPages());
-    ScheduleRedraw();
+    if (Changes().Store(maxPointsPerPage_, value))
+        page_ = std::min(page_, NumPages());
 }
 
 int TCustomAxisPanel::NumPages() const
@@ -128,13 +124,13 @@ int TCustomAxisPanel::NumPages() const
 
 void TCustomAxisPanel::SetPage(int value)
 {
-    Store(page_, std::clamp(value, 1, NumPages()));
+    Changes().Store(page_, std::clamp(value, 1, NumPages()));
 }
 
 // ---- drawing
 
 // The drawing order: background, titles, axis layout, walls, axes, then the series in list order.
-void TCustomAxisPanel::RenderChart(const TRect& bounds)
+void TCustomAxisPanel::RenderChart(const Rect& bounds)
 {
     DrawPanelBackground(bounds);
     DrawTitleBlocks();
@@ -162,11 +158,93 @@ void TCustomAxisPanel::PaintAxes()
             PaintAxis(*axis);
 }
 
+// Every series paints with the mappings its axes fixed for this drawing.
 void TCustomAxisPanel::PaintSeries()
 {
-    for (TChartSeries* series : series_)
-        if (series->Active())
-            series->Paint(Canvas(), PlotRect(), clipPoints_);
+    for (TChartSeries* series : series_) {
+        const TCustomChartAxis* horiz = series->GetHorizAxis();
+        const TCustomChartAxis* vert = series->GetVertAxis();
+        if (series->Active() && horiz != nullptr && vert != nullptr)
+            series->Paint({Canvas(), horiz->Scale(), vert->Scale(), PlotRect()}, clipPoints_);
+    }
+}
+
+// ---- what the axes ask
+
+const TChartSeries* TCustomAxisPanel::FirstSeriesOf(const TCustomChartAxis& axis) const
+{
+    for (const TChartSeries* s : series_)
+        if (s->Active() && s->AssociatedToAxis(axis))
+            return s;
+    return nullptr;
+}
+
+double TCustomAxisPanel::SeriesExtreme(const TCustomChartAxis& axis, bool upper) const
+{
+    const bool anyActive = FirstSeriesOf(axis) != nullptr;
+    bool found = false;
+    double result = 0;
+    for (const TChartSeries* s : series_) {
+        if (s->PointCount() == 0 || (anyActive && !s->Active()) || !s->AssociatedToAxis(axis))
+            continue;
+        const double v = axis.IsDepth()        ? (upper ? s->HighestZ() : s->LowestZ())
+                         : axis.IsHorizontal() ? (upper ? s->HighestX() : s->LowestX())
+                                               : (upper ? s->HighestY() : s->LowestY());
+        result = !found ? v : (upper ? std::max(result, v) : std::min(result, v));
+        found = true;
+    }
+    return result;
+}
+
+TAxisLabelStyle TCustomAxisPanel::AutomaticLabelStyle(const TCustomChartAxis& axis) const
+{
+    if (axis.IsDepth()) {
+        for (const TChartSeries* s : series_)
+            if (s->Active() && s->LowestZ() != s->HighestZ())
+                return TAxisLabelStyle::talValue;
+        return TAxisLabelStyle::talText;
+    }
+    TAxisLabelStyle result = TAxisLabelStyle::talNone;
+    for (const TChartSeries* s : series_) {
+        if (!s->Active() || !s->AssociatedToAxis(axis))
+            continue;
+        result = TAxisLabelStyle::talValue;
+        // Text labels along the axis of the series' x values (the other values for a series
+        // whose main values are x).
+        if (axis.IsHorizontal() == s->IsVertical() && s->PointCount() > 0 && !s->PointLabel(0).isEmpty())
+            return TAxisLabelStyle::talText;
+    }
+    return result;
+}
+
+bool TCustomAxisPanel::SeriesDateTime(const TCustomChartAxis& axis) const
+{
+    const TChartSeries* s = FirstSeriesOf(axis);
+    if (s == nullptr)
+        return false;
+    return axis.IsHorizontal() ? s->XValues().DateTime() : s->YValues().DateTime();
+}
+
+void TCustomAxisPanel::ForEachSeriesPoint(const TCustomChartAxis& axis,
+                                          const std::function<void(double, const QString&)>& point) const
+{
+    const TChartSeries* s = FirstSeriesOf(axis);
+    if (s == nullptr)
+        return;
+    const TChartValueList& along = axis.IsHorizontal() ? s->XValues() : s->YValues();
+    for (int i = 0; i < s->PointCount(); ++i)
+        point(along.ValueAt(i), s->PointLabel(i));
+}
+
+void TCustomAxisPanel::GetAxisLabel(TCustomChartAxis& axis, QString& text) const
+{
+    if (onGetAxisLabel_)
+        onGetAxisLabel_(axis, nullptr, -1, text);
+}
+
+void TCustomAxisPanel::GetNextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) const
+{
+    onGetNextAxisLabel_(axis, index, value, stop);
 }
 
 }  // namespace rna::chart

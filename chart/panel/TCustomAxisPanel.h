@@ -6,16 +6,19 @@
 #include <memory>
 #include <vector>
 
+#include "chart/axis/AxisHost.h"
+#include "chart/axis/TChartAxis.h"
+#include "chart/axis/TChartDepthAxis.h"
 #include "chart/panel/TCustomChartPanelExtended.h"
+#include "chart/series/SeriesHost.h"
 
 namespace rna::chart {
 
 class TChartSeries;
-class TCustomChartAxis;
-class TChartAxis;
-class TChartDepthAxis;
 
-class TCustomAxisPanel : public TCustomChartPanelExtended {
+// The chart is what its axes and its series report to (AxisHost, SeriesHost): it knows which
+// series are drawn against which axis.
+class TCustomAxisPanel : public TCustomChartPanelExtended, public AxisHost, public SeriesHost {
     Q_OBJECT
 public:
     using TAxisLabelEvent =
@@ -32,16 +35,16 @@ public:
     TChartSeries* Series(int index) const { return series_.at(std::size_t(index)); }
     const std::vector<TChartSeries*>& SeriesList() const { return series_; }
     // Appends the series (drawing order is list order), giving it a free default colour when it has none.
-    void AttachSeries(TChartSeries* series);
-    void DetachSeries(TChartSeries* series);
+    void AttachSeries(TChartSeries* series) override;
+    void DetachSeries(TChartSeries* series) override;
     // True when the colour may be given to a new series.
     virtual bool IsFreeSeriesColor(TColor color) const;
 
     // ---- axes, in list order: bottom, top, left, right, depth, then further axes
-    TChartAxis* BottomAxis() const { return bottomAxis_.get(); }
-    TChartAxis* TopAxis() const { return topAxis_.get(); }
-    TChartAxis* LeftAxis() const { return leftAxis_.get(); }
-    TChartAxis* RightAxis() const { return rightAxis_.get(); }
+    TChartAxis* BottomAxis() const override { return bottomAxis_.get(); }
+    TChartAxis* TopAxis() const override { return topAxis_.get(); }
+    TChartAxis* LeftAxis() const override { return leftAxis_.get(); }
+    TChartAxis* RightAxis() const override { return rightAxis_.get(); }
     TChartDepthAxis* DepthAxis() const { return depthAxis_.get(); }
     const std::vector<TCustomChartAxis*>& AxesList() const { return axes_; }
     void AddAxis(TCustomChartAxis* axis) { axes_.push_back(axis); }
@@ -50,11 +53,11 @@ public:
     bool AxisInUse(const TCustomChartAxis& axis) const;
 
     bool AxisVisible() const { return axisVisible_; }
-    void SetAxisVisible(bool value) { Store(axisVisible_, value); }
+    void SetAxisVisible(bool value) { Changes().Store(axisVisible_, value); }
     bool ClipPoints() const { return clipPoints_; }
-    void SetClipPoints(bool value) { Store(clipPoints_, value); }
+    void SetClipPoints(bool value) { Changes().Store(clipPoints_, value); }
     bool View3DWalls() const { return view3DWalls_; }
-    void SetView3DWalls(bool value) { Store(view3DWalls_, value); }
+    void SetView3DWalls(bool value) { Changes().Store(view3DWalls_, value); }
     // 0 means no paging; a negative value raises ChartException and keeps the old value.
     int MaxPointsPerPage() const { return maxPointsPerPage_; }
     void SetMaxPointsPerPage(int value);
@@ -62,7 +65,7 @@ public:
     void SetPage(int value);
     int NumPages() const;
     bool ScaleLastPage() const { return scaleLastPage_; }
-    void SetScaleLastPage(bool value) { Store(scaleLastPage_, value); }
+    void SetScaleLastPage(bool value) { Changes().Store(scaleLastPage_, value); }
 
     const TAxisLabelEvent& OnGetAxisLabel() const { return onGetAxisLabel_; }
     void SetOnGetAxisLabel(TAxisLabelEvent handler) { onGetAxisLabel_ = std::move(handler); }
@@ -75,8 +78,24 @@ public:
     // Pixels a wall adds to an axis' space (0 in 2D).
     virtual int AxisWallSize(const TCustomChartAxis& axis) const = 0;
 
+    // What the axes and the series report: a change schedules a redraw.
+    void ChangeNotify() override { ScheduleRedraw(); }
+    // True while a layout description is being read: range checks are off.
+    bool IsLoading() const override { return loading_; }
+    void SetLoading(bool value) { loading_ = value; }
+
+    // What the axes ask about the series drawn against them and about the chart's label events.
+    double SeriesExtreme(const TCustomChartAxis& axis, bool upper) const override;
+    TAxisLabelStyle AutomaticLabelStyle(const TCustomChartAxis& axis) const override;
+    bool SeriesDateTime(const TCustomChartAxis& axis) const override;
+    void ForEachSeriesPoint(const TCustomChartAxis& axis,
+                            const std::function<void(double, const QString&)>& point) const override;
+    void GetAxisLabel(TCustomChartAxis& axis, QString& text) const override;
+    bool HasNextAxisLabel() const override { return bool(onGetNextAxisLabel_); }
+    void GetNextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) const override;
+
 protected:
-    void RenderChart(const TRect& bounds) override;
+    void RenderChart(const Rect& bounds) override;
     // Axes take their space from PlotRect and fix their pixel ranges.
     virtual void FitAxes() = 0;
     // Axes widen their ranges so the pixels series ask for stay free at their ends.
@@ -91,6 +110,8 @@ private:
     void PaintAxes();
     void PaintSeries();
     TColor FreeSeriesColor() const;
+    // The first active series drawn against the axis, or null.
+    const TChartSeries* FirstSeriesOf(const TCustomChartAxis& axis) const;
 
     std::vector<TChartSeries*> series_;
     std::unique_ptr<TChartAxis> bottomAxis_;
@@ -99,6 +120,7 @@ private:
     std::unique_ptr<TChartAxis> rightAxis_;
     std::unique_ptr<TChartDepthAxis> depthAxis_;
     std::vector<TCustomChartAxis*> axes_;
+    bool loading_ = false;
     bool axisVisible_ = true;
     bool clipPoints_ = true;
     bool view3DWalls_ = true;

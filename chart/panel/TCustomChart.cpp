@@ -5,7 +5,6 @@
 #include "chart/axis/PaintAxis.h"
 #include "chart/panel/FitAxes.h"
 #include "chart/panel/FitSeriesMargins.h"
-#include "chart/series/TChartSeries.h"
 
 namespace rna::chart {
 
@@ -45,7 +44,7 @@ void TCustomChart::FitSeriesMargins()
 
 void TCustomChart::PaintAxis(TCustomChartAxis& axis)
 {
-    rna::chart::PaintAxis(axis, TAxisPaintContext{Canvas(), PlotRect(), Color()});
+    rna::chart::PaintAxis(axis, AxisPaintContext{Canvas(), PlotRect(), Color()});
 }
 
 // The legend's own drawing is not part of this chart engine; a hidden legend takes no space.
@@ -66,8 +65,8 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
     const bool filled = PrepareTitleFill(title);
     const bool framed = title.Frame().Visible() && title.Frame().Color() != clUseSeriesColor;
     const int fw = framed ? title.Frame().Width() : 0;
-    const TRect& plot = PlotRect();
-    TRect work{plot.Left + fw, 0, plot.Right - fw, 0};
+    const Rect& plot = PlotRect();
+    Rect work{plot.Left + fw, 0, plot.Right - fw, 0};
     if (atTop) {
         work.Top = plot.Top + fw;
         work.Bottom = work.Top - TitleGap;
@@ -75,7 +74,7 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
         work.Bottom = plot.Bottom - fw;
         work.Top = work.Bottom + TitleGap;
     }
-    TRect box = work;
+    Rect box = work;
     if (atTop)
         box.Bottom = work.Top + n * h;
     else
@@ -103,33 +102,31 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
 }
 
 // Sets the canvas brush for the title box; answers whether the box has a fill.
-bool TCustomChart::PrepareTitleFill(TChartTitle& title)
+bool TCustomChart::PrepareTitleFill(const TChartTitle& title)
 {
     TChartCanvas3D& canvas = Canvas();
     const TChartBrush& brush = title.Brush();
-    const bool solid = brush.Style() == TBrushStyle::bsSolid;
-    if (title.Color() == clUseSeriesColor && solid && brush.Color() == clUseSeriesColor) {
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-        return false;
-    }
-    if (title.Color() == clUseSeriesColor && solid)
-        title.SetColor(brush.Color());
-    if (solid) {
-        canvas.Brush().SetColor(title.Color());
+    const TColor color = title.FillColor();
+    if (brush.Style() == TBrushStyle::bsSolid) {
+        if (color == clUseSeriesColor) {
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+            return false;
+        }
+        canvas.Brush().SetColor(color);
         canvas.Brush().SetStyle(TBrushStyle::bsSolid);
         return true;
     }
     canvas.Brush().SetColor(brush.Color());
     canvas.Brush().SetStyle(brush.Style());
-    const bool transparent = title.Color() == clUseSeriesColor;
+    const bool transparent = color == clUseSeriesColor;
     canvas.SetTextBackMode(transparent ? TRANSPARENT : OPAQUE);
     if (!transparent)
-        canvas.SetTextBackColor(title.Color());
+        canvas.SetTextBackColor(color);
     return true;
 }
 
 // Fits the box width to the widest line plus the width of "W".
-void TCustomChart::AdjustTitleBox(const TChartTitle& title, TRect& box)
+void TCustomChart::AdjustTitleBox(const TChartTitle& title, Rect& box)
 {
     const TChartCanvas3D& canvas = Canvas();
     int widest = 0;
@@ -153,7 +150,7 @@ void TCustomChart::AdjustTitleBox(const TChartTitle& title, TRect& box)
 }
 
 // Lines go downwards from the top of a title, upwards from the bottom of a foot.
-void TCustomChart::DrawTitleLines(const TChartTitle& title, const TRect& work, bool atTop)
+void TCustomChart::DrawTitleLines(const TChartTitle& title, const Rect& work, bool atTop)
 {
     TChartCanvas3D& canvas = Canvas();
     canvas.SetTextAlign(TA_LEFT | TA_TOP);
@@ -181,7 +178,7 @@ void TCustomChart::PaintWalls()
     TChartCanvas3D& canvas = Canvas();
     canvas.UseVisiblePen(backWall_.Pen());
     PrepareBackWallBrush();
-    const TRect& plot = PlotRect();
+    const Rect& plot = PlotRect();
     canvas.DrawRectangle(plot.Left, plot.Top, plot.Right + 1, plot.Bottom + 1);
 }
 

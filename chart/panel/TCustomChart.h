@@ -38,17 +38,17 @@ protected:
     void RenderTitle(TChartTitle& title, bool atTop);
 
 private:
-    bool PrepareTitleFill(TChartTitle& title);
-    void DrawTitleLines(const TChartTitle& title, const TRect& box, bool atTop);
-    void AdjustTitleBox(const TChartTitle& title, TRect& box);
+    bool PrepareTitleFill(const TChartTitle& title);
+    void DrawTitleLines(const TChartTitle& title, const Rect& box, bool atTop);
+    void AdjustTitleBox(const TChartTitle& title, Rect& box);
     void PrepareBackWallBrush();
 
-    TChartTitle title_{*this};
-    TChartTitle foot_{*this};
-    TChartWall backWall_{*this, clUseSeriesColor};
-    TChartWall leftWall_{*this, 0x80FFFF};
-    TChartLegend legend_{*this};
-    TChartWall bottomWall_{*this, clWhite};
+    TChartTitle title_{ChangeHandler()};
+    TChartTitle foot_{ChangeHandler()};
+    TChartWall backWall_{ChangeHandler(), clUseSeriesColor};
+    TChartWall leftWall_{ChangeHandler(), 0x80FFFF};
+    TChartLegend legend_{ChangeHandler()};
+    TChartWall bottomWall_{ChangeHandler(), clWhite};
 };
 
 }  // namespace rna::chart

@@ -11,11 +11,11 @@ constexpr int MinChart3DPercent = 1;
 constexpr int MaxChart3DPercent = 100;
 }  // namespace
 
-TCustomChartPanel::TCustomChartPanel(QWidget* parent) : TChartWidget(parent)
+TCustomChartPanel::TCustomChartPanel(QWidget* parent) : ChartWidget(parent)
 {
     resize(400, 250);
     view3DOptions_ = std::make_unique<TView3DOptions>(ChangeHandler());
-    canvas_->SetInvalidateHandler([this] { update(); });
+    canvas_->SetOnChange([this] { update(); });
     constructed_ = true;
 }
 
@@ -37,7 +37,7 @@ void TCustomChartPanel::SetChart3DPercent(int value)
                                  .arg(MinChart3DPercent)
                                  .arg(MaxChart3DPercent)
                                  .toStdString());
-    Store(chart3DPercent_, value);
+    changes_.Store(chart3DPercent_, value);
 }
 
 void TCustomChartPanel::PaintControl(QPainter& painter, const QRect&)
@@ -56,9 +56,10 @@ void TCustomChartPanel::PaintTo(QPainter& painter)
     DrawChart(&painter, {0, 0, width(), height()});
 }
 
-void TCustomChartPanel::DrawChart(QPainter* target, const TRect& rect)
+void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
 {
-    drawBounds_ = canvas_->BeginDrawing(target, view3DOptions_.get(), rect, view3D_);
+    canvas_->SetView3D(view3D_, view3DOptions_->Zoom(), view3DOptions_->ZoomText());
+    drawBounds_ = canvas_->BeginDrawing(target, rect);
     const int w = drawBounds_.Width();
     const int h = drawBounds_.Height();
     const int b = borderWidth_;
@@ -73,7 +74,7 @@ void TCustomChartPanel::DrawChart(QPainter* target, const TRect& rect)
 // Keeps the plotting rectangle inside the drawing and at least one pixel wide and high.
 void TCustomChartPanel::NormalizePlotRect()
 {
-    TRect& r = plotRect_;
+    Rect& r = plotRect_;
     r.Left = std::max(r.Left, drawBounds_.Left);
     r.Top = std::max(r.Top, drawBounds_.Top);
     if (r.Right < r.Left)
@@ -98,7 +99,7 @@ void TCustomChartPanel::SelectChartFont(const TChartFont& font)
     target.SetPixelsPerInch(pixelsPerInch);
 }
 
-void TCustomChartPanel::DrawPanelBorder(TRect& rect)
+void TCustomChartPanel::DrawPanelBorder(Rect& rect)
 {
     TChartCanvas3D& canvas = *canvas_;
     canvas.Pen().SetStyle(TPenStyle::psSolid);
@@ -114,7 +115,7 @@ void TCustomChartPanel::DrawPanelBorder(TRect& rect)
     DrawBevelFrame(rect, bevelInner_);
 }
 
-void TCustomChartPanel::DrawBevelFrame(TRect& rect, TBevelCut cut)
+void TCustomChartPanel::DrawBevelFrame(Rect& rect, TBevelCut cut)
 {
     if (cut == TBevelCut::bvNone)
         return;

@@ -4,16 +4,17 @@
 #include <memory>
 
 #include "chart/canvas/TChartCanvas3D.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 #include "chart/core/ChartGeometry.h"
-#include "chart/panel/TChartWidget.h"
+#include "chart/panel/ChartWidget.h"
 #include "chart/panel/TView3DOptions.h"
 
 namespace rna::chart {
 
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
-class TCustomChartPanel : public TChartWidget {
+class TCustomChartPanel : public ChartWidget {
     Q_OBJECT
 public:
     explicit TCustomChartPanel(QWidget* parent = nullptr);
@@ -23,15 +24,14 @@ public:
     void ScheduleRedraw();
     // How many redraw requests took effect since construction (a diagnostic for tests and benchmarks).
     int RedrawRequests() const { return redrawRequests_; }
-    // The handler every owned pen, brush, font and text calls when it changes.
-    void ChangeNotify() { ScheduleRedraw(); }
+    // The callback every owned pen, brush, font, title and wall calls when it changes.
     TNotifyChange ChangeHandler()
     {
-        return [this] { ChangeNotify(); };
+        return [this] { ScheduleRedraw(); };
     }
 
     // Draws the whole chart into rect of target (null: only into the image).
-    void DrawChart(QPainter* target, const TRect& rect);
+    void DrawChart(QPainter* target, const Rect& rect);
     // The paint handler: one image copy when nothing changed, else a full DrawChart.
     void PaintTo(QPainter& painter);
     // Gives the font the canvas' resolution and selects it into the canvas.
@@ -39,40 +39,36 @@ public:
     void NormalizePlotRect();
 
     TChartCanvas3D& Canvas() { return *canvas_; }
-    const TRect& DrawBounds() const { return drawBounds_; }
-    TRect& PlotRect() { return plotRect_; }
-    const TRect& PlotRect() const { return plotRect_; }
-    void SetPlotRect(const TRect& rect) { plotRect_ = rect; }
+    const Rect& DrawBounds() const { return drawBounds_; }
+    Rect& PlotRect() { return plotRect_; }
+    const Rect& PlotRect() const { return plotRect_; }
+    void SetPlotRect(const Rect& rect) { plotRect_ = rect; }
     int PlotWidth() const { return plotWidth_; }
     int PlotHeight() const { return plotHeight_; }
     int PlotCenterX() const { return plotCenterX_; }
     int PlotCenterY() const { return plotCenterY_; }
     bool Printing() const { return printing_; }
 
-    // True while a layout description is being read: range checks are off.
-    bool IsLoading() const { return loading_; }
-    void SetLoading(bool value) { loading_ = value; }
-
     TColor Color() const { return color_; }
-    void SetColor(TColor value) { Store(color_, value); }
+    void SetColor(TColor value) { changes_.Store(color_, value); }
     TBevelCut BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(TBevelCut value) { Store(bevelOuter_, value); }
+    void SetBevelOuter(TBevelCut value) { changes_.Store(bevelOuter_, value); }
     TBevelCut BevelInner() const { return bevelInner_; }
-    void SetBevelInner(TBevelCut value) { Store(bevelInner_, value); }
+    void SetBevelInner(TBevelCut value) { changes_.Store(bevelInner_, value); }
     int BevelWidth() const { return bevelWidth_; }
-    void SetBevelWidth(int value) { Store(bevelWidth_, value); }
+    void SetBevelWidth(int value) { changes_.Store(bevelWidth_, value); }
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value) { Store(borderWidth_, value); }
+    void SetBorderWidth(int value) { changes_.Store(borderWidth_, value); }
     int MarginLeft() const { return marginLeft_; }
-    void SetMarginLeft(int value) { Store(marginLeft_, value); }
+    void SetMarginLeft(int value) { changes_.Store(marginLeft_, value); }
     int MarginTop() const { return marginTop_; }
-    void SetMarginTop(int value) { Store(marginTop_, value); }
+    void SetMarginTop(int value) { changes_.Store(marginTop_, value); }
     int MarginRight() const { return marginRight_; }
-    void SetMarginRight(int value) { Store(marginRight_, value); }
+    void SetMarginRight(int value) { changes_.Store(marginRight_, value); }
     int MarginBottom() const { return marginBottom_; }
-    void SetMarginBottom(int value) { Store(marginBottom_, value); }
+    void SetMarginBottom(int value) { changes_.Store(marginBottom_, value); }
     bool View3D() const { return view3D_; }
-    void SetView3D(bool value) { Store(view3D_, value); }
+    void SetView3D(bool value) { changes_.Store(view3D_, value); }
     // 1 to 100; anything else raises ChartException and keeps the old value.
     int Chart3DPercent() const { return chart3DPercent_; }
     void SetChart3DPercent(int value);
@@ -84,9 +80,9 @@ public:
 
 protected:
     // Draws everything into the given bounds of the canvas.
-    virtual void RenderChart(const TRect& bounds) = 0;
+    virtual void RenderChart(const Rect& bounds) = 0;
     // Bevels and border just inside rect, which shrinks by their width.
-    virtual void DrawPanelBorder(TRect& rect);
+    virtual void DrawPanelBorder(Rect& rect);
 
     void PaintControl(QPainter& painter, const QRect& clientRect) override;
     // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
@@ -96,22 +92,16 @@ protected:
             ScheduleRedraw();
     }
 
-    template <typename T>
-    void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        ScheduleRedraw();
-    }
+    // The store-and-notify of the chart's setters: a changed setting schedules a redraw.
+    const ChangeNotifier& Changes() const { return changes_; }
 
 private:
-    void DrawBevelFrame(TRect& rect, TBevelCut cut);
+    void DrawBevelFrame(Rect& rect, TBevelCut cut);
 
     std::unique_ptr<TChartCanvas3D> canvas_ = std::make_unique<TChartCanvas3D>();
     std::unique_ptr<TView3DOptions> view3DOptions_;
-    TRect drawBounds_;
-    TRect plotRect_;
+    Rect drawBounds_;
+    Rect plotRect_;
     int plotWidth_ = 0;
     int plotHeight_ = 0;
     int plotCenterX_ = 0;
@@ -119,7 +109,7 @@ private:
     bool printing_ = false;
     bool constructed_ = false;
     int redrawRequests_ = 0;
-    bool loading_ = false;
+    ChangeNotifier changes_{ChangeHandler()};
     TColor color_ = clBtnFace;
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
     TBevelCut bevelInner_ = TBevelCut::bvNone;

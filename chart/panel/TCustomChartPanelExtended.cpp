@@ -7,23 +7,20 @@ TCustomChartPanelExtended::TCustomChartPanelExtended(QWidget* parent) : TCustomC
 
 void TCustomChartPanelExtended::SetBackImage(const QImage& image)
 {
-    if (image == backImage_)
-        return;
-    backImage_ = image;
-    ScheduleRedraw();
+    Changes().Store(backImage_, image);
 }
 
-void TCustomChartPanelExtended::DrawPanelBackground(const TRect& rect)
+void TCustomChartPanelExtended::DrawPanelBackground(const Rect& rect)
 {
     FillPanelBackground(rect);
     DrawBackImage(rect);
     if (Printing())
         return;
-    TRect inner = rect;
+    Rect inner = rect;
     DrawPanelBorder(inner);
 }
 
-void TCustomChartPanelExtended::FillPanelBackground(const TRect& rect)
+void TCustomChartPanelExtended::FillPanelBackground(const Rect& rect)
 {
     TChartCanvas3D& canvas = Canvas();
     if (gradient_.Visible()) {
@@ -37,13 +34,13 @@ void TCustomChartPanelExtended::FillPanelBackground(const TRect& rect)
     canvas.FillRectangle(rect);
 }
 
-void TCustomChartPanelExtended::DrawBackImage(const TRect& rect)
+void TCustomChartPanelExtended::DrawBackImage(const Rect& rect)
 {
     if (!backImage_.isNull() && !backImageInside_)
         DrawPicture(rect);
 }
 
-void TCustomChartPanelExtended::DrawPicture(const TRect& rect)
+void TCustomChartPanelExtended::DrawPicture(const Rect& rect)
 {
     TChartCanvas3D& canvas = Canvas();
     switch (backImageMode_) {

@@ -20,9 +20,9 @@ public:
     const QImage& BackImage() const { return backImage_; }
     void SetBackImage(const QImage& image);
     TChartBackImageMode BackImageMode() const { return backImageMode_; }
-    void SetBackImageMode(TChartBackImageMode value) { Store(backImageMode_, value); }
+    void SetBackImageMode(TChartBackImageMode value) { Changes().Store(backImageMode_, value); }
     bool BackImageInside() const { return backImageInside_; }
-    void SetBackImageInside(bool value) { Store(backImageInside_, value); }
+    void SetBackImageInside(bool value) { Changes().Store(backImageInside_, value); }
     bool AllowZoom() const { return allowZoom_; }
     void SetAllowZoom(bool value) { allowZoom_ = value; }
     TPanningMode AllowPanning() const { return allowPanning_; }
@@ -34,10 +34,10 @@ public:
 
 protected:
     // Draws the background picture into rect in the chosen mode.
-    virtual void DrawBackImage(const TRect& rect);
-    virtual void FillPanelBackground(const TRect& rect);
-    virtual void DrawPanelBackground(const TRect& rect);
-    void DrawPicture(const TRect& rect);
+    virtual void DrawBackImage(const Rect& rect);
+    virtual void FillPanelBackground(const Rect& rect);
+    virtual void DrawPanelBackground(const Rect& rect);
+    void DrawPicture(const Rect& rect);
 
 private:
     TChartGradient gradient_{ChangeHandler()};

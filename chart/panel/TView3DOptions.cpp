@@ -4,23 +4,23 @@ namespace rna::chart {
 
 void TView3DOptions::SetHorizOffset(int value)
 {
-    if (Store(horizOffset_, value) && onScroll_)
+    if (changes_.Store(horizOffset_, value) && onScroll_)
         onScroll_(true);
 }
 
 void TView3DOptions::SetVertOffset(int value)
 {
-    if (Store(vertOffset_, value) && onScroll_)
+    if (changes_.Store(vertOffset_, value) && onScroll_)
         onScroll_(false);
 }
 
+// The zoom listener hears the new zoom before it is stored.
 void TView3DOptions::SetZoom(int value)
 {
-    if (zoom_ == value)
-        return;
-    if (onZoom_)
-        onZoom_(value);
-    Store(zoom_, value);
+    changes_.Store(zoom_, value, [&] {
+        if (onZoom_)
+            onZoom_(value);
+    });
 }
 
 void TView3DOptions::Assign(const TView3DOptions& source)

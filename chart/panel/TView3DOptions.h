@@ -3,7 +3,7 @@
 
 #include <functional>
 
-#include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 
 namespace rna::chart {
 
@@ -12,7 +12,7 @@ public:
     using TScrollListener = std::function<void(bool horizontal)>;
     using TZoomListener = std::function<void(int zoom)>;
 
-    explicit TView3DOptions(TNotifyChange onChange = {}) : onChange_(std::move(onChange)) {}
+    explicit TView3DOptions(TNotifyChange onChange = {}) : changes_(std::move(onChange)) {}
     TView3DOptions(const TView3DOptions&) = delete;
     TView3DOptions& operator=(const TView3DOptions&) = delete;
 
@@ -26,32 +26,21 @@ public:
     int Zoom() const { return zoom_; }
     bool ZoomText() const { return zoomText_; }
 
-    void SetElevation(int value) { Store(elevation_, value); }
+    void SetElevation(int value) { changes_.Store(elevation_, value); }
     void SetHorizOffset(int value);
-    void SetOrthogonal(bool value) { Store(orthogonal_, value); }
-    void SetPerspective(int value) { Store(perspective_, value); }
-    void SetRotation(int value) { Store(rotation_, value); }
-    void SetTilt(int value) { Store(tilt_, value); }
+    void SetOrthogonal(bool value) { changes_.Store(orthogonal_, value); }
+    void SetPerspective(int value) { changes_.Store(perspective_, value); }
+    void SetRotation(int value) { changes_.Store(rotation_, value); }
+    void SetTilt(int value) { changes_.Store(tilt_, value); }
     void SetVertOffset(int value);
     void SetZoom(int value);
-    void SetZoomText(bool value) { Store(zoomText_, value); }
+    void SetZoomText(bool value) { changes_.Store(zoomText_, value); }
 
     void Assign(const TView3DOptions& source);
     void SetScrollListener(TScrollListener listener) { onScroll_ = std::move(listener); }
     void SetZoomListener(TZoomListener listener) { onZoom_ = std::move(listener); }
 
 private:
-    template <typename T>
-    bool Store(T& field, T value)
-    {
-        if (field == value)
-            return false;
-        field = value;
-        if (onChange_)
-            onChange_();
-        return true;
-    }
-
     int elevation_ = 345;
     int horizOffset_ = 0;
     bool orthogonal_ = true;
@@ -61,7 +50,7 @@ private:
     int vertOffset_ = 0;
     int zoom_ = 100;
     bool zoomText_ = true;
-    TNotifyChange onChange_;
+    ChangeNotifier changes_;
     TScrollListener onScroll_;
     TZoomListener onZoom_;
 };

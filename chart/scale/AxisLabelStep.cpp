@@ -1,6 +1,6 @@
 #include "chart/scale/AxisLabelStep.h"
 
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,12 +45,12 @@ int AxisLabelCountLimit(int labelSize, int labelsSeparation, int pixelLength)
         return 1;
     long double z = labelSize;
     if (labelsSeparation > 0)
-        z += TAxisScale::Round(labelsSeparation * 0.01L * labelSize);
-    const long double k = TAxisScale::Round(pixelLength / z);
+        z += AxisScale::Round(labelsSeparation * 0.01L * labelSize);
+    const long double k = AxisScale::Round(pixelLength / z);
     return static_cast<int>(std::clamp<long double>(k, -IntLimit, IntLimit));
 }
 
-double AxisLabelStep(const TAxisStepInput& in)
+double AxisLabelStep(const AxisStepInput& in)
 {
     if (in.CountLimit < 1)
         return MinimumStep;
@@ -58,7 +58,7 @@ double AxisLabelStep(const TAxisStepInput& in)
     if (in.LabelsSeparation > 0) {
         while (std::isfinite(c)) {
             const double r = in.RangeSpan / c;
-            if (std::fabs(r) < IntLimit && TAxisScale::Round(r) <= in.CountLimit)
+            if (std::fabs(r) < IntLimit && AxisScale::Round(r) <= in.CountLimit)
                 break;
             const double next = NextNiceStep(c);
             if (!(next > c))

@@ -10,7 +10,7 @@ double NextNiceStep(double c);
 // into `pixelLength` pixels: Round(pixelLength / (z + Round(separation% of z))), 1 for z <= 0.
 int AxisLabelCountLimit(int labelSize, int labelsSeparation, int pixelLength);
 
-struct TAxisStepInput {
+struct AxisStepInput {
     double RangeSpan = 0;
     double Increment = 0;  // 0 = automatic
     int LabelsSeparation = 10;  // percent; 0 switches the fitting off
@@ -19,6 +19,6 @@ struct TAxisStepInput {
 
 // The step of a value axis: Increment (or 1, or 1e-12 for spans below 1) enlarged along
 // NextNiceStep until the labels fit; never below 1e-12.
-double AxisLabelStep(const TAxisStepInput& in);
+double AxisLabelStep(const AxisStepInput& in);
 
 }  // namespace rna::chart

@@ -10,7 +10,7 @@ namespace {
 // Largest magnitude whose quotient still converts to a 64-bit integer.
 constexpr double TruncLimit = 9.2e18;
 
-double FirstLabelValue(const TAxisLabelRange& r)
+double FirstLabelValue(const AxisLabelRange& r)
 {
     if (r.RangeLow == r.RangeHigh || !r.RoundFirstLabel)
         return r.RangeHigh;
@@ -28,7 +28,7 @@ double AxisLabelLowerLimit(double rangeLow)
     return rangeLow >= 0 ? shifted / 1.000000000001 : shifted * 1.000000000001;
 }
 
-std::vector<double> AxisLabelValues(const TAxisLabelRange& r)
+std::vector<double> AxisLabelValues(const AxisLabelRange& r)
 {
     std::vector<double> values;
     if (!(r.Step > 0) || !(r.RangeHigh >= r.RangeLow))

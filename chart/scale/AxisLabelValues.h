@@ -5,7 +5,7 @@
 
 namespace rna::chart {
 
-struct TAxisLabelRange {
+struct AxisLabelRange {
     double RangeLow = 0;
     double RangeHigh = 0;
     double Step = 0;
@@ -21,6 +21,6 @@ double AxisLabelLowerLimit(double rangeLow);
 
 // RangeHigh (or the multiple of Step at or below it) down to RangeLow in Step decrements.
 // Ends also when a decrement no longer changes the value.
-std::vector<double> AxisLabelValues(const TAxisLabelRange& r);
+std::vector<double> AxisLabelValues(const AxisLabelRange& r);
 
 }  // namespace rna::chart

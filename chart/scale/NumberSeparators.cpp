@@ -16,8 +16,8 @@ bool IsPrintableAscii(char c)
 
 void SetNumberSeparators(char decimal, char thousand)
 {
-    current.decimal = IsPrintableAscii(decimal) ? decimal : '.';
-    current.thousand = IsPrintableAscii(thousand) || thousand == ' ' ? thousand : ',';
+    current.Decimal = IsPrintableAscii(decimal) ? decimal : '.';
+    current.Thousand = IsPrintableAscii(thousand) || thousand == ' ' ? thousand : ',';
 }
 
 NumberSeparators CurrentNumberSeparators()

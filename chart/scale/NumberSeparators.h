@@ -4,8 +4,8 @@
 namespace rna::chart {
 
 struct NumberSeparators {
-    char decimal = '.';
-    char thousand = ',';
+    char Decimal = '.';
+    char Thousand = ',';
 };
 
 // Stores the separators for every axis label drawn from now on. A decimal separator that is not printable

@@ -1,11 +1,10 @@
 #include "chart/series/TChartSeries.h"
 
-#include "chart/axis/TChartAxis.h"
+#include "chart/axis/TCustomChartAxis.h"
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/core/ChartException.h"
 #include "chart/core/ListIndexError.h"
-#include "chart/panel/TCustomAxisPanel.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 #include "chart/series/TSeriesMarks.h"
 
 #include <QRandomGenerator>
@@ -14,7 +13,8 @@
 
 namespace rna::chart {
 
-TChartSeries::TChartSeries(QObject* parent) : QObject(parent), marks_(std::make_unique<TSeriesMarks>(*this))
+TChartSeries::TChartSeries(QObject* parent)
+    : QObject(parent), marks_(std::make_unique<TSeriesMarks>([this] { ChangeNotify(); }))
 {
     CreateValueList(QStringLiteral("X")).SetOrder(TChartListOrder::loAscending);
     CreateValueList(QStringLiteral("Y"));
@@ -50,13 +50,13 @@ TChartValueList* TChartSeries::FindValueList(const QString& name) const
 void TChartSeries::SetXValues(const TChartValueList& source)
 {
     XValues().Assign(source);
-    RequestRepaint();
+    ChangeNotify();
 }
 
 void TChartSeries::SetYValues(const TChartValueList& source)
 {
     YValues().Assign(source);
-    RequestRepaint();
+    ChangeNotify();
 }
 
 void TChartSeries::Assign(const TChartSeries& source)
@@ -75,7 +75,7 @@ void TChartSeries::Assign(const TChartSeries& source)
     SetValueFormat(source.valueFormat_);
     SetZOrder(source.zOrder_);
     marks_->Assign(*source.marks_);
-    RequestRepaint();
+    ChangeNotify();
 }
 
 // ---------------------------------------------------------------- points
@@ -105,9 +105,9 @@ void TChartSeries::NotifyValueAdded(int index)
 {
     if (OnAfterAdd)
         OnAfterAdd(*this, index);
-    NotifyDependents(TSeriesChange::Add, index);
+    NotifyDependents(SeriesChange::Add, index);
     if (active_)
-        RequestRepaint();
+        ChangeNotify();
 }
 
 int TChartSeries::AddValue(double value, const QString& label, TColor color)
@@ -139,9 +139,9 @@ void TChartSeries::ClearPoints()
     ClearStorage();
     if (OnClearValues)
         OnClearValues(*this);
-    NotifyDependents(TSeriesChange::Clear, 0);
+    NotifyDependents(SeriesChange::Clear, 0);
     if (active_)
-        RequestRepaint();
+        ChangeNotify();
 }
 
 void TChartSeries::CheckPointIndex(int index) const
@@ -159,9 +159,9 @@ void TChartSeries::DeletePoint(int index)
         colors_.erase(colors_.begin() + index);
     if (index < static_cast<int>(labels_.size()))
         labels_.erase(labels_.begin() + index);
-    NotifyDependents(TSeriesChange::Delete, index);
+    NotifyDependents(SeriesChange::Delete, index);
     if (active_)
-        RequestRepaint();
+        ChangeNotify();
 }
 
 void TChartSeries::ExchangePoints(int i, int j)
@@ -214,11 +214,7 @@ void TChartSeries::SetPointColor(int index, TColor color)
     CheckPointIndex(index);
     if (colors_.size() < static_cast<size_t>(PointCount()))
         colors_.resize(static_cast<size_t>(PointCount()), clUseSeriesColor);
-    TColor& stored = colors_[static_cast<size_t>(index)];
-    if (stored == color)
-        return;
-    stored = color;
-    RequestRepaint();
+    changes_.Store(colors_[static_cast<size_t>(index)], color);
 }
 
 QString TChartSeries::PointLabel(int index) const
@@ -233,121 +229,81 @@ void TChartSeries::SetPointLabel(int index, const QString& label)
     CheckPointIndex(index);
     if (labels_.size() < static_cast<size_t>(PointCount()))
         labels_.resize(static_cast<size_t>(PointCount()));
-    if (PointLabel(index) == label)
-        return;
-    labels_[static_cast<size_t>(index)] = label.isEmpty() ? std::nullopt : std::optional<QString>(label);
-    RequestRepaint();
+    // A point without a label keeps none, so equal texts are equal entries.
+    changes_.Store(labels_[static_cast<size_t>(index)], label.isEmpty() ? std::nullopt : std::optional<QString>(label));
 }
 
 // ---------------------------------------------------------------- settings
 
 void TChartSeries::SetActive(bool value)
 {
-    if (value == active_)
-        return;
-    active_ = value;
-    RequestRepaint();
+    changes_.Store(active_, value);
 }
 
+// Leaving ColorEachPoint forgets the points' own colours, asking for a repaint for each of them.
 void TChartSeries::SetColorEachPoint(bool value)
 {
-    if (value == colorEachPoint_)
+    if (!changes_.Store(colorEachPoint_, value) || value)
         return;
-    colorEachPoint_ = value;
-    RequestRepaint();
-    if (!value) {
-        for (TColor& color : colors_) {
-            color = clUseSeriesColor;
-            RequestRepaint();
-        }
+    for (TColor& color : colors_) {
+        color = clUseSeriesColor;
+        ChangeNotify();
     }
 }
 
 void TChartSeries::SetSeriesColor(TColor value)
 {
-    if (value == seriesColor_)
-        return;
-    seriesColor_ = value;
-    RequestRepaint();
+    changes_.Store(seriesColor_, value);
 }
 
 void TChartSeries::SetShowInLegend(bool value)
 {
-    if (value == showInLegend_)
-        return;
-    showInLegend_ = value;
-    RequestRepaint();
+    changes_.Store(showInLegend_, value);
 }
 
 void TChartSeries::SetTitle(const QString& value)
 {
-    if (value == title_)
-        return;
-    title_ = value;
-    RequestRepaint();
+    changes_.Store(title_, value);
 }
 
 void TChartSeries::SetColorSource(const QString& value)
 {
-    if (value == colorSource_)
-        return;
-    colorSource_ = value;
-    ReloadFromSources();
+    StoreSetting(colorSource_, value, [this] { ReloadFromSources(); });
 }
 
 void TChartSeries::SetXLabelsSource(const QString& value)
 {
-    if (value == xLabelsSource_)
-        return;
-    xLabelsSource_ = value;
-    ReloadFromSources();
+    StoreSetting(xLabelsSource_, value, [this] { ReloadFromSources(); });
 }
 
 void TChartSeries::SetHorizAxis(THorizAxis value)
 {
-    if (value == horizAxisKind_)
-        return;
-    horizAxisKind_ = value;
-    ResolveAxes();
-    RequestRepaint();
+    StoreSetting(horizAxisKind_, value, [this] { AxesChanged(); });
 }
 
 void TChartSeries::SetVertAxis(TVertAxis value)
 {
-    if (value == vertAxisKind_)
-        return;
-    vertAxisKind_ = value;
-    ResolveAxes();
-    RequestRepaint();
+    StoreSetting(vertAxisKind_, value, [this] { AxesChanged(); });
 }
 
 void TChartSeries::SetPercentFormat(const QString& value)
 {
-    if (value == percentFormat_)
-        return;
-    percentFormat_ = value;
-    RequestRepaint();
+    changes_.Store(percentFormat_, value);
 }
 
 void TChartSeries::SetValueFormat(const QString& value)
 {
-    if (value == valueFormat_)
-        return;
-    valueFormat_ = value;
-    RequestRepaint();
+    changes_.Store(valueFormat_, value);
 }
 
 void TChartSeries::SetZOrder(int value)
 {
-    if (value == zOrder_)
-        return;
-    zOrder_ = value;
-    RequestRepaint();
+    changes_.Store(zOrder_, value);
 }
 
 // ---------------------------------------------------------------- chart link
 
-void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
+void TChartSeries::SetParentChart(SeriesHost* chart)
 {
     if (chart == chart_)
         return;
@@ -358,16 +314,22 @@ void TChartSeries::SetParentChart(TCustomAxisPanel* chart)
         chart->AttachSeries(this);
 }
 
-void TChartSeries::ChartAttached(TCustomAxisPanel* chart)
+void TChartSeries::ChartAttached(SeriesHost* chart)
 {
     chart_ = chart;
     ResolveAxes();
 }
 
-void TChartSeries::RequestRepaint() const
+void TChartSeries::ChangeNotify() const
 {
     if (chart_ != nullptr)
-        chart_->ScheduleRedraw();
+        chart_->ChangeNotify();
+}
+
+void TChartSeries::AxesChanged()
+{
+    ResolveAxes();
+    ChangeNotify();
 }
 
 void TChartSeries::ResolveAxes()
@@ -389,20 +351,12 @@ void TChartSeries::ResolveAxes()
 
 void TChartSeries::SetCustomHorizAxis(TCustomChartAxis* axis)
 {
-    if (axis == customHorizAxis_)
-        return;
-    customHorizAxis_ = axis;
-    ResolveAxes();
-    RequestRepaint();
+    StoreSetting(customHorizAxis_, axis, [this] { AxesChanged(); });
 }
 
 void TChartSeries::SetCustomVertAxis(TCustomChartAxis* axis)
 {
-    if (axis == customVertAxis_)
-        return;
-    customVertAxis_ = axis;
-    ResolveAxes();
-    RequestRepaint();
+    StoreSetting(customVertAxis_, axis, [this] { AxesChanged(); });
 }
 
 bool TChartSeries::AssociatedToAxis(const TCustomChartAxis& axis) const
@@ -416,8 +370,10 @@ bool TChartSeries::AssociatedToAxis(const TCustomChartAxis& axis) const
 
 // ---------------------------------------------------------------- dependent series
 
-// True when `series` takes its points, directly or through others, from this series.
-static bool FeedsFrom(const TChartSeries& series, const TChartSeries& source)
+namespace {
+
+// True when `series` takes its points, directly or through others, from `source`.
+bool FeedsFrom(const TChartSeries& series, const TChartSeries& source)
 {
     if (&series == &source)
         return true;
@@ -427,6 +383,8 @@ static bool FeedsFrom(const TChartSeries& series, const TChartSeries& source)
     }
     return false;
 }
+
+}  // namespace
 
 void TChartSeries::AddDataSource(TChartSeries& source)
 {
@@ -444,28 +402,28 @@ void TChartSeries::RemoveDataSource(TChartSeries& source)
     std::erase(source.dependents_, this);
 }
 
-void TChartSeries::NotifyDependents(TSeriesChange change, int index)
+void TChartSeries::NotifyDependents(SeriesChange change, int index)
 {
     for (TChartSeries* dependent : std::vector<TChartSeries*>(dependents_)) {
         const TSeriesUpdateFlags& flags = dependent->updateFlags_;
         switch (change) {
-        case TSeriesChange::Clear:
+        case SeriesChange::Clear:
             if (flags.OnClear)
                 dependent->ClearPoints();
             break;
-        case TSeriesChange::Add:
+        case SeriesChange::Add:
             if (flags.OnInsert)
                 dependent->CopyPointFrom(*this, index);
             break;
-        case TSeriesChange::Delete:
+        case SeriesChange::Delete:
             if (flags.OnDelete && index < dependent->PointCount())
                 dependent->DeletePoint(index);
             break;
-        case TSeriesChange::Modify:
+        case SeriesChange::Modify:
             if (flags.OnModify)
                 dependent->AddValuesFrom(*this);
             break;
-        case TSeriesChange::Refresh:
+        case SeriesChange::Refresh:
             dependent->AddValuesFrom(*this);
             break;
         }
@@ -488,7 +446,7 @@ void TChartSeries::AddValuesFrom(const TChartSeries& source)
     ClearPoints();
     for (int i = 0; i < source.PointCount(); ++i)
         CopyPointFrom(source, i);
-    NotifyDependents(TSeriesChange::Refresh, 0);
+    NotifyDependents(SeriesChange::Refresh, 0);
 }
 
 void TChartSeries::ReloadFromSources()
@@ -500,12 +458,12 @@ void TChartSeries::ReloadFromSources()
         for (int i = 0; i < source->PointCount(); ++i)
             CopyPointFrom(*source, i);
     }
-    NotifyDependents(TSeriesChange::Refresh, 0);
+    NotifyDependents(SeriesChange::Refresh, 0);
 }
 
 // ---------------------------------------------------------------- drawing
 
-void TChartSeries::CalcFirstLastVisibleIndex(const TAxisScale& horiz, const TRect& plotRect)
+void TChartSeries::CalcFirstLastVisibleIndex(const AxisScale& horiz, const Rect& plotRect)
 {
     ResetVisibleRange();
     const int count = PointCount();
@@ -533,14 +491,7 @@ void TChartSeries::CalcFirstLastVisibleIndex(const TAxisScale& horiz, const TRec
         --lastVisible_;
 }
 
-void TChartSeries::Paint(TChartCanvas3D& canvas, const TRect& plotRect, bool clip)
-{
-    if (horizAxis_ == nullptr || vertAxis_ == nullptr)
-        return;
-    PaintWith(TSeriesPaintContext{canvas, horizAxis_->Scale(), vertAxis_->Scale(), plotRect}, clip);
-}
-
-void TChartSeries::PaintWith(const TSeriesPaintContext& context, bool clip)
+void TChartSeries::Paint(const SeriesPaintContext& context, bool clip)
 {
     CalcFirstLastVisibleIndex(context.Horiz, context.PlotRect);
     if (firstVisible_ == -1)
@@ -556,13 +507,7 @@ void TChartSeries::PaintWith(const TSeriesPaintContext& context, bool clip)
         AfterDrawValues(*this);
 }
 
-void TChartSeries::DrawAllValues(const TSeriesPaintContext& context)
-{
-    for (int i = firstVisible_; i <= lastVisible_; ++i)
-        DrawValue(context, i);
-}
-
-void TChartSeries::DrawValue(const TSeriesPaintContext&, int)
+void TChartSeries::DrawAllValues(const SeriesPaintContext&)
 {}
 
 int TChartSeries::CalcXPos(int index) const

@@ -1,8 +1,10 @@
 // A chart series: its points (value lists, colours, labels), its settings and its link to a chart.
 #pragma once
 
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 #include "chart/core/ChartGeometry.h"
+#include "chart/series/SeriesHost.h"
 #include "chart/series/TChartValueList.h"
 
 #include <QObject>
@@ -15,17 +17,16 @@
 
 namespace rna::chart {
 
-class TCustomAxisPanel;
 class TCustomChartAxis;
 class TChartCanvas3D;
 class TSeriesMarks;
-class TAxisScale;
+class AxisScale;
 
 enum class THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum class TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
 // What a series tells the series that take their points from it.
-enum class TSeriesChange { Clear, Add, Delete, Refresh, Modify };
+enum class SeriesChange { Clear, Add, Delete, Refresh, Modify };
 
 // On which changes of a source a dependent series updates itself.
 struct TSeriesUpdateFlags {
@@ -35,13 +36,13 @@ struct TSeriesUpdateFlags {
     bool OnClear = true;
 };
 
-// What a series paints with: the canvas, the two axis mappings fixed for this paint, the
-// plotting rectangle and whether drawing is clipped to it.
-struct TSeriesPaintContext {
+// What a series paints with: the canvas, the two axis mappings fixed for this paint and the
+// plotting rectangle.
+struct SeriesPaintContext {
     TChartCanvas3D& Canvas;
-    const TAxisScale& Horiz;
-    const TAxisScale& Vert;
-    TRect PlotRect;
+    const AxisScale& Horiz;
+    const AxisScale& Vert;
+    Rect PlotRect;
 };
 
 // A QObject so that forms own series like their other controls (Qt parent) and find them by name.
@@ -109,13 +110,14 @@ public:
     virtual double LowestZ() const { return zOrder_; }
 
     // ---- chart link and repaint
-    TCustomAxisPanel* ParentChart() const { return chart_; }
+    SeriesHost* ParentChart() const { return chart_; }
     // DetachSeries on the old chart, AttachSeries on the new one.
-    void SetParentChart(TCustomAxisPanel* chart);
+    void SetParentChart(SeriesHost* chart);
     // Called by the chart's AttachSeries / DetachSeries (and its destructor, with null):
     // sets the back pointer and re-resolves the axes, without calling the chart back.
-    void ChartAttached(TCustomAxisPanel* chart);
-    void RequestRepaint() const;
+    void ChartAttached(SeriesHost* chart);
+    // Tells the chart that something about the series changed (nothing without a chart).
+    void ChangeNotify() const;
     TCustomChartAxis* GetHorizAxis() const { return horizAxis_; }
     TCustomChartAxis* GetVertAxis() const { return vertAxis_; }
     void SetCustomHorizAxis(TCustomChartAxis* axis);
@@ -131,7 +133,7 @@ public:
     const std::vector<TChartSeries*>& DataSources() const { return dataSources_; }
     const std::vector<TChartSeries*>& Dependents() const { return dependents_; }
     TSeriesUpdateFlags& UpdateFlags() { return updateFlags_; }
-    void NotifyDependents(TSeriesChange change, int index);
+    void NotifyDependents(SeriesChange change, int index);
     // Reloads all points from the data sources (no-op without sources).
     void ReloadFromSources();
     // Reloads all points from one source series, in source order.
@@ -140,14 +142,12 @@ public:
     virtual int CopyPointFrom(const TChartSeries& source, int index);
 
     // ---- drawing (the chart calls Paint for every active series, after the axes)
-    // The first and last point index to draw (-1 when nothing is visible).
+    // The first and last point index of the last paint (-1 when nothing was visible); hit testing uses them.
     int FirstValueIndex() const { return firstVisible_; }
     int LastValueIndex() const { return lastVisible_; }
-    void CalcFirstLastVisibleIndex(const TAxisScale& horiz, const TRect& plotRect);
-    // Paints the visible points through the canvas, clipped to the plot rectangle when `clip`.
-    void Paint(TChartCanvas3D& canvas, const TRect& plotRect, bool clip);
-    // Paints with explicitly given mappings (what Paint does once it has the axes' scales).
-    void PaintWith(const TSeriesPaintContext& context, bool clip);
+    void CalcFirstLastVisibleIndex(const AxisScale& horiz, const Rect& plotRect);
+    // Paints the visible points with the given mappings, clipped to the plot rectangle when `clip`.
+    void Paint(const SeriesPaintContext& context, bool clip);
     bool CalcVisiblePoints() const { return calcVisiblePoints_; }
     void SetCalcVisiblePoints(bool value) { calcVisiblePoints_ = value; }
     bool DrawBetweenPoints() const { return drawBetweenPoints_; }
@@ -201,20 +201,23 @@ public:
     TSeriesOnGetMarkText OnGetMarkText;
 
 protected:
+    // The store-and-notify of this series' setters: a changed setting ends in ChangeNotify.
+    const ChangeNotifier& Changes() const { return changes_; }
     // Adds a value list after those already there (derived kinds with more dimensions).
     TChartValueList& CreateValueList(const QString& name);
     // Stores the pending values of the lists beyond XValues and YValues at the index.
     virtual void AddPendingExtraValues(int index);
     // Runs OnAfterAdd, notifies dependents and repaints.
     virtual void NotifyValueAdded(int index);
-    // Draws point `index` of the visible range (nothing in the base series).
-    virtual void DrawValue(const TSeriesPaintContext& context, int index);
-    virtual void DrawAllValues(const TSeriesPaintContext& context);
+    // Draws the points FirstValueIndex .. LastValueIndex (nothing in the base series).
+    virtual void DrawAllValues(const SeriesPaintContext& context);
     void SetDrawBetweenPoints(bool value) { drawBetweenPoints_ = value; }
     void ResetVisibleRange() { firstVisible_ = lastVisible_ = -1; }
 
 private:
     void ResolveAxes();
+    // The axis settings changed: the axes are resolved again and the chart repaints.
+    void AxesChanged();
     void ClearStorage();
     void CheckPointIndex(int index) const;
 
@@ -223,7 +226,8 @@ private:
     std::vector<std::optional<QString>> labels_;
     std::unique_ptr<TSeriesMarks> marks_;
 
-    TCustomAxisPanel* chart_ = nullptr;
+    SeriesHost* chart_ = nullptr;
+    ChangeNotifier changes_{[this] { ChangeNotify(); }};
     TCustomChartAxis* horizAxis_ = nullptr;
     TCustomChartAxis* vertAxis_ = nullptr;
     TCustomChartAxis* customHorizAxis_ = nullptr;

@@ -75,7 +75,7 @@ void TChartValueList::ReplaceAt(int index, double value)
     CheckIndex(index, ValueCount());
     values_[static_cast<size_t>(index)] = value;
     stale_ = true;
-    owner_->NotifyDependents(TSeriesChange::Modify, index);
+    owner_->NotifyDependents(SeriesChange::Modify, index);
 }
 
 void TChartValueList::RemoveAt(int index)
@@ -217,30 +217,24 @@ void TChartValueList::SortRange(int low, int high)
         SortRange(i, high);
 }
 
+// Dependents read the multiplied values, so they reload before the chart repaints.
 void TChartValueList::SetMultiplier(double value)
 {
-    if (value == multiplier_)
-        return;
-    multiplier_ = value;
-    stale_ = true;
-    owner_->NotifyDependents(TSeriesChange::Refresh, 0);
-    owner_->RequestRepaint();
+    StoreSetting(multiplier_, value, [this] {
+        stale_ = true;
+        owner_->NotifyDependents(SeriesChange::Refresh, 0);
+        owner_->ChangeNotify();
+    });
 }
 
 void TChartValueList::SetDateTime(bool value)
 {
-    if (value == dateTime_)
-        return;
-    dateTime_ = value;
-    owner_->RequestRepaint();
+    StoreSetting(dateTime_, value, [this] { owner_->ChangeNotify(); });
 }
 
 void TChartValueList::SetValueSource(const QString& value)
 {
-    if (value == valueSource_)
-        return;
-    valueSource_ = value;
-    owner_->ReloadFromSources();
+    StoreSetting(valueSource_, value, [this] { owner_->ReloadFromSources(); });
 }
 
 void TChartValueList::Assign(const TChartValueList& source)

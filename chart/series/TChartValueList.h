@@ -43,7 +43,6 @@ public:
     double Lowest() const;
     double Sum() const;
     double SumOfMagnitudes() const;
-    bool StatisticsStale() const { return stale_; }
 
     int IndexOfValue(double value) const;
     void Renumber();

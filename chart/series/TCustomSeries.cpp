@@ -1,7 +1,7 @@
 #include "chart/series/TCustomSeries.h"
 
 #include "chart/canvas/TChartCanvas3D.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -32,59 +32,50 @@ double DistanceToSegment(int x, int y, int x0, int y0, int x1, int y1)
 }  // namespace
 
 TCustomSeries::TCustomSeries(QObject* parent)
-    : TChartSeries(parent), linePen_(std::make_unique<TChartPen>([this] { RequestRepaint(); })),
-      areaLinesPen_(std::make_unique<TChartPen>([this] { RequestRepaint(); })),
-      pointer_(std::make_unique<TSeriesPointer>(*this))
+    : TChartSeries(parent), linePen_(std::make_unique<TChartPen>([this] { ChangeNotify(); })),
+      areaLinesPen_(std::make_unique<TChartPen>([this] { ChangeNotify(); })),
+      pointer_(std::make_unique<TSeriesPointer>([this] { ChangeNotify(); }))
 {
     SetDrawBetweenPoints(true);
 }
 
 TCustomSeries::~TCustomSeries() = default;
 
-template <typename T>
-void TCustomSeries::Store(T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 void TCustomSeries::SetStairs(bool value)
 {
-    Store(stairs_, value);
+    Changes().Store(stairs_, value);
 }
 void TCustomSeries::SetInvertedStairs(bool value)
 {
-    Store(invertedStairs_, value);
+    Changes().Store(invertedStairs_, value);
 }
 void TCustomSeries::SetLineBrush(TBrushStyle value)
 {
-    Store(lineBrush_, value);
+    Changes().Store(lineBrush_, value);
 }
 void TCustomSeries::SetLineHeight(int value)
 {
-    Store(lineHeight_, value);
+    Changes().Store(lineHeight_, value);
 }
 void TCustomSeries::SetDark3D(bool value)
 {
-    Store(dark3D_, value);
+    Changes().Store(dark3D_, value);
 }
 void TCustomSeries::SetAreaColor(TColor value)
 {
-    Store(areaColor_, value);
+    Changes().Store(areaColor_, value);
 }
 void TCustomSeries::SetAreaBrush(TBrushStyle value)
 {
-    Store(areaBrush_, value);
+    Changes().Store(areaBrush_, value);
 }
 void TCustomSeries::SetDrawArea(bool value)
 {
-    Store(drawArea_, value);
+    Changes().Store(drawArea_, value);
 }
 void TCustomSeries::SetDrawLine(bool value)
 {
-    Store(drawLine_, value);
+    Changes().Store(drawLine_, value);
 }
 
 void TCustomSeries::Assign(const TChartSeries& source)
@@ -112,63 +103,61 @@ void TCustomSeries::Assign(const TChartSeries& source)
 
 // ---------------------------------------------------------------- drawing
 
-void TCustomSeries::DrawAllValues(const TSeriesPaintContext& context)
+void TCustomSeries::DrawAllValues(const SeriesPaintContext& context)
 {
-    prevColor_ = clNone;
-    havePrev_ = false;
-    TChartSeries::DrawAllValues(context);
+    Trail trail;
+    for (int i = FirstValueIndex(); i <= LastValueIndex(); ++i)
+        DrawPoint(context, trail, i);
 }
 
 // One point: the segment that ends at it (in its colour), then the marker of the point before,
 // so that every marker lies over both segments that meet at it; the last marker comes last.
-void TCustomSeries::DrawValue(const TSeriesPaintContext& context, int index)
+void TCustomSeries::DrawPoint(const SeriesPaintContext& context, Trail& trail, int index)
 {
     const TColor color = PointColor(index);
     const int px = context.Horiz.ValueToPixel(XValueAt(index));
     const int py = context.Vert.ValueToPixel(YValueAt(index));
     if (!InPixelRange(px) || !InPixelRange(py)) {
-        prevColor_ = color;
+        trail.Color = color;
         return;
     }
     TChartCanvas& canvas = context.Canvas;
     canvas.Pen().SetColor(clBlack);
     canvas.Brush().SetColor(color);
-    const bool hadPrev = havePrev_;
-    if (prevColor_ == clNone || !hadPrev) {  // no segment joins an empty or missing point
-        prevX_ = px;
-        prevY_ = py;
+    const bool started = trail.Started;
+    if (trail.Color == clNone || !started) {  // no segment joins an empty or missing point
+        trail.X = px;
+        trail.Y = py;
     }
     if (index == FirstValueIndex()) {
         if (index > 0)
-            DrawEntrySegment(context, index, px, py, color);
+            DrawEntrySegment(context, trail, index, px, py, color);
         if (index == LastValueIndex() && pointer_->Visible())
             DrawPointer(canvas, px, py, index, color);
     } else {
-        DrawSegment(canvas, px, py, color);
+        DrawSegment(canvas, trail, px, py, color);
         if (pointer_->Visible()) {
-            if (prevColor_ != clNone && hadPrev)
-                DrawPointer(canvas, prevX_, prevY_, index - 1, prevColor_);
+            if (trail.Color != clNone && started)
+                DrawPointer(canvas, trail.X, trail.Y, index - 1, trail.Color);
             if (index == LastValueIndex() && color != clNone)
                 DrawPointer(canvas, px, py, index, color);
         }
     }
-    prevX_ = px;
-    prevY_ = py;
-    prevColor_ = color;
-    havePrev_ = true;
+    trail = {px, py, color, true};
 }
 
 // The first drawn point has hidden points before it: the line enters from the plot's edge.
-void TCustomSeries::DrawEntrySegment(const TSeriesPaintContext& context, int index, int px, int py, TColor color)
+void TCustomSeries::DrawEntrySegment(const SeriesPaintContext& context, Trail& trail, int index, int px, int py,
+                                     TColor color)
 {
     const int edge = context.Horiz.Inverted ? context.PlotRect.Right : context.PlotRect.Left;
-    prevX_ = edge;
-    prevY_ = EntryPixelY(context, index, edge);
+    trail.X = edge;
+    trail.Y = EntryPixelY(context, index, edge);
     if (!IsEmptyPoint(index - 1))
-        DrawSegment(context.Canvas, px, py, color);
+        DrawSegment(context.Canvas, trail, px, py, color);
 }
 
-int TCustomSeries::EntryPixelY(const TSeriesPaintContext& context, int index, int edgePixel) const
+int TCustomSeries::EntryPixelY(const SeriesPaintContext& context, int index, int edgePixel) const
 {
     const double x0 = XValueAt(index - 1);
     const double x1 = XValueAt(index);
@@ -181,21 +170,21 @@ int TCustomSeries::EntryPixelY(const TSeriesPaintContext& context, int index, in
     return std::clamp(context.Vert.ValueToPixel(y), -PixelLimit, PixelLimit);
 }
 
-void TCustomSeries::DrawSegment(TChartCanvas& canvas, int px, int py, TColor color)
+void TCustomSeries::DrawSegment(TChartCanvas& canvas, const Trail& trail, int px, int py, TColor color)
 {
-    if ((px == prevX_ && py == prevY_) || color == clNone || !drawLine_)
+    if ((px == trail.X && py == trail.Y) || color == clNone || !drawLine_)
         return;
     canvas.UseVisiblePen(*linePen_);
     canvas.Pen().SetColor(color);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     if (!stairs_) {
-        canvas.DrawLine(prevX_, prevY_, px, py);
+        canvas.DrawLine(trail.X, trail.Y, px, py);
         return;
     }
     if (invertedStairs_)
-        canvas.DrawLine(prevX_, prevY_, prevX_, py);
+        canvas.DrawLine(trail.X, trail.Y, trail.X, py);
     else
-        canvas.DrawLine(prevX_, prevY_, px, prevY_);
+        canvas.DrawLine(trail.X, trail.Y, px, trail.Y);
     canvas.DrawLineTo(px, py);
 }
 

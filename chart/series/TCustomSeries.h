@@ -67,15 +67,22 @@ public:
     virtual void DrawPointer(TChartCanvas& canvas, int px, int py, int index, TColor color);
 
 protected:
-    void DrawAllValues(const TSeriesPaintContext& context) override;
-    void DrawValue(const TSeriesPaintContext& context, int index) override;
+    void DrawAllValues(const SeriesPaintContext& context) override;
 
 private:
-    template <typename T>
-    void Store(T& field, T value);
-    void DrawEntrySegment(const TSeriesPaintContext& context, int index, int px, int py, TColor color);
-    void DrawSegment(TChartCanvas& canvas, int px, int py, TColor color);
-    int EntryPixelY(const TSeriesPaintContext& context, int index, int edgePixel) const;
+    // What the drawing of one point hands on to the next within one paint: where the segment to
+    // the next point starts, and the colour of the point there (clNone: no segment).
+    struct Trail {
+        int X = 0;
+        int Y = 0;
+        TColor Color = clNone;
+        bool Started = false;
+    };
+
+    void DrawPoint(const SeriesPaintContext& context, Trail& trail, int index);
+    void DrawEntrySegment(const SeriesPaintContext& context, Trail& trail, int index, int px, int py, TColor color);
+    void DrawSegment(TChartCanvas& canvas, const Trail& trail, int px, int py, TColor color);
+    int EntryPixelY(const SeriesPaintContext& context, int index, int edgePixel) const;
     bool ClickedSegment(int index, int x, int y) const;
 
     std::unique_ptr<TChartPen> linePen_;
@@ -91,12 +98,6 @@ private:
     bool drawArea_ = false;
     bool drawLine_ = false;
     bool clickableLine_ = true;
-
-    // Drawing state carried from one point to the next within one paint.
-    int prevX_ = 0;
-    int prevY_ = 0;
-    TColor prevColor_ = clNone;
-    bool havePrev_ = false;
 };
 
 }  // namespace rna::chart

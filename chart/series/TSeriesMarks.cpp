@@ -1,51 +1,11 @@
 #include "chart/series/TSeriesMarks.h"
 
-#include "chart/series/TChartSeries.h"
-
 namespace rna::chart {
 
-TSeriesMarks::TSeriesMarks(TChartSeries& series)
-    : series_(&series), arrow_(std::make_unique<TChartArrowPen>([this] { Changed(); })),
-      frame_(std::make_unique<TChartPen>([this] { Changed(); })),
-      font_(std::make_unique<TChartFont>([this] { Changed(); }))
+TSeriesMarks::TSeriesMarks(const TNotifyChange& onChange)
+    : changes_(onChange), arrow_(std::make_unique<TChartArrowPen>(onChange)),
+      frame_(std::make_unique<TChartPen>(onChange)), font_(std::make_unique<TChartFont>(onChange))
 {}
-
-void TSeriesMarks::Changed() const
-{
-    series_->RequestRepaint();
-}
-
-void TSeriesMarks::SetVisible(bool value)
-{
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
-}
-
-void TSeriesMarks::SetArrowLength(int value)
-{
-    if (value == arrowLength_)
-        return;
-    arrowLength_ = value;
-    Changed();
-}
-
-void TSeriesMarks::SetStyle(TSeriesMarksStyle value)
-{
-    if (value == style_)
-        return;
-    style_ = value;
-    Changed();
-}
-
-void TSeriesMarks::SetBackColor(TColor value)
-{
-    if (value == backColor_)
-        return;
-    backColor_ = value;
-    Changed();
-}
 
 void TSeriesMarks::Assign(const TSeriesMarks& source)
 {

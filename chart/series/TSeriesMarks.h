@@ -3,13 +3,12 @@
 
 #include "chart/canvas/TChartFont.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 
 #include <memory>
 
 namespace rna::chart {
-
-class TChartSeries;
 
 enum class TSeriesMarksStyle {
     smsValue,
@@ -25,27 +24,26 @@ enum class TSeriesMarksStyle {
 
 class TSeriesMarks {
 public:
-    explicit TSeriesMarks(TChartSeries& series);
+    // onChange: the series' ChangeNotify, for the marks' settings, pens and font.
+    explicit TSeriesMarks(const TNotifyChange& onChange);
     TSeriesMarks(const TSeriesMarks&) = delete;
     TSeriesMarks& operator=(const TSeriesMarks&) = delete;
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { changes_.Store(visible_, value); }
     int ArrowLength() const { return arrowLength_; }
-    void SetArrowLength(int value);
+    void SetArrowLength(int value) { changes_.Store(arrowLength_, value); }
     TSeriesMarksStyle Style() const { return style_; }
-    void SetStyle(TSeriesMarksStyle value);
+    void SetStyle(TSeriesMarksStyle value) { changes_.Store(style_, value); }
     TColor BackColor() const { return backColor_; }
-    void SetBackColor(TColor value);
+    void SetBackColor(TColor value) { changes_.Store(backColor_, value); }
     TChartArrowPen& Arrow() { return *arrow_; }
     TChartPen& Frame() { return *frame_; }
     TChartFont& Font() { return *font_; }
     void Assign(const TSeriesMarks& source);
 
 private:
-    void Changed() const;
-
-    TChartSeries* series_;
+    ChangeNotifier changes_;
     bool visible_ = false;
     int arrowLength_ = 8;
     TSeriesMarksStyle style_ = TSeriesMarksStyle::smsLabel;

@@ -2,78 +2,28 @@
 
 #include "chart/canvas/TChartCanvas.h"
 #include "chart/core/ChartException.h"
-#include "chart/series/TChartSeries.h"
 
 namespace rna::chart {
 
-TSeriesPointer::TSeriesPointer(TChartSeries& owner)
-    : owner_(&owner), pen_(std::make_unique<TChartPen>([this] { Changed(); })),
-      brush_(std::make_unique<TChartBrush>([this] { Changed(); }))
+TSeriesPointer::TSeriesPointer(const TNotifyChange& onChange)
+    : changes_(onChange), pen_(std::make_unique<TChartPen>(onChange)), brush_(std::make_unique<TChartBrush>(onChange))
 {}
 
-void TSeriesPointer::Changed() const
+void TSeriesPointer::StoreSize(int& field, int value)
 {
-    owner_->RequestRepaint();
-}
-
-void TSeriesPointer::SetVisible(bool value)
-{
-    if (value == visible_)
-        return;
-    visible_ = value;
-    Changed();
-}
-
-void TSeriesPointer::SetStyle(TSeriesPointerStyle value)
-{
-    if (value == style_)
-        return;
-    style_ = value;
-    Changed();
+    if (value < 1)
+        throw ChartException("Pointer size must be greater than zero");
+    changes_.Store(field, value);
 }
 
 void TSeriesPointer::SetHorizSize(int value)
 {
-    if (value < 1)
-        throw ChartException("Pointer size must be greater than zero");
-    if (value == horizSize_)
-        return;
-    horizSize_ = value;
-    Changed();
+    StoreSize(horizSize_, value);
 }
 
 void TSeriesPointer::SetVertSize(int value)
 {
-    if (value < 1)
-        throw ChartException("Pointer size must be greater than zero");
-    if (value == vertSize_)
-        return;
-    vertSize_ = value;
-    Changed();
-}
-
-void TSeriesPointer::SetInflateMargins(bool value)
-{
-    if (value == inflateMargins_)
-        return;
-    inflateMargins_ = value;
-    Changed();
-}
-
-void TSeriesPointer::SetDark3D(bool value)
-{
-    if (value == dark3D_)
-        return;
-    dark3D_ = value;
-    Changed();
-}
-
-void TSeriesPointer::SetDraw3D(bool value)
-{
-    if (value == draw3D_)
-        return;
-    draw3D_ = value;
-    Changed();
+    StoreSize(vertSize_, value);
 }
 
 void TSeriesPointer::Assign(const TSeriesPointer& source)

@@ -3,13 +3,13 @@
 
 #include "chart/canvas/TChartBrush.h"
 #include "chart/canvas/TChartPen.h"
+#include "chart/core/ChangeNotifier.h"
 #include "chart/core/ChartColor.h"
 
 #include <memory>
 
 namespace rna::chart {
 
-class TChartSeries;
 class TChartCanvas;
 
 enum class TSeriesPointerStyle {
@@ -26,7 +26,8 @@ enum class TSeriesPointerStyle {
 
 class TSeriesPointer {
 public:
-    explicit TSeriesPointer(TChartSeries& owner);
+    // onChange: the series' ChangeNotify, for the pointer's settings, pen and brush.
+    explicit TSeriesPointer(const TNotifyChange& onChange);
     TSeriesPointer(const TSeriesPointer&) = delete;
     TSeriesPointer& operator=(const TSeriesPointer&) = delete;
 
@@ -37,9 +38,9 @@ public:
     const TChartBrush& Brush() const { return *brush_; }
 
     bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    void SetVisible(bool value) { changes_.Store(visible_, value); }
     TSeriesPointerStyle Style() const { return style_; }
-    void SetStyle(TSeriesPointerStyle value);
+    void SetStyle(TSeriesPointerStyle value) { changes_.Store(style_, value); }
     // Half-sizes in pixels: a marker spans x - HorizSize .. x + HorizSize (ChartException below 1).
     int HorizSize() const { return horizSize_; }
     void SetHorizSize(int value);
@@ -47,11 +48,11 @@ public:
     void SetVertSize(int value);
     // Whether the series asks the axes for room so that markers at the ends are not cut.
     bool InflateMargins() const { return inflateMargins_; }
-    void SetInflateMargins(bool value);
+    void SetInflateMargins(bool value) { changes_.Store(inflateMargins_, value); }
     bool Dark3D() const { return dark3D_; }
-    void SetDark3D(bool value);
+    void SetDark3D(bool value) { changes_.Store(dark3D_, value); }
     bool Draw3D() const { return draw3D_; }
-    void SetDraw3D(bool value);
+    void SetDraw3D(bool value) { changes_.Store(draw3D_, value); }
 
     // Canvas pen and brush from the pointer; clUseSeriesColor in either becomes `color`.
     void PrepareCanvas(TChartCanvas& canvas, TColor color) const;
@@ -63,11 +64,11 @@ public:
     void Assign(const TSeriesPointer& source);
 
 private:
-    void Changed() const;
+    void StoreSize(int& field, int value);
     static void DrawCross(TChartCanvas& canvas, int x, int y, int h, int v);
     static void DrawDiagCross(TChartCanvas& canvas, int x, int y, int h, int v);
 
-    TChartSeries* owner_;
+    ChangeNotifier changes_;
     std::unique_ptr<TChartPen> pen_;
     std::unique_ptr<TChartBrush> brush_;
     bool visible_ = true;

@@ -1,18 +1,91 @@
 #include "neuron/screens/TForm1.h"
 
+#include "chart/series/TLineSeries.h"
+#include "chart/panel/TChart.h"
+#include "neuron/screens/ScreenChartBinding.h"
+#include "neuron/screens/ScreenText.h"
+#include "ui/TComboBox.h"
+#include "ui/TLabel.h"
+#include "ui/TTrackBar.h"
+
 namespace rna::neuron {
 
+using rna::chart::TChart;
+using rna::chart::TLineSeries;
+
 TForm1* Form1 = nullptr;
+
+namespace {
+constexpr int HalfRange = 10;  // the curve is sampled at -10 ... 10
+}
+
+TForm1::TForm1() = default;
+TForm1::~TForm1() = default;
 
 void TForm1::declareHandlers(rna::ui::HandlerTable& table)
 {
     table.add(QStringLiteral("FormShow"), this, &TForm1::FormShow);
+    table.add(QStringLiteral("TrackBar1Change"), this, &TForm1::TrackBar1Change);
+    table.add(QStringLiteral("TrackBar2Change"), this, &TForm1::TrackBar2Change);
+    table.add(QStringLiteral("TrackBar3Change"), this, &TForm1::TrackBar3Change);
+    table.add(QStringLiteral("ComboBox1Change"), this, &TForm1::ComboBox1Change);
     table.add(QStringLiteral("BitBtn1Click"), this, &TForm1::BitBtn1Click);
+}
+
+void TForm1::afterLoad()
+{
+    Label16 = &control<rna::ui::TLabel>(QStringLiteral("Label16"));
+    Label17 = &control<rna::ui::TLabel>(QStringLiteral("Label17"));
+    Label18 = &control<rna::ui::TLabel>(QStringLiteral("Label18"));
+    Label19 = &control<rna::ui::TLabel>(QStringLiteral("Label19"));
+    Label24 = &control<rna::ui::TLabel>(QStringLiteral("Label24"));
+    TrackBar1 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar1"));
+    TrackBar2 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar2"));
+    TrackBar3 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar3"));
+    ComboBox1 = &control<rna::ui::TComboBox>(QStringLiteral("ComboBox1"));
+    chart1_ = std::make_unique<ScreenChartBinding>(control<TChart>(QStringLiteral("Chart1")),
+                                                   control<TLineSeries>(QStringLiteral("Series1")),
+                                                   &control<TLineSeries>(QStringLiteral("Series2")));
 }
 
 void TForm1::FormShow(QObject* /*sender*/)
 {
-    // The window holds no selection yet, so a new showing has nothing to reset.
+    ComboBox1->setItemIndex(0);
+}
+
+void TForm1::TrackBar1Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label16, *TrackBar1, SliderScale::Tenths);
+    IntrareNeta();
+}
+
+void TForm1::TrackBar2Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label17, *TrackBar2, SliderScale::Tenths);
+    IntrareNeta();
+}
+
+void TForm1::TrackBar3Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label18, *TrackBar3, SliderScale::Units);
+    IntrareNeta();
+}
+
+void TForm1::IntrareNeta()
+{
+    // The labels are the copy of the slider values that counts; each is stored as soon as it is read.
+    p_ = ReadLabelValue(*Label16);
+    w_ = ReadLabelValue(*Label17);
+    b_ = ReadLabelValue(*Label18);
+    n_ = NetInput({{p_, w_}}, b_);
+    Label19->setCaption(FixedText(n_, 4, 2));
+    ComboBox1Change(this);
+}
+
+void TForm1::ComboBox1Change(QObject* /*sender*/)
+{
+    const double output = RefillTransferChart(*chart1_, ComboBox1->itemIndex(), HalfRange, n_, lastOutput_);
+    Label24->setCaption(FixedText(output, 8, 4));
 }
 
 void TForm1::BitBtn1Click(QObject* /*sender*/)

@@ -1,18 +1,111 @@
 #include "neuron/screens/TForm2.h"
 
+#include "chart/series/TLineSeries.h"
+#include "chart/panel/TChart.h"
+#include "neuron/screens/ScreenChartBinding.h"
+#include "neuron/screens/ScreenText.h"
+#include "ui/TComboBox.h"
+#include "ui/TLabel.h"
+#include "ui/TTrackBar.h"
+
 namespace rna::neuron {
 
+using rna::chart::TChart;
+using rna::chart::TLineSeries;
+
 TForm2* Form2 = nullptr;
+
+namespace {
+constexpr int HalfRange = 15;  // the curve is sampled at -15 ... 15
+}
+
+TForm2::TForm2() = default;
+TForm2::~TForm2() = default;
 
 void TForm2::declareHandlers(rna::ui::HandlerTable& table)
 {
     table.add(QStringLiteral("FormShow"), this, &TForm2::FormShow);
+    table.add(QStringLiteral("TrackBar1Change"), this, &TForm2::TrackBar1Change);
+    table.add(QStringLiteral("TrackBar2Change"), this, &TForm2::TrackBar2Change);
+    table.add(QStringLiteral("TrackBar3Change"), this, &TForm2::TrackBar3Change);
+    table.add(QStringLiteral("TrackBar4Change"), this, &TForm2::TrackBar4Change);
+    table.add(QStringLiteral("TrackBar5Change"), this, &TForm2::TrackBar5Change);
+    table.add(QStringLiteral("ComboBox1Change"), this, &TForm2::ComboBox1Change);
     table.add(QStringLiteral("BitBtn1Click"), this, &TForm2::BitBtn1Click);
+}
+
+void TForm2::afterLoad()
+{
+    Label16 = &control<rna::ui::TLabel>(QStringLiteral("Label16"));
+    Label17 = &control<rna::ui::TLabel>(QStringLiteral("Label17"));
+    Label18 = &control<rna::ui::TLabel>(QStringLiteral("Label18"));
+    Label19 = &control<rna::ui::TLabel>(QStringLiteral("Label19"));
+    Label24 = &control<rna::ui::TLabel>(QStringLiteral("Label24"));
+    Label26 = &control<rna::ui::TLabel>(QStringLiteral("Label26"));
+    Label28 = &control<rna::ui::TLabel>(QStringLiteral("Label28"));
+    TrackBar1 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar1"));
+    TrackBar2 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar2"));
+    TrackBar3 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar3"));
+    TrackBar4 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar4"));
+    TrackBar5 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar5"));
+    ComboBox1 = &control<rna::ui::TComboBox>(QStringLiteral("ComboBox1"));
+    chart1_ = std::make_unique<ScreenChartBinding>(control<TChart>(QStringLiteral("Chart1")),
+                                                   control<TLineSeries>(QStringLiteral("Series1")),
+                                                   &control<TLineSeries>(QStringLiteral("Series2")));
 }
 
 void TForm2::FormShow(QObject* /*sender*/)
 {
-    // The window holds no selection yet, so a new showing has nothing to reset.
+    ComboBox1->setItemIndex(0);
+}
+
+void TForm2::TrackBar1Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label16, *TrackBar1, SliderScale::Tenths);
+    IntrareNeta();
+}
+
+void TForm2::TrackBar2Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label17, *TrackBar2, SliderScale::Tenths);
+    IntrareNeta();
+}
+
+void TForm2::TrackBar3Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label18, *TrackBar3, SliderScale::Tenths);
+    IntrareNeta();
+}
+
+void TForm2::TrackBar4Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label19, *TrackBar4, SliderScale::Tenths);
+    IntrareNeta();
+}
+
+void TForm2::TrackBar5Change(QObject* /*sender*/)
+{
+    WriteSliderValue(*Label26, *TrackBar5, SliderScale::Units);
+    IntrareNeta();
+}
+
+void TForm2::IntrareNeta()
+{
+    // The labels are the copy of the slider values that counts; each is stored as soon as it is read.
+    p1_ = ReadLabelValue(*Label16);
+    p2_ = ReadLabelValue(*Label17);
+    w1_ = ReadLabelValue(*Label18);
+    w2_ = ReadLabelValue(*Label19);
+    b_ = ReadLabelValue(*Label26);
+    n_ = NetInput({{p1_, w1_}, {p2_, w2_}}, b_);
+    Label24->setCaption(FixedText(n_, 4, 2));
+    ComboBox1Change(this);
+}
+
+void TForm2::ComboBox1Change(QObject* /*sender*/)
+{
+    const double output = RefillTransferChart(*chart1_, ComboBox1->itemIndex(), HalfRange, n_, lastOutput_);
+    Label28->setCaption(FixedText(output, 8, 4));
 }
 
 void TForm2::BitBtn1Click(QObject* /*sender*/)

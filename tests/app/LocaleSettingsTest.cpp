@@ -36,6 +36,6 @@ TEST(LocaleSettings, ReadingPushesTheSystemLocaleSeparatorsIntoTheModelAndTheCha
     rna::app::ReadLocaleNumberSettings();
     const rna::app::LocaleNumberSeparators expected = NumberSeparatorsOf(QLocale::system());
     EXPECT_EQ(rna::neuron::DecimalSeparator(), expected.decimal);
-    EXPECT_EQ(rna::chart::CurrentNumberSeparators().decimal, expected.decimal);
-    EXPECT_EQ(rna::chart::CurrentNumberSeparators().thousand, expected.thousand);
+    EXPECT_EQ(rna::chart::CurrentNumberSeparators().Decimal, expected.decimal);
+    EXPECT_EQ(rna::chart::CurrentNumberSeparators().Thousand, expected.thousand);
 }

@@ -67,7 +67,7 @@ TEST_F(MainMenu, ButtonPressedTwiceShowsItsWindowOnceAndOnlyRaisesItTheSecondTim
 
 TEST_F(MainMenu, DemonstrationWindowsAreCentredOnTheDesktopTheFirstTime)
 {
-    const QRect desktop = QGuiApplication::primaryScreen()->geometry();
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     for (const MenuEntry& entry : MenuEntries) {
         SCOPED_TRACE(entry.formName);
         TForm& window = form(entry.formName);

@@ -6,7 +6,9 @@
 #include "ui/TEdit.h"
 #include "ui/TTrackBar.h"
 
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -69,6 +71,69 @@ TEST(DispatchPoint, AnExceptionLeavingAHandlerIsShownAndTheProgramGoesOn)
     ASSERT_EQ(recorder.shown.size(), 2);
     EXPECT_EQ(recorder.shown[0].first, "Rna_ui_tests") << "the application title is the caption";
     EXPECT_EQ(recorder.shown[0].second, "Pointer size must be greater than zero.");
+}
+
+// What a real error box showed; the box is closed with a click on its OK button.
+struct ShownBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon;
+    int buttons;
+};
+
+// The application's own presenter (Qt's message box), with a timer that reads and closes every box it opens.
+struct RealErrorBoxes {
+    QList<ShownBox> shown;
+    TApplication::ErrorPresenter previous;
+    QTimer closer;
+
+    RealErrorBoxes()
+    {
+        previous = TApplication::current()->setErrorPresenter(&TApplication::showMessageBox);
+        QObject::connect(&closer, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            shown.append({box->windowTitle(), box->text(), box->icon(), int(box->buttons().size())});
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        });
+        closer.start(20);
+    }
+    ~RealErrorBoxes() { TApplication::current()->setErrorPresenter(previous); }
+};
+
+// A slider's channel held while its handler fails: the repeat stops before the box opens, one box is shown,
+// and the next click is the user's own.
+TEST(DispatchPoint, AFailingHandlerOfAHeldSliderShowsOneRealErrorBox)
+{
+    RealErrorBoxes boxes;
+    RecordingForm form({"Change"});
+    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [20, 20, 150, 45], "
+                             "\"properties\": {\"Position\": 5}, \"events\": {\"OnChange\": \"Change\"}}"));
+    bool failing = true;
+    form.onCall("Change", [&](QObject*) {
+        if (failing)
+            throw std::runtime_error("Pointer size must be greater than zero");
+    });
+    auto& slider = form.control<TTrackBar>("T");
+    form.show();
+    QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(2, 22));  // returns once the box is closed
+    QTest::qWait(450);  // longer than the repeat's first delay
+    ASSERT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(boxes.shown[0].caption, "Rna_ui_tests");
+    EXPECT_EQ(boxes.shown[0].text, "Pointer size must be greater than zero.");
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes.shown[0].buttons, 1);
+    EXPECT_EQ(form.log, QStringList({"Change(T)", "Change(T)"})) << "the failed step and the end of the action";
+    EXPECT_EQ(slider.position(), 3);
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(2, 22));
+    EXPECT_EQ(form.count("Change"), 2) << "the action already ended";
+
+    failing = false;
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(147, 22));
+    EXPECT_EQ(slider.position(), 5);
+    EXPECT_EQ(form.count("Change"), 4);
+    EXPECT_EQ(boxes.shown.size(), 1);
 }
 
 class ThrowingPainter : public QWidget {

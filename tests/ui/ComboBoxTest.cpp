@@ -5,14 +5,21 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
 using rna::ui::test::describeWindow;
+using rna::ui::test::pressKey;
 using rna::ui::test::RecordingForm;
+using rna::ui::test::showActive;
+using rna::ui::test::typeText;
+using rna::ui::test::waitFor;
 
 namespace {
+
+enum class OpenBy { ArrowClick, AltDown };
 
 struct ListFixture {
     RecordingForm form{{"ComboBox1Change", "ComboBox1Click", "BitBtn1Click"}};
@@ -35,14 +42,25 @@ struct ListFixture {
             indexes.append(list->itemIndex());
             texts.append(list->text());
         });
-        form.show();
-        list->setFocus();
+        // The list is first in tab order: the activation gives it the focus.
+        EXPECT_TRUE(showActive(form));
+        EXPECT_TRUE(waitFor([&] { return list->hasFocus(); }));
     }
     int changes() const { return form.count("ComboBox1Change"); }
-    void dropDown()
+    void dropDown(OpenBy how = OpenBy::ArrowClick)
     {
-        list->showPopup();
-        EXPECT_TRUE(rna::ui::test::waitFor([&] { return list->isDroppedDown(); }, 2000));
+        if (how == OpenBy::AltDown) {
+            pressKey(Qt::Key_Down, Qt::AltModifier);
+        } else {
+            QStyleOptionComboBox option;
+            option.initFrom(list);
+            option.editable = true;
+            option.subControls = QStyle::SC_All;
+            const QRect arrow =
+                list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, list);
+            QTest::mouseClick(list, Qt::LeftButton, {}, arrow.center());
+        }
+        EXPECT_TRUE(waitFor([&] { return list->isDroppedDown(); }, 2000));
     }
 };
 
@@ -73,12 +91,12 @@ TEST(List, TypingWithTheListClosedClearsTheSelectionEvenForAnItemsText)
     ListFixture f;
     f.list->setItemIndex(2);
     f.list->lineEdit()->selectAll();
-    QTest::keyClicks(f.list, "Identitate");
+    typeText("Identitate");
     EXPECT_EQ(f.list->text(), "Identitate");
     EXPECT_EQ(f.changes(), 10) << "one event per typed character";
     EXPECT_EQ(f.indexes, QList<int>(10, -1));
     EXPECT_EQ(f.texts.first(), "I");
-    QTest::keyClick(f.list, Qt::Key_Backspace);
+    pressKey(Qt::Key_Backspace);
     EXPECT_EQ(f.changes(), 11);
     EXPECT_EQ(f.list->text(), "Identitat");
 }
@@ -86,12 +104,10 @@ TEST(List, TypingWithTheListClosedClearsTheSelectionEvenForAnItemsText)
 TEST(List, LeavingTheListAfterTypingAnItemsTextKeepsTheSelectionCleared)
 {
     ListFixture f;
-    f.form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
-    f.list->setFocus();
-    QTest::keyClicks(f.list, "Sigmoid logistic");
+    typeText("Sigmoid logistic");
     const int typed = f.changes();
-    f.form.control<TBitBtn>("BitBtn1").setFocus();  // the edit field's editing ends here
+    pressKey(Qt::Key_Tab);  // the edit field's editing ends here
+    ASSERT_TRUE(f.form.control<TBitBtn>("BitBtn1").hasFocus());
     EXPECT_EQ(f.list->itemIndex(), -1);
     EXPECT_EQ(f.list->text(), "Sigmoid logistic");
     EXPECT_EQ(f.changes(), typed);
@@ -109,12 +125,12 @@ TEST_P(ListDroppedDown, TypingSelectsTheFirstItemStartingWithTheTextIgnoringCase
     const DroppedCase& c = GetParam();
     ListFixture f;
     f.dropDown();
-    QTest::keyClicks(f.list->view(), c.typed);
+    typeText(QString::fromLatin1(c.typed));
     EXPECT_EQ(f.list->text(), QString::fromLatin1(c.typed)) << "typed characters go to the edit field";
     EXPECT_EQ(f.list->itemIndex(), c.expectedIndex);
     EXPECT_EQ(f.changes(), int(qstrlen(c.typed)));
     EXPECT_TRUE(f.list->isDroppedDown());
-    f.list->hidePopup();
+    pressKey(Qt::Key_Escape);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ListDroppedDown,
@@ -125,12 +141,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, ListDroppedDown,
 TEST(List, PickingAnItemSetsTheTextThenClickThenChange)
 {
     ListFixture f;
-    for (int round = 0; round < 2; ++round) {  // the second pick is of the item already selected
-        f.dropDown();
+    // The second pick is of the item already selected.
+    for (OpenBy how : {OpenBy::ArrowClick, OpenBy::AltDown}) {
+        f.dropDown(how);
         QAbstractItemView* view = f.list->view();
         const QRect item = view->visualRect(f.list->model()->index(1, 0));
+        // The user moves onto the item first (Qt ignores a release that comes too soon after the opening click).
+        QTest::mouseMove(view->viewport(), item.center());
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
-        EXPECT_TRUE(rna::ui::test::waitFor([&] { return !f.list->isDroppedDown(); }, 2000));
+        EXPECT_TRUE(waitFor([&] { return !f.list->isDroppedDown(); }, 2000));
     }
     EXPECT_EQ(f.form.log, QStringList({"ComboBox1Click(ComboBox1)", "ComboBox1Change(ComboBox1)",
                                        "ComboBox1Click(ComboBox1)", "ComboBox1Change(ComboBox1)"}));
@@ -138,14 +157,69 @@ TEST(List, PickingAnItemSetsTheTextThenClickThenChange)
     EXPECT_EQ(f.indexes, QList<int>({1, 1}));
 }
 
+struct ListKeysCase {
+    const char* name;
+    OpenBy openBy;
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;  // pressed in the dropped-down list
+    int picked;  // -1: closed without a pick
+};
+
+class DroppedDownListKeys : public ::testing::TestWithParam<ListKeysCase> {};
+
+// The arrows move the highlight only; Enter or Alt+Up picks it as a click does; Escape closes without a pick.
+TEST_P(DroppedDownListKeys, PickTheHighlightedItemLikeAClick)
+{
+    const ListKeysCase& c = GetParam();
+    ListFixture f;
+    f.dropDown(c.openBy);
+    for (const auto& [key, modifiers] : c.keys)
+        pressKey(key, modifiers);
+    EXPECT_TRUE(waitFor([&] { return !f.list->isDroppedDown(); }, 2000));
+    EXPECT_EQ(f.list->itemIndex(), c.picked);
+    if (c.picked < 0) {
+        EXPECT_TRUE(f.form.log.isEmpty()) << f.form.log.join(",").toStdString();
+        EXPECT_EQ(f.list->text(), QString());
+    } else {
+        EXPECT_EQ(f.form.log, QStringList({"ComboBox1Click(ComboBox1)", "ComboBox1Change(ComboBox1)"}));
+        EXPECT_EQ(f.indexes, QList<int>({c.picked}));
+        EXPECT_EQ(f.texts, QStringList({f.list->itemText(c.picked)}));
+    }
+    EXPECT_TRUE(f.list->hasFocus()) << "the focus is back on the list";
+    EXPECT_EQ(f.list->count(), 3);
+}
+
+const Qt::KeyboardModifiers kNoModifier = Qt::NoModifier;
+const Qt::KeyboardModifiers kAlt = Qt::AltModifier;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DroppedDownListKeys,
+    ::testing::Values(
+        ListKeysCase{"ClickDownDownEnter",
+                     OpenBy::ArrowClick,
+                     {{Qt::Key_Down, kNoModifier}, {Qt::Key_Down, kNoModifier}, {Qt::Key_Return, kNoModifier}},
+                     1},
+        ListKeysCase{"AltDownDownDownUpEnter",
+                     OpenBy::AltDown,
+                     {{Qt::Key_Down, kNoModifier},
+                      {Qt::Key_Down, kNoModifier},
+                      {Qt::Key_Down, kNoModifier},
+                      {Qt::Key_Up, kNoModifier},
+                      {Qt::Key_Enter, Qt::KeypadModifier}},
+                     1},
+        ListKeysCase{"ClickDownAltUp", OpenBy::ArrowClick, {{Qt::Key_Down, kNoModifier}, {Qt::Key_Up, kAlt}}, 0},
+        ListKeysCase{
+            "AltDownDownEscape", OpenBy::AltDown, {{Qt::Key_Down, kNoModifier}, {Qt::Key_Escape, kNoModifier}}, -1},
+        ListKeysCase{"ClickEnterWithNothingHighlighted", OpenBy::ArrowClick, {{Qt::Key_Return, kNoModifier}}, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(List, ArrowKeysOnTheClosedListMoveTheSelection)
 {
     ListFixture f;
-    QTest::keyClick(f.list, Qt::Key_Down);
-    QTest::keyClick(f.list, Qt::Key_Down);
-    QTest::keyClick(f.list, Qt::Key_Down);
-    QTest::keyClick(f.list, Qt::Key_Down);  // already at the last item: no move, no event
-    QTest::keyClick(f.list, Qt::Key_Up);
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Down);
+    pressKey(Qt::Key_Down);  // already at the last item: no move, no event
+    pressKey(Qt::Key_Up);
     EXPECT_EQ(f.indexes, QList<int>({0, 1, 2, 1}));
     EXPECT_EQ(f.texts, QStringList({"Identitate", "Tangent hiperbolic", "Sigmoid logistic", "Tangent hiperbolic"}));
 }
@@ -153,24 +227,12 @@ TEST(List, ArrowKeysOnTheClosedListMoveTheSelection)
 TEST(List, EnterOnTheClosedListClicksTheDefaultButtonAndAddsNoItem)
 {
     ListFixture f;
-    QTest::keyClicks(f.list, "Nou");
+    typeText("Nou");
     f.form.log.clear();
-    QTest::keyClick(f.list, Qt::Key_Return);
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(f.form.log, QStringList({"BitBtn1Click(BitBtn1)"}));
     EXPECT_EQ(f.list->count(), 3);
     EXPECT_EQ(f.list->text(), "Nou");
-}
-
-TEST(List, TheDroppedDownListKeepsEnterAndEscape)
-{
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        ListFixture f;
-        f.dropDown();
-        QTest::keyClick(f.list->view(), key);
-        EXPECT_TRUE(rna::ui::test::waitFor([&] { return !f.list->isDroppedDown(); }, 2000));
-        EXPECT_TRUE(f.form.log.isEmpty()) << "key " << key << " " << f.form.log.join(",").toStdString();
-        EXPECT_EQ(f.list->count(), 3);
-    }
 }
 
 }  // namespace

@@ -8,7 +8,11 @@
 
 using namespace rna::ui;
 using rna::ui::test::describeWindow;
+using rna::ui::test::pressKey;
 using rna::ui::test::RecordingForm;
+using rna::ui::test::showActive;
+using rna::ui::test::typeText;
+using rna::ui::test::waitFor;
 
 namespace {
 
@@ -35,7 +39,9 @@ struct EditFixture {
         edit = &form.control<TEdit>("Edit1");
         editable = &form.control<TMemo>("Memo1");
         readOnly = &form.control<TMemo>("Memo2");
-        form.show();
+        // The edit box is first in tab order: the activation gives it the focus.
+        EXPECT_TRUE(showActive(form));
+        EXPECT_TRUE(waitFor([&] { return edit->hasFocus(); }));
     }
 };
 
@@ -82,20 +88,44 @@ TEST(Edit, LoadingFiresNothingAndKeepsTheDescribedLook)
 TEST(Edit, EveryUserChangeFiresAndWritingBackTheSameTextDoesNot)
 {
     EditFixture f;
-    f.edit->setFocus();
-    f.edit->setCursorPosition(1);
-    QTest::keyClicks(f.edit, "12");
-    QTest::keyClick(f.edit, Qt::Key_Backspace);
+    pressKey(Qt::Key_End);
+    typeText("12");
+    pressKey(Qt::Key_Backspace);
     EXPECT_EQ(f.form.count("Edit1Change"), 3);
     f.edit->setText("01");
     EXPECT_EQ(f.form.count("Edit1Change"), 3);
 }
 
+TEST(Edit, EnteringByKeyboardSelectsAllComingBackWithTheWindowKeepsCaretAndSelection)
+{
+    EditFixture f;
+    EXPECT_EQ(f.edit->selectedText(), "0") << "entered on the window's activation";
+    f.edit->setText("12345", Notify::No);
+    pressKey(Qt::Key_End);
+    pressKey(Qt::Key_Left, Qt::ShiftModifier);
+    ASSERT_EQ(f.edit->selectedText(), "5");
+    // Another window takes the activation, then this one gets it back.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    f.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    ASSERT_TRUE(f.edit->hasFocus());
+    EXPECT_EQ(f.edit->selectedText(), "5");
+    EXPECT_EQ(f.edit->cursorPosition(), 4);
+    // Leaving by Tab and coming back by Shift+Tab is an entry from the keyboard.
+    pressKey(Qt::Key_Tab);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(f.edit->hasFocus());
+    EXPECT_EQ(f.edit->selectedText(), "12345");
+}
+
 TEST(Edit, EnterClicksTheDefaultButton)
 {
     EditFixture f;
-    QTest::keyClick(f.edit, Qt::Key_Return);
-    QTest::keyClick(f.edit, Qt::Key_Enter, Qt::KeypadModifier);
+    pressKey(Qt::Key_Return);
+    pressKey(Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(f.form.log, QStringList({"Ok(BitBtn1)", "Ok(BitBtn1)"}));
 }
 
@@ -103,7 +133,7 @@ TEST(Edit, EnterWithAModifierClicksNothing)
 {
     EditFixture f;
     for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
-        QTest::keyClick(f.edit, Qt::Key_Return, modifier);
+        pressKey(Qt::Key_Return, modifier);
     EXPECT_EQ(f.form.count("Ok"), 0);
 }
 
@@ -118,9 +148,10 @@ TEST(Memo, LinesKeepTrailingBlanksAndEmptyLines)
 TEST(Memo, EnterInAnEditableMemoInsertsALineBreak)
 {
     EditFixture f;
-    f.editable->setFocus();
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(f.editable->hasFocus());
     f.editable->moveCursor(QTextCursor::End);
-    QTest::keyClick(f.editable, Qt::Key_Return);
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(f.editable->lines(), QStringList({"Linia unu ", "", "trei", ""}));
     EXPECT_EQ(f.form.count("Ok"), 0);
 }
@@ -128,9 +159,11 @@ TEST(Memo, EnterInAnEditableMemoInsertsALineBreak)
 TEST(Memo, AReadOnlyMemoKeepsEnterAndDoesNothingWithIt)
 {
     EditFixture f;
-    f.readOnly->setFocus();
-    QTest::keyClick(f.readOnly, Qt::Key_Return);
-    QTest::keyClicks(f.readOnly, "x");
+    pressKey(Qt::Key_Tab);
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(f.readOnly->hasFocus());
+    pressKey(Qt::Key_Return);
+    typeText("x");
     EXPECT_EQ(f.readOnly->lines(), QStringList({"citire"}));
     EXPECT_EQ(f.form.count("Ok"), 0);
 }
@@ -138,13 +171,12 @@ TEST(Memo, AReadOnlyMemoKeepsEnterAndDoesNothingWithIt)
 TEST(Memo, TabMovesTheFocusInTabOrder)
 {
     EditFixture f;
-    f.form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
-    f.editable->setFocus();
-    QTest::keyClick(f.editable, Qt::Key_Tab);
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(f.editable->hasFocus());
+    pressKey(Qt::Key_Tab);
     EXPECT_TRUE(f.readOnly->hasFocus());
     EXPECT_EQ(f.editable->lines().size(), 3) << "no tab character inserted";
-    QTest::keyClick(f.readOnly, Qt::Key_Backtab, Qt::ShiftModifier);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_TRUE(f.editable->hasFocus());
 }
 

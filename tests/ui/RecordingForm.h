@@ -4,11 +4,15 @@
 #include "ui/FormLoader.h"
 #include "ui/TForm.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QWindow>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 
 namespace rna::ui::test {
@@ -66,6 +70,37 @@ inline QByteArray describeWindow(const QByteArray& controls, const QByteArray& e
 }  // namespace rna::ui::test
 
 namespace rna::ui::test {
+
+// Shows the window as the program does and waits until it is the active window.
+inline bool showActive(TForm& form)
+{
+    form.Show();
+    return QTest::qWaitForWindowActive(&form);
+}
+
+// Whether keys have somewhere to go: an open popup, else a visible focus window (a popup that just closed
+// may still be the focus window until the pending activation is processed).
+inline bool keyboardTargetReady()
+{
+    return QTest::qWaitFor([] {
+        const QWindow* window = QGuiApplication::focusWindow();
+        return QApplication::activePopupWidget() || (window && window->isVisible());
+    });
+}
+
+// Sends a key as the keyboard does: to whatever has the focus now (a dropped-down list included), through
+// the window system's delivery rather than straight to a chosen widget.
+inline void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    ASSERT_TRUE(keyboardTargetReady()) << "nothing has the focus";
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+inline void typeText(const QString& text)
+{
+    ASSERT_TRUE(keyboardTargetReady()) << "nothing has the focus";
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), text);
+}
 
 // Processes events until the condition holds or the time is up; says whether it holds.
 inline bool waitFor(const std::function<bool()>& condition, int timeoutMs = 2000)

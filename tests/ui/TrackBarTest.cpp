@@ -2,12 +2,17 @@
 #include "RecordingForm.h"
 #include "ui/TTrackBar.h"
 
+#include <QDialog>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
 using rna::ui::test::describeWindow;
+using rna::ui::test::pressKey;
 using rna::ui::test::RecordingForm;
+using rna::ui::test::showActive;
+using rna::ui::test::waitFor;
 
 namespace {
 
@@ -153,7 +158,7 @@ TEST(Slider, ChannelPressRepeatsWhileHeldUntilTheThumbArrives)
     SliderFixture f(false, 0);
     const QPoint nearMax(147, 22);
     QTest::mousePress(f.slider, Qt::LeftButton, {}, nearMax);
-    EXPECT_TRUE(rna::ui::test::waitFor([&] { return f.slider->position() == 10; }, 3000));
+    EXPECT_TRUE(waitFor([&] { return f.slider->position() == 10; }, 3000));
     QTest::qWait(250);  // no further repeats once there
     const int beforeRelease = f.changes();
     QTest::mouseRelease(f.slider, Qt::LeftButton, {}, nearMax);
@@ -162,18 +167,37 @@ TEST(Slider, ChannelPressRepeatsWhileHeldUntilTheThumbArrives)
     EXPECT_EQ(beforeRelease, 5) << "0 -> 2 -> 4 -> 6 -> 8 -> 10, one event each";
 }
 
-TEST(Slider, WheelNotchIsOneLineStepUpTowardsMin)
+struct WheelCase {
+    const char* name;
+    std::vector<int> deltas;  // vertical wheel deltas, one event each, from position 5
+    QList<int> expected;  // the position seen by each OnChange
+};
+
+class SliderWheel : public ::testing::TestWithParam<WheelCase> {};
+
+// Each whole notch (120) is one line step, up towards Min, with the events of one action; parts add up.
+TEST_P(SliderWheel, WholeNotchesStepPartsAddUp)
 {
+    const WheelCase& c = GetParam();
     SliderFixture f(false);
-    QWheelEvent up(QPointF(20, 20), f.slider->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, 120), Qt::NoButton,
-                   Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(f.slider, &up);
-    EXPECT_EQ(f.positions, QList<int>({4, 4}));
-    QWheelEvent down(QPointF(20, 20), f.slider->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(f.slider, &down);
-    EXPECT_EQ(f.positions, QList<int>({4, 4, 5, 5}));
+    const QPointF at(20, 20);
+    for (int delta : c.deltas) {
+        QWheelEvent wheel(at, f.slider->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                          Qt::ScrollUpdate, false);
+        QApplication::sendEvent(f.slider, &wheel);
+        EXPECT_TRUE(wheel.isAccepted());
+    }
+    EXPECT_EQ(f.positions, c.expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, SliderWheel,
+                         ::testing::Values(WheelCase{"NotchUp", {120}, {4, 4}}, WheelCase{"NotchDown", {-120}, {6, 6}},
+                                           WheelCase{"TwoNotchesInOneEvent", {240}, {4, 4, 3, 3}},
+                                           WheelCase{"EightEighthsOfANotch", std::vector<int>(8, 15), {4, 4}},
+                                           WheelCase{"SevenEighthsMoveNothing", std::vector<int>(7, 15), {}},
+                                           WheelCase{"ThreeHalves", {60, 60, 60}, {4, 4}},
+                                           WheelCase{"ATurnBackStartsAfresh", {90, -60, -60}, {6, 6}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct CodeCase {
     const char* name;
@@ -274,12 +298,125 @@ TEST(Slider, TheThumbIsThumbLengthAcrossTheChannelAndFollowsThePosition)
 TEST(Slider, EnterGoesOnToTheDefaultButton)
 {
     RecordingForm form({"Change", "Ok"});
-    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [0, 0, 100, 20], "
-                             "\"events\": {\"OnChange\": \"Change\"}},"
-                             "{\"kind\": \"TBitBtn\", \"name\": \"B\", \"bounds\": [0, 50, 75, 25], "
-                             "\"properties\": {\"Kind\": \"bkOK\"}, \"events\": {\"OnClick\": \"Ok\"}}"));
-    QTest::keyClick(&form.control<TTrackBar>("T"), Qt::Key_Return);
+    form.load(
+        describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [0, 0, 100, 20], "
+                       "\"properties\": {\"TabOrder\": 0}, \"events\": {\"OnChange\": \"Change\"}},"
+                       "{\"kind\": \"TBitBtn\", \"name\": \"B\", \"bounds\": [0, 50, 75, 25], "
+                       "\"properties\": {\"Kind\": \"bkOK\", \"TabOrder\": 1}, \"events\": {\"OnClick\": \"Ok\"}}"));
+    ASSERT_TRUE(showActive(form));
+    ASSERT_TRUE(waitFor([&] { return form.control<TTrackBar>("T").hasFocus(); }));
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(form.log, QStringList({"Ok(B)"}));
 }
 
+// What takes the mouse away from a slider while its button is held down.
+enum class Interruption { WindowHidden, ModalBoxOpens, OtherWindowActivated, MouseGrabbedElsewhere };
+
+struct InterruptionCase {
+    const char* name;
+    Interruption interruption;
+    bool onThumb;  // a thumb drag, else a channel repeat
+};
+
+class SliderInterrupted : public ::testing::TestWithParam<InterruptionCase> {};
+
+// The action ends at once with the change event of a release, once; no repeat runs on unseen, and the next
+// click is a click of its own.
+TEST_P(SliderInterrupted, EndsTheHeldActionAsAReleaseWould)
+{
+    const InterruptionCase& c = GetParam();
+    SliderFixture f(false);
+    ASSERT_TRUE(showActive(f.form));
+    const QPoint held = c.onThumb ? f.slider->thumbRect().center() : QPoint(2, 22);
+    QTest::mousePress(f.slider, Qt::LeftButton, {}, held);
+    const QList<int> pressed = c.onThumb ? QList<int>() : QList<int>({3});
+    ASSERT_EQ(f.positions, pressed);
+
+    QDialog box;
+    QWidget other;
+    QWidget grabber(&f.form);
+    switch (c.interruption) {
+    case Interruption::WindowHidden:
+        f.form.Close();
+        break;
+    case Interruption::ModalBoxOpens:
+        box.setModal(true);
+        box.show();
+        break;
+    case Interruption::OtherWindowActivated:
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        break;
+    case Interruption::MouseGrabbedElsewhere:
+        grabber.show();
+        grabber.grabMouse();
+        break;
+    }
+    QTest::qWait(450);  // longer than the repeat's first delay
+    grabber.releaseMouse();
+    const int at = c.onThumb ? 5 : 3;
+    EXPECT_EQ(f.positions, pressed + QList<int>({at})) << "one release event, no further repeats";
+    EXPECT_EQ(f.slider->position(), at);
+
+    box.hide();
+    other.hide();
+    grabber.hide();
+    f.form.log.clear();
+    f.positions.clear();
+    ASSERT_TRUE(showActive(f.form));
+    QTest::mouseClick(f.slider, Qt::LeftButton, {}, QPoint(147, 22));
+    EXPECT_EQ(f.positions, QList<int>({at + 2, at + 2})) << "the next click is not swallowed";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SliderInterrupted,
+    ::testing::Values(InterruptionCase{"ChannelWindowHidden", Interruption::WindowHidden, false},
+                      InterruptionCase{"ChannelModalBox", Interruption::ModalBoxOpens, false},
+                      InterruptionCase{"ChannelOtherWindow", Interruption::OtherWindowActivated, false},
+                      InterruptionCase{"ChannelMouseGrabbed", Interruption::MouseGrabbedElsewhere, false},
+                      InterruptionCase{"ThumbWindowHidden", Interruption::WindowHidden, true},
+                      InterruptionCase{"ThumbModalBox", Interruption::ModalBoxOpens, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The real sequence: Enter clicks the window's "Inchide" while the mouse holds the slider's channel.
+TEST(Slider, EnterClosingTheWindowWhileTheChannelIsHeldStopsTheRepeat)
+{
+    RecordingForm form({"Change", "Close"});
+    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [20, 20, 150, 45], "
+                             "\"properties\": {\"Position\": 5, \"TabOrder\": 0}, "
+                             "\"events\": {\"OnChange\": \"Change\"}},"
+                             "{\"kind\": \"TBitBtn\", \"name\": \"B\", \"bounds\": [20, 100, 75, 25], "
+                             "\"properties\": {\"Kind\": \"bkOK\", \"Caption\": \"Inchide\", \"TabOrder\": 1}, "
+                             "\"events\": {\"OnClick\": \"Close\"}}"));
+    form.onCall("Close", [&](QObject*) { form.Close(); });
+    ASSERT_TRUE(showActive(form));
+    auto& slider = form.control<TTrackBar>("T");
+    QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(2, 22));
+    ASSERT_TRUE(slider.hasFocus());
+    pressKey(Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    QTest::qWait(450);
+    EXPECT_EQ(form.log, QStringList({"Change(T)", "Close(B)", "Change(T)"}));
+    EXPECT_EQ(slider.position(), 3);
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(2, 22));  // too late: nothing more
+    EXPECT_EQ(form.count("Change"), 2);
+}
+
 }  // namespace
+
+// A label the window paints under a slider does not show through it; away from the slider it is drawn.
+TEST(Slider, CoversTheLabelsPaintedBeneathIt)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TLabel\", \"name\": \"Under\", \"bounds\": [10, 10, 40, 20], "
+                             "\"properties\": {\"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": false}},"
+                             "{\"kind\": \"TLabel\", \"name\": \"Beside\", \"bounds\": [10, 60, 40, 20], "
+                             "\"properties\": {\"AutoSize\": false, \"Color\": \"clRed\", \"Transparent\": false}},"
+                             "{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [0, 0, 100, 40]}"));
+    const QImage picture = form.grab().toImage();
+    EXPECT_EQ(picture.pixel(30, 70), qRgb(255, 0, 0));
+    for (int y = 10; y < 30; ++y)
+        for (int x = 10; x < 50; ++x)
+            ASSERT_NE(picture.pixel(x, y), qRgb(255, 0, 0)) << x << "," << y;
+}

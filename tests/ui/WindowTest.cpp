@@ -6,13 +6,16 @@
 #include "ui/TTrackBar.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace rna::ui;
 using rna::ui::test::describeWindow;
+using rna::ui::test::pressKey;
 using rna::ui::test::RecordingForm;
+using rna::ui::test::showActive;
 using rna::ui::test::waitFor;
 
 namespace {
@@ -58,7 +61,7 @@ TEST(Window, OnShowRunsBeforeVisibleAndBeforeCentringOnlyWhenHidden)
     EXPECT_EQ(f.form.count("FormShow"), 1);
     EXPECT_EQ(f.visibleAtShow, QList<bool>({false}));
     EXPECT_EQ(f.placeAtShow, QList<QPoint>({QPoint(3, 4)})) << "placed after OnShow";
-    const QRect desktop = f.form.screen()->geometry();
+    const QRect desktop = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect frame = f.form.frameGeometry();
     EXPECT_EQ(frame.left(), desktop.left() + (desktop.width() - frame.width()) / 2);
     EXPECT_EQ(frame.top(), desktop.top() + (desktop.height() - frame.height()) / 2);
@@ -173,10 +176,10 @@ TEST(Window, TabAndShiftTabFollowTheTabOrder)
     f.control<TEdit>("Edit1").setFocus();
     QStringList visited;
     for (int i = 0; i < 4; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        pressKey(Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
     visited.append(QApplication::focusWidget()->objectName());
     EXPECT_EQ(visited, QStringList({"BitBtn1", "TrackBar1", "BitBtn2", "Edit1", "BitBtn2"}));
 }
@@ -184,11 +187,22 @@ TEST(Window, TabAndShiftTabFollowTheTabOrder)
 TEST(EnterRouter, AFocusedButtonTakesEnterOtherwiseTheDefaultButton)
 {
     WindowFixture f;
-    f.form.Show();
-    QTest::keyClick(&f.control<TBitBtn>("BitBtn1"), Qt::Key_Return);
-    QTest::keyClick(&f.control<TEdit>("Edit1"), Qt::Key_Return);
-    QTest::keyClick(&f.control<TTrackBar>("TrackBar1"), Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClick(&f.control<TBitBtn>("BitBtn2"), Qt::Key_Return);
+    ASSERT_TRUE(showActive(f.form));
+    ASSERT_TRUE(waitFor([&] { return f.control<TEdit>("Edit1").hasFocus(); }));
+    // Tab order: Edit1, BitBtn1, TrackBar1, BitBtn2.
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(f.control<TBitBtn>("BitBtn1").hasFocus());
+    pressKey(Qt::Key_Return);
+    pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_TRUE(f.control<TEdit>("Edit1").hasFocus());
+    pressKey(Qt::Key_Return);
+    pressKey(Qt::Key_Tab);
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(f.control<TTrackBar>("TrackBar1").hasFocus());
+    pressKey(Qt::Key_Enter, Qt::KeypadModifier);
+    pressKey(Qt::Key_Tab);
+    ASSERT_TRUE(f.control<TBitBtn>("BitBtn2").hasFocus());
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(f.form.log, QStringList({"FormShow(TestForm)", "BitBtn1Click(BitBtn1)", "BitBtn2Click(BitBtn2)",
                                        "BitBtn2Click(BitBtn2)", "BitBtn2Click(BitBtn2)"}));
 }
@@ -196,20 +210,20 @@ TEST(EnterRouter, AFocusedButtonTakesEnterOtherwiseTheDefaultButton)
 TEST(EnterRouter, TheEnterTargetFollowsTheFocus)
 {
     WindowFixture f;
-    f.form.Show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
-    f.control<TEdit>("Edit1").setFocus();
+    ASSERT_TRUE(showActive(f.form));
+    ASSERT_TRUE(waitFor([&] { return f.control<TEdit>("Edit1").hasFocus(); }));
     EXPECT_EQ(f.form.enterTarget(), &f.control<TBitBtn>("BitBtn2"));
-    f.control<TBitBtn>("BitBtn1").setFocus();
+    pressKey(Qt::Key_Tab);
     EXPECT_EQ(f.form.enterTarget(), &f.control<TBitBtn>("BitBtn1"));
 }
 
 TEST(EnterRouter, ADisabledDefaultButtonIsNotClicked)
 {
     WindowFixture f;
-    f.form.Show();
+    ASSERT_TRUE(showActive(f.form));
+    ASSERT_TRUE(waitFor([&] { return f.control<TEdit>("Edit1").hasFocus(); }));
     f.control<TBitBtn>("BitBtn2").setEnabled(false);
-    QTest::keyClick(&f.control<TEdit>("Edit1"), Qt::Key_Return);
+    pressKey(Qt::Key_Return);
     EXPECT_EQ(f.form.count("BitBtn2Click"), 0);
 }
 
@@ -272,13 +286,13 @@ TEST(BitBtn, DisabledShowsTheSecondGlyph)
 TEST(BitBtn, AClickSetsTheWindowsModalResultBeforeOnClick)
 {
     WindowFixture f;
-    f.form.Show();
+    ASSERT_TRUE(showActive(f.form));
     TModalResult seen = TModalResult::mrNone;
     f.form.onCall("BitBtn2Click", [&](QObject*) { seen = f.form.modalResult(); });
     QTest::mouseClick(&f.control<TBitBtn>("BitBtn2"), Qt::LeftButton);
     EXPECT_EQ(seen, TModalResult::mrOk);
-    f.control<TBitBtn>("BitBtn2").setFocus();
-    QTest::keyClick(&f.control<TBitBtn>("BitBtn2"), Qt::Key_Space);
+    ASSERT_TRUE(f.control<TBitBtn>("BitBtn2").hasFocus()) << "the click gave it the focus";
+    pressKey(Qt::Key_Space);
     EXPECT_EQ(f.form.count("BitBtn2Click"), 2);
 }
 

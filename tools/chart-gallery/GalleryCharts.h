@@ -1,4 +1,4 @@
-// The four demonstration charts of the gallery: each loaded from its description entry (charts/*.json),
+// The demonstration screens' charts for the gallery: each loaded from its entry in its window's description,
 // filled as its screen fills it, and drawn into an image.
 #pragma once
 
@@ -13,5 +13,5 @@ struct GalleryChart {
 };
 
 // Draws every chart twice (the label band settles after the first drawing) and answers the second
-// drawing. Throws the loader's error when a description is malformed.
+// drawing. Throws the loader's error when a description is malformed or lacks the chart.
 std::vector<GalleryChart> DrawGalleryCharts();

@@ -21,17 +21,23 @@ void waitUntilActive(const QWidget& window)
 
 }  // namespace
 
-std::optional<QImage> SnapshotOfWindow(const rna::app::Program& program, const QString& windowName)
+rna::ui::TForm* ShowWindowAsUser(const rna::app::Program& program, const QString& windowName)
 {
     rna::ui::TForm* window = program.findForm(windowName);
     if (!window)
-        return std::nullopt;
+        return nullptr;
     rna::ui::TForm* mainWindow = program.application().mainForm();
     mainWindow->Show();
     waitUntilActive(*mainWindow);
     window->Show();
     waitUntilActive(*window);
-    return window->grab().toImage();
+    return window;
+}
+
+QImage RenderWindow(rna::ui::TForm& window)
+{
+    QCoreApplication::processEvents();
+    return window.grab().toImage();
 }
 
 }  // namespace rna::tools

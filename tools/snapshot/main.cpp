@@ -1,25 +1,67 @@
-// snapshot WINDOW OUT.png
-// Starts the program headlessly exactly as RNA does, shows WINDOW (Form0 ... Form3) and writes a PNG of its
-// client area. Exit codes: 0 written, 1 start-up or writing failed, 2 wrong arguments or unknown window.
+// snapshot WINDOW OUT.png [ACTION ...]
+// snapshot WINDOW --dump [ACTION ...]
+// Starts the program headlessly exactly as RNA does, shows WINDOW (Form0 ... Form3), runs the actions in order
+// through the input events a user raises, then writes a PNG of the client area or prints the window's state.
+// Actions: TrackBarN=POS, TrackBarN:key=KEY, ComboBoxN=INDEX, ComboBoxN:text=TEXT, EditN:text=TEXT, LabelN:click,
+// BitBtnN:click, key=KEY, hide, show, separator=C. An error the program shows in its message box is printed as
+// error=MESSAGE where it happens; the actions after it still run.
+// Exit codes: 0 done, 1 start-up, an action or writing failed, 2 wrong arguments, unknown window or action.
 #include "app/Program.h"
+#include "tools/snapshot/ActionParser.h"
+#include "tools/snapshot/ActionRunner.h"
+#include "tools/snapshot/ErrorBoxes.h"
+#include "tools/snapshot/WindowDump.h"
 #include "tools/snapshot/WindowSnapshot.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <cstdio>
 #include <exception>
 
 namespace {
 
-int snapshot(const char* programPath, const QString& windowName, const QString& outPath)
+constexpr const char* Usage =
+    "usage: snapshot WINDOW OUT.png [ACTION ...]\n"
+    "       snapshot WINDOW --dump [ACTION ...]\n"
+    "WINDOW: Form0, Form1, Form2 or Form3. ACTION: TrackBarN=POS, TrackBarN:key=KEY, ComboBoxN=INDEX,\n"
+    "ComboBoxN:text=TEXT, EditN:text=TEXT, LabelN:click, BitBtnN:click, key=KEY, hide, show, separator=C\n";
+
+struct Request {
+    QString windowName;
+    QString outPath;  // empty: print the state instead
+    QStringList actions;
+};
+
+int Snapshot(const char* programPath, const Request& request)
 {
     const rna::app::Program program(programPath);
-    const std::optional<QImage> image = rna::tools::SnapshotOfWindow(program, windowName);
-    if (!image) {
-        std::fprintf(stderr, "snapshot: unknown window '%s'\n", qPrintable(windowName));
+    rna::ui::TForm* window = program.findForm(request.windowName);
+    if (!window) {
+        std::fprintf(stderr, "snapshot: unknown window '%s'\n", qPrintable(request.windowName));
         return 2;
     }
-    if (!image->save(outPath, "PNG")) {
-        std::fprintf(stderr, "snapshot: cannot write '%s'\n", qPrintable(outPath));
+    std::vector<rna::tools::SnapshotAction> actions;
+    try {
+        actions = rna::tools::ActionParser(*window).ParseAll(request.actions);
+    } catch (const rna::tools::ActionError& error) {
+        std::fprintf(stderr, "snapshot: %s\n", error.what());
+        return 2;
+    }
+    rna::tools::ErrorBoxes errorBoxes(program.application());
+    rna::tools::ShowWindowAsUser(program, request.windowName);
+    rna::tools::ActionRunner runner(*window);
+    for (const rna::tools::SnapshotAction& action : actions) {
+        errorBoxes.Dismiss();
+        runner.Run(action);
+    }
+    if (request.outPath.isEmpty()) {
+        for (const QString& line : rna::tools::DumpWindow(*window))
+            std::printf("%s\n", line.toUtf8().constData());
+        return 0;
+    }
+    const QImage image = errorBoxes.DrawOpenBoxOver(rna::tools::RenderWindow(*window));
+    if (!image.save(request.outPath, "PNG")) {
+        std::fprintf(stderr, "snapshot: cannot write '%s'\n", qPrintable(request.outPath));
         return 1;
     }
     return 0;
@@ -29,14 +71,21 @@ int snapshot(const char* programPath, const QString& windowName, const QString& 
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: snapshot WINDOW OUT.png   (WINDOW: Form0, Form1, Form2 or Form3)\n");
+    if (argc < 3) {
+        std::fputs(Usage, stderr);
         return 2;
     }
+    Request request;
+    request.windowName = QString::fromLocal8Bit(argv[1]);
+    const QString second = QString::fromLocal8Bit(argv[2]);
+    if (second != QLatin1String("--dump"))
+        request.outPath = second;
+    for (int i = 3; i < argc; ++i)
+        request.actions.append(QString::fromLocal8Bit(argv[i]));
     // Rendered off screen: no window appears, and no display is needed.
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     try {
-        return snapshot(argv[0], QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
+        return Snapshot(argv[0], request);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "snapshot: %s\n", error.what());
         return 1;

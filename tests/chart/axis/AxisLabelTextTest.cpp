@@ -11,7 +11,7 @@ namespace {
 // Restores the chart's separators after a test changed them.
 struct SeparatorGuard {
     NumberSeparators saved = CurrentNumberSeparators();
-    ~SeparatorGuard() { SetNumberSeparators(saved.decimal, saved.thousand); }
+    ~SeparatorGuard() { SetNumberSeparators(saved.Decimal, saved.Thousand); }
 };
 
 }  // namespace
@@ -62,7 +62,7 @@ TEST(AxisLabelTextTest, UnusableSeparatorsFallBackToPointAndComma)
     } rows[] = {{',', '.', ',', '.'}, {'\'', ' ', '\'', ' '}, {'\xa0', '\xa0', '.', ','}, {'\0', '\t', '.', ','}};
     for (const auto& row : rows) {
         SetNumberSeparators(row.decimal, row.thousand);
-        EXPECT_EQ(CurrentNumberSeparators().decimal, row.storedDecimal) << int(row.decimal);
-        EXPECT_EQ(CurrentNumberSeparators().thousand, row.storedThousand) << int(row.thousand);
+        EXPECT_EQ(CurrentNumberSeparators().Decimal, row.storedDecimal) << int(row.decimal);
+        EXPECT_EQ(CurrentNumberSeparators().Thousand, row.storedThousand) << int(row.thousand);
     }
 }

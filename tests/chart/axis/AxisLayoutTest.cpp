@@ -50,9 +50,9 @@ TEST(AxisLayoutTest, BottomAxisTakesTitleLabelAndTickBands)
     const int h = FontHeightOf(canvas, bottom.LabelsFont());
     ASSERT_GT(h, 0);
 
-    TRect r{13, 20, 420, 170};
+    Rect r{13, 20, 420, 170};
     ReserveAxisSpace(bottom, r, canvas);
-    EXPECT_EQ(r, (TRect{13, 20, 420, 170 - h - 6}));
+    EXPECT_EQ(r, (Rect{13, 20, 420, 170 - h - 6}));
     EXPECT_EQ(bottom.LabelsPos, 170 - h);
 
     bottom.Title().SetCaption(QStringLiteral("Intrare neta"));
@@ -74,19 +74,19 @@ TEST(AxisLayoutTest, LeftAxisTakesTheWidestLabel)
     TChartCanvas3D canvas;
     TChartAxis left(nullptr);
     FixRange(left, -1.05, 1.05);
-    left.SetPixelRange(20, 130);
+    left.PlaceAxisEnds(20, 110);
     canvas.Font().Assign(left.LabelsFont());
     // Step 1: candidates -1 and 1; "-1" is wider; one blank is added.
     const int expected = canvas.TextWidthOf(QStringLiteral("-1")) + canvas.TextWidthOf(QStringLiteral(" "));
     EXPECT_EQ(left.WidestLabel(canvas), expected);
 
-    TRect r{13, 20, 420, 130};
+    Rect r{13, 20, 420, 130};
     ReserveAxisSpace(left, r, canvas);
     EXPECT_EQ(r.Left, 13 + expected + 6);
     EXPECT_EQ(left.LabelsPos, 13 + expected);
 
     // First drawing: no pixels yet, so the step is 1e-12 and the unrounded ends are measured.
-    left.SetPixelRange(0, 0);
+    left.PlaceAxisEnds(0, 0);
     const int first = canvas.TextWidthOf(QStringLiteral("-1.05")) + canvas.TextWidthOf(QStringLiteral(" "));
     EXPECT_EQ(left.WidestLabel(canvas), first);
 }
@@ -99,7 +99,7 @@ TEST(AxisLayoutTest, TitleOfALeftAxisStandsUpright)
     left.SetLabels(false);
     left.Title().SetCaption(QStringLiteral("Iesire"));
     const int h = FontHeightOf(canvas, left.Title().Font());
-    TRect r{10, 10, 200, 100};
+    Rect r{10, 10, 200, 100};
     ReserveAxisSpace(left, r, canvas);
     EXPECT_EQ(r.Left, 10 + h + 6);
     EXPECT_EQ(left.TitlePos, 10 + h);
@@ -118,16 +118,16 @@ TEST(AxisLayoutTest, FarSideAxesAndPositionOffset)
     top.SetIsHorizontal(true);
     top.SetIsFarSide(true);
     top.SetLabels(false);
-    TRect r{0, 0, 100, 100};
+    Rect r{0, 0, 100, 100};
     ReserveAxisSpace(top, r, canvas);
-    EXPECT_EQ(r, (TRect{0, 6, 100, 100}));
+    EXPECT_EQ(r, (Rect{0, 6, 100, 100}));
 
     TChartAxis right(nullptr);
     right.SetIsFarSide(true);
     right.SetLabels(false);
     r = {0, 0, 100, 100};
     ReserveAxisSpace(right, r, canvas);
-    EXPECT_EQ(r, (TRect{0, 0, 94, 100}));
+    EXPECT_EQ(r, (Rect{0, 0, 94, 100}));
 
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -148,11 +148,11 @@ TEST(AxisLayoutTest, AnAxisThatWouldUseUpTheAreaTakesNothing)
     bottom.SetLabels(false);
     TChartAxis left(nullptr);
     left.SetLabelsSize(500);
-    const std::vector<TAxisSlot> axes{{&bottom, true, 0}, {nullptr, false, 0}, {&left, true, 0}};
-    EXPECT_EQ(LayoutAxes(axes, {10, 10, 110, 60}, canvas), (TRect{10, 10, 110, 54}));
+    const std::vector<AxisSlot> axes{{&bottom, true, 0}, {nullptr, false, 0}, {&left, true, 0}};
+    EXPECT_EQ(LayoutAxes(axes, {10, 10, 110, 60}, canvas), (Rect{10, 10, 110, 54}));
 
     left.SetLabelsSize(20);
-    EXPECT_EQ(LayoutAxes(axes, {10, 10, 110, 60}, canvas), (TRect{36, 10, 110, 54}));
-    const std::vector<TAxisSlot> unused{{&bottom, false, 0}, {nullptr, false, 0}, {&left, false, 0}};
-    EXPECT_EQ(LayoutAxes(unused, {10, 10, 110, 60}, canvas), (TRect{10, 10, 110, 60}));
+    EXPECT_EQ(LayoutAxes(axes, {10, 10, 110, 60}, canvas), (Rect{36, 10, 110, 54}));
+    const std::vector<AxisSlot> unused{{&bottom, false, 0}, {nullptr, false, 0}, {&left, false, 0}};
+    EXPECT_EQ(LayoutAxes(unused, {10, 10, 110, 60}, canvas), (Rect{10, 10, 110, 60}));
 }

@@ -22,7 +22,7 @@ class TAxisImage {
 public:
     TAxisImage(int width, int height) : bounds_{0, 0, width, height}
     {
-        canvas_.BeginDrawing(nullptr, nullptr, bounds_, false);
+        canvas_.BeginDrawing(nullptr, bounds_);
         canvas_.Brush().SetColor(clWhite);
         canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas_.FillRectangle(bounds_);
@@ -30,22 +30,22 @@ public:
 
     TChartCanvas3D& Canvas() { return canvas_; }
 
-    const QImage& Paint(TCustomChartAxis& axis, const TRect& plot, TTickPositions& ticks)
+    const QImage& Paint(TCustomChartAxis& axis, const Rect& plot, TickPositions& ticks)
     {
-        PaintAxis(axis, {canvas_, plot, clWhite}, ticks);
+        ticks = PaintAxis(axis, {canvas_, plot, clWhite});
         canvas_.EndDrawing(nullptr, {});
         image_ = canvas_.Image().convertToFormat(QImage::Format_RGB32);
         return image_;
     }
 
 private:
-    TRect bounds_;
+    Rect bounds_;
     TChartCanvas3D canvas_;
     QImage image_;
 };
 
 // The single-input screen's bottom axis on a plotting area of (30, 10) - (430, 150).
-void SetUpSingleInputBottomAxis(TChartAxis& bottom, TChartCanvas& canvas, const TRect& plot)
+void SetUpSingleInputBottomAxis(TChartAxis& bottom, TChartCanvas& canvas, const Rect& plot)
 {
     bottom.SetIsHorizontal(true);
     bottom.SetAutomatic(false);
@@ -57,12 +57,12 @@ void SetUpSingleInputBottomAxis(TChartAxis& bottom, TChartCanvas& canvas, const 
     bottom.TicksInner().SetVisible(false);
     bottom.SetLabelStyle(TAxisLabelStyle::talValue);
     bottom.ResolveRange();
-    TRect r{plot.Left, plot.Top, plot.Right, plot.Bottom + 40};
+    Rect r{plot.Left, plot.Top, plot.Right, plot.Bottom + 40};
     ReserveAxisSpace(bottom, r, canvas);
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
 }
 
-std::vector<int> Positions(const TTickPositions& ticks)
+std::vector<int> Positions(const TickPositions& ticks)
 {
     std::vector<int> v;
     for (int i = 0; i < ticks.Count(); ++i)
@@ -82,21 +82,21 @@ int CountColumnPixels(const QImage& image, int x, int y0, int y1, QRgb color)
 
 TEST(AxisPaintTest, SingleInputBottomAxis)
 {
-    const TRect plot{30, 10, 430, 150};
+    const Rect plot{30, 10, 430, 150};
     TAxisImage img(460, 200);
     TChartAxis bottom(nullptr);
     SetUpSingleInputBottomAxis(bottom, img.Canvas(), plot);
-    TTickPositions ticks;
+    TickPositions ticks;
     const QImage& image = img.Paint(bottom, plot, ticks);
 
     std::vector<int> expected;
     for (int v = 10; v >= -10; v -= 2)
         expected.push_back(bottom.ValueToPixel(v));
     ASSERT_EQ(Positions(ticks), expected);  // 11 labels, highest first
-    EXPECT_EQ(bottom.LinePos, 150);
+    EXPECT_EQ(AxisLinePosition(bottom, plot), 150);
 
     for (int p : expected) {
-        // Outer tick: rows LinePos + 1 .. LinePos + 4 in grey.
+        // Outer tick: the four rows below the axis line (150) in grey.
         for (int y = 151; y <= 154; ++y)
             EXPECT_EQ(image.pixel(p, y), Gray) << "tick at " << p << ", row " << y;
         EXPECT_NE(image.pixel(p, 155), Gray);
@@ -124,7 +124,7 @@ TEST(AxisPaintTest, SingleInputBottomAxis)
 
 TEST(AxisPaintTest, LabelsOnTheAxisEnds)
 {
-    const TRect plot{20, 10, 220, 110};
+    const Rect plot{20, 10, 220, 110};
     for (bool onAxis : {true, false}) {
         TAxisImage img(260, 150);
         TChartAxis bottom(nullptr);
@@ -136,7 +136,7 @@ TEST(AxisPaintTest, LabelsOnTheAxisEnds)
         bottom.ResolveRange();
         bottom.PlaceAxisEnds(plot.Left, plot.Width());
         bottom.LabelsPos = 117;
-        TTickPositions ticks;
+        TickPositions ticks;
         img.Paint(bottom, plot, ticks);
         const std::vector<int> all{220, 170, 120, 70, 20};
         const std::vector<int> inner{170, 120, 70};
@@ -147,7 +147,7 @@ TEST(AxisPaintTest, LabelsOnTheAxisEnds)
 
 TEST(AxisPaintTest, GridCenteredBetweenLabels)
 {
-    const TRect plot{100, 10, 200, 60};
+    const Rect plot{100, 10, 200, 60};
     TAxisImage img(240, 100);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -159,7 +159,7 @@ TEST(AxisPaintTest, GridCenteredBetweenLabels)
     bottom.ResolveRange();
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
     bottom.LabelsPos = 67;
-    TTickPositions ticks;
+    TickPositions ticks;
     const QImage& image = img.Paint(bottom, plot, ticks);
     ASSERT_EQ(Positions(ticks), (std::vector<int>{200, 150, 100}));
     EXPECT_GT(CountColumnPixels(image, 125, 12, 58, Gray), 10);
@@ -170,7 +170,7 @@ TEST(AxisPaintTest, GridCenteredBetweenLabels)
 
 TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
 {
-    const TRect plot{60, 20, 200, 130};
+    const Rect plot{60, 20, 200, 130};
     TAxisImage img(240, 160);
     TChartAxis left(nullptr);
     left.SetRange(-1.05, 1.05);
@@ -188,7 +188,7 @@ TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
     // Whatever text background the canvas had, labels are drawn without a box.
     img.Canvas().SetTextBackColor(clRed);
     img.Canvas().SetTextBackMode(OPAQUE);
-    TTickPositions ticks;
+    TickPositions ticks;
     const QImage& image = img.Paint(left, plot, ticks);
     ASSERT_EQ(Positions(ticks), (std::vector<int>{23, 75, 127}));  // 1, 0, -1
     for (int y = 0; y < image.height(); ++y)
@@ -212,7 +212,7 @@ TEST(AxisPaintTest, LeftLabelIsRightAlignedAndCentredOnItsPixel)
 
 TEST(AxisPaintTest, WithoutLabelsOnlyTheAxisLineIsDrawn)
 {
-    const TRect plot{20, 10, 220, 110};
+    const Rect plot{20, 10, 220, 110};
     TAxisImage img(260, 150);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -221,7 +221,7 @@ TEST(AxisPaintTest, WithoutLabelsOnlyTheAxisLineIsDrawn)
     bottom.SetLabels(false);
     bottom.ResolveRange();
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
-    TTickPositions ticks;
+    TickPositions ticks;
     const QImage& image = img.Paint(bottom, plot, ticks);
     EXPECT_EQ(ticks.Count(), 0);
     int nonWhite = 0;
@@ -234,7 +234,7 @@ TEST(AxisPaintTest, WithoutLabelsOnlyTheAxisLineIsDrawn)
 
 TEST(AxisPaintTest, TheTickListStopsAtItsCapacity)
 {
-    const TRect plot{0, 0, 300, 50};
+    const Rect plot{0, 0, 300, 50};
     TAxisImage img(300, 80);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
@@ -244,23 +244,25 @@ TEST(AxisPaintTest, TheTickListStopsAtItsCapacity)
     bottom.SetLabelStyle(TAxisLabelStyle::talValue);
     bottom.ResolveRange();
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
-    TTickPositions ticks;
+    TickPositions ticks;
     img.Paint(bottom, plot, ticks);
-    EXPECT_EQ(ticks.Count(), TTickPositions::Capacity);
+    EXPECT_EQ(ticks.Count(), TickPositions::Capacity);
     EXPECT_EQ(ticks[0], 300);
 }
 
 TEST(AxisPaintTest, AFlatRangeLabelsTheCentre)
 {
-    const TRect plot{0, 0, 100, 50};
+    const Rect plot{0, 0, 100, 50};
     TAxisImage img(120, 80);
     TChartAxis bottom(nullptr);
     bottom.SetIsHorizontal(true);
     bottom.SetLabelStyle(TAxisLabelStyle::talValue);
     bottom.SetAutomatic(false);
-    bottom.SetRangeInUse(4, 4);
+    bottom.SetMaximum(4);
+    bottom.SetMinimum(4);
+    bottom.ResolveRange();
     bottom.PlaceAxisEnds(plot.Left, plot.Width());
-    TTickPositions ticks;
+    TickPositions ticks;
     img.Paint(bottom, plot, ticks);
     ASSERT_GT(ticks.Count(), 0);
     for (int i = 0; i < ticks.Count(); ++i)
@@ -315,7 +317,7 @@ TEST(AxisPaintTest, PlaceAxisTextOnEverySide)
         const int w = canvas.TextWidthOf(QStringLiteral("Wggggg"));
         PlaceAxisText(axis, canvas, x, y, r.angle, QStringLiteral("Wggggg\rWg"));
         EXPECT_EQ(canvas.TextAlign(), TA_LEFT | TA_TOP) << r.side;
-        TTickPositions none;
+        TickPositions none;
         TChartAxis hidden(nullptr);  // finishes the drawing without adding anything
         hidden.Axis().SetVisible(false);
         const TInkBox ink = InkOf(img.Paint(hidden, {0, 0, 1, 1}, none));

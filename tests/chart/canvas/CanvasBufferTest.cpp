@@ -16,8 +16,8 @@ TEST(CanvasBuffer, CachedImageIsShownOnlyWhileCurrent)
     QPainter target(&window);
     EXPECT_TRUE(canvas.Dirty());
     EXPECT_FALSE(canvas.ShowCachedImage(&target));  // nothing drawn yet
-    const TRect bounds = canvas.BeginDrawing(&target, nullptr, {5, 2, 25, 12}, false);
-    EXPECT_EQ(bounds, (TRect{0, 0, 20, 10}));
+    const Rect bounds = canvas.BeginDrawing(&target, {5, 2, 25, 12});
+    EXPECT_EQ(bounds, (Rect{0, 0, 20, 10}));
     canvas.Brush().SetColor(clRed);
     canvas.FillRectangle(bounds);
     canvas.EndDrawing(&target, {5, 2});
@@ -41,13 +41,13 @@ TEST(CanvasBuffer, CachedImageIsShownOnlyWhileCurrent)
 TEST(CanvasBuffer, SizeChangeRecreatesTheImage)
 {
     TChartCanvas3D canvas;
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 40, 30}, false);
+    canvas.BeginDrawing(nullptr, {0, 0, 40, 30});
     canvas.EndDrawing(nullptr, {});
     const uchar* first = canvas.Image().constBits();
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 40, 30}, false);
+    canvas.BeginDrawing(nullptr, {0, 0, 40, 30});
     canvas.EndDrawing(nullptr, {});
     EXPECT_EQ(canvas.Image().constBits(), first);  // same size: reused
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 50, 35}, false);
+    canvas.BeginDrawing(nullptr, {0, 0, 50, 35});
     canvas.EndDrawing(nullptr, {});
     EXPECT_EQ(canvas.Image().size(), QSize(50, 35));
 }
@@ -56,8 +56,8 @@ TEST(CanvasBuffer, MonochromeAndUnbufferedDiscardTheImage)
 {
     TChartCanvas3D canvas;
     int invalidations = 0;
-    canvas.SetInvalidateHandler([&] { ++invalidations; });
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 10, 10}, false);
+    canvas.SetOnChange([&] { ++invalidations; });
+    canvas.BeginDrawing(nullptr, {0, 0, 10, 10});
     canvas.EndDrawing(nullptr, {});
     canvas.SetMonochrome(true);
     EXPECT_TRUE(canvas.Image().isNull());
@@ -65,14 +65,14 @@ TEST(CanvasBuffer, MonochromeAndUnbufferedDiscardTheImage)
     canvas.SetMonochrome(true);
     EXPECT_EQ(invalidations, 1);
 
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 10, 10}, false);
+    canvas.BeginDrawing(nullptr, {0, 0, 10, 10});
     canvas.EndDrawing(nullptr, {});
     canvas.SetBufferedDisplay(false);
     EXPECT_TRUE(canvas.Image().isNull());
     QImage window(10, 10, QImage::Format_RGB32);
     QPainter target(&window);
     EXPECT_FALSE(canvas.ShowCachedImage(&target));
-    EXPECT_EQ(canvas.BeginDrawing(&target, nullptr, {2, 3, 8, 9}, false), (TRect{2, 3, 8, 9}));
+    EXPECT_EQ(canvas.BeginDrawing(&target, {2, 3, 8, 9}), (Rect{2, 3, 8, 9}));
     canvas.Brush().SetColor(clBlue);
     canvas.FillRectangle({2, 3, 8, 9});
     canvas.EndDrawing(&target, {2, 3});

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPalette>
 
+#include "chart/canvas/CanvasStateSaver.h"
 #include "chart/canvas/EllipseRaster.h"
-#include "chart/canvas/TCanvasStateSaver.h"
 #include "chart/canvas/TChartCanvas3D.h"
 
 using namespace rna::chart;
@@ -23,7 +23,7 @@ struct Drawing {
     TChartCanvas3D canvas;
     explicit Drawing(int width = 20, int height = 20)
     {
-        canvas.BeginDrawing(nullptr, nullptr, {0, 0, width, height}, false);
+        canvas.BeginDrawing(nullptr, {0, 0, width, height});
         canvas.Brush().SetColor(clWhite);
         canvas.FillRectangle({0, 0, width, height});
     }
@@ -259,7 +259,7 @@ TEST(CanvasDrawing, ClipToPlotAreaLetsOnlyTheInsideThrough)
     EXPECT_EQ(d.At(110, 50), White);
     EXPECT_EQ(d.At(50, 20), White);
     EXPECT_EQ(d.At(50, 119), White);
-    d.canvas.BeginDrawing(nullptr, nullptr, {0, 0, 130, 130}, false);
+    d.canvas.BeginDrawing(nullptr, {0, 0, 130, 130});
     d.canvas.RemoveClip();
     d.canvas.PutPixel(0, 0, clBlue);
     EXPECT_EQ(d.At(0, 0), Blue);
@@ -365,7 +365,7 @@ TEST(CanvasDrawing, StateSaverRestoresPenBrushAndClip)
     Drawing d;
     d.canvas.Pen().SetColor(clRed);
     {
-        TCanvasStateSaver saver(d.canvas);
+        CanvasStateSaver saver(d.canvas);
         d.canvas.Pen().SetColor(clBlue);
         d.canvas.Brush().SetStyle(TBrushStyle::bsClear);
         d.canvas.ClipToRect({0, 0, 2, 2});

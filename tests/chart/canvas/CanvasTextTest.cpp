@@ -33,7 +33,7 @@ InkBox InkOf(const QImage& image)
 QImage DrawText(int align, int x, int y, const QString& text, int backMode = TRANSPARENT)
 {
     TChartCanvas3D canvas;
-    canvas.BeginDrawing(nullptr, nullptr, {0, 0, 80, 40}, false);
+    canvas.BeginDrawing(nullptr, {0, 0, 80, 40});
     canvas.Brush().SetColor(clWhite);
     canvas.FillRectangle({0, 0, 80, 40});
     canvas.SetTextAlign(align);
@@ -95,7 +95,7 @@ TEST(CanvasText, RotatedTextAngleAbove360IsReduced)
 {
     auto draw = [](int angle) {
         TChartCanvas3D canvas;
-        canvas.BeginDrawing(nullptr, nullptr, {0, 0, 40, 60}, false);
+        canvas.BeginDrawing(nullptr, {0, 0, 40, 60});
         canvas.Brush().SetColor(clWhite);
         canvas.FillRectangle({0, 0, 40, 60});
         canvas.DrawRotatedText(20, 50, angle, "Wall");
@@ -109,4 +109,35 @@ TEST(CanvasText, RotatedTextAngleAbove360IsReduced)
     EXPECT_GT(box.bottom - box.top, box.right - box.left);  // reads upwards
     EXPECT_LT(box.bottom, 50);
     EXPECT_NE(at90, draw(0));
+}
+
+// The chart pushes its 3D settings in before a drawing; only a 3D drawing with text zoom scales rotated text.
+TEST(CanvasText, RotatedTextFollowsThePushed3DZoom)
+{
+    auto inkWidth = [](bool view3D, int zoomPercent, bool zoomText) {
+        TChartCanvas3D canvas;
+        canvas.SetView3D(view3D, zoomPercent, zoomText);
+        canvas.BeginDrawing(nullptr, {0, 0, 120, 60});
+        canvas.Brush().SetColor(clWhite);
+        canvas.FillRectangle({0, 0, 120, 60});
+        canvas.DrawRotatedText(5, 5, 0, "Wall");
+        canvas.EndDrawing(nullptr, {});
+        const InkBox box = InkOf(canvas.Image());
+        return box.right - box.left;
+    };
+    const int plain = inkWidth(false, 100, true);
+    ASSERT_GT(plain, 0);
+    const struct {
+        bool view3D;
+        int zoomPercent;
+        bool zoomText, zoomed;
+    } rows[] = {
+        {false, 200, true, false}, {true, 100, true, false}, {true, 200, false, false}, {true, 200, true, true}};
+    for (const auto& r : rows) {
+        const int width = inkWidth(r.view3D, r.zoomPercent, r.zoomText);
+        if (r.zoomed)
+            EXPECT_GT(width, plain * 3 / 2) << r.view3D << " " << r.zoomPercent << " " << r.zoomText;
+        else
+            EXPECT_EQ(width, plain) << r.view3D << " " << r.zoomPercent << " " << r.zoomText;
+    }
 }

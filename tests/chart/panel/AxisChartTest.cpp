@@ -1,4 +1,5 @@
 // Axes inside a chart: repaint requests, checks while loading, automatic ends, the layout of a drawing.
+#include "chart/axis/AxisLayout.h"
 #include "chart/axis/PaintAxis.h"
 #include "chart/axis/TChartAxis.h"
 #include "chart/core/AxisException.h"
@@ -148,14 +149,14 @@ TEST(AxisChartTest, LeftLabelBandSettlesAfterTheFirstDrawing)
     chart.ScheduleRedraw();
     Draw(chart);
     EXPECT_EQ(chart.PlotRect().Left, margin + TextWidth(chart, font, "-1") + blank + 6);
-    EXPECT_EQ(chart.LeftAxis()->LinePos, chart.PlotRect().Left);
+    EXPECT_EQ(AxisLinePosition(*chart.LeftAxis(), chart.PlotRect()), chart.PlotRect().Left);
     EXPECT_EQ(chart.LeftAxis()->LabelsPos, margin + TextWidth(chart, font, "-1") + blank);
 
     // The bottom axis takes title, labels and ticks: 2h + 6 above the bottom margin.
     chart.Canvas().Font().Assign(chart.BottomAxis()->LabelsFont());
     const int h = chart.Canvas().FontHeight();
     EXPECT_EQ(chart.PlotRect().Bottom, 170 - 2 * h - 6);
-    EXPECT_EQ(chart.BottomAxis()->LinePos, chart.PlotRect().Bottom);
+    EXPECT_EQ(AxisLinePosition(*chart.BottomAxis(), chart.PlotRect()), chart.PlotRect().Bottom);
 }
 
 TEST(AxisChartTest, SingleInputChartGridLines)
@@ -169,7 +170,7 @@ TEST(AxisChartTest, SingleInputChartGridLines)
     chart.ScheduleRedraw();
     Draw(chart);
     const QImage image = chart.Canvas().Image().convertToFormat(QImage::Format_RGB32);
-    const TRect plot = chart.PlotRect();
+    const Rect plot = chart.PlotRect();
     const QRgb gray = qRgb(128, 128, 128);
     int gridColumns = 0;
     for (int x = plot.Left + 1; x < plot.Right; ++x) {
@@ -197,7 +198,7 @@ TEST(AxisChartTest, AxisLinesMeetWithoutANotch)
     SetUpSingleInputChart(chart);
     Draw(chart);
     const QImage image = chart.Canvas().Image().convertToFormat(QImage::Format_RGB32);
-    const TRect plot = chart.PlotRect();
+    const Rect plot = chart.PlotRect();
     const QRgb black = qRgb(0, 0, 0);
     for (int x = plot.Left - 2; x <= plot.Left + 1; ++x) {
         for (int y = plot.Bottom - 1; y <= plot.Bottom + 1; ++y) {

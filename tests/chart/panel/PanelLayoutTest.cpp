@@ -10,7 +10,7 @@ TEST(PanelLayout, PlotRectStartsFromTheMargins)
 {
     struct Case {
         int width, height, marginRight, borderWidth;
-        TRect expected;
+        Rect expected;
     };
     const Case cases[] = {
         {433, 177, 3, 0, {13, 7, 420, 170}},  {105, 81, 5, 0, {3, 3, 100, 78}},
@@ -64,7 +64,7 @@ TEST(PanelLayout, FramedTitleBoxIsFittedToTheText)
     chart.Title().Frame().SetVisible(true);
     chart.Title().Frame().SetWidth(2);
     chart.Draw();
-    const TRect box = chart.Title().TitleBox();
+    const Rect box = chart.Title().TitleBox();
     EXPECT_EQ(box.Top, 7);  // the plot top; the frame pen grows the box outwards
     EXPECT_EQ(box.Bottom, 7 + 2 + 12 + 2);
     EXPECT_EQ(chart.afterTitles.Top, 7 + 2 + 12 + 2 + 5);
@@ -85,7 +85,8 @@ TEST(PanelLayout, SolidTitleBrushColourBecomesTheTitleColour)
     chart.Title().SetText({"T"});
     chart.Title().Brush().SetColor(clYellow);
     chart.Draw();
-    EXPECT_EQ(chart.Title().Color(), clYellow);
+    EXPECT_EQ(chart.Title().FillColor(), clYellow);
+    EXPECT_EQ(chart.Title().Color(), clUseSeriesColor);  // drawing changes no setting
     const QRgb pixel =
         chart.Canvas().Image().pixel(chart.Title().TitleBox().Left + 1, chart.Title().TitleBox().Top + 1);
     EXPECT_EQ(pixel, 0xFFFFFF00);
@@ -94,8 +95,8 @@ TEST(PanelLayout, SolidTitleBrushColourBecomesTheTitleColour)
 TEST(PanelLayout, NormalizePlotRectRepairsASqueezedArea)
 {
     struct Case {
-        TRect before;
-        TRect after;
+        Rect before;
+        Rect after;
     };
     RecordingChart chart;
     chart.resize(100, 80);

@@ -80,7 +80,7 @@ TEST(PanelPaint, ResizeRecreatesTheImage)
     const QImage window = PaintWindow(chart);
     EXPECT_EQ(chart.renders, 2);
     EXPECT_EQ(chart.Canvas().Image().size(), QSize(200, 150));
-    EXPECT_EQ(chart.startPlotRect, (TRect{6, 6, 194, 144}));
+    EXPECT_EQ(chart.startPlotRect, (Rect{6, 6, 194, 144}));
     EXPECT_EQ(window.pixel(199, 149), PaletteRgb(QPalette::Dark));  // bottom-right bevel edge
 }
 

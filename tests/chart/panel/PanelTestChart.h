@@ -8,15 +8,15 @@ namespace rna::chart::test {
 class RecordingChart : public TChart {
 public:
     int renders = 0;
-    TRect startPlotRect;  // PlotRect from the margins, before any title or axis
-    TRect afterTitles;  // PlotRect after the titles took their space
+    Rect startPlotRect;  // PlotRect from the margins, before any title or axis
+    Rect afterTitles;  // PlotRect after the titles took their space
 
     // Draws the whole chart into its own image, as a paint without a window would.
     void Draw() { DrawChart(nullptr, {0, 0, width(), height()}); }
     using TChart::RenderTitle;
 
 protected:
-    void RenderChart(const TRect& bounds) override
+    void RenderChart(const Rect& bounds) override
     {
         ++renders;
         startPlotRect = PlotRect();

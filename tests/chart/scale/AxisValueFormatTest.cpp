@@ -1,15 +1,15 @@
 // Number patterns of axis labels ("#,##0.###" and friends).
-#include "chart/scale/TAxisValueFormat.h"
+#include "chart/scale/AxisValueFormat.h"
 
 #include <gtest/gtest.h>
 
-using rna::chart::TAxisValueFormat;
+using rna::chart::AxisValueFormat;
 
 namespace {
 
 QString Fmt(const char* pattern, double v, QChar dec = u'.', QChar thou = u',')
 {
-    const auto f = TAxisValueFormat::Parse(QString::fromLatin1(pattern));
+    const auto f = AxisValueFormat::Parse(QString::fromLatin1(pattern));
     EXPECT_TRUE(f.has_value()) << pattern;
     return f ? f->Format(v, dec, thou) : QString();
 }
@@ -43,15 +43,15 @@ TEST(AxisValueFormatTest, DefaultPattern)
         {1e15, "1,000,000,000,000,000"},
         {7.0 - 2 * 3.45, "0.1"},
     };
-    const TAxisValueFormat f;
+    const AxisValueFormat f;
     for (const Row& r : rows)
         EXPECT_EQ(f.Format(r.value, u'.', u','), QString::fromLatin1(r.text)) << r.value;
 }
 
 TEST(AxisValueFormatTest, SeparatorsComeFromTheCaller)
 {
-    EXPECT_EQ(TAxisValueFormat().Format(1234.5, u',', u'.'), QStringLiteral("1.234,5"));
-    EXPECT_EQ(TAxisValueFormat().Format(-0.25, u',', u' '), QStringLiteral("-0,25"));
+    EXPECT_EQ(AxisValueFormat().Format(1234.5, u',', u'.'), QStringLiteral("1.234,5"));
+    EXPECT_EQ(AxisValueFormat().Format(-0.25, u',', u' '), QStringLiteral("-0,25"));
 }
 
 TEST(AxisValueFormatTest, OtherPatterns)
@@ -70,5 +70,5 @@ TEST(AxisValueFormatTest, OtherPatterns)
 TEST(AxisValueFormatTest, PatternsWithOtherCharactersAreRejected)
 {
     for (const char* bad : {"", "0.0.0", "0%", "#,##0.### ", "0.0,0", "abc", "0E+00", ",."})
-        EXPECT_FALSE(TAxisValueFormat::Parse(QString::fromLatin1(bad)).has_value()) << bad;
+        EXPECT_FALSE(AxisValueFormat::Parse(QString::fromLatin1(bad)).has_value()) << bad;
 }

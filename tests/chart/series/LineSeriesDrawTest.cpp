@@ -1,7 +1,7 @@
 // Line series drawing checked on pixels: segments, markers over segments, clipping, gaps, limits.
 #include "chart/canvas/TChartCanvas3D.h"
 #include "chart/core/ChartColor.h"
-#include "chart/scale/TAxisScale.h"
+#include "chart/scale/AxisScale.h"
 #include "chart/series/TLineSeries.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +25,10 @@ class SeriesPlot {
 public:
     SeriesPlot()
     {
-        canvas_.BeginDrawing(nullptr, nullptr, TRect{0, 0, ImageWidth, ImageHeight}, false);
+        canvas_.BeginDrawing(nullptr, Rect{0, 0, ImageWidth, ImageHeight});
         canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas_.Brush().SetColor(clWhite);
-        canvas_.FillRectangle(TRect{0, 0, ImageWidth, ImageHeight});
+        canvas_.FillRectangle(Rect{0, 0, ImageWidth, ImageHeight});
         horiz_.Horizontal = true;
         horiz_.SetRange(-10, 10);
         horiz_.SetPixels(10, 210);
@@ -39,7 +39,7 @@ public:
 
     void Paint(TLineSeries& series, bool clip = true)
     {
-        series.PaintWith(TSeriesPaintContext{canvas_, horiz_, vert_, PlotRect}, clip);
+        series.Paint(SeriesPaintContext{canvas_, horiz_, vert_, PlotRect}, clip);
     }
 
     const QImage& Finish()
@@ -52,12 +52,12 @@ public:
     // x = -10 at the right end, 10 at the left.
     void InvertHorizontal() { horiz_.Inverted = true; }
 
-    static constexpr TRect PlotRect{10, 10, 210, 110};
+    static constexpr Rect PlotRect{10, 10, 210, 110};
 
 private:
     TChartCanvas3D canvas_;
-    TAxisScale horiz_;
-    TAxisScale vert_;
+    AxisScale horiz_;
+    AxisScale vert_;
 };
 
 TColor ColorAt(const QImage& image, int x, int y)

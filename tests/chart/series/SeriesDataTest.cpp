@@ -16,7 +16,7 @@ namespace {
 void Settle(TChart& chart)
 {
     chart.resize(200, 150);
-    chart.DrawChart(nullptr, TRect{0, 0, 200, 150});
+    chart.DrawChart(nullptr, Rect{0, 0, 200, 150});
     ASSERT_FALSE(chart.Canvas().Dirty());
 }
 

@@ -29,7 +29,7 @@ public:
         series.SetParentChart(&chart);
     }
 
-    void Draw() { chart.DrawChart(nullptr, TRect{0, 0, 240, 160}); }
+    void Draw() { chart.DrawChart(nullptr, Rect{0, 0, 240, 160}); }
     int X(double x) const { return chart.BottomAxis()->ValueToPixel(x); }
     int Y(double y) const { return chart.LeftAxis()->ValueToPixel(y); }
 

@@ -1,0 +1,61 @@
+// NetworkChain: one step of the input slider on the network screen, through a real key press and release, with
+// the three charts redrawn as the screen shows them. Both hidden outputs change at every step, so the whole
+// chain runs: both hidden charts, both edit boxes' change events and the output neuron twice.
+#include "BenchProgram.h"
+
+#include "chart/panel/TChart.h"
+#include "neuron/screens/TForm3.h"
+#include "ui/TTrackBar.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using rna::chart::TChart;
+using rna::ui::TTrackBar;
+
+void SetSlider(rna::neuron::TForm3& window, const char* name, Qt::Key key)
+{
+    auto& slider = window.control<TTrackBar>(QLatin1String(name));
+    window.focusControl(slider);
+    QTest::keyClick(&slider, key);
+}
+
+void NetworkChain(benchmark::State& state)
+{
+    rna::app::Program& program = rna::bench::BenchProgram();
+    program.application().mainForm()->Show();
+    rna::neuron::TForm3& window = *rna::neuron::Form3;
+    window.Show();
+    if (!QTest::qWaitForWindowActive(&window)) {
+        state.SkipWithError("the network window does not become active");
+        return;
+    }
+    // Non-zero weights, so that every step of p changes both hidden outputs; the output neuron uses both.
+    SetSlider(window, "TrackBar2", Qt::Key_End);
+    SetSlider(window, "TrackBar3", Qt::Key_Home);
+    SetSlider(window, "TrackBar6", Qt::Key_End);
+    SetSlider(window, "TrackBar7", Qt::Key_End);
+    auto& input = window.control<TTrackBar>(QStringLiteral("TrackBar1"));
+    window.focusControl(input);
+    TChart* charts[] = {&window.control<TChart>(QStringLiteral("Chart1")),
+                        &window.control<TChart>(QStringLiteral("Chart2")),
+                        &window.control<TChart>(QStringLiteral("Chart3"))};
+    QCoreApplication::processEvents();
+
+    bool down = true;
+    for (auto _ : state) {
+        // Down and Up in turn: one line step each, staying inside the slider's range.
+        QTest::keyClick(&input, down ? Qt::Key_Down : Qt::Key_Up);
+        down = !down;
+        for (TChart* chart : charts)
+            chart->repaint();
+    }
+    window.hide();
+}
+
+}  // namespace
+
+BENCHMARK(NetworkChain)->Unit(benchmark::kMicrosecond);

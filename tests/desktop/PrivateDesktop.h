@@ -1,0 +1,40 @@
+// A private X display for tests: an Xvfb server on a display number it picks itself, with openbox managing
+// its windows. Both are stopped when the object goes.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryFile>
+
+namespace rna::desktop::test {
+
+class PrivateDesktop {
+public:
+    // Starts the server, then the window manager, and waits until the manager runs (a few seconds at most).
+    PrivateDesktop();
+    ~PrivateDesktop();
+
+    PrivateDesktop(const PrivateDesktop&) = delete;
+    PrivateDesktop& operator=(const PrivateDesktop&) = delete;
+
+    // ":N"; empty when the desktop could not be started (see error()).
+    QString display() const { return display_; }
+    QString error() const { return error_; }
+
+    // Runs an X client program (xprop, xwininfo) on a display and returns its output, empty on failure.
+    static QString runClient(const QString& display, const QString& program, const QStringList& arguments);
+
+private:
+    bool startServer();
+    bool startWindowManager();
+    static void stop(QProcess& process);
+
+    QProcess server_;
+    QProcess manager_;
+    QTemporaryFile managerLog_;
+    QString display_;
+    QString error_;
+};
+
+}  // namespace rna::desktop::test

@@ -1,0 +1,181 @@
+#include "tools/snapshot/ActionRunner.h"
+
+#include "ui/TBitBtn.h"
+#include "ui/TComboBox.h"
+#include "ui/TEdit.h"
+#include "ui/TForm.h"
+#include "ui/TLabel.h"
+#include "ui/TTrackBar.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTest>
+
+#include <stdexcept>
+
+namespace rna::tools {
+
+namespace {
+
+using Kind = SnapshotAction::Kind;
+
+// Lets the windowing system deliver what the action caused (activation, focus, repaints).
+void Settle()
+{
+    QCoreApplication::processEvents();
+}
+
+bool WaitFor(const std::function<bool()>& condition)
+{
+    const QDeadlineTimer deadline(2000);
+    while (!condition() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
+
+}  // namespace
+
+void ActionRunner::Run(const SnapshotAction& action)
+{
+    const bool windowOnly =
+        action.kind == Kind::HideWindow || action.kind == Kind::ShowWindow || action.kind == Kind::DecimalSeparator;
+    if (!windowOnly && !window_.isVisible())
+        throw std::runtime_error(QStringLiteral("action '%1': the window is hidden, no input reaches it")
+                                     .arg(action.argument)
+                                     .toStdString());
+    switch (action.kind) {
+    case Kind::DragSlider:
+        DragSlider(*qobject_cast<rna::ui::TTrackBar*>(action.control), action.number);
+        break;
+    case Kind::SliderKey:
+        PressSliderKey(*qobject_cast<rna::ui::TTrackBar*>(action.control), action.key);
+        break;
+    case Kind::PickListItem:
+        PickListItem(*qobject_cast<rna::ui::TComboBox*>(action.control), action.number);
+        break;
+    case Kind::TypeListText:
+    case Kind::TypeEditText:
+        TypeOver(*qobject_cast<QWidget*>(action.control), action.text);
+        break;
+    case Kind::ClickLabel:
+        ClickLabel(*action.control);
+        break;
+    case Kind::ClickButton:
+        QTest::mouseClick(qobject_cast<rna::ui::TBitBtn*>(action.control), Qt::LeftButton);
+        break;
+    case Kind::FocusedKey:
+        PressFocusedKey(action.key);
+        break;
+    case Kind::HideWindow:
+        window_.hide();
+        break;
+    case Kind::ShowWindow:
+        ShowWindow();
+        break;
+    case Kind::DecimalSeparator:
+        AnnounceDecimalSeparator(action.locale);
+        break;
+    }
+    Settle();
+}
+
+// The user grips the thumb and moves the pointer along the slider, closing in on the place where the thumb
+// shows the target, then lets go. Every move is a scroll notification, as in a real drag.
+void ActionRunner::DragSlider(rna::ui::TTrackBar& slider, int target)
+{
+    const bool horizontal = slider.orientation() == Qt::Horizontal;
+    const QPoint grip = slider.thumbRect().center();
+    const auto pointAt = [&](int along) { return horizontal ? QPoint(along, grip.y()) : QPoint(grip.x(), along); };
+    QTest::mousePress(&slider, Qt::LeftButton, {}, grip);
+    if (slider.position() == target) {
+        QTest::mouseRelease(&slider, Qt::LeftButton, {}, grip);  // let go where it was: one notification
+        return;
+    }
+    // Positions grow along the slider (Min at the left or the top); beyond its ends the thumb stays at Min or Max.
+    const int length = horizontal ? slider.width() : slider.height();
+    int low = -length;
+    int high = 2 * length;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        QTest::mouseMove(&slider, pointAt(middle));
+        if (slider.position() < target)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    QTest::mouseMove(&slider, pointAt(low));
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, pointAt(low));
+    if (slider.position() != target)
+        throw std::runtime_error(
+            QStringLiteral("%1 cannot be dragged to %2").arg(slider.objectName()).arg(target).toStdString());
+}
+
+void ActionRunner::PressSliderKey(rna::ui::TTrackBar& slider, Qt::Key key)
+{
+    window_.focusControl(slider);
+    QTest::keyClick(&slider, key);
+}
+
+// Drops the list down with a click on its arrow, then clicks the item. The second click comes after the
+// double-click interval, as a person's would: a release sooner after the list opened counts as the opening
+// click's own and picks nothing.
+void ActionRunner::PickListItem(rna::ui::TComboBox& list, int index)
+{
+    QTest::mouseClick(&list, Qt::LeftButton, {}, QPoint(list.width() - 6, list.height() / 2));
+    if (!WaitFor([&] { return list.isDroppedDown(); }))
+        throw std::runtime_error(QStringLiteral("%1 does not drop down").arg(list.objectName()).toStdString());
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    QAbstractItemView* view = list.view();
+    const QPoint item = view->visualRect(list.model()->index(index, list.modelColumn())).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
+    WaitFor([&] { return !list.isDroppedDown(); });
+}
+
+void ActionRunner::TypeOver(QWidget& control, const QString& text)
+{
+    window_.focusControl(control);
+    QTest::keyClick(&control, Qt::Key_Home);
+    QTest::keyClick(&control, Qt::Key_End, Qt::ShiftModifier);
+    if (text.isEmpty())
+        QTest::keyClick(&control, Qt::Key_Delete);
+    for (const QChar c : text) {
+        // Characters without a key of their own (beyond ASCII) come as the text of an unknown key.
+        if (c.unicode() < 0x80)
+            QTest::keyClick(&control, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, &control, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+// The click lands on whatever the user sees at the label's centre: a control lying over it takes it.
+void ActionRunner::ClickLabel(QObject& label)
+{
+    const QPoint centre = qobject_cast<rna::ui::TLabel*>(&label)->boundsRect().center();
+    QWidget* target = window_.childAt(centre);
+    if (!target)
+        target = &window_;
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(&window_, centre));
+}
+
+void ActionRunner::PressFocusedKey(Qt::Key key)
+{
+    QWidget* target = QApplication::focusWidget();
+    QTest::keyClick(target ? target : &window_, key);
+}
+
+void ActionRunner::ShowWindow()
+{
+    window_.Show();
+    WaitFor([&] { return window_.isActiveWindow(); });
+}
+
+// The system's number settings change: the program answers the announcement through its locale hook.
+void ActionRunner::AnnounceDecimalSeparator(const QLocale& locale)
+{
+    QLocale::setDefault(locale);
+    QEvent announcement(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(QCoreApplication::instance(), &announcement);
+}
+
+}  // namespace rna::tools

@@ -1,0 +1,37 @@
+// One scripted user action of the snapshot tool, as read from the command line.
+#pragma once
+
+#include <QChar>
+#include <QLocale>
+#include <QString>
+#include <Qt>
+
+class QObject;
+
+namespace rna::tools {
+
+struct SnapshotAction {
+    enum class Kind {
+        DragSlider,  // TrackBarN=POS
+        SliderKey,  // TrackBarN:key=KEY
+        PickListItem,  // ComboBoxN=INDEX
+        TypeListText,  // ComboBoxN:text=TEXT
+        TypeEditText,  // EditN:text=TEXT
+        ClickLabel,  // LabelN:click
+        ClickButton,  // BitBtnN:click
+        FocusedKey,  // key=KEY
+        HideWindow,  // hide
+        ShowWindow,  // show
+        DecimalSeparator,  // separator=C
+    };
+
+    Kind kind = Kind::HideWindow;
+    QString argument;  // as given, for messages
+    QObject* control = nullptr;  // the control acted on, when the action names one
+    int number = 0;  // slider position or list index
+    Qt::Key key = Qt::Key_unknown;
+    QString text;  // typed text
+    QLocale locale;  // for a separator change: a locale writing that decimal separator
+};
+
+}  // namespace rna::tools
