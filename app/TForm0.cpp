@@ -19,22 +19,22 @@ void TForm0::declareHandlers(rna::ui::HandlerTable& table)
 // The demonstration windows are modeless: showing one that is already open only brings it to the front.
 void TForm0::BitBtn1Click(QObject* /*sender*/)
 {
-    rna::neuron::Form1->Show();
+    rna::neuron::Form1->showForm();
 }
 
 void TForm0::BitBtn2Click(QObject* /*sender*/)
 {
-    rna::neuron::Form2->Show();
+    rna::neuron::Form2->showForm();
 }
 
 void TForm0::BitBtn3Click(QObject* /*sender*/)
 {
-    rna::neuron::Form3->Show();
+    rna::neuron::Form3->showForm();
 }
 
 void TForm0::BitBtn4Click(QObject* /*sender*/)
 {
-    Form0->Close();
+    Form0->closeForm();
 }
 
 }  // namespace rna::app

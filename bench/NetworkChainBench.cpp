@@ -26,9 +26,9 @@ void SetSlider(rna::neuron::TForm3& window, const char* name, Qt::Key key)
 void NetworkChain(benchmark::State& state)
 {
     rna::app::Program& program = rna::bench::BenchProgram();
-    program.application().mainForm()->Show();
+    program.application().mainForm()->showForm();
     rna::neuron::TForm3& window = *rna::neuron::Form3;
-    window.Show();
+    window.showForm();
     if (!QTest::qWaitForWindowActive(&window)) {
         state.SkipWithError("the network window does not become active");
         return;

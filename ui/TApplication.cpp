@@ -56,7 +56,7 @@ int TApplication::run()
     // Always a normal showing: a launcher's request to start maximised or minimised without activation has no
     // counterpart on Linux desktops.
     if (TForm* main = mainForm())
-        main->Show();
+        main->showForm();
     if (terminated_)
         return 0;
     return exec();

@@ -123,14 +123,14 @@ void TForm::setTFont(const TFont& font)
             label->parentFontChanged();
 }
 
-void TForm::Show()
+void TForm::showForm()
 {
     setVisible(true);
     raise();
     activateWindow();
 }
 
-void TForm::Close()
+void TForm::closeForm()
 {
     if (!isMainForm()) {
         hide();
@@ -373,7 +373,7 @@ void TForm::closeEvent(QCloseEvent* event)
     // A window without a system menu has no close box: a close request from outside is ignored.
     event->ignore();
     if (borderIcons_ & biSystemMenu)
-        Close();
+        closeForm();
 }
 
 // Graphic controls have no widget of their own, so the form shows their hints.

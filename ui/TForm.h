@@ -55,9 +55,9 @@ public:
 
     // Showing: OnShow, then placement (centring on the first showing), then visible and in front.
     // Showing a visible window only brings it to the front.
-    void Show();
+    void showForm();
     // Closing the application's main window ends the program; any other window is hidden.
-    void Close();
+    void closeForm();
     void setOnShow(TNotifyEvent handler) { onShow_ = std::move(handler); }
 
     TModalResult modalResult() const { return modalResult_; }

@@ -90,7 +90,7 @@ void TForm1::ComboBox1Change(QObject* /*sender*/)
 
 void TForm1::BitBtn1Click(QObject* /*sender*/)
 {
-    Form1->Close();
+    Form1->closeForm();
 }
 
 }  // namespace rna::neuron

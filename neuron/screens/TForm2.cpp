@@ -110,7 +110,7 @@ void TForm2::ComboBox1Change(QObject* /*sender*/)
 
 void TForm2::BitBtn1Click(QObject* /*sender*/)
 {
-    Form2->Close();
+    Form2->closeForm();
 }
 
 }  // namespace rna::neuron

@@ -209,7 +209,7 @@ void TForm3::Edit2Change(QObject* /*sender*/)
 
 void TForm3::BitBtn1Click(QObject* /*sender*/)
 {
-    Form3->Close();
+    Form3->closeForm();
 }
 
 }  // namespace rna::neuron

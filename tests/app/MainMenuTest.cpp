@@ -154,7 +154,7 @@ TEST_F(MainMenu, ClosedDemonstrationWindowIsHiddenKeepsItsPlaceAndComesBack)
             EXPECT_EQ(window.pos(), leftAt);
             EXPECT_EQ(counter.onShowCalls, 2);
             // Leave it hidden for the next round.
-            window.Close();
+            window.closeForm();
         }
     }
 }

@@ -47,7 +47,7 @@ inline rna::ui::TBitBtn& button(const rna::ui::TForm& form, const char* name)
 // Shows a window the way the main menu does and waits until it is the active window.
 inline bool showAndActivate(rna::ui::TForm& form)
 {
-    form.Show();
+    form.showForm();
     return QTest::qWaitForWindowActive(&form);
 }
 

@@ -89,7 +89,7 @@ void showAll(const rna::app::Program& program)
             QTest::mouseClick(&rna::app::Form0->control<rna::ui::TBitBtn>(QLatin1String(window.menuButton)),
                               Qt::LeftButton);
         else
-            form->Show();
+            form->showForm();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form)) << window.name;
     }
 }

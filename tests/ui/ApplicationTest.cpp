@@ -177,13 +177,13 @@ TEST(Application, ClosingTheMainWindowTerminatesClosingAnotherHides)
     app.adoptForm(std::move(main));
     app.adoptForm(std::move(other));
     EXPECT_EQ(app.mainForm(), &mainRef);
-    mainRef.Show();
-    otherRef.Show();
-    otherRef.Close();
+    mainRef.showForm();
+    otherRef.showForm();
+    otherRef.closeForm();
     EXPECT_FALSE(otherRef.isVisible());
     EXPECT_FALSE(app.terminated());
-    otherRef.Show();
-    mainRef.Close();  // ends the program even while another window is visible
+    otherRef.showForm();
+    mainRef.closeForm();  // ends the program even while another window is visible
     EXPECT_TRUE(app.terminated());
     mainRef.hide();
     otherRef.hide();

@@ -74,7 +74,7 @@ namespace rna::ui::test {
 // Shows the window as the program does and waits until it is the active window.
 inline bool showActive(TForm& form)
 {
-    form.Show();
+    form.showForm();
     return QTest::qWaitForWindowActive(&form);
 }
 

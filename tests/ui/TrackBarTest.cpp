@@ -337,7 +337,7 @@ TEST_P(SliderInterrupted, EndsTheHeldActionAsAReleaseWould)
     QWidget grabber(&f.form);
     switch (c.interruption) {
     case Interruption::WindowHidden:
-        f.form.Close();
+        f.form.closeForm();
         break;
     case Interruption::ModalBoxOpens:
         box.setModal(true);
@@ -389,7 +389,7 @@ TEST(Slider, EnterClosingTheWindowWhileTheChannelIsHeldStopsTheRepeat)
                              "{\"kind\": \"TBitBtn\", \"name\": \"B\", \"bounds\": [20, 100, 75, 25], "
                              "\"properties\": {\"Kind\": \"bkOK\", \"Caption\": \"Inchide\", \"TabOrder\": 1}, "
                              "\"events\": {\"OnClick\": \"Close\"}}"));
-    form.onCall("Close", [&](QObject*) { form.Close(); });
+    form.onCall("Close", [&](QObject*) { form.closeForm(); });
     ASSERT_TRUE(showActive(form));
     auto& slider = form.control<TTrackBar>("T");
     QTest::mousePress(&slider, Qt::LeftButton, {}, QPoint(2, 22));

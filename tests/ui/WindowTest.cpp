@@ -56,8 +56,8 @@ struct WindowFixture {
 TEST(Window, OnShowRunsBeforeVisibleAndBeforeCentringOnlyWhenHidden)
 {
     WindowFixture f;
-    f.form.Show();
-    f.form.Show();  // already visible: only brought to the front
+    f.form.showForm();
+    f.form.showForm();  // already visible: only brought to the front
     EXPECT_EQ(f.form.count("FormShow"), 1);
     EXPECT_EQ(f.visibleAtShow, QList<bool>({false}));
     EXPECT_EQ(f.placeAtShow, QList<QPoint>({QPoint(3, 4)})) << "placed after OnShow";
@@ -65,20 +65,20 @@ TEST(Window, OnShowRunsBeforeVisibleAndBeforeCentringOnlyWhenHidden)
     const QRect frame = f.form.frameGeometry();
     EXPECT_EQ(frame.left(), desktop.left() + (desktop.width() - frame.width()) / 2);
     EXPECT_EQ(frame.top(), desktop.top() + (desktop.height() - frame.height()) / 2);
-    f.form.Close();
+    f.form.closeForm();
     EXPECT_FALSE(f.form.isVisible());
-    f.form.Show();
+    f.form.showForm();
     EXPECT_EQ(f.form.count("FormShow"), 2) << "hidden and shown again runs OnShow again";
 }
 
 TEST(Window, CentredOnlyOnTheFirstShowingThenKeepsWhereItWasMoved)
 {
     WindowFixture f;
-    f.form.Show();
+    f.form.showForm();
     f.form.move(17, 23);
     const QPoint moved = f.form.pos();
-    f.form.Close();
-    f.form.Show();
+    f.form.closeForm();
+    f.form.showForm();
     EXPECT_EQ(f.form.pos(), moved);
     EXPECT_EQ(f.form.position(), TPosition::poDesigned);
 }
@@ -86,12 +86,12 @@ TEST(Window, CentredOnlyOnTheFirstShowingThenKeepsWhereItWasMoved)
 TEST(Window, ClosingAWindowThatIsNotTheMainOneHidesItAndKeepsItsState)
 {
     WindowFixture f;
-    f.form.Show();
+    f.form.showForm();
     f.control<TTrackBar>("TrackBar1").setPosition(7);
     f.control<TEdit>("Edit1").setText("abc");
-    f.form.Close();
+    f.form.closeForm();
     EXPECT_FALSE(f.form.isVisible());
-    f.form.Show();
+    f.form.showForm();
     EXPECT_EQ(f.control<TTrackBar>("TrackBar1").position(), 7);
     EXPECT_EQ(f.control<TEdit>("Edit1").text(), "abc");
 }
@@ -110,7 +110,7 @@ TEST_P(WindowCloseBox, ACloseRequestFromOutsideNeedsTheSystemMenu)
 {
     const CloseCase& c = GetParam();
     WindowFixture f(c.icons);
-    f.form.Show();
+    f.form.showForm();
     QCloseEvent request;
     QCoreApplication::sendEvent(&f.form, &request);
     EXPECT_EQ(f.form.isVisible(), !c.closable);
@@ -135,17 +135,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, WindowCloseBox,
 TEST(Window, ActivationFocusesTheFirstControlInTabOrderLaterTheOneThatHadIt)
 {
     WindowFixture f;
-    f.form.Show();
+    f.form.showForm();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
     EXPECT_TRUE(waitFor([&] { return f.control<TEdit>("Edit1").hasFocus(); }));
     f.control<TTrackBar>("TrackBar1").setFocus();
-    f.form.Close();
+    f.form.closeForm();
     // Another window takes the activation meanwhile, as the desktop does when a window hides.
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    f.form.Show();
+    f.form.showForm();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
     EXPECT_TRUE(waitFor([&] { return f.control<TTrackBar>("TrackBar1").hasFocus(); }));
 }
@@ -155,7 +155,7 @@ TEST(Window, FocusingAHiddenOrDisabledControlIsRefused)
     WindowFixture f;
     TEdit& edit = f.control<TEdit>("Edit1");
     EXPECT_THROW(f.form.focusControl(edit), std::runtime_error) << "the window is hidden";
-    f.form.Show();
+    f.form.showForm();
     edit.setEnabled(false);
     try {
         f.form.focusControl(edit);
@@ -171,7 +171,7 @@ TEST(Window, FocusingAHiddenOrDisabledControlIsRefused)
 TEST(Window, TabAndShiftTabFollowTheTabOrder)
 {
     WindowFixture f;
-    f.form.Show();
+    f.form.showForm();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
     f.control<TEdit>("Edit1").setFocus();
     QStringList visited;

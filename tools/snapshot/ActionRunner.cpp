@@ -166,7 +166,7 @@ void ActionRunner::PressFocusedKey(Qt::Key key)
 
 void ActionRunner::ShowWindow()
 {
-    window_.Show();
+    window_.showForm();
     WaitFor([&] { return window_.isActiveWindow(); });
 }
 

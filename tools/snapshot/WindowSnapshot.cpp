@@ -27,9 +27,9 @@ rna::ui::TForm* ShowWindowAsUser(const rna::app::Program& program, const QString
     if (!window)
         return nullptr;
     rna::ui::TForm* mainWindow = program.application().mainForm();
-    mainWindow->Show();
+    mainWindow->showForm();
     waitUntilActive(*mainWindow);
-    window->Show();
+    window->showForm();
     waitUntilActive(*window);
     return window;
 }

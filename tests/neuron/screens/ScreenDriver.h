@@ -57,14 +57,14 @@ public:
     {
         program.application().setErrorPresenter(
             [this](const QString&, const QString& message) { errors.push_back(message.toStdString()); });
-        program.application().mainForm()->Show();
+        program.application().mainForm()->showForm();
         window = program.findForm(QString::fromLatin1(windowName));
         show();
     }
 
     void show()
     {
-        window->Show();
+        window->showForm();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     }
 
