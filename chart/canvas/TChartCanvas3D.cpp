@@ -3,10 +3,12 @@
 #include <QPolygon>
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
+#include "chart/canvas/EllipseRaster.h"
 
 namespace rna::chart {
 
@@ -133,6 +135,35 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle style)
 int RoundedStep(int i, int num, int den)
 {
     return int((2LL * i * num + den) / (2LL * den));
+}
+
+// Pixel i of the line from (x0, y0) by (dx, dy): one pixel per step along the longer axis.
+QPoint LinePixel(int x0, int y0, int dx, int dy, int i)
+{
+    const int adx = std::abs(dx);
+    const int ady = std::abs(dy);
+    if (i == 0)
+        return {x0, y0};
+    const int sx = dx < 0 ? -1 : 1;
+    const int sy = dy < 0 ? -1 : 1;
+    return adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
+                      : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
+}
+
+// Adds the pixels left .. right of row y, lengthening the last rectangle when it covers the same
+// columns on the row above, so that a straight stretch of rows becomes one rectangle.
+void AddSpan(std::vector<QRect>& spans, int left, int right, int y)
+{
+    if (left > right)
+        return;
+    if (!spans.empty()) {
+        QRect& last = spans.back();
+        if (last.left() == left && last.right() == right && last.bottom() == y - 1) {
+            last.setBottom(y);
+            return;
+        }
+    }
+    spans.emplace_back(QPoint(left, y), QPoint(right, y));
 }
 
 int Interpolate(int from, int to, int step, int steps)
@@ -262,6 +293,12 @@ bool TChartCanvas3D::ThinPen() const
     return AlternatePen() || Pen().Width() <= 1;
 }
 
+// Pens without gaps; a wide pen of another style is left to Qt's dashes.
+bool TChartCanvas3D::SolidPen() const
+{
+    return Pen().Style() == TPenStyle::psSolid || Pen().Style() == TPenStyle::psInsideFrame;
+}
+
 void TChartCanvas3D::ApplyPen()
 {
     if (!penDirty_)
@@ -272,8 +309,10 @@ void TChartCanvas3D::ApplyPen()
         ref_->setPen(Qt::NoPen);
         return;
     }
-    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()), Qt::FlatCap,
-             Qt::MiterJoin);
+    // Wide pens end and join round; what Qt still strokes itself (dashes, arcs) follows that.
+    const bool wide = Pen().Width() > 1;
+    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()),
+             wide ? Qt::RoundCap : Qt::FlatCap, wide ? Qt::RoundJoin : Qt::MiterJoin);
     if (AlternatePen())
         pen.setDashPattern({1.0, 1.0});
     ref_->setPen(pen);
@@ -352,45 +391,103 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
         FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
         return;
     }
-    const int sx = dx < 0 ? -1 : 1;
-    const int sy = dy < 0 ? -1 : 1;
+    std::vector<QPoint> path;
+    path.reserve(steps);
+    for (int i = 0; i < steps; ++i)
+        path.push_back(LinePixel(x0, y0, dx, dy, i));
+    PatternedPath(path);
+}
+
+// Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel.
+void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
+{
+    const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     // Styled lines fill their gaps with the text background colour in opaque mode.
     const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
     QPolygon points;
     QPolygon gaps;
-    points.reserve(steps);
-    for (int i = 0; i < steps; ++i) {
-        const QPoint p = adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
-                                    : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
-        if (PatternOn(pattern, i))
-            points.append(p);
+    points.reserve(int(path.size()));
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (PatternOn(pattern, int(i)))
+            points.append(path[i]);
         else if (fillGaps)
-            gaps.append(p);
+            gaps.append(path[i]);
     }
     if (!gaps.isEmpty()) {
         ref_->setPen(QPen(ToQColor(textBackColor_), 1, Qt::SolidLine, Qt::SquareCap));
         ref_->drawPoints(gaps);
     }
-    ref_->setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap));
+    ref_->setPen(QPen(ToQColor(Pen().Color()), 1, Qt::SolidLine, Qt::SquareCap));
     ref_->drawPoints(points);
     penDirty_ = true;
 }
 
-// Wide pens are centred on the line as Qt centres them; straight ones are filled exactly.
 void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
 {
-    const int width = Pen().Width();
-    const int offset = width / 2;
     ApplyPen();
-    if ((y0 == y1 || x0 == x1) && Pen().Style() == TPenStyle::psSolid) {
-        const QColor color = ToQColor(Pen().Color());
-        if (y0 == y1 && x0 != x1)
-            FillSpan(std::min(x0, x1 + 1), y0 - offset, std::abs(x1 - x0), width, color);
-        else if (x0 == x1 && y0 != y1)
-            FillSpan(x0 - offset, std::min(y0, y1 + 1), width, std::abs(y1 - y0), color);
+    if (SolidPen())
+        RoundPenLine(x0, y0, x1, y1);
+    else
+        ref_->drawLine(x0, y0, x1, y1);
+}
+
+// A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
+// end round and the segments of a polyline join round. Across the line the nib is as wide as the pen
+// and lies as the pen grows (a 2-pixel pen covers x - 1 and x, a 3-pixel one x - 1 to x + 1); along
+// the line it takes the nearest odd size, so that it centres on the end points and both ends reach
+// past them alike: a 3-pixel line gets a one-pixel tip beyond each end, a 2-pixel line ends at its
+// end points. The nib is the ellipse of its box; being convex, it leaves one span per row.
+void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
+{
+    const int width = Pen().Width();
+    const int dx = x1 - x0;
+    const int dy = y1 - y0;
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    const int along = steps == 0 || width % 2 == 1 ? width : width - 1;  // a dot has no direction
+    const bool horizontal = std::abs(dx) >= std::abs(dy);
+    const int nibWidth = horizontal ? along : width;
+    const int nibHeight = horizontal ? width : along;
+    const int left = -(nibWidth / 2);
+    const int up = -(nibHeight / 2);
+    const std::vector<EllipseRow> nib = EllipseRows(left, up, left + nibWidth, up + nibHeight);
+    const int top = std::min(y0, y1) + up;
+    std::vector<EllipseRow> rows(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
+    for (int i = 0; i <= steps; ++i) {
+        const QPoint p = LinePixel(x0, y0, dx, dy, i);
+        for (int r = 0; r < int(nib.size()); ++r) {
+            EllipseRow& row = rows[p.y() + up + r - top];
+            row.left = std::min(row.left, p.x() + nib[r].left);
+            row.right = std::max(row.right, p.x() + nib[r].right);
+        }
+    }
+    std::vector<QRect> spans;
+    for (int i = 0; i < int(rows.size()); ++i)
+        AddSpan(spans, rows[i].left, rows[i].right, top + i);
+    PenSpans(spans);
+}
+
+void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
+{
+    const QColor color = ToQColor(Pen().Color());
+    for (const QRect& span : spans)
+        ref_->fillRect(span, color);
+}
+
+// Fills the spans with the brush, as FillRectangle fills a rectangle.
+void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
+{
+    if (spans.empty() || Brush().Style() == TBrushStyle::bsClear)
+        return;
+    ApplyBrush();
+    if (Brush().Style() == TBrushStyle::bsSolid) {
+        const QColor color = ToQColor(Brush().Color());
+        for (const QRect& span : spans)
+            ref_->fillRect(span, color);
         return;
     }
-    ref_->drawLine(x0, y0, x1, y1);
+    ref_->setPen(Qt::NoPen);
+    ref_->drawRects(spans.data(), int(spans.size()));
+    penDirty_ = true;
 }
 
 // ---- shapes ----
@@ -430,6 +527,13 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
         return;
     }
     ApplyPen();
+    if (SolidPen()) {
+        RoundPenLine(x0, y0, x1 - 1, y0);
+        RoundPenLine(x1 - 1, y0, x1 - 1, y1 - 1);
+        RoundPenLine(x1 - 1, y1 - 1, x0, y1 - 1);
+        RoundPenLine(x0, y1 - 1, x0, y0);
+        return;
+    }
     ref_->setBrush(Qt::NoBrush);
     brushDirty_ = true;
     ref_->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
@@ -443,6 +547,8 @@ void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
     ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
 }
 
+// Ellipses are rasterised here rather than by Qt, whose small ones are square (a 4 x 4 ring with its
+// corners set); they are written as spans of rows.
 void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
 {
     if (x1 < x0)
@@ -452,8 +558,51 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
     if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
         return;
     ApplyPen();
-    ApplyBrush();
-    ref_->drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    const std::vector<EllipseRow> rows = EllipseRows(x0, y0, x1, y1);
+    std::vector<QRect> fill;
+    if (Pen().Style() == TPenStyle::psClear) {
+        for (int i = 0; i < int(rows.size()); ++i)
+            AddSpan(fill, rows[i].left, rows[i].right, y0 + i);
+        FillSpans(fill);
+    } else if (ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0) {
+        for (int i = 0; i < int(rows.size()); ++i)
+            AddSpan(fill, rows[i].innerLeft, rows[i].innerRight, y0 + i);
+        FillSpans(fill);
+        PatternedPath(EllipseOutline(x0, y0, x1, y1));
+    } else {
+        EllipseRing(x0, y0, x1, y1);
+    }
+}
+
+// A solid outline in the pen's width around the brush's inside. A wide outline grows around the
+// one-pixel one as a wide line grows (up and left first); the inside is what the innermost outline
+// encloses. Outline and inside never overlap, so raster modes such as xor draw each pixel once.
+// Wide pens of other styles draw solid outlines.
+void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
+{
+    const int width = ThinPen() ? 1 : Pen().Width();
+    const int out = width / 2;
+    const int in = width - 1 - out;
+    const std::vector<EllipseRow> outer = EllipseRows(x0 - out, y0 - out, x1 + in, y1 + in);
+    const std::vector<EllipseRow> inner = EllipseRows(x0 + in, y0 + in, x1 - out, y1 - out);
+    std::vector<QRect> fill;
+    std::vector<QRect> leftRuns;
+    std::vector<QRect> rightRuns;
+    for (int i = 0; i < int(outer.size()); ++i) {
+        const int y = y0 - out + i;
+        const int k = y - (y0 + in);
+        const bool hollow = k >= 0 && k < int(inner.size()) && inner[k].innerLeft <= inner[k].innerRight;
+        if (!hollow) {
+            AddSpan(leftRuns, outer[i].left, outer[i].right, y);
+            continue;
+        }
+        AddSpan(leftRuns, outer[i].left, inner[k].innerLeft - 1, y);
+        AddSpan(rightRuns, inner[k].innerRight + 1, outer[i].right, y);
+        AddSpan(fill, inner[k].innerLeft, inner[k].innerRight, y);
+    }
+    FillSpans(fill);
+    PenSpans(leftRuns);
+    PenSpans(rightRuns);
 }
 
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight)
@@ -476,7 +625,8 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
         return;
     ApplyPen();
     ApplyBrush();
-    if (!ThinPen() || Pen().Style() == TPenStyle::psClear) {
+    const bool roundEdges = !ThinPen() && SolidPen();
+    if ((!ThinPen() && !roundEdges) || Pen().Style() == TPenStyle::psClear) {
         ref_->drawPolygon(points.data(), int(points.size()));
         return;
     }
@@ -488,7 +638,10 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
     for (std::size_t i = 0; i < points.size(); ++i) {
         const QPoint& from = points[i];
         const QPoint& to = points[(i + 1) % points.size()];
-        ThinLine(from.x(), from.y(), to.x(), to.y());
+        if (roundEdges)
+            RoundPenLine(from.x(), from.y(), to.x(), to.y());
+        else
+            ThinLine(from.x(), from.y(), to.x(), to.y());
     }
 }
 
@@ -601,9 +754,8 @@ void TChartCanvas3D::Pixel3D(int x, int y, int, TColor color)
     }
     if (ref_ == nullptr || Pen().Style() == TPenStyle::psClear)
         return;
-    const int width = Pen().Width();
     ApplyPen();
-    FillSpan(x - width / 2, y - width / 2, width, width, ToQColor(Pen().Color()));
+    RoundPenLine(x, y, x, y);  // a zero-length line: one print of the round nib
 }
 
 void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <memory>
+#include <vector>
 
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChangeNotifier.h"
@@ -10,8 +11,8 @@
 namespace rna::chart {
 
 // Pixel rules held by every primitive: filled shapes and rectangles exclude their right and bottom
-// edges, a line excludes its end pixel, no antialiasing. Outside a paint nothing is drawn, but text
-// can still be measured.
+// edges, a one-pixel line excludes its end pixel, wider pens end and join round, no antialiasing.
+// Outside a paint nothing is drawn, but text can still be measured.
 class TChartCanvas3D : public TCanvas3D {
 public:
     TChartCanvas3D();
@@ -112,10 +113,16 @@ private:
     void ApplyBrush();
     void ApplyBackground();
     bool ThinPen() const;
+    bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
+    void PatternedPath(const std::vector<QPoint>& path);
     void WideLine(int x0, int y0, int x1, int y1);
+    void RoundPenLine(int x0, int y0, int x1, int y1);
     void RectangleOutline(int x0, int y0, int x1, int y1);
+    void EllipseRing(int x0, int y0, int x1, int y1);
     void FillSpan(int x, int y, int width, int height, const QColor& color);
+    void FillSpans(const std::vector<QRect>& spans);
+    void PenSpans(const std::vector<QRect>& spans);
     void DrawTextLine(int x, int y, const QString& text);
     double ArcAngle(const Rect& box, QPoint p) const;
 

@@ -6,6 +6,7 @@
 #include <QPalette>
 
 #include "chart/canvas/CanvasStateSaver.h"
+#include "chart/canvas/EllipseRaster.h"
 #include "chart/canvas/TChartCanvas3D.h"
 
 using namespace rna::chart;
@@ -48,6 +49,21 @@ struct Drawing {
         for (int y = from; y <= to; ++y)
             column += canvas.Image().pixel(x, y) == White ? '.' : '#';
         return column;
+    }
+    // The w x h pixels from (x0, y0) as rows of '.' white, '#' black, 'r' red, '?' anything else.
+    std::vector<std::string> Picture(int x0, int y0, int w, int h)
+    {
+        canvas.EndDrawing(nullptr, {});
+        std::vector<std::string> rows;
+        for (int y = y0; y < y0 + h; ++y) {
+            std::string row;
+            for (int x = x0; x < x0 + w; ++x) {
+                const QRgb c = canvas.Image().pixel(x, y);
+                row += c == White ? '.' : c == Black ? '#' : c == Red ? 'r' : '?';
+            }
+            rows.push_back(row);
+        }
+        return rows;
     }
 };
 
@@ -162,24 +178,73 @@ TEST(CanvasDrawing, StyledLinesFillTheirGapsInOpaqueMode)
     EXPECT_EQ(d.At(8, 0), White);
 }
 
+// Across the line a 2-pixel pen grows up (or left), a 3-pixel one both ways; along it both reach
+// their end points, the 3-pixel pen one pixel further in its middle.
 TEST(CanvasDrawing, WidePensAreCentredOnTheLine)
 {
     struct Case {
         int width;
         std::string column;  // rows 2..8 of column 4 for a horizontal line at y = 5
+        std::string row;  // pixels 0..9 of row 5
     };
-    for (const Case& c : {Case{2, "..##..."}, Case{3, "..###.."}}) {
+    for (const Case& c : {Case{2, "..##...", "..#######."}, Case{3, "..###..", ".#########"}}) {
         Drawing d;
         d.canvas.Pen().SetWidth(c.width);
         d.canvas.DrawLine(2, 5, 8, 5);
         EXPECT_EQ(d.Column(4, 2, 8), c.column) << c.width;
-        EXPECT_EQ(d.Row(5, 0, 9), "..######..") << c.width;
+        EXPECT_EQ(d.Row(5, 0, 9), c.row) << c.width;
     }
     Drawing up;
     up.canvas.Pen().SetWidth(3);
     up.canvas.DrawLine(5, 9, 5, 2);
-    EXPECT_EQ(up.Column(5, 0, 10), "...#######.");
+    EXPECT_EQ(up.Column(5, 0, 10), ".##########");
     EXPECT_EQ(up.Row(5, 2, 8), "..###..");
+}
+
+// Wide pens end round, whichever way the line runs: the round end of a 3-pixel pen reaches one pixel
+// past the end point in the middle of the line only; a 2-pixel line stops at its end points.
+TEST(CanvasDrawing, WidePensEndRound)
+{
+    struct Case {
+        int width;
+        int x0, y0, x1, y1;
+        std::vector<std::string> pixels;  // columns 2..8, rows 1..11
+    };
+    const std::vector<std::string> threeDown = {".......", "...#...", "..###..", "..###..", "..###..", "..###..",
+                                                "..###..", "..###..", "..###..", "...#...", "......."};
+    const std::vector<std::string> twoDown = {".......", ".......", "..##...", "..##...", "..##...", "..##...",
+                                              "..##...", "..##...", "..##...", ".......", "......."};
+    const std::vector<std::string> twoLeft = {".......", ".......", ".......", ".#####.", ".#####.", ".......",
+                                              ".......", ".......", ".......", ".......", "......."};
+    const std::vector<std::string> threeDot = {".......", ".......", ".......", "...#...", "..###..", "...#...",
+                                               ".......", ".......", ".......", ".......", "......."};
+    const Case cases[] = {
+        {3, 5, 3, 5, 9, threeDown}, {3, 5, 9, 5, 3, threeDown}, {2, 5, 3, 5, 9, twoDown},
+        {2, 5, 9, 5, 3, twoDown},   {2, 7, 5, 3, 5, twoLeft},   {3, 5, 5, 5, 5, threeDot},
+    };
+    for (const Case& c : cases) {
+        Drawing d;
+        d.canvas.Pen().SetWidth(c.width);
+        d.canvas.DrawLine(c.x0, c.y0, c.x1, c.y1);
+        EXPECT_EQ(d.Picture(2, 1, 7, 11), c.pixels)
+            << c.width << ": " << c.x0 << "," << c.y0 << " -> " << c.x1 << "," << c.y1;
+    }
+}
+
+// Wide pens join round: the outer corner pixel of a 3-pixel polyline or rectangle stays empty.
+TEST(CanvasDrawing, WidePensJoinRound)
+{
+    Drawing line;
+    line.canvas.Pen().SetWidth(3);
+    line.canvas.MovePenTo(3, 3);
+    line.canvas.DrawLineTo(10, 3);
+    line.canvas.DrawLineTo(10, 10);
+    EXPECT_EQ(line.Picture(8, 1, 5, 5), (std::vector<std::string>{".....", "###..", "####.", "####.", ".###."}));
+    Drawing box;
+    box.canvas.Pen().SetWidth(3);
+    box.canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    box.canvas.DrawRectangle(3, 3, 11, 11);
+    EXPECT_EQ(box.Picture(1, 1, 4, 4), (std::vector<std::string>{"....", "..##", ".###", ".###"}));
 }
 
 TEST(CanvasDrawing, ClipToPlotAreaLetsOnlyTheInsideThrough)
@@ -207,6 +272,51 @@ TEST(CanvasDrawing, EllipseBoxExcludesRightAndBottom)
     d.canvas.DrawEllipse(2, 2, 6, 6);
     EXPECT_EQ(d.Row(4, 0, 7), "..####..");
     EXPECT_EQ(d.Column(4, 0, 7), "..####..");
+}
+
+// Small ellipses are round: the outline leaves the box's corners empty, the brush fills its inside.
+TEST(CanvasDrawing, SmallEllipsesAreRound)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {"......", "..##..", ".#rr#.", ".#rr#.", "..##..", "......"},
+        {".......", "..###..", ".#rrr#.", ".#rrr#.", ".#rrr#.", "..###..", "......."},
+        {"........", "...##...", "..#rr#..", ".#rrrr#.", ".#rrrr#.", "..#rr#..", "...##...", "........"},
+    };
+    for (const auto& pixels : cases) {
+        const int size = int(pixels.size()) - 2;  // the box (1, 1) - (1 + size, 1 + size)
+        Drawing d;
+        d.canvas.Brush().SetColor(clRed);
+        d.canvas.DrawEllipse(1, 1, 1 + size, 1 + size);
+        EXPECT_EQ(d.Picture(0, 0, size + 2, size + 2), pixels) << size;
+    }
+}
+
+// A styled one-pixel outline runs its pattern along the curve: small dots set every other pixel.
+TEST(CanvasDrawing, StyledEllipseOutlineFollowsTheCurve)
+{
+    Drawing d;
+    TChartPen dots;
+    dots.SetSmallDots(true);
+    d.canvas.UseVisiblePen(dots);
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawEllipse(2, 3, 14, 11);
+    const std::vector<QPoint> outline = EllipseOutline(2, 3, 14, 11);
+    for (std::size_t i = 0; i < outline.size(); ++i)
+        EXPECT_EQ(d.At(outline[i].x(), outline[i].y()), i % 2 == 0 ? Black : White) << i;
+    EXPECT_EQ(d.At(8, 7), Red);
+}
+
+// A wide outline grows around the one-pixel one as a wide line does and leaves the brush its inside.
+TEST(CanvasDrawing, WideEllipseOutline)
+{
+    Drawing d;
+    d.canvas.Pen().SetWidth(3);
+    d.canvas.Brush().SetColor(clRed);
+    d.canvas.DrawEllipse(2, 2, 10, 10);
+    const std::vector<std::string> expected = {"............", "....####....", "...######...", "..########..",
+                                               ".####rr####.", ".###rrrr###.", ".###rrrr###.", ".####rr####.",
+                                               "..########..", "...######...", "....####....", "............"};
+    EXPECT_EQ(d.Picture(0, 0, 12, 12), expected);
 }
 
 TEST(CanvasDrawing, PolygonOutlineCoversEveryVertex)

@@ -189,3 +189,21 @@ TEST(AxisChartTest, SingleInputChartGridLines)
     }
     EXPECT_EQ(gridRows, 3);  // 1, 0 and -1
 }
+
+// The 2-pixel left and bottom axis lines meet without a notch: the left one reaches down to the
+// bottom one's row, so the outer corner pixel is set; neither reaches past the other.
+TEST(AxisChartTest, AxisLinesMeetWithoutANotch)
+{
+    TChart chart;
+    SetUpSingleInputChart(chart);
+    Draw(chart);
+    const QImage image = chart.Canvas().Image().convertToFormat(QImage::Format_RGB32);
+    const Rect plot = chart.PlotRect();
+    const QRgb black = qRgb(0, 0, 0);
+    for (int x = plot.Left - 2; x <= plot.Left + 1; ++x) {
+        for (int y = plot.Bottom - 1; y <= plot.Bottom + 1; ++y) {
+            const bool line = x >= plot.Left - 1 && y <= plot.Bottom;
+            EXPECT_EQ(image.pixel(x, y) == black, line) << x << "," << y;
+        }
+    }
+}

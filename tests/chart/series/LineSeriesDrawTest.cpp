@@ -121,13 +121,13 @@ TEST(LineSeriesDrawTest, CurveWithCircleMarkersOverItsSegments)
     const QImage& image = plot.Finish();
     EXPECT_EQ(series.FirstValueIndex(), 0);
     EXPECT_EQ(series.LastValueIndex(), 20);
-    // Around each marker centre (x, y), columns x - 3 .. x + 2 and rows y - 3 .. y + 2: a 4 x 4 ring
-    // (black) around a red 2 x 2 inside; the red line enters and leaves through the ring, which stays
-    // black because the marker is drawn after both segments.
+    // Around each marker centre (x, y), columns x - 3 .. x + 2 and rows y - 3 .. y + 2: a round 4 x 4
+    // outline (black, its corners empty) around a red 2 x 2 inside; the red line enters and leaves
+    // through the outline, which stays black because the marker is drawn after both segments.
     for (int i = 0; i < 21; ++i) {
         const int x = 110 + static_cast<int>(std::lround((i - 10) * 9.0));
         const std::string middle = std::string(i > 0 ? "r" : ".") + "#rr#" + (i < 20 ? "r" : ".");
-        const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", middle, ".####.", "......"};
+        const std::vector<std::string> expected = {"......", "..##..", ".#rr#.", middle, "..##..", "......"};
         EXPECT_EQ(Pattern(image, x - 3, 57, 6, 6), expected) << "marker " << i;
     }
     // Between markers the segment is red.
@@ -154,6 +154,9 @@ struct VerticalCase {
     int penWidth;
     int firstColumn;  // columns covered by the line
     int lastColumn;
+    int top;  // rows covered in every column: the line runs up from y = 105 to y = 15
+    int bottom;
+    int tips;  // rows of the round ends beyond top and bottom, in the middle column only
 };
 
 class VerticalLineTest : public ::testing::TestWithParam<VerticalCase> {};
@@ -179,12 +182,23 @@ TEST_P(VerticalLineTest, EqualXPointsDrawAVerticalLineInThePenWidth)
         EXPECT_EQ(ColorAt(image, c.lastColumn + 1, y), clWhite);
     }
     EXPECT_EQ(x, 135);
+    // The ends: a one-pixel line leaves out its end pixel, wider pens end round.
+    for (int column = c.firstColumn; column <= c.lastColumn; ++column) {
+        SCOPED_TRACE(column);
+        const int tips = column == x ? c.tips : 0;
+        EXPECT_EQ(ColorAt(image, column, c.top), clGreen);
+        EXPECT_EQ(ColorAt(image, column, c.bottom), clGreen);
+        EXPECT_EQ(ColorAt(image, column, c.top - tips), clGreen);
+        EXPECT_EQ(ColorAt(image, column, c.bottom + tips), clGreen);
+        EXPECT_EQ(ColorAt(image, column, c.top - tips - 1), clWhite);
+        EXPECT_EQ(ColorAt(image, column, c.bottom + tips + 1), clWhite);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Widths, VerticalLineTest,
-                         ::testing::Values(VerticalCase{"OnePixel", 1, 135, 135},
-                                           VerticalCase{"TwoPixels", 2, 134, 135},
-                                           VerticalCase{"ThreePixels", 3, 134, 136}),
+                         ::testing::Values(VerticalCase{"OnePixel", 1, 135, 135, 16, 105, 0},
+                                           VerticalCase{"TwoPixels", 2, 134, 135, 15, 105, 0},
+                                           VerticalCase{"ThreePixels", 3, 134, 136, 15, 105, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A common x left of the plot draws nothing; right of it only the first point is drawn (clipped away).
@@ -319,7 +333,7 @@ TEST(LineSeriesDrawTest, OnlyVisiblePointGetsItsMarker)
     SeriesPlot plot;
     plot.Paint(series);
     const QImage& image = plot.Finish();
-    const std::vector<std::string> expected = {"......", ".####.", ".#rr#.", ".#rr#.", ".####.", "......"};
+    const std::vector<std::string> expected = {"......", "..##..", ".#rr#.", ".#rr#.", "..##..", "......"};
     EXPECT_EQ(Pattern(image, 107, 57, 6, 6), expected);
 }
 

@@ -62,8 +62,8 @@ TEST_P(MarkerShapeTest, DrawsItsShape)
     EXPECT_EQ(actual, GetParam().pixels) << picture;
 }
 
-// Rectangle: (2h + 1) x (2v + 1); circle: 2h x 2v; triangles with every vertex set; crosses in the
-// point's colour; small dot: one pixel.
+// Rectangle: (2h + 1) x (2v + 1); circle: 2h x 2v with its corners empty; triangles with every vertex set; crosses in
+// the point's colour; small dot: one pixel.
 INSTANTIATE_TEST_SUITE_P(Styles, MarkerShapeTest,
                          ::testing::Values(ShapeCase{"Triangle",
                                                      TSeriesPointerStyle::psTriangle,
@@ -79,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(Styles, MarkerShapeTest,
                                                       "..#rrr#..", "..#####..", ".........", "........."}},
                                            ShapeCase{"Circle",
                                                      TSeriesPointerStyle::psCircle,
-                                                     {".........", ".........", "..####...", "..#rr#...", "..#rr#...",
-                                                      "..####...", ".........", ".........", "........."}},
+                                                     {".........", ".........", "...##....", "..#rr#...", "..#rr#...",
+                                                      "...##....", ".........", ".........", "........."}},
                                            ShapeCase{"Cross",
                                                      TSeriesPointerStyle::psCross,
                                                      {".........", ".........", "....r....", "....r....", "..rrrrr..",
