@@ -59,47 +59,28 @@ void ChartMouse::Press(const ChartMouseInput& input)
 }
 
 // Answers whether an event ran; the background's event has its turn here for the plotting area only.
-bool ChartMouse::RaiseClickEvents(const ChartHit& hit, const ChartMouseInput& input)
+bool ChartMouse::RaiseClickEvents(const ChartHit& hit, const ChartMouseInput& in)
 {
-    const Qt::MouseButton button = input.Button;
-    const Qt::KeyboardModifiers keys = input.Keys;
-    const int x = input.X;
-    const int y = input.Y;
     bool handled = false;
-    switch (hit.What) {
-    case ChartHit::Part::Series: {
+    const auto raise = [&](bool assigned, const std::function<void()>& call) {
+        if (assigned) {
+            RaiseClick(call);
+            handled = true;
+        }
+    };
+    using Part = ChartHit::Part;
+    if (hit.What == Part::Series) {
         TChartSeries& series = *hit.Series;
-        const auto& own = input.DoubleClick ? series.OnDblClick : series.OnClick;
-        if (own) {
-            RaiseClick([&] { own(series, hit.ValueIndex, button, keys, x, y); });
-            handled = true;
-        }
-        if (events_.OnClickSeries) {
-            RaiseClick([&] { events_.OnClickSeries(series, hit.ValueIndex, button, keys, x, y); });
-            handled = true;
-        }
-        break;
-    }
-    case ChartHit::Part::Axis:
-        if (events_.OnClickAxis) {
-            RaiseClick([&] { events_.OnClickAxis(*hit.Axis, button, keys, x, y); });
-            handled = true;
-        }
-        break;
-    case ChartHit::Part::Legend:
-        if (events_.OnClickLegend) {
-            RaiseClick([&] { events_.OnClickLegend(button, keys, x, y); });
-            handled = true;
-        }
-        break;
-    case ChartHit::Part::PlotArea:
-        if (events_.OnClickBackground) {
-            RaiseClick([&] { events_.OnClickBackground(button, keys, x, y); });
-            handled = true;
-        }
-        break;
-    default:
-        break;
+        const auto& own = in.DoubleClick ? series.OnDblClick : series.OnClick;
+        raise(bool(own), [&] { own(series, hit.ValueIndex, in.Button, in.Keys, in.X, in.Y); });
+        raise(bool(events_.OnClickSeries),
+              [&] { events_.OnClickSeries(series, hit.ValueIndex, in.Button, in.Keys, in.X, in.Y); });
+    } else if (hit.What == Part::Axis) {
+        raise(bool(events_.OnClickAxis), [&] { events_.OnClickAxis(*hit.Axis, in.Button, in.Keys, in.X, in.Y); });
+    } else if (hit.What == Part::Legend) {
+        raise(bool(events_.OnClickLegend), [&] { events_.OnClickLegend(in.Button, in.Keys, in.X, in.Y); });
+    } else if (hit.What == Part::PlotArea) {
+        raise(bool(events_.OnClickBackground), [&] { events_.OnClickBackground(in.Button, in.Keys, in.X, in.Y); });
     }
     return handled;
 }

@@ -121,7 +121,7 @@ private:
 
     // A drag whose button is no longer down lost its release (the pointer was taken elsewhere).
     void EndLostDrag(const ChartMouseInput& input);
-    bool RaiseClickEvents(const ChartHit& hit, const ChartMouseInput& input);
+    bool RaiseClickEvents(const ChartHit& hit, const ChartMouseInput& in);
     bool StartDrag(const ChartMouseInput& input);
     void DragRubberBand(int x, int y);
     void PanStep(int x, int y);
