@@ -313,11 +313,11 @@ TEST(ChartMouse, ClickEventsTakeThePress)
     }
 }
 
-// What a drag of 40 pixels right and down changes under the switches and the keys required; an animated zoom
-// shows AnimatedZoomSteps - 1 steps at once and ends on the same rectangle.
+// What a drag of 40 pixels right and down changes under the switches, OnAllowScroll and the keys required; an
+// animated zoom shows AnimatedZoomSteps - 1 steps at once and ends on the same rectangle.
 TEST(ChartMouse, SwitchesAndRequiredKeysDecideWhatADragMoves)
 {
-    enum Setting { NoZoom, HorizontalPanning, ShiftNeeded, Animated };
+    enum Setting { NoZoom, HorizontalPanning, VerticalVetoed, ShiftNeeded, Animated };
     const struct {
         Setting setting;
         Qt::MouseButton button;
@@ -325,6 +325,7 @@ TEST(ChartMouse, SwitchesAndRequiredKeysDecideWhatADragMoves)
         bool bottomMoves, leftMoves;
     } cases[] = {{NoZoom, Qt::LeftButton, {}, false, false},
                  {HorizontalPanning, Qt::RightButton, {}, true, false},
+                 {VerticalVetoed, Qt::RightButton, {}, true, false},
                  {ShiftNeeded, Qt::LeftButton, {}, false, false},
                  {ShiftNeeded, Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier, true, true},
                  {Animated, Qt::LeftButton, {}, true, true}};
@@ -336,6 +337,9 @@ TEST(ChartMouse, SwitchesAndRequiredKeysDecideWhatADragMoves)
         MouseSettings().ZoomKeys = c.setting == ShiftNeeded ? Qt::ShiftModifier : Qt::NoModifier;
         m.chart.SetAnimatedZoom(c.setting == Animated);
         m.chart.SetAnimatedZoomSteps(4);
+        if (c.setting == VerticalVetoed)
+            m.chart.SetOnAllowScroll(
+                [](TCustomChartAxis& axis, double&, double&, bool& allow) { allow = axis.IsHorizontal(); });
         const Range bottom = m.Bottom(), left = m.Left();
         const int renders = m.chart.renders;
         const QPoint from = m.At(0.3, 0.3);
