@@ -16,6 +16,10 @@ namespace {
 // A drag must exceed this many pixels in both directions to zoom or undo; smaller ones are clicks.
 constexpr int ZoomThreshold = 16;
 
+// Cursor numbers: the chart's own cursor, and the arrow a drag shows.
+constexpr int OwnCursor = 0;
+constexpr int ArrowCursor = -2;
+
 bool KeysHeld(Qt::KeyboardModifiers held, Qt::KeyboardModifiers required)
 {
     return (held & required) == required;
@@ -91,11 +95,13 @@ bool ChartMouse::StartDrag(const ChartMouseInput& input)
     const ChartMouseSettings& settings = MouseSettings();
     bool started = false;
     if (chart_.AllowZoom() && input.Button == settings.ZoomButton && KeysHeld(input.Keys, settings.ZoomKeys)) {
+        chart_.ShowCursor(ArrowCursor);
         zoom_.Activate(input.X, input.Y);
         started = true;
     }
     if (chart_.AllowPanning() != TPanningMode::pmNone && input.Button == settings.PanningButton &&
         KeysHeld(input.Keys, settings.PanningKeys)) {
+        chart_.ShowCursor(ArrowCursor);
         panning_.Activate(input.X, input.Y);
         started = true;
     }
@@ -131,6 +137,18 @@ void ChartMouse::Move(const ChartMouseInput& input)
         DragRubberBand(input.X, input.Y);
     else if (panning_.Active)
         PanStep(input.X, input.Y);
+    else
+        FollowSeriesCursor(input.X, input.Y);
+}
+
+// Over a point of an active series with a cursor of its own the chart shows that cursor, elsewhere its own.
+void ChartMouse::FollowSeriesCursor(int x, int y)
+{
+    int cursor = OwnCursor;
+    for (TChartSeries* series : chart_.SeriesList())
+        if (series->Active() && series->Cursor() != OwnCursor && series->Clicked(x, y) >= 0)
+            cursor = series->Cursor();
+    chart_.ShowCursor(cursor);
 }
 
 // Only the pixels of the old and the new band are painted again, from the chart's image: no redraw.

@@ -125,6 +125,7 @@ private:
     bool StartDrag(const ChartMouseInput& input);
     void DragRubberBand(int x, int y);
     void PanStep(int x, int y);
+    void FollowSeriesCursor(int x, int y);
     void Pan(bool horizontal, int from, int to, bool& moved);
     void AnimateZoom(const std::array<ZoomTarget, 4>& targets);
     void SaveRangesOnce();

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include "ui/CursorShapes.h"
+
 namespace rna::chart {
 
 namespace {
@@ -30,6 +32,14 @@ void ChartWidget::RepaintArea(const Rect& area)
 {
     if (!area.IsEmpty())
         update(QRect(area.Left, area.Top, area.Width(), area.Height()));
+}
+
+void ChartWidget::ShowCursor(int cursor)
+{
+    if (const std::optional<Qt::CursorShape> shape = rna::ui::CursorShapeOf(cursor))
+        setCursor(*shape);
+    else
+        unsetCursor();
 }
 
 void ChartWidget::paintEvent(QPaintEvent*)

@@ -20,6 +20,8 @@ public:
     void RepaintArea(const Rect& area);
     // Paints the control at once (a chart whose image is stale is drawn first).
     void RepaintNow() { repaint(); }
+    // Shows the stock cursor with this number over the control; 0 gives the control its own cursor back.
+    void ShowCursor(int cursor);
 
 protected:
     // Draws the chart into painter, normally by copying its cached image.

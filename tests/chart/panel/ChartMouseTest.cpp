@@ -369,3 +369,24 @@ TEST(ChartMouse, UndoRestoresTheAutomaticSwitches)
     EXPECT_FALSE(left.AutomaticMaximum() || left.Automatic());
     EXPECT_EQ(left.Maximum(), maximum);
 }
+
+// Without a drag the chart shows the cursor of the series point under the pointer, elsewhere its own (the
+// window's arrow here); a drag shows the arrow while it lasts, also over a point.
+TEST(ChartMouse, TheCursorFollowsTheSeriesPointsUntilADragTakesTheArrow)
+{
+    MouseChart m;
+    m.series.SetCursor(-21);
+    const auto point = [&](int i) { return QPoint(m.series.CalcXPos(i), m.series.CalcYPos(i)); };
+    const auto shown = [&] { return m.chart.cursor().shape(); };
+    QTest::mouseMove(&m.chart, point(10));
+    EXPECT_EQ(shown(), Qt::PointingHandCursor);
+    QTest::mouseMove(&m.chart, point(10) + QPoint(0, 20));
+    EXPECT_EQ(shown(), Qt::ArrowCursor);
+    QTest::mouseMove(&m.chart, point(10));
+    QTest::mousePress(&m.chart, Qt::LeftButton, {}, point(10));
+    QTest::mouseMove(&m.chart, point(12));
+    EXPECT_EQ(shown(), Qt::ArrowCursor);
+    QTest::mouseRelease(&m.chart, Qt::LeftButton, {}, point(12));
+    QTest::mouseMove(&m.chart, point(12) + QPoint(1, 0));
+    EXPECT_EQ(shown(), Qt::PointingHandCursor);
+}
