@@ -126,6 +126,15 @@ void TCustomChartAxis::SetRange(double low, double high)
         changes_.Store(maximum_, minimum_ + 1e-10);
 }
 
+void TCustomChartAxis::Scroll(double offset)
+{
+    automatic_ = false;
+    automaticMinimum_ = false;
+    automaticMaximum_ = false;
+    changes_.Store(maximum_, maximum_ + offset);
+    changes_.Store(minimum_, minimum_ + offset);
+}
+
 // --- labels, lines, title, position -------------------------------------------------------------
 
 void TCustomChartAxis::SetLabels(bool value)

@@ -62,6 +62,8 @@ public:
     void SetLogarithmicBase(int value);
     // Both ends fixed at once (zoom, scroll): no range checks, swapped when low > high.
     void SetRange(double low, double high);
+    // Both ends moved by offset (wheel scrolling): no range checks, the automatic switches turned off.
+    void Scroll(double offset);
 
     // --- labels -----------------------------------------------------------------------------
     bool Labels() const { return labels_; }

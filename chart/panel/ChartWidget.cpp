@@ -1,8 +1,22 @@
 #include "chart/panel/ChartWidget.h"
 
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+
+#include "ui/CursorShapes.h"
 
 namespace rna::chart {
+
+namespace {
+
+ChartMouseInput InputOf(const QMouseEvent& event, bool doubleClick = false)
+{
+    const QPoint p = event.position().toPoint();
+    return {event.button(), event.buttons(), event.modifiers(), p.x(), p.y(), doubleClick};
+}
+
+}  // namespace
 
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
 {
@@ -10,6 +24,22 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    // Moves without a button tell a drag that its release went elsewhere.
+    setMouseTracking(true);
+}
+
+void ChartWidget::RepaintArea(const Rect& area)
+{
+    if (!area.IsEmpty())
+        update(QRect(area.Left, area.Top, area.Width(), area.Height()));
+}
+
+void ChartWidget::ShowCursor(int cursor)
+{
+    if (const std::optional<Qt::CursorShape> shape = rna::ui::CursorShapeOf(cursor))
+        setCursor(*shape);
+    else
+        unsetCursor();
 }
 
 void ChartWidget::paintEvent(QPaintEvent*)
@@ -23,6 +53,59 @@ void ChartWidget::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     ControlResized();
+}
+
+void ChartWidget::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    MouseDown(InputOf(*event));
+}
+
+void ChartWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    MouseDown(InputOf(*event, true));
+}
+
+void ChartWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    MouseMove(InputOf(*event));
+}
+
+void ChartWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    MouseUp(InputOf(*event));
+}
+
+// Wheel events report the turn away from the user as positive; a notch is 120 units, and smooth wheels and
+// touchpads send it in parts.
+void ChartWidget::wheelEvent(QWheelEvent* event)
+{
+    const int delta = -event->angleDelta().y();
+    if (delta == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (const int notches = wheel_.Add(delta); notches != 0)
+        MouseWheel(notches);
+}
+
+void ChartWidget::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    wheel_.Reset();
+    MouseInputLost();
+}
+
+// A window that opens over this one modally, or takes the activation, takes the mouse with it.
+bool ChartWidget::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
+        MouseInputLost();
+    return QWidget::event(event);
 }
 
 }  // namespace rna::chart

@@ -3,6 +3,10 @@
 
 #include <QWidget>
 
+#include "chart/core/ChartGeometry.h"
+#include "chart/panel/ChartMouseInput.h"
+#include "chart/panel/WheelNotches.h"
+
 class QPainter;
 
 namespace rna::chart {
@@ -12,6 +16,13 @@ class ChartWidget : public QWidget {
 public:
     explicit ChartWidget(QWidget* parent = nullptr);
 
+    // Repaints the area from the cached image and the overlay, without drawing the chart again.
+    void RepaintArea(const Rect& area);
+    // Paints the control at once (a chart whose image is stale is drawn first).
+    void RepaintNow() { repaint(); }
+    // Shows the stock cursor with this number over the control; 0 gives the control its own cursor back.
+    void ShowCursor(int cursor);
+
 protected:
     // Draws the chart into painter, normally by copying its cached image.
     virtual void PaintControl(QPainter& painter, const QRect& clientRect) = 0;
@@ -19,8 +30,27 @@ protected:
     virtual void PaintOverlay(QPainter&) {}
     virtual void ControlResized() {}
 
+    // The mouse, in the control's client pixels.
+    virtual void MouseDown(const ChartMouseInput&) {}
+    virtual void MouseMove(const ChartMouseInput&) {}
+    virtual void MouseUp(const ChartMouseInput&) {}
+    // Whole wheel notches, positive towards the user.
+    virtual void MouseWheel(int) {}
+    // The rest of a drag will not arrive: the control was hidden or its window blocked or deactivated.
+    virtual void MouseInputLost() {}
+
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    WheelNotches wheel_;
 };
 
 }  // namespace rna::chart

@@ -1,6 +1,7 @@
 // The chart with its title, foot, walls and legend: lays out the titles and draws the back wall.
 #pragma once
 
+#include "chart/panel/ChartMouse.h"
 #include "chart/panel/TChartLegend.h"
 #include "chart/panel/TChartTitle.h"
 #include "chart/panel/TChartWall.h"
@@ -25,6 +26,30 @@ public:
     void SetBackColor(TColor value);
     TChartPen& Frame() { return backWall_.Pen(); }
 
+    // ---- mouse zoom and panning (ChartMouse)
+    // Zooms the axes to the rectangle dragged with the zoom button.
+    virtual void ZoomToRect() { mouse_.ZoomToRect(); }
+    // Restores the axis ranges from before the first zoom or pan.
+    void UndoZoom() { mouse_.UndoZoom(); }
+    const ChartMouse& Mouse() const { return mouse_; }
+    void SetOnClickSeries(ChartMouseEvents::TClickSeries handler)
+    {
+        mouse_.Events().OnClickSeries = std::move(handler);
+    }
+    void SetOnClickAxis(ChartMouseEvents::TClickAxis handler) { mouse_.Events().OnClickAxis = std::move(handler); }
+    void SetOnClickLegend(ChartMouseEvents::TClick handler) { mouse_.Events().OnClickLegend = std::move(handler); }
+    void SetOnClickBackground(ChartMouseEvents::TClick handler)
+    {
+        mouse_.Events().OnClickBackground = std::move(handler);
+    }
+    void SetOnZoom(TChartEvent handler) { mouse_.Events().OnZoom = std::move(handler); }
+    void SetOnUndoZoom(TChartEvent handler) { mouse_.Events().OnUndoZoom = std::move(handler); }
+    void SetOnAllowScroll(ChartMouseEvents::TAllowScroll handler)
+    {
+        mouse_.Events().OnAllowScroll = std::move(handler);
+    }
+    void SetOnScroll(TChartEvent handler) { mouse_.Events().OnScroll = std::move(handler); }
+
     bool IsFreeSeriesColor(TColor color) const override;
     int AxisWallSize(const TCustomChartAxis&) const override { return 0; }
 
@@ -34,6 +59,13 @@ protected:
     void DrawTitleBlocks() override;
     void PaintWalls() override;
     void PaintAxis(TCustomChartAxis& axis) override;
+    void PaintOverlay(QPainter& painter) override { mouse_.PaintRubberBand(painter); }
+    void MouseDown(const ChartMouseInput& input) override { mouse_.Press(input); }
+    void MouseMove(const ChartMouseInput& input) override { mouse_.Move(input); }
+    void MouseUp(const ChartMouseInput& input) override { mouse_.Release(input); }
+    void MouseWheel(int notches) override { mouse_.Wheel(notches); }
+    void MouseInputLost() override { mouse_.CancelDrag(); }
+
     // Lays out and draws a title at the top or the foot at the bottom; PlotRect gives up its space.
     void RenderTitle(TChartTitle& title, bool atTop);
 
@@ -49,6 +81,7 @@ private:
     TChartWall leftWall_{ChangeHandler(), 0x80FFFF};
     TChartLegend legend_{ChangeHandler()};
     TChartWall bottomWall_{ChangeHandler(), clWhite};
+    ChartMouse mouse_{*this};
 };
 
 }  // namespace rna::chart

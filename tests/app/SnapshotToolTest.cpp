@@ -150,6 +150,21 @@ TEST(SnapshotTool, ScriptedMovesReplayTheUsersInputInOrder)
          {"TrackBar6=10", "Edit1:text=0.5", "ComboBox1=2"},
          {"Label30.Caption=0.5000", "Label31.Caption=0.5000"}},
         {"Form2", {"ComboBox1=1", "hide", "show"}, {"ComboBox1.ItemIndex=0", "ComboBox1.Text=Identitate"}},
+        {"Form1",
+         {"TrackBar2:key=Right", "Chart1:drag=left,150,50,260,120"},
+         {"Chart1.LeftAxis=-6.5844827586206911 5.544827586206897",
+          "Chart1.BottomAxis=-4.1568062827225134 1.6311518324607324"}},
+        // Zoom, pan, undo: back to the ranges of before the zoom.
+        {"Form1",
+         {"TrackBar2:key=Right", "Chart1:drag=left,150,50,260,120", "Chart1:drag=right,200,80,180,60",
+          "Chart1:drag=left,260,120,150,50"},
+         {"Chart1.LeftAxis=-10.050000000000001 10.050000000000001",
+          "Chart1.BottomAxis=-10.050000000000001 10.050000000000001"}},
+        // Two notches towards the user: 3 % of the left axis' span each.
+        {"Form1",
+         {"Chart1:wheel=2"},
+         {"Chart1.LeftAxis=-0.87999999999999989 1.1200000000000001",
+          "Chart1.BottomAxis=-10.050000000000001 10.050000000000001"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE((QLatin1String(c.window) + QLatin1Char(' ') + c.actions.join(QLatin1Char(' '))).toStdString());
@@ -213,9 +228,26 @@ TEST(SnapshotTool, MalformedActionsExitWithTwoBeforeAnythingRuns)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString out = dir.filePath(QStringLiteral("none.png"));
-    const char* const actions[] = {"TrackBar9=1",  "TrackBar1=51", "TrackBar1=x",    "TrackBar1:key=F5", "Label5=3",
-                                   "Label5:drag",  "ComboBox1=3",  "ComboBox1:text", "Edit1:text=1",     "key=Foo",
-                                   "separator=xy", "separator=#",  "hide=1",         "Memo1:click",      "jump"};
+    const char* const actions[] = {"TrackBar9=1",
+                                   "TrackBar1=51",
+                                   "TrackBar1=x",
+                                   "TrackBar1:key=F5",
+                                   "Label5=3",
+                                   "Label5:drag",
+                                   "ComboBox1=3",
+                                   "ComboBox1:text",
+                                   "Edit1:text=1",
+                                   "key=Foo",
+                                   "separator=xy",
+                                   "separator=#",
+                                   "hide=1",
+                                   "Memo1:click",
+                                   "jump",
+                                   "Chart1:drag=left,1,2,3",
+                                   "Chart1:drag=middle,10,10,50,50",
+                                   "Chart1:drag=left,433,10,50,50",
+                                   "Chart1:wheel=1.5",
+                                   "TrackBar1:wheel=1"};
     for (const char* action : actions) {
         SCOPED_TRACE(action);
         // A valid action first: it must not have run when the malformed one is found.

@@ -1,5 +1,6 @@
 #include "tools/snapshot/ActionParser.h"
 
+#include "chart/panel/TChart.h"
 #include "ui/TBitBtn.h"
 #include "ui/TComboBox.h"
 #include "ui/TEdit.h"
@@ -89,6 +90,27 @@ void Unexpected(const SnapshotAction& action, const QString* value)
         Fail(action, QStringLiteral("takes no value"));
 }
 
+// A drag starts where the user can press, inside the chart, and may end outside it, as the chart keeps the
+// pointer while a button is down.
+constexpr int DragBeyondChart = 1000;
+
+void ParseChartDrag(SnapshotAction& action, const QWidget& chart, const QString& value)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != 5)
+        Fail(action, QStringLiteral("a drag is BUTTON,X0,Y0,X1,Y1"));
+    if (parts[0] == QLatin1String("left"))
+        action.button = Qt::LeftButton;
+    else if (parts[0] == QLatin1String("right"))
+        action.button = Qt::RightButton;
+    else
+        Fail(action, QStringLiteral("unknown mouse button '%1' (left or right)").arg(parts[0]));
+    action.from =
+        QPoint(NumberIn(action, parts[1], 0, chart.width() - 1), NumberIn(action, parts[2], 0, chart.height() - 1));
+    action.to = QPoint(NumberIn(action, parts[3], -DragBeyondChart, chart.width() - 1 + DragBeyondChart),
+                       NumberIn(action, parts[4], -DragBeyondChart, chart.height() - 1 + DragBeyondChart));
+}
+
 }  // namespace
 
 std::vector<SnapshotAction> ActionParser::ParseAll(const QStringList& arguments) const
@@ -165,6 +187,12 @@ SnapshotAction ActionParser::ParseControlAction(const QString& name, const QStri
     } else if (qobject_cast<rna::ui::TBitBtn*>(control) && verb == QLatin1String("click")) {
         Unexpected(action, value);
         action.kind = Kind::ClickButton;
+    } else if (auto* chart = qobject_cast<rna::chart::TChart*>(control); chart && verb == QLatin1String("drag")) {
+        action.kind = Kind::DragChart;
+        ParseChartDrag(action, *chart, *Required(action, value));
+    } else if (chart && verb == QLatin1String("wheel")) {
+        action.kind = Kind::TurnWheel;
+        action.number = NumberIn(action, *Required(action, value), -100, 100);
     } else {
         Fail(action, QStringLiteral("%1 takes no such action").arg(name));
     }

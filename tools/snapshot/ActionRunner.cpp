@@ -11,7 +11,10 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QTest>
+#include <QWheelEvent>
 
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace rna::tools {
@@ -75,6 +78,12 @@ void ActionRunner::Run(const SnapshotAction& action)
         break;
     case Kind::DecimalSeparator:
         AnnounceDecimalSeparator(action.locale);
+        break;
+    case Kind::DragChart:
+        DragChart(*qobject_cast<QWidget*>(action.control), action.button, action.from, action.to);
+        break;
+    case Kind::TurnWheel:
+        TurnWheel(*qobject_cast<QWidget*>(action.control), action.number);
         break;
     }
     Settle();
@@ -176,6 +185,30 @@ void ActionRunner::AnnounceDecimalSeparator(const QLocale& locale)
     QLocale::setDefault(locale);
     QEvent announcement(QEvent::LocaleChange);
     QCoreApplication::sendEvent(QCoreApplication::instance(), &announcement);
+}
+
+// Press, then one pixel at a time along the straight line (the longer direction steps by one each move), release.
+void ActionRunner::DragChart(QWidget& chart, Qt::MouseButton button, QPoint from, QPoint to)
+{
+    QTest::mousePress(&chart, button, {}, from);
+    const QPoint way = to - from;
+    const int steps = std::max(std::abs(way.x()), std::abs(way.y()));
+    for (int i = 1; i <= steps; ++i)
+        QTest::mouseMove(&chart,
+                         from + QPoint(qRound(double(way.x()) * i / steps), qRound(double(way.y()) * i / steps)));
+    QTest::mouseRelease(&chart, button, {}, to);
+}
+
+// One wheel event per notch over the chart's centre; a notch towards the user is a negative angle.
+void ActionRunner::TurnWheel(QWidget& chart, int notches)
+{
+    const QPoint centre = chart.rect().center();
+    const QPoint notch(0, notches > 0 ? -120 : 120);
+    for (int i = 0; i < std::abs(notches); ++i) {
+        QWheelEvent wheel(centre, chart.mapToGlobal(centre), QPoint(), notch, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&chart, &wheel);
+    }
 }
 
 }  // namespace rna::tools

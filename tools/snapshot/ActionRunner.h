@@ -29,6 +29,8 @@ private:
     void PressFocusedKey(Qt::Key key);
     void ShowWindow();
     void AnnounceDecimalSeparator(const QLocale& locale);
+    void DragChart(QWidget& chart, Qt::MouseButton button, QPoint from, QPoint to);
+    void TurnWheel(QWidget& chart, int notches);
 
     rna::ui::TForm& window_;
 };

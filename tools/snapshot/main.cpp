@@ -3,8 +3,8 @@
 // Starts the program headlessly exactly as RNA does, shows WINDOW (Form0 ... Form3), runs the actions in order
 // through the input events a user raises, then writes a PNG of the client area or prints the window's state.
 // Actions: TrackBarN=POS, TrackBarN:key=KEY, ComboBoxN=INDEX, ComboBoxN:text=TEXT, EditN:text=TEXT, LabelN:click,
-// BitBtnN:click, key=KEY, hide, show, separator=C. An error the program shows in its message box is printed as
-// error=MESSAGE where it happens; the actions after it still run.
+// BitBtnN:click, key=KEY, hide, show, separator=C, ChartN:drag=BUTTON,X0,Y0,X1,Y1, ChartN:wheel=K. An error the
+// program shows in its message box is printed as error=MESSAGE where it happens; the actions after it still run.
 // Exit codes: 0 done, 1 start-up, an action or writing failed, 2 wrong arguments, unknown window or action.
 #include "app/Program.h"
 #include "tools/snapshot/ActionParser.h"
@@ -24,7 +24,8 @@ constexpr const char* Usage =
     "usage: snapshot WINDOW OUT.png [ACTION ...]\n"
     "       snapshot WINDOW --dump [ACTION ...]\n"
     "WINDOW: Form0, Form1, Form2 or Form3. ACTION: TrackBarN=POS, TrackBarN:key=KEY, ComboBoxN=INDEX,\n"
-    "ComboBoxN:text=TEXT, EditN:text=TEXT, LabelN:click, BitBtnN:click, key=KEY, hide, show, separator=C\n";
+    "ComboBoxN:text=TEXT, EditN:text=TEXT, LabelN:click, BitBtnN:click, key=KEY, hide, show, separator=C,\n"
+    "ChartN:drag=BUTTON,X0,Y0,X1,Y1 (BUTTON left or right, chart pixels), ChartN:wheel=K (notches, + towards you)\n";
 
 struct Request {
     QString windowName;

@@ -1,0 +1,29 @@
+// The zoom rectangle drawn over a shown chart in not-XOR pen mode: a second drawing gives the pixels back.
+#pragma once
+
+#include <QImage>
+#include <array>
+
+#include "chart/core/ChartColor.h"
+#include "chart/core/ChartGeometry.h"
+
+class QPainter;
+
+namespace rna::chart {
+
+// The one-pixel outline of the rectangle with corners (X0, Y0) and (X1, Y1) given as Left, Top, Right,
+// Bottom in any order. The corners are put in order and the right and bottom edges left out, as every
+// rectangle of the canvas; each pixel of the outline lies in exactly one of the four runs, so that the
+// not-XOR drawing never applies twice to a pixel. Runs of a degenerate rectangle are empty.
+std::array<Rect, 4> RubberBandEdges(const Rect& corners);
+
+// Each outline pixel of image becomes NOT (pen XOR pixel), on the RGB channels.
+void DrawRubberBand(QImage& image, const Rect& corners, TColor pen);
+
+// Draws on target what DrawRubberBand would leave on `shown`, the picture target shows: only the outline
+// pixels are written, composed on copies of `shown`, so the target itself needs no raster operations and
+// `shown` is left as it is. Without a picture (null `shown`) the not-XOR mode is applied to the target
+// directly, which only a raster target supports.
+void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen);
+
+}  // namespace rna::chart
