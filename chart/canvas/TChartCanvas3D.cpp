@@ -1,10 +1,13 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <QPolygon>
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
@@ -203,6 +206,8 @@ Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
     const int height = bounds.Height();
     PrepareImage(width, height);
     if (!image_.isNull()) {
+        // The pixels direct writes go to: taken before the painter starts, so that both see one buffer.
+        pixels_ = image_.bits();
         imagePainter_ = std::make_unique<QPainter>(&image_);
         StartPainter(imagePainter_.get());
     }
@@ -243,8 +248,28 @@ void TChartCanvas3D::PrepareImage(int width, int height)
     }
 }
 
+void TChartCanvas3D::SaveLayer()
+{
+    if (!Drawing() || ref_ != imagePainter_.get())
+        return;
+    if (layer_.size() != image_.size() || layer_.format() != image_.format())
+        layer_ = QImage(image_.size(), image_.format());
+    std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
+    layerPalette_ = QGuiApplication::palette().cacheKey();
+}
+
+bool TChartCanvas3D::RestoreLayer()
+{
+    if (!Drawing() || ref_ != imagePainter_.get() || layer_.size() != image_.size() ||
+        layer_.format() != image_.format() || layerPalette_ != QGuiApplication::palette().cacheKey())
+        return false;
+    std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
+    return true;
+}
+
 void TChartCanvas3D::DiscardImage()
 {
+    DiscardLayer();
     if (ref_ != nullptr && ref_ == imagePainter_.get())
         ref_ = nullptr;
     imagePainter_.reset();
@@ -360,6 +385,8 @@ void TChartCanvas3D::DrawVertLine(int x, int y0, int y1)
 void TChartCanvas3D::DrawLineTo(int x, int y)
 {
     const QPoint from = penPos_;
+    penPositionUsed_ = penPositionUsed_ || !penMoved_;
+    penMoved_ = true;
     penPos_ = QPoint(x, y);
     if (ref_ == nullptr || Pen().Style() == TPenStyle::psClear)
         return;

@@ -33,6 +33,13 @@ public:
     // The off-screen image (null before the first buffered paint).
     const QImage& Image() const { return image_; }
     const Rect& Bounds() const { return bounds_; }
+    // The image layer: a copy of the image as the chart's drawing left it before its series, so that a later
+    // drawing that would draw the same pixels up to there copies it back instead. Only during a buffered
+    // drawing; RestoreLayer answers False (and copies nothing) when there is no layer of the image's size or
+    // the system colours changed since it was saved.
+    void SaveLayer();
+    bool RestoreLayer();
+    void DiscardLayer() { layer_ = QImage(); }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
@@ -45,6 +52,10 @@ public:
     bool View3D() const { return view3D_; }
     double ZoomFactor() const { return zoomFactor_; }
     QPoint PenPosition() const { return penPos_; }
+    // From WatchPenPosition on, PenPositionUsed tells whether a line was drawn from the pen position found
+    // there, before anything moved the pen: whether what was drawn since depends on that position.
+    void WatchPenPosition() { penMoved_ = penPositionUsed_ = false; }
+    bool PenPositionUsed() const { return penPositionUsed_; }
 
     TColor TextBackColor() const override { return textBackColor_; }
     int TextBackMode() const override { return textBackMode_; }
@@ -63,7 +74,11 @@ public:
     void FillRectangle(const Rect& rect) override;
     void DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width) override;
     void DrawLineTo(int x, int y) override;
-    void MovePenTo(int x, int y) override { penPos_ = QPoint(x, y); }
+    void MovePenTo(int x, int y) override
+    {
+        penPos_ = QPoint(x, y);
+        penMoved_ = true;
+    }
     void DrawPie(const Rect& box, QPoint start, QPoint end) override;
     void DrawRectangle(int x0, int y0, int x1, int y1) override;
     void DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight) override;
@@ -127,7 +142,10 @@ private:
     double ArcAngle(const Rect& box, QPoint p) const;
 
     QImage image_;
+    QImage layer_;
+    qint64 layerPalette_ = 0;  // the system colours the layer was drawn with
     std::unique_ptr<QPainter> imagePainter_;
+    uchar* pixels_ = nullptr;  // image_'s pixels during a buffered drawing
     QPainter* ref_ = nullptr;
     bool buffered_ = true;
     bool monochrome_ = false;
@@ -138,6 +156,8 @@ private:
     bool zoomText_ = true;
     Rect chartRect_;
     QPoint penPos_;
+    bool penMoved_ = false;
+    bool penPositionUsed_ = false;
     int textAlign_ = TA_LEFT | TA_TOP;
     TColor textBackColor_ = clWhite;
     int textBackMode_ = OPAQUE;
