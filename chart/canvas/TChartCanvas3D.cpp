@@ -208,6 +208,9 @@ Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
     if (!image_.isNull()) {
         // The pixels direct writes go to: taken before the painter starts, so that both see one buffer.
         pixels_ = image_.bits();
+        direct_ = image_.format() == QImage::Format_RGB32
+                      ? ImagePixels(pixels_, image_.bytesPerLine(), image_.width(), image_.height())
+                      : ImagePixels();
         imagePainter_ = std::make_unique<QPainter>(&image_);
         StartPainter(imagePainter_.get());
     }
@@ -270,6 +273,8 @@ bool TChartCanvas3D::RestoreLayer()
 void TChartCanvas3D::DiscardImage()
 {
     DiscardLayer();
+    pixels_ = nullptr;
+    direct_ = ImagePixels();
     if (ref_ != nullptr && ref_ == imagePainter_.get())
         ref_ = nullptr;
     imagePainter_.reset();
@@ -281,6 +286,7 @@ void TChartCanvas3D::StartPainter(QPainter* painter)
     ref_ = painter;
     penDirty_ = brushDirty_ = fontDirty_ = true;
     clipped_ = false;
+    direct_.RemoveClip();
     if (painter == nullptr)
         return;
     painter->setRenderHint(QPainter::Antialiasing, false);
@@ -396,9 +402,21 @@ void TChartCanvas3D::DrawLineTo(int x, int y)
         WideLine(from.x(), from.y(), x, y);
 }
 
+// Solid colour in the copy mode is written into the image directly, as QPainter would write it; other
+// modes, transforms and unbuffered targets go through the painter.
+bool TChartCanvas3D::DirectWrites() const
+{
+    return !direct_.IsNull() && ref_ != nullptr && ref_ == imagePainter_.get() &&
+           ref_->compositionMode() == QPainter::CompositionMode_SourceOver &&
+           ref_->transform().type() == QTransform::TxNone;
+}
+
 void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor& color)
 {
-    ref_->fillRect(QRect(x, y, width, height), color);
+    if (DirectWrites())
+        direct_.Fill(QRect(x, y, width, height), color.rgb());
+    else
+        ref_->fillRect(QRect(x, y, width, height), color);
 }
 
 // One-pixel lines are rasterised here so that the end pixel is left out in every direction.
@@ -418,11 +436,10 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
         FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
         return;
     }
-    std::vector<QPoint> path;
-    path.reserve(steps);
+    path_.clear();
     for (int i = 0; i < steps; ++i)
-        path.push_back(LinePixel(x0, y0, dx, dy, i));
-    PatternedPath(path);
+        path_.push_back(LinePixel(x0, y0, dx, dy, i));
+    PatternedPath(path_);
 }
 
 // Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel.
@@ -431,6 +448,17 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     // Styled lines fill their gaps with the text background colour in opaque mode.
     const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
+    if (DirectWrites()) {
+        const QRgb on = ToQColor(Pen().Color()).rgb();
+        const QRgb gap = ToQColor(textBackColor_).rgb();
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            if (PatternOn(pattern, int(i)))
+                direct_.Set(path[i].x(), path[i].y(), on);
+            else if (fillGaps)
+                direct_.Set(path[i].x(), path[i].y(), gap);
+        }
+        return;
+    }
     QPolygon points;
     QPolygon gaps;
     points.reserve(int(path.size()));
@@ -497,7 +525,7 @@ void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
 {
     const QColor color = ToQColor(Pen().Color());
     for (const QRect& span : spans)
-        ref_->fillRect(span, color);
+        FillSpan(span.x(), span.y(), span.width(), span.height(), color);
 }
 
 // Fills the spans with the brush, as FillRectangle fills a rectangle.
@@ -509,7 +537,7 @@ void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
     if (Brush().Style() == TBrushStyle::bsSolid) {
         const QColor color = ToQColor(Brush().Color());
         for (const QRect& span : spans)
-            ref_->fillRect(span, color);
+            FillSpan(span.x(), span.y(), span.width(), span.height(), color);
         return;
     }
     ref_->setPen(Qt::NoPen);
@@ -873,7 +901,9 @@ void TChartCanvas3D::ClipToRect(const Rect& rect)
     clipRect_ = rect;
     if (ref_ == nullptr)
         return;
-    ref_->setClipRect(QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height())));
+    const QRect clip(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    ref_->setClipRect(clip);
+    direct_.SetClip(clip);
 }
 
 void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
@@ -884,6 +914,7 @@ void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
 void TChartCanvas3D::RemoveClip()
 {
     clipped_ = false;
+    direct_.RemoveClip();
     if (ref_ != nullptr)
         ref_->setClipping(false);
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "chart/canvas/ImagePixels.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChangeNotifier.h"
 
@@ -128,6 +129,7 @@ private:
     void ApplyBrush();
     void ApplyBackground();
     bool ThinPen() const;
+    bool DirectWrites() const;
     bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void PatternedPath(const std::vector<QPoint>& path);
@@ -146,6 +148,8 @@ private:
     qint64 layerPalette_ = 0;  // the system colours the layer was drawn with
     std::unique_ptr<QPainter> imagePainter_;
     uchar* pixels_ = nullptr;  // image_'s pixels during a buffered drawing
+    ImagePixels direct_;  // the same pixels, for solid writes that bypass the painter
+    std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
     QPainter* ref_ = nullptr;
     bool buffered_ = true;
     bool monochrome_ = false;
