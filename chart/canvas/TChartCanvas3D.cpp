@@ -330,6 +330,14 @@ bool TChartCanvas3D::SolidPen() const
     return Pen().Style() == TPenStyle::psSolid || Pen().Style() == TPenStyle::psInsideFrame;
 }
 
+// The raster mode of the pen alone: what solid writes of the pen's or the brush's colour need.
+void TChartCanvas3D::ApplyPenMode()
+{
+    const QPainter::CompositionMode mode = CompositionOf(Pen().Mode());
+    if (ref_->compositionMode() != mode)
+        ref_->setCompositionMode(mode);
+}
+
 void TChartCanvas3D::ApplyPen()
 {
     if (!penDirty_)
@@ -429,7 +437,7 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
     const int steps = std::max(adx, ady);
     if (steps == 0)
         return;
-    ApplyPen();
+    ApplyPenMode();  // the pixels are set with the pen's colour; the painter's pen is not used
     const QColor color = ToQColor(Pen().Color());
     const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     if (pattern.count == 0 && (dx == 0 || dy == 0)) {
@@ -479,11 +487,13 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
 
 void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
 {
-    ApplyPen();
-    if (SolidPen())
+    if (SolidPen()) {
+        ApplyPenMode();
         RoundPenLine(x0, y0, x1, y1);
-    else
-        ref_->drawLine(x0, y0, x1, y1);
+        return;
+    }
+    ApplyPen();
+    ref_->drawLine(x0, y0, x1, y1);
 }
 
 // A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
@@ -504,21 +514,39 @@ void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
     const int nibHeight = horizontal ? width : along;
     const int left = -(nibWidth / 2);
     const int up = -(nibHeight / 2);
-    const std::vector<EllipseRow> nib = EllipseRows(left, up, left + nibWidth, up + nibHeight);
+    const std::vector<EllipseRow>& nib = EllipseShape(nibWidth, nibHeight);  // columns from 0: shift by left
     const int top = std::min(y0, y1) + up;
-    std::vector<EllipseRow> rows(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
+    std::vector<EllipseRow>& rows = rowsScratch_;
+    rows.assign(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
     for (int i = 0; i <= steps; ++i) {
         const QPoint p = LinePixel(x0, y0, dx, dy, i);
         for (int r = 0; r < int(nib.size()); ++r) {
             EllipseRow& row = rows[p.y() + up + r - top];
-            row.left = std::min(row.left, p.x() + nib[r].left);
-            row.right = std::max(row.right, p.x() + nib[r].right);
+            row.left = std::min(row.left, p.x() + left + nib[r].left);
+            row.right = std::max(row.right, p.x() + left + nib[r].right);
         }
     }
-    std::vector<QRect> spans;
+    std::vector<QRect>& spans = penScratch_;
+    spans.clear();
     for (int i = 0; i < int(rows.size()); ++i)
         AddSpan(spans, rows[i].left, rows[i].right, top + i);
     PenSpans(spans);
+}
+
+// EllipseRows of a box at (0, 0); a box elsewhere has the same rows moved by its left edge. Markers and
+// round pen nibs are many ellipses of a few sizes, so the shapes used last are kept, the latest at the
+// back; a list, so that the rows of one shape stay in place while the next is looked up.
+const std::vector<EllipseRow>& TChartCanvas3D::EllipseShape(int width, int height)
+{
+    for (auto shape = ellipseShapes_.begin(); shape != ellipseShapes_.end(); ++shape)
+        if (shape->width == width && shape->height == height) {
+            ellipseShapes_.splice(ellipseShapes_.end(), ellipseShapes_, shape);
+            return shape->rows;
+        }
+    if (ellipseShapes_.size() == MaxEllipseShapes)
+        ellipseShapes_.pop_front();
+    ellipseShapes_.push_back({width, height, EllipseRows(0, 0, width, height)});
+    return ellipseShapes_.back().rows;
 }
 
 void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
@@ -533,13 +561,13 @@ void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
 {
     if (spans.empty() || Brush().Style() == TBrushStyle::bsClear)
         return;
-    ApplyBrush();
     if (Brush().Style() == TBrushStyle::bsSolid) {
         const QColor color = ToQColor(Brush().Color());
         for (const QRect& span : spans)
             FillSpan(span.x(), span.y(), span.width(), span.height(), color);
         return;
     }
+    ApplyBrush();
     ref_->setPen(Qt::NoPen);
     ref_->drawRects(spans.data(), int(spans.size()));
     penDirty_ = true;
@@ -612,21 +640,19 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
         std::swap(y0, y1);
     if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
         return;
-    ApplyPen();
+    ApplyPenMode();  // outline and inside are set as spans of colour; the painter's pen is not used
+    const bool clear = Pen().Style() == TPenStyle::psClear;
+    if (!clear && !(ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0)) {
+        EllipseRing(x0, y0, x1, y1);
+        return;
+    }
     const std::vector<EllipseRow> rows = EllipseRows(x0, y0, x1, y1);
     std::vector<QRect> fill;
-    if (Pen().Style() == TPenStyle::psClear) {
-        for (int i = 0; i < int(rows.size()); ++i)
-            AddSpan(fill, rows[i].left, rows[i].right, y0 + i);
-        FillSpans(fill);
-    } else if (ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0) {
-        for (int i = 0; i < int(rows.size()); ++i)
-            AddSpan(fill, rows[i].innerLeft, rows[i].innerRight, y0 + i);
-        FillSpans(fill);
+    for (int i = 0; i < int(rows.size()); ++i)
+        AddSpan(fill, clear ? rows[i].left : rows[i].innerLeft, clear ? rows[i].right : rows[i].innerRight, y0 + i);
+    FillSpans(fill);
+    if (!clear)
         PatternedPath(EllipseOutline(x0, y0, x1, y1));
-    } else {
-        EllipseRing(x0, y0, x1, y1);
-    }
 }
 
 // A solid outline in the pen's width around the brush's inside. A wide outline grows around the
@@ -638,22 +664,28 @@ void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
     const int width = ThinPen() ? 1 : Pen().Width();
     const int out = width / 2;
     const int in = width - 1 - out;
-    const std::vector<EllipseRow> outer = EllipseRows(x0 - out, y0 - out, x1 + in, y1 + in);
-    const std::vector<EllipseRow> inner = EllipseRows(x0 + in, y0 + in, x1 - out, y1 - out);
-    std::vector<QRect> fill;
-    std::vector<QRect> leftRuns;
-    std::vector<QRect> rightRuns;
+    // Both shapes come with columns from 0; ox and ix move them to their boxes.
+    const int ox = x0 - out;
+    const int ix = x0 + in;
+    const std::vector<EllipseRow>& outer = EllipseShape(x1 + in - ox, y1 + in - (y0 - out));
+    const std::vector<EllipseRow>& inner = EllipseShape(x1 - out - ix, y1 - out - (y0 + in));
+    std::vector<QRect>& fill = fillScratch_;
+    std::vector<QRect>& leftRuns = penScratch_;
+    std::vector<QRect>& rightRuns = rightScratch_;
+    fill.clear();
+    leftRuns.clear();
+    rightRuns.clear();
     for (int i = 0; i < int(outer.size()); ++i) {
         const int y = y0 - out + i;
         const int k = y - (y0 + in);
         const bool hollow = k >= 0 && k < int(inner.size()) && inner[k].innerLeft <= inner[k].innerRight;
         if (!hollow) {
-            AddSpan(leftRuns, outer[i].left, outer[i].right, y);
+            AddSpan(leftRuns, ox + outer[i].left, ox + outer[i].right, y);
             continue;
         }
-        AddSpan(leftRuns, outer[i].left, inner[k].innerLeft - 1, y);
-        AddSpan(rightRuns, inner[k].innerRight + 1, outer[i].right, y);
-        AddSpan(fill, inner[k].innerLeft, inner[k].innerRight, y);
+        AddSpan(leftRuns, ox + outer[i].left, ix + inner[k].innerLeft - 1, y);
+        AddSpan(rightRuns, ix + inner[k].innerRight + 1, ox + outer[i].right, y);
+        AddSpan(fill, ix + inner[k].innerLeft, ix + inner[k].innerRight, y);
     }
     FillSpans(fill);
     PenSpans(leftRuns);
@@ -851,7 +883,7 @@ void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
 void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
 {
     const QFontMetrics& metrics = RealisedMetrics();
-    const int width = metrics.horizontalAdvance(text);
+    const int width = TextWidthOf(text);
     const int height = metrics.height();
     const int horizontal = textAlign_ & TA_CENTER;
     const int vertical = textAlign_ & TA_BASELINE;

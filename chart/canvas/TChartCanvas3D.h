@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QPainter>
+#include <list>
 #include <memory>
 #include <vector>
 
+#include "chart/canvas/EllipseRaster.h"
 #include "chart/canvas/ImagePixels.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChangeNotifier.h"
@@ -126,6 +128,7 @@ private:
     void PrepareImage(int width, int height);
     void StartPainter(QPainter* painter);
     void ApplyPen();
+    void ApplyPenMode();
     void ApplyBrush();
     void ApplyBackground();
     bool ThinPen() const;
@@ -137,6 +140,7 @@ private:
     void RoundPenLine(int x0, int y0, int x1, int y1);
     void RectangleOutline(int x0, int y0, int x1, int y1);
     void EllipseRing(int x0, int y0, int x1, int y1);
+    const std::vector<EllipseRow>& EllipseShape(int width, int height);
     void FillSpan(int x, int y, int width, int height, const QColor& color);
     void FillSpans(const std::vector<QRect>& spans);
     void PenSpans(const std::vector<QRect>& spans);
@@ -150,6 +154,18 @@ private:
     uchar* pixels_ = nullptr;  // image_'s pixels during a buffered drawing
     ImagePixels direct_;  // the same pixels, for solid writes that bypass the painter
     std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
+    // Spans and rows of the shape being drawn, kept likewise.
+    std::vector<QRect> penScratch_;
+    std::vector<QRect> rightScratch_;
+    std::vector<QRect> fillScratch_;
+    std::vector<EllipseRow> rowsScratch_;
+    struct EllipseShapeEntry {
+        int width = 0;
+        int height = 0;
+        std::vector<EllipseRow> rows;
+    };
+    static constexpr std::size_t MaxEllipseShapes = 8;
+    std::list<EllipseShapeEntry> ellipseShapes_;
     QPainter* ref_ = nullptr;
     bool buffered_ = true;
     bool monochrome_ = false;
