@@ -16,7 +16,8 @@ startup_runs=${STARTUP_RUNS:-15}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 if [[ ${SKIP_BUILD:-0} != 1 ]]; then
-  BUILD_DIR="$build_dir" BUILD_TYPE=Release bash "$root/tools/build.sh" >/dev/null
+  cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DRNA_BUILD_TESTS=OFF >/dev/null
+  cmake --build "$build_dir" --parallel "$(nproc)" --target RNA rna_bench rna_minimal_qt >/dev/null
 fi
 
 # name,median CPU time in microseconds (or "skipped: reason") per case, from one run of the program.

@@ -5,6 +5,7 @@
 #include <QRect>
 #include <QRgb>
 #include <algorithm>
+#include <vector>
 
 namespace rna::chart {
 
@@ -18,22 +19,40 @@ public:
     {}
 
     bool IsNull() const { return bits_ == nullptr; }
+    // Adds the part of the image each write changes to rects (null: none), a run of pixels along a row as
+    // one rectangle.
+    void RecordInto(std::vector<QRect>* rects) { written_ = rects; }
     // Restricts writes to rect (within the image); an empty rect lets nothing through.
     void SetClip(const QRect& rect) { clip_ = rect.isEmpty() ? QRect() : rect & image_; }
     void RemoveClip() { clip_ = image_; }
 
     void Set(int x, int y, QRgb color)
     {
-        if (!clip_.isEmpty() && clip_.contains(x, y))
-            Row(y)[x] = color;
+        if (clip_.isEmpty() || !clip_.contains(x, y))
+            return;
+        Row(y)[x] = color;
+        if (written_ == nullptr)
+            return;
+        if (!written_->empty()) {
+            QRect& last = written_->back();
+            if (last.top() == y && last.bottom() == y && last.right() + 1 == x) {
+                last.setRight(x);
+                return;
+            }
+        }
+        written_->emplace_back(x, y, 1, 1);
     }
     void Fill(const QRect& rect, QRgb color)
     {
         if (rect.isEmpty() || clip_.isEmpty())
             return;
         const QRect r = rect & clip_;
+        if (r.isEmpty())
+            return;
         for (int y = r.top(); y <= r.bottom(); ++y)
             std::fill_n(Row(y) + r.left(), r.width(), color);
+        if (written_ != nullptr)
+            written_->push_back(r);
     }
 
 private:
@@ -43,6 +62,7 @@ private:
     qsizetype bytesPerLine_ = 0;
     QRect image_;
     QRect clip_;
+    std::vector<QRect>* written_ = nullptr;
 };
 
 }  // namespace rna::chart

@@ -211,6 +211,10 @@ Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
         direct_ = image_.format() == QImage::Format_RGB32
                       ? ImagePixels(pixels_, image_.bytesPerLine(), image_.width(), image_.height())
                       : ImagePixels();
+        // Past this many rectangles a full copy is as quick as copying them one by one.
+        if (layerDifference_.size() > MaxLayerDifference)
+            layerDifferenceKnown_ = false;
+        direct_.RecordInto(layerDifferenceKnown_ ? &layerDifference_ : nullptr);
         imagePainter_ = std::make_unique<QPainter>(&image_);
         StartPainter(imagePainter_.get());
     }
@@ -259,6 +263,14 @@ void TChartCanvas3D::SaveLayer()
         layer_ = QImage(image_.size(), image_.format());
     std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
     layerPalette_ = QGuiApplication::palette().cacheKey();
+    StartLayerDifference();
+}
+
+void TChartCanvas3D::StartLayerDifference()
+{
+    layerDifference_.clear();
+    layerDifferenceKnown_ = true;
+    direct_.RecordInto(&layerDifference_);
 }
 
 bool TChartCanvas3D::RestoreLayer()
@@ -266,13 +278,23 @@ bool TChartCanvas3D::RestoreLayer()
     if (!Drawing() || ref_ != imagePainter_.get() || layer_.size() != image_.size() ||
         layer_.format() != image_.format() || layerPalette_ != QGuiApplication::palette().cacheKey())
         return false;
-    std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
+    if (!layerDifferenceKnown_) {
+        std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
+    } else {
+        const qsizetype stride = image_.bytesPerLine();
+        for (const QRect& r : layerDifference_)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::memcpy(pixels_ + y * stride + r.left() * 4, layer_.constScanLine(y) + r.left() * 4,
+                            std::size_t(r.width()) * 4);
+    }
+    StartLayerDifference();
     return true;
 }
 
 void TChartCanvas3D::DiscardImage()
 {
     DiscardLayer();
+    direct_.RecordInto(nullptr);
     pixels_ = nullptr;
     direct_ = ImagePixels();
     if (ref_ != nullptr && ref_ == imagePainter_.get())
@@ -424,7 +446,7 @@ void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor&
     if (DirectWrites())
         direct_.Fill(QRect(x, y, width, height), color.rgb());
     else
-        ref_->fillRect(QRect(x, y, width, height), color);
+        WritingPainter()->fillRect(QRect(x, y, width, height), color);
 }
 
 // One-pixel lines are rasterised here so that the end pixel is left out in every direction.
@@ -478,10 +500,10 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     }
     if (!gaps.isEmpty()) {
         ref_->setPen(QPen(ToQColor(textBackColor_), 1, Qt::SolidLine, Qt::SquareCap));
-        ref_->drawPoints(gaps);
+        WritingPainter()->drawPoints(gaps);
     }
     ref_->setPen(QPen(ToQColor(Pen().Color()), 1, Qt::SolidLine, Qt::SquareCap));
-    ref_->drawPoints(points);
+    WritingPainter()->drawPoints(points);
     penDirty_ = true;
 }
 
@@ -493,7 +515,7 @@ void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
         return;
     }
     ApplyPen();
-    ref_->drawLine(x0, y0, x1, y1);
+    WritingPainter()->drawLine(x0, y0, x1, y1);
 }
 
 // A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
@@ -569,7 +591,7 @@ void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
     }
     ApplyBrush();
     ref_->setPen(Qt::NoPen);
-    ref_->drawRects(spans.data(), int(spans.size()));
+    WritingPainter()->drawRects(spans.data(), int(spans.size()));
     penDirty_ = true;
 }
 
@@ -586,11 +608,11 @@ void TChartCanvas3D::FillRectangle(const Rect& rect)
     ApplyPen();
     ApplyBrush();
     if (Brush().Style() == TBrushStyle::bsSolid) {
-        ref_->fillRect(r, ToQColor(Brush().Color()));
+        WritingPainter()->fillRect(r, ToQColor(Brush().Color()));
         return;
     }
     ref_->setPen(Qt::NoPen);
-    ref_->drawRect(r);
+    WritingPainter()->drawRect(r);
     penDirty_ = true;
 }
 
@@ -619,7 +641,7 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
     }
     ref_->setBrush(Qt::NoBrush);
     brushDirty_ = true;
-    ref_->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    WritingPainter()->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
 }
 
 void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
@@ -702,7 +724,7 @@ void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWid
         return;
     ApplyPen();
     ApplyBrush();
-    ref_->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
+    WritingPainter()->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
 }
 
 // A one-pixel outline is rasterised edge by edge, so that every vertex is set exactly once.
@@ -714,12 +736,12 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
     ApplyBrush();
     const bool roundEdges = !ThinPen() && SolidPen();
     if ((!ThinPen() && !roundEdges) || Pen().Style() == TPenStyle::psClear) {
-        ref_->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(points.data(), int(points.size()));
         return;
     }
     if (Brush().Style() != TBrushStyle::bsClear) {
         ref_->setPen(Qt::NoPen);
-        ref_->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(points.data(), int(points.size()));
         penDirty_ = true;
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -749,8 +771,8 @@ void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
     if (span == 0)
         span = 360.0;
     ApplyPen();
-    ref_->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                  int(std::lround(span * 16)));
+    WritingPainter()->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
+                              int(std::lround(span * 16)));
 }
 
 void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
@@ -763,8 +785,8 @@ void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
         span = 360.0;
     ApplyPen();
     ApplyBrush();
-    ref_->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                  int(std::lround(span * 16)));
+    WritingPainter()->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
+                              int(std::lround(span * 16)));
 }
 
 void TChartCanvas3D::DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width)
@@ -852,13 +874,13 @@ void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (picture.depth() != 1) {
-        ref_->drawImage(QPoint(x, y), picture);
+        WritingPainter()->drawImage(QPoint(x, y), picture);
         return;
     }
     QImage mono = picture;
     mono.setColor(0, ToQColor(Font().Color()).rgb());
     mono.setColor(1, ToQColor(Brush().Color()).rgb());
-    ref_->drawImage(QPoint(x, y), mono);
+    WritingPainter()->drawImage(QPoint(x, y), mono);
 }
 
 void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
@@ -867,7 +889,7 @@ void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
         return;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
-    ref_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
+    WritingPainter()->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
 }
 
 // ---- text ----
@@ -892,14 +914,14 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (textBackMode_ == OPAQUE)
-        ref_->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
+        WritingPainter()->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
     if (fontDirty_) {
         ref_->setFont(RealisedFont());
         fontDirty_ = false;
     }
     ref_->setPen(ToQColor(Font().Color()));
     ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
-    ref_->drawText(QPoint(left, top + metrics.ascent()), text);
+    WritingPainter()->drawText(QPoint(left, top + metrics.ascent()), text);
 }
 
 void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)

@@ -42,7 +42,11 @@ public:
     // the system colours changed since it was saved.
     void SaveLayer();
     bool RestoreLayer();
-    void DiscardLayer() { layer_ = QImage(); }
+    void DiscardLayer()
+    {
+        layer_ = QImage();
+        layerDifferenceKnown_ = false;
+    }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
@@ -133,6 +137,14 @@ private:
     void ApplyBackground();
     bool ThinPen() const;
     bool DirectWrites() const;
+    // The painter, for a call that writes pixels: what it changes is not known, so the image no longer
+    // differs from the layer by the recorded rectangles only.
+    QPainter* WritingPainter()
+    {
+        layerDifferenceKnown_ = false;
+        return ref_;
+    }
+    void StartLayerDifference();
     bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void PatternedPath(const std::vector<QPoint>& path);
@@ -150,6 +162,11 @@ private:
     QImage image_;
     QImage layer_;
     qint64 layerPalette_ = 0;  // the system colours the layer was drawn with
+    // While layerDifferenceKnown_, the image equals the layer outside these rectangles (the direct writes
+    // since the layer was saved or restored), so restoring it copies only them.
+    std::vector<QRect> layerDifference_;
+    bool layerDifferenceKnown_ = false;
+    static constexpr std::size_t MaxLayerDifference = 16384;
     std::unique_ptr<QPainter> imagePainter_;
     uchar* pixels_ = nullptr;  // image_'s pixels during a buffered drawing
     ImagePixels direct_;  // the same pixels, for solid writes that bypass the painter

@@ -149,6 +149,8 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
     background_.Forget();
     if (keep)
         background_.BeginKeeping(SettingsChanges(), bounds, Canvas());
+    else
+        Canvas().DiscardLayer();
     DrawPanelBackground(bounds);
     DrawTitleBlocks();
     background_.KeepPlotRectAfterTitles(PlotRect());

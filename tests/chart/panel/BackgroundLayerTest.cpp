@@ -74,6 +74,8 @@ TEST(BackgroundLayer, DrawingAfterAChangeEqualsAFullDrawing)
     };
     const Case cases[] = {
         {"nothing but the series' points", [](LayerChart& c) { c.Refill(-2.3, 1.0); }},
+        // A wide dashed line is left to the painter: the layer cannot tell which pixels it covered.
+        {"series drawn by the painter", [](LayerChart& c) { c.marker.LinePen().SetStyle(TPenStyle::psDash); }},
         {"automatic left axis follows the points", [](LayerChart& c) { c.Refill(1.0, 3.0); }},
         {"title text", [](LayerChart& c) { c.chart.Title().SetText({"Alta"}); }},
         {"left axis fixed",
