@@ -573,9 +573,19 @@ const std::vector<EllipseRow>& TChartCanvas3D::EllipseShape(int width, int heigh
 
 void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
 {
-    const QColor color = ToQColor(Pen().Color());
+    SolidSpans(spans, ToQColor(Pen().Color()));
+}
+
+// Many spans of one colour in one raster mode: whether they go straight into the image is decided once.
+void TChartCanvas3D::SolidSpans(const std::vector<QRect>& spans, const QColor& color)
+{
+    if (DirectWrites()) {
+        for (const QRect& span : spans)
+            direct_.Fill(span, color.rgb());
+        return;
+    }
     for (const QRect& span : spans)
-        FillSpan(span.x(), span.y(), span.width(), span.height(), color);
+        WritingPainter()->fillRect(span, color);
 }
 
 // Fills the spans with the brush, as FillRectangle fills a rectangle.
@@ -584,9 +594,7 @@ void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
     if (spans.empty() || Brush().Style() == TBrushStyle::bsClear)
         return;
     if (Brush().Style() == TBrushStyle::bsSolid) {
-        const QColor color = ToQColor(Brush().Color());
-        for (const QRect& span : spans)
-            FillSpan(span.x(), span.y(), span.width(), span.height(), color);
+        SolidSpans(spans, ToQColor(Brush().Color()));
         return;
     }
     ApplyBrush();

@@ -156,6 +156,7 @@ private:
     void FillSpan(int x, int y, int width, int height, const QColor& color);
     void FillSpans(const std::vector<QRect>& spans);
     void PenSpans(const std::vector<QRect>& spans);
+    void SolidSpans(const std::vector<QRect>& spans, const QColor& color);
     void DrawTextLine(int x, int y, const QString& text);
     double ArcAngle(const Rect& box, QPoint p) const;
 
