@@ -20,9 +20,11 @@ if [[ ${SKIP_BUILD:-0} != 1 ]]; then
   cmake --build "$build_dir" --parallel "$(nproc)" --target RNA rna_bench rna_minimal_qt >/dev/null
 fi
 
-# name,median CPU time in microseconds (or "skipped: reason") per case, from one run of the program.
+# name,median CPU time in microseconds (or "skipped: reason") per case, from one run of the program. The
+# repetitions of all cases are interleaved, so that a change of load on a shared machine hits every case alike.
 cases=$("$build_dir/bench/rna_bench" --benchmark_repetitions="$repetitions" --benchmark_min_time="$min_time" \
-  --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true --benchmark_format=csv \
+  2>/dev/null |
   awk -F, 'NR > 1 {
     gsub(/"/, "", $1)
     if ($9 == "true") { name = $1; sub(/_median$/, "", name); print name ",skipped: " $10; next }
