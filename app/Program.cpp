@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/ApplicationTitle.h"
+#include "app/FirstPaintExit.h"
 #include "app/LocaleSettings.h"
 #include "app/TForm0.h"
 #include "chart/loader/ChartRegistration.h"
@@ -73,6 +74,8 @@ rna::ui::TForm* Program::findForm(const QString& name) const
 
 int Program::run()
 {
+    if (rna::ui::TForm* main = application_->mainForm())
+        ExitAfterFirstPaintIfAsked(*main);
     return application_->run();
 }
 

@@ -17,5 +17,13 @@ run_suite() {
 
 echo "== plain build =="
 run_suite "$root/build" -DRNA_SANITIZE=OFF
+echo "== benchmark smoke run: every case once, no timing checked =="
+# setup.sh installs the compared chart libraries, so here every case must run: a skipped case fails the run.
+smoke=$("$root/build/bench/rna_bench" --benchmark_min_time=0 2>&1)
+echo "$smoke"
+if grep -q "ERROR OCCURRED" <<<"$smoke"; then
+  echo "a benchmark case did not run" >&2
+  exit 1
+fi
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite "$root/build-asan" -DRNA_SANITIZE=ON

@@ -10,3 +10,7 @@ apt-get install -y --no-install-recommends \
   clang libclang-rt-14-dev \
   fonts-liberation2 fontconfig \
   xvfb xauth imagemagick openbox x11-utils
+# Benchmark-only: the chart libraries rna_bench compares with (Qt Charts' CMake package needs the OpenGL
+# development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
+apt-get install -y --no-install-recommends \
+  libqcustomplot-dev qt6-charts-dev libqt6opengl6-dev time

@@ -182,6 +182,7 @@ void TCustomChartAxis::SetAxisValuesFormat(const QString& value)
             throw ChartException("Axis values format '" + value.toStdString() +
                                  "' is not supported: use only 0, #, ',' and '.'");
         valueFormat_ = *parsed;
+        valueTexts_ = {};
     });
 }
 
@@ -308,8 +309,16 @@ std::vector<double> TCustomChartAxis::LabelValues(double step) const
 
 QString TCustomChartAxis::ValueText(double value) const
 {
+    // Layout and drawing ask for the same few values again and again: each text is formatted once and kept
+    // in a slot chosen by the value, until another value or other separators take the slot.
     const NumberSeparators separators = CurrentNumberSeparators();
-    return valueFormat_.Format(value, QChar::fromLatin1(separators.Decimal), QChar::fromLatin1(separators.Thousand));
+    ValueTextEntry& entry = valueTexts_[std::hash<double>{}(value) % valueTexts_.size()];
+    if (!entry.Text.isNull() && entry.Value == value && entry.Decimal == separators.Decimal &&
+        entry.Thousand == separators.Thousand && std::signbit(entry.Value) == std::signbit(value))
+        return entry.Text;
+    entry = {value, separators.Decimal, separators.Thousand,
+             valueFormat_.Format(value, QChar::fromLatin1(separators.Decimal), QChar::fromLatin1(separators.Thousand))};
+    return entry.Text;
 }
 
 QString TCustomChartAxis::FormatAxisLabel(double value, bool withEvent) const

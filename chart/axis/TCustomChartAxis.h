@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -221,6 +222,13 @@ private:
     TAxisLabelStyle labelStyle_ = TAxisLabelStyle::talAuto;
     QString axisValuesFormat_ = QString::fromLatin1(AxisValueFormat::DefaultPattern);
     AxisValueFormat valueFormat_;
+    struct ValueTextEntry {
+        double Value = 0;
+        char Decimal = 0;
+        char Thousand = 0;
+        QString Text;  // null while the slot is unused
+    };
+    mutable std::array<ValueTextEntry, 32> valueTexts_;
     QString dateTimeFormat_;
     bool exactDateTime_ = true;
     bool roundFirstLabel_ = true;

@@ -15,6 +15,8 @@ TColor ResolveColor(TColor color)
 {
     if (color == clNone)
         return clWhite;
+    if ((color & 0xFF000000u) == 0)
+        return color;  // already red, green and blue
     return ui::fromQColor(ui::toQColor(color));
 }
 

@@ -24,6 +24,8 @@ public:
     void SetStyle(TBrushStyle value) { changes_.Store(settings_.Style, value); }
     void Assign(const TChartBrush& source) { changes_.Store(settings_, source.settings_); }
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
+    // Equal when every setting is equal (the owners' callbacks do not count).
+    friend bool operator==(const TChartBrush& a, const TChartBrush& b) { return a.settings_ == b.settings_; }
 
 private:
     struct Settings {

@@ -14,29 +14,47 @@ TChartCanvas::TChartCanvas() : brush_({}, clWhite, TBrushStyle::bsSolid)
     });
     brush_.SetOnChange([this] { BrushChanged(); });
     font_.SetOnChange([this] {
-        qfont_.reset();
-        metrics_.reset();
+        current_ = nullptr;
         FontChanged();
     });
 }
 
-const QFont& TChartCanvas::RealisedFont() const
+namespace {
+// More fonts than a chart uses (titles, axis labels and titles, marks); past it the oldest is dropped.
+constexpr std::size_t MaxRealisedFonts = 8;
+// Texts kept per font: far more than the labels of a chart, few enough to stay small.
+constexpr qsizetype MaxKeptWidths = 512;
+}  // namespace
+
+TChartCanvas::RealisedFontEntry::RealisedFontEntry(const TChartFont& source) : font(ToQFont(source)), metrics(font)
 {
-    if (!qfont_)
-        qfont_ = ToQFont(font_);
-    return *qfont_;
+    settings.Assign(source);
 }
 
-const QFontMetrics& TChartCanvas::RealisedMetrics() const
+const TChartCanvas::RealisedFontEntry& TChartCanvas::Realised() const
 {
-    if (!metrics_)
-        metrics_.emplace(RealisedFont());
-    return *metrics_;
+    if (current_ != nullptr)
+        return *current_;
+    for (const auto& entry : realised_)
+        if (entry->settings == font_)
+            return *(current_ = entry.get());
+    if (realised_.size() == MaxRealisedFonts)
+        realised_.erase(realised_.begin());
+    realised_.push_back(std::make_unique<RealisedFontEntry>(font_));
+    return *(current_ = realised_.back().get());
 }
 
 int TChartCanvas::TextWidthOf(const QString& text) const
 {
-    return RealisedMetrics().horizontalAdvance(text);
+    const RealisedFontEntry& entry = Realised();
+    const auto kept = entry.widths.constFind(text);
+    if (kept != entry.widths.constEnd())
+        return *kept;
+    const int width = entry.metrics.horizontalAdvance(text);
+    if (entry.widths.size() == MaxKeptWidths)
+        current_->widths.clear();
+    current_->widths.insert(text, width);
+    return width;
 }
 
 // Every line of the current font is as high as the font; the text itself does not change it.

@@ -3,10 +3,11 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPoint>
 #include <QString>
-#include <optional>
+#include <memory>
 #include <vector>
 
 #include "chart/canvas/TChartBrush.h"
@@ -106,17 +107,27 @@ protected:
     virtual void PenChanged() {}
     virtual void BrushChanged() {}
     virtual void FontChanged() {}
-    // The Qt font of the current font, realised once per font change.
-    const QFont& RealisedFont() const;
-    const QFontMetrics& RealisedMetrics() const;
+    // The Qt font of the current font and its metrics. Each font the canvas was given is realised once and
+    // kept (a chart switches between a few), with the widths of the texts measured in it.
+    const QFont& RealisedFont() const { return Realised().font; }
+    const QFontMetrics& RealisedMetrics() const { return Realised().metrics; }
 
 private:
+    struct RealisedFontEntry {
+        explicit RealisedFontEntry(const TChartFont& source);
+        TChartFont settings;
+        QFont font;
+        QFontMetrics metrics;
+        QHash<QString, int> widths;
+    };
+    const RealisedFontEntry& Realised() const;
+
     TChartPen pen_;
     TChartBrush brush_;
     TChartFont font_;
     bool alternatePen_ = false;
-    mutable std::optional<QFont> qfont_;
-    mutable std::optional<QFontMetrics> metrics_;
+    mutable std::vector<std::unique_ptr<RealisedFontEntry>> realised_;
+    mutable RealisedFontEntry* current_ = nullptr;  // the entry of the current font, once looked up
 };
 
 }  // namespace rna::chart

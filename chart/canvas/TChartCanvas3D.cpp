@@ -1,10 +1,13 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
+#include <QGuiApplication>
+#include <QPalette>
 #include <QPolygon>
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
@@ -203,6 +206,15 @@ Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
     const int height = bounds.Height();
     PrepareImage(width, height);
     if (!image_.isNull()) {
+        // The pixels direct writes go to: taken before the painter starts, so that both see one buffer.
+        pixels_ = image_.bits();
+        direct_ = image_.format() == QImage::Format_RGB32
+                      ? ImagePixels(pixels_, image_.bytesPerLine(), image_.width(), image_.height())
+                      : ImagePixels();
+        // Past this many rectangles a full copy is as quick as copying them one by one.
+        if (layerDifference_.size() > MaxLayerDifference)
+            layerDifferenceKnown_ = false;
+        direct_.RecordInto(layerDifferenceKnown_ ? &layerDifference_ : nullptr);
         imagePainter_ = std::make_unique<QPainter>(&image_);
         StartPainter(imagePainter_.get());
     }
@@ -243,8 +255,48 @@ void TChartCanvas3D::PrepareImage(int width, int height)
     }
 }
 
+void TChartCanvas3D::SaveLayer()
+{
+    if (!Drawing() || ref_ != imagePainter_.get())
+        return;
+    if (layer_.size() != image_.size() || layer_.format() != image_.format())
+        layer_ = QImage(image_.size(), image_.format());
+    std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
+    layerPalette_ = QGuiApplication::palette().cacheKey();
+    StartLayerDifference();
+}
+
+void TChartCanvas3D::StartLayerDifference()
+{
+    layerDifference_.clear();
+    layerDifferenceKnown_ = true;
+    direct_.RecordInto(&layerDifference_);
+}
+
+bool TChartCanvas3D::RestoreLayer()
+{
+    if (!Drawing() || ref_ != imagePainter_.get() || layer_.size() != image_.size() ||
+        layer_.format() != image_.format() || layerPalette_ != QGuiApplication::palette().cacheKey())
+        return false;
+    if (!layerDifferenceKnown_) {
+        std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
+    } else {
+        const qsizetype stride = image_.bytesPerLine();
+        for (const QRect& r : layerDifference_)
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                std::memcpy(pixels_ + y * stride + r.left() * 4, layer_.constScanLine(y) + r.left() * 4,
+                            std::size_t(r.width()) * 4);
+    }
+    StartLayerDifference();
+    return true;
+}
+
 void TChartCanvas3D::DiscardImage()
 {
+    DiscardLayer();
+    direct_.RecordInto(nullptr);
+    pixels_ = nullptr;
+    direct_ = ImagePixels();
     if (ref_ != nullptr && ref_ == imagePainter_.get())
         ref_ = nullptr;
     imagePainter_.reset();
@@ -256,6 +308,7 @@ void TChartCanvas3D::StartPainter(QPainter* painter)
     ref_ = painter;
     penDirty_ = brushDirty_ = fontDirty_ = true;
     clipped_ = false;
+    direct_.RemoveClip();
     if (painter == nullptr)
         return;
     painter->setRenderHint(QPainter::Antialiasing, false);
@@ -297,6 +350,14 @@ bool TChartCanvas3D::ThinPen() const
 bool TChartCanvas3D::SolidPen() const
 {
     return Pen().Style() == TPenStyle::psSolid || Pen().Style() == TPenStyle::psInsideFrame;
+}
+
+// The raster mode of the pen alone: what solid writes of the pen's or the brush's colour need.
+void TChartCanvas3D::ApplyPenMode()
+{
+    const QPainter::CompositionMode mode = CompositionOf(Pen().Mode());
+    if (ref_->compositionMode() != mode)
+        ref_->setCompositionMode(mode);
 }
 
 void TChartCanvas3D::ApplyPen()
@@ -360,6 +421,8 @@ void TChartCanvas3D::DrawVertLine(int x, int y0, int y1)
 void TChartCanvas3D::DrawLineTo(int x, int y)
 {
     const QPoint from = penPos_;
+    penPositionUsed_ = penPositionUsed_ || !penMoved_;
+    penMoved_ = true;
     penPos_ = QPoint(x, y);
     if (ref_ == nullptr || Pen().Style() == TPenStyle::psClear)
         return;
@@ -369,9 +432,21 @@ void TChartCanvas3D::DrawLineTo(int x, int y)
         WideLine(from.x(), from.y(), x, y);
 }
 
+// Solid colour in the copy mode is written into the image directly, as QPainter would write it; other
+// modes, transforms and unbuffered targets go through the painter.
+bool TChartCanvas3D::DirectWrites() const
+{
+    return !direct_.IsNull() && ref_ != nullptr && ref_ == imagePainter_.get() &&
+           ref_->compositionMode() == QPainter::CompositionMode_SourceOver &&
+           ref_->transform().type() == QTransform::TxNone;
+}
+
 void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor& color)
 {
-    ref_->fillRect(QRect(x, y, width, height), color);
+    if (DirectWrites())
+        direct_.Fill(QRect(x, y, width, height), color.rgb());
+    else
+        WritingPainter()->fillRect(QRect(x, y, width, height), color);
 }
 
 // One-pixel lines are rasterised here so that the end pixel is left out in every direction.
@@ -384,18 +459,17 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
     const int steps = std::max(adx, ady);
     if (steps == 0)
         return;
-    ApplyPen();
+    ApplyPenMode();  // the pixels are set with the pen's colour; the painter's pen is not used
     const QColor color = ToQColor(Pen().Color());
     const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     if (pattern.count == 0 && (dx == 0 || dy == 0)) {
         FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
         return;
     }
-    std::vector<QPoint> path;
-    path.reserve(steps);
+    path_.clear();
     for (int i = 0; i < steps; ++i)
-        path.push_back(LinePixel(x0, y0, dx, dy, i));
-    PatternedPath(path);
+        path_.push_back(LinePixel(x0, y0, dx, dy, i));
+    PatternedPath(path_);
 }
 
 // Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel.
@@ -404,6 +478,17 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     // Styled lines fill their gaps with the text background colour in opaque mode.
     const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
+    if (DirectWrites()) {
+        const QRgb on = ToQColor(Pen().Color()).rgb();
+        const QRgb gap = ToQColor(textBackColor_).rgb();
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            if (PatternOn(pattern, int(i)))
+                direct_.Set(path[i].x(), path[i].y(), on);
+            else if (fillGaps)
+                direct_.Set(path[i].x(), path[i].y(), gap);
+        }
+        return;
+    }
     QPolygon points;
     QPolygon gaps;
     points.reserve(int(path.size()));
@@ -415,20 +500,22 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     }
     if (!gaps.isEmpty()) {
         ref_->setPen(QPen(ToQColor(textBackColor_), 1, Qt::SolidLine, Qt::SquareCap));
-        ref_->drawPoints(gaps);
+        WritingPainter()->drawPoints(gaps);
     }
     ref_->setPen(QPen(ToQColor(Pen().Color()), 1, Qt::SolidLine, Qt::SquareCap));
-    ref_->drawPoints(points);
+    WritingPainter()->drawPoints(points);
     penDirty_ = true;
 }
 
 void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
 {
-    ApplyPen();
-    if (SolidPen())
+    if (SolidPen()) {
+        ApplyPenMode();
         RoundPenLine(x0, y0, x1, y1);
-    else
-        ref_->drawLine(x0, y0, x1, y1);
+        return;
+    }
+    ApplyPen();
+    WritingPainter()->drawLine(x0, y0, x1, y1);
 }
 
 // A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
@@ -449,28 +536,56 @@ void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
     const int nibHeight = horizontal ? width : along;
     const int left = -(nibWidth / 2);
     const int up = -(nibHeight / 2);
-    const std::vector<EllipseRow> nib = EllipseRows(left, up, left + nibWidth, up + nibHeight);
+    const std::vector<EllipseRow>& nib = EllipseShape(nibWidth, nibHeight);  // columns from 0: shift by left
     const int top = std::min(y0, y1) + up;
-    std::vector<EllipseRow> rows(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
+    std::vector<EllipseRow>& rows = rowsScratch_;
+    rows.assign(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
     for (int i = 0; i <= steps; ++i) {
         const QPoint p = LinePixel(x0, y0, dx, dy, i);
         for (int r = 0; r < int(nib.size()); ++r) {
             EllipseRow& row = rows[p.y() + up + r - top];
-            row.left = std::min(row.left, p.x() + nib[r].left);
-            row.right = std::max(row.right, p.x() + nib[r].right);
+            row.left = std::min(row.left, p.x() + left + nib[r].left);
+            row.right = std::max(row.right, p.x() + left + nib[r].right);
         }
     }
-    std::vector<QRect> spans;
+    std::vector<QRect>& spans = penScratch_;
+    spans.clear();
     for (int i = 0; i < int(rows.size()); ++i)
         AddSpan(spans, rows[i].left, rows[i].right, top + i);
     PenSpans(spans);
 }
 
+// EllipseRows of a box at (0, 0); a box elsewhere has the same rows moved by its left edge. Markers and
+// round pen nibs are many ellipses of a few sizes, so the shapes used last are kept, the latest at the
+// back; a list, so that the rows of one shape stay in place while the next is looked up.
+const std::vector<EllipseRow>& TChartCanvas3D::EllipseShape(int width, int height)
+{
+    for (auto shape = ellipseShapes_.begin(); shape != ellipseShapes_.end(); ++shape)
+        if (shape->width == width && shape->height == height) {
+            ellipseShapes_.splice(ellipseShapes_.end(), ellipseShapes_, shape);
+            return shape->rows;
+        }
+    if (ellipseShapes_.size() == MaxEllipseShapes)
+        ellipseShapes_.pop_front();
+    ellipseShapes_.push_back({width, height, EllipseRows(0, 0, width, height)});
+    return ellipseShapes_.back().rows;
+}
+
 void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
 {
-    const QColor color = ToQColor(Pen().Color());
+    SolidSpans(spans, ToQColor(Pen().Color()));
+}
+
+// Many spans of one colour in one raster mode: whether they go straight into the image is decided once.
+void TChartCanvas3D::SolidSpans(const std::vector<QRect>& spans, const QColor& color)
+{
+    if (DirectWrites()) {
+        for (const QRect& span : spans)
+            direct_.Fill(span, color.rgb());
+        return;
+    }
     for (const QRect& span : spans)
-        ref_->fillRect(span, color);
+        WritingPainter()->fillRect(span, color);
 }
 
 // Fills the spans with the brush, as FillRectangle fills a rectangle.
@@ -478,15 +593,13 @@ void TChartCanvas3D::FillSpans(const std::vector<QRect>& spans)
 {
     if (spans.empty() || Brush().Style() == TBrushStyle::bsClear)
         return;
-    ApplyBrush();
     if (Brush().Style() == TBrushStyle::bsSolid) {
-        const QColor color = ToQColor(Brush().Color());
-        for (const QRect& span : spans)
-            ref_->fillRect(span, color);
+        SolidSpans(spans, ToQColor(Brush().Color()));
         return;
     }
+    ApplyBrush();
     ref_->setPen(Qt::NoPen);
-    ref_->drawRects(spans.data(), int(spans.size()));
+    WritingPainter()->drawRects(spans.data(), int(spans.size()));
     penDirty_ = true;
 }
 
@@ -503,11 +616,11 @@ void TChartCanvas3D::FillRectangle(const Rect& rect)
     ApplyPen();
     ApplyBrush();
     if (Brush().Style() == TBrushStyle::bsSolid) {
-        ref_->fillRect(r, ToQColor(Brush().Color()));
+        WritingPainter()->fillRect(r, ToQColor(Brush().Color()));
         return;
     }
     ref_->setPen(Qt::NoPen);
-    ref_->drawRect(r);
+    WritingPainter()->drawRect(r);
     penDirty_ = true;
 }
 
@@ -536,7 +649,7 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
     }
     ref_->setBrush(Qt::NoBrush);
     brushDirty_ = true;
-    ref_->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    WritingPainter()->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
 }
 
 void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
@@ -557,21 +670,19 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
         std::swap(y0, y1);
     if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
         return;
-    ApplyPen();
+    ApplyPenMode();  // outline and inside are set as spans of colour; the painter's pen is not used
+    const bool clear = Pen().Style() == TPenStyle::psClear;
+    if (!clear && !(ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0)) {
+        EllipseRing(x0, y0, x1, y1);
+        return;
+    }
     const std::vector<EllipseRow> rows = EllipseRows(x0, y0, x1, y1);
     std::vector<QRect> fill;
-    if (Pen().Style() == TPenStyle::psClear) {
-        for (int i = 0; i < int(rows.size()); ++i)
-            AddSpan(fill, rows[i].left, rows[i].right, y0 + i);
-        FillSpans(fill);
-    } else if (ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0) {
-        for (int i = 0; i < int(rows.size()); ++i)
-            AddSpan(fill, rows[i].innerLeft, rows[i].innerRight, y0 + i);
-        FillSpans(fill);
+    for (int i = 0; i < int(rows.size()); ++i)
+        AddSpan(fill, clear ? rows[i].left : rows[i].innerLeft, clear ? rows[i].right : rows[i].innerRight, y0 + i);
+    FillSpans(fill);
+    if (!clear)
         PatternedPath(EllipseOutline(x0, y0, x1, y1));
-    } else {
-        EllipseRing(x0, y0, x1, y1);
-    }
 }
 
 // A solid outline in the pen's width around the brush's inside. A wide outline grows around the
@@ -583,22 +694,28 @@ void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
     const int width = ThinPen() ? 1 : Pen().Width();
     const int out = width / 2;
     const int in = width - 1 - out;
-    const std::vector<EllipseRow> outer = EllipseRows(x0 - out, y0 - out, x1 + in, y1 + in);
-    const std::vector<EllipseRow> inner = EllipseRows(x0 + in, y0 + in, x1 - out, y1 - out);
-    std::vector<QRect> fill;
-    std::vector<QRect> leftRuns;
-    std::vector<QRect> rightRuns;
+    // Both shapes come with columns from 0; ox and ix move them to their boxes.
+    const int ox = x0 - out;
+    const int ix = x0 + in;
+    const std::vector<EllipseRow>& outer = EllipseShape(x1 + in - ox, y1 + in - (y0 - out));
+    const std::vector<EllipseRow>& inner = EllipseShape(x1 - out - ix, y1 - out - (y0 + in));
+    std::vector<QRect>& fill = fillScratch_;
+    std::vector<QRect>& leftRuns = penScratch_;
+    std::vector<QRect>& rightRuns = rightScratch_;
+    fill.clear();
+    leftRuns.clear();
+    rightRuns.clear();
     for (int i = 0; i < int(outer.size()); ++i) {
         const int y = y0 - out + i;
         const int k = y - (y0 + in);
         const bool hollow = k >= 0 && k < int(inner.size()) && inner[k].innerLeft <= inner[k].innerRight;
         if (!hollow) {
-            AddSpan(leftRuns, outer[i].left, outer[i].right, y);
+            AddSpan(leftRuns, ox + outer[i].left, ox + outer[i].right, y);
             continue;
         }
-        AddSpan(leftRuns, outer[i].left, inner[k].innerLeft - 1, y);
-        AddSpan(rightRuns, inner[k].innerRight + 1, outer[i].right, y);
-        AddSpan(fill, inner[k].innerLeft, inner[k].innerRight, y);
+        AddSpan(leftRuns, ox + outer[i].left, ix + inner[k].innerLeft - 1, y);
+        AddSpan(rightRuns, ix + inner[k].innerRight + 1, ox + outer[i].right, y);
+        AddSpan(fill, ix + inner[k].innerLeft, ix + inner[k].innerRight, y);
     }
     FillSpans(fill);
     PenSpans(leftRuns);
@@ -615,7 +732,7 @@ void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWid
         return;
     ApplyPen();
     ApplyBrush();
-    ref_->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
+    WritingPainter()->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
 }
 
 // A one-pixel outline is rasterised edge by edge, so that every vertex is set exactly once.
@@ -627,12 +744,12 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
     ApplyBrush();
     const bool roundEdges = !ThinPen() && SolidPen();
     if ((!ThinPen() && !roundEdges) || Pen().Style() == TPenStyle::psClear) {
-        ref_->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(points.data(), int(points.size()));
         return;
     }
     if (Brush().Style() != TBrushStyle::bsClear) {
         ref_->setPen(Qt::NoPen);
-        ref_->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(points.data(), int(points.size()));
         penDirty_ = true;
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -662,8 +779,8 @@ void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
     if (span == 0)
         span = 360.0;
     ApplyPen();
-    ref_->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                  int(std::lround(span * 16)));
+    WritingPainter()->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
+                              int(std::lround(span * 16)));
 }
 
 void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
@@ -676,8 +793,8 @@ void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
         span = 360.0;
     ApplyPen();
     ApplyBrush();
-    ref_->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                  int(std::lround(span * 16)));
+    WritingPainter()->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
+                              int(std::lround(span * 16)));
 }
 
 void TChartCanvas3D::DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width)
@@ -765,13 +882,13 @@ void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (picture.depth() != 1) {
-        ref_->drawImage(QPoint(x, y), picture);
+        WritingPainter()->drawImage(QPoint(x, y), picture);
         return;
     }
     QImage mono = picture;
     mono.setColor(0, ToQColor(Font().Color()).rgb());
     mono.setColor(1, ToQColor(Brush().Color()).rgb());
-    ref_->drawImage(QPoint(x, y), mono);
+    WritingPainter()->drawImage(QPoint(x, y), mono);
 }
 
 void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
@@ -780,7 +897,7 @@ void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
         return;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
-    ref_->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
+    WritingPainter()->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
 }
 
 // ---- text ----
@@ -796,7 +913,7 @@ void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
 void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
 {
     const QFontMetrics& metrics = RealisedMetrics();
-    const int width = metrics.horizontalAdvance(text);
+    const int width = TextWidthOf(text);
     const int height = metrics.height();
     const int horizontal = textAlign_ & TA_CENTER;
     const int vertical = textAlign_ & TA_BASELINE;
@@ -805,14 +922,14 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (textBackMode_ == OPAQUE)
-        ref_->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
+        WritingPainter()->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
     if (fontDirty_) {
         ref_->setFont(RealisedFont());
         fontDirty_ = false;
     }
     ref_->setPen(ToQColor(Font().Color()));
     ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
-    ref_->drawText(QPoint(left, top + metrics.ascent()), text);
+    WritingPainter()->drawText(QPoint(left, top + metrics.ascent()), text);
 }
 
 void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
@@ -846,7 +963,9 @@ void TChartCanvas3D::ClipToRect(const Rect& rect)
     clipRect_ = rect;
     if (ref_ == nullptr)
         return;
-    ref_->setClipRect(QRect(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height())));
+    const QRect clip(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    ref_->setClipRect(clip);
+    direct_.SetClip(clip);
 }
 
 void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
@@ -857,6 +976,7 @@ void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
 void TChartCanvas3D::RemoveClip()
 {
     clipped_ = false;
+    direct_.RemoveClip();
     if (ref_ != nullptr)
         ref_->setClipping(false);
 }

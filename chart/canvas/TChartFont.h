@@ -43,6 +43,8 @@ public:
 
     void Assign(const TChartFont& source) { changes_.Store(settings_, source.settings_); }
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
+    // Equal when every setting is equal (the owners' callbacks do not count).
+    friend bool operator==(const TChartFont& a, const TChartFont& b) { return a.settings_ == b.settings_; }
 
 private:
     struct Settings {

@@ -51,6 +51,8 @@ public:
     // Copies every setting, Visible and SmallDots included; notifies once when anything changed.
     void Assign(const TChartPen& source) { changes_.Store(settings_, source.settings_); }
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
+    // Equal when every setting is equal (the owners' callbacks do not count).
+    friend bool operator==(const TChartPen& a, const TChartPen& b) { return a.settings_ == b.settings_; }
 
 protected:
     TChartPen(TNotifyChange onChange, TColor color, TPenStyle style, int width, bool visible)

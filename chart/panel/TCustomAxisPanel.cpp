@@ -130,25 +130,69 @@ void TCustomAxisPanel::SetPage(int value)
 // ---- drawing
 
 // The drawing order: background, titles, axis layout, walls, axes, then the series in list order.
+// Everything before the series is copied from the image layer instead while it would draw the same.
 void TCustomAxisPanel::RenderChart(const Rect& bounds)
 {
-    DrawPanelBackground(bounds);
-    DrawTitleBlocks();
-    FitAxes();
-    FitSeriesMargins();
-    Canvas().SetProjection(0, bounds, PlotRect());
-    PaintWalls();
-    if (axisVisible_) {
-        if (onBeforeDrawAxes_)
-            onBeforeDrawAxes_();
-        PaintAxes();
-    }
+    if (!ReuseBackground(bounds))
+        DrawBackground(bounds);
     if (onBeforeDrawSeries_)
         onBeforeDrawSeries_();
     PaintSeries();
     Canvas().ResetDrawingState();
     if (onAfterDraw_)
         onAfterDraw_();
+}
+
+void TCustomAxisPanel::DrawBackground(const Rect& bounds)
+{
+    const bool keep = BackgroundLayer::MayKeep(*this);
+    background_.Forget();
+    if (keep)
+        background_.BeginKeeping(SettingsChanges(), bounds, Canvas());
+    else
+        Canvas().DiscardLayer();
+    DrawPanelBackground(bounds);
+    DrawTitleBlocks();
+    background_.KeepPlotRectAfterTitles(PlotRect());
+    LayOut(bounds);
+    PaintWalls();
+    if (axisVisible_) {
+        if (onBeforeDrawAxes_)
+            onBeforeDrawAxes_();
+        PaintAxes();
+    }
+    if (keep) {
+        background_.EndKeeping(*this, Canvas());
+        Canvas().SaveLayer();
+    }
+}
+
+// The titles' share of the plotting rectangle comes from the layer; the axis layout is worked out anew,
+// since the series may have moved automatic axis ends. When it differs from the layer's, the chart and the
+// canvas are left as they were found, for a full drawing.
+bool TCustomAxisPanel::ReuseBackground(const Rect& bounds)
+{
+    if (!BackgroundLayer::MayKeep(*this) || !background_.MatchesStart(SettingsChanges(), bounds, Canvas()))
+        return false;
+    const Rect start = PlotRect();
+    SetPlotRect(background_.PlotRectAfterTitles());
+    NormalizePlotRect();
+    LayOut(bounds);
+    if (background_.MatchesLayout(*this) && Canvas().RestoreLayer()) {
+        background_.RestoreEndState(Canvas());
+        return true;
+    }
+    background_.RestoreStartState(Canvas());
+    SetPlotRect(start);
+    NormalizePlotRect();
+    return false;
+}
+
+void TCustomAxisPanel::LayOut(const Rect& bounds)
+{
+    FitAxes();
+    FitSeriesMargins();
+    Canvas().SetProjection(0, bounds, PlotRect());
 }
 
 void TCustomAxisPanel::PaintAxes()

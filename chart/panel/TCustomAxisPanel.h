@@ -9,6 +9,7 @@
 #include "chart/axis/AxisHost.h"
 #include "chart/axis/TChartAxis.h"
 #include "chart/axis/TChartDepthAxis.h"
+#include "chart/panel/BackgroundLayer.h"
 #include "chart/panel/TCustomChartPanelExtended.h"
 #include "chart/series/SeriesHost.h"
 
@@ -80,6 +81,9 @@ public:
 
     // What the axes and the series report: a change schedules a redraw.
     void ChangeNotify() override { ScheduleRedraw(); }
+    void SeriesChanged() override { ScheduleSeriesRedraw(); }
+    // Whether a chart event runs while the background (up to the axes) is drawn.
+    bool HasBackgroundEvents() const { return onGetAxisLabel_ || onGetNextAxisLabel_ || onBeforeDrawAxes_; }
     // True while a layout description is being read: range checks are off.
     bool IsLoading() const override { return loading_; }
     void SetLoading(bool value) { loading_ = value; }
@@ -107,6 +111,11 @@ protected:
 
 private:
     void CreateAxes();
+    // The background, titles, axis layout, walls and axes, kept as the image layer when it may be.
+    void DrawBackground(const Rect& bounds);
+    // Copies the kept layer instead when this drawing would draw the same; the layout is then in place.
+    bool ReuseBackground(const Rect& bounds);
+    void LayOut(const Rect& bounds);
     void PaintAxes();
     void PaintSeries();
     TColor FreeSeriesColor() const;
@@ -132,6 +141,7 @@ private:
     TChartEvent onBeforeDrawAxes_;
     TChartEvent onBeforeDrawSeries_;
     TChartEvent onAfterDraw_;
+    BackgroundLayer background_;
 };
 
 }  // namespace rna::chart

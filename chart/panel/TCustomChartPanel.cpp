@@ -25,6 +25,14 @@ void TCustomChartPanel::ScheduleRedraw()
 {
     if (!constructed_)
         return;
+    ++settingsChanges_;
+    ScheduleSeriesRedraw();
+}
+
+void TCustomChartPanel::ScheduleSeriesRedraw()
+{
+    if (!constructed_)
+        return;
     ++redrawRequests_;
     canvas_->MarkDirty();
     update();

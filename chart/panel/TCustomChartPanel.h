@@ -20,8 +20,13 @@ public:
     explicit TCustomChartPanel(QWidget* parent = nullptr);
     ~TCustomChartPanel() override;
 
-    // Marks the chart image stale and asks for one repaint later; never draws.
+    // A setting changed: marks the chart image stale and asks for one repaint later; never draws.
     void ScheduleRedraw();
+    // The same for a change of the series' points or settings, which leaves the chart's settings as they were.
+    void ScheduleSeriesRedraw();
+    // How many times a setting changed (ScheduleRedraw) since construction: what the drawing kept as an
+    // image layer was drawn from settings that are still current while this count stays the same.
+    unsigned SettingsChanges() const { return settingsChanges_; }
     // How many redraw requests took effect since construction (a diagnostic for tests and benchmarks).
     int RedrawRequests() const { return redrawRequests_; }
     // The callback every owned pen, brush, font, title and wall calls when it changes.
@@ -39,6 +44,7 @@ public:
     void NormalizePlotRect();
 
     TChartCanvas3D& Canvas() { return *canvas_; }
+    const TChartCanvas3D& Canvas() const { return *canvas_; }
     const Rect& DrawBounds() const { return drawBounds_; }
     Rect& PlotRect() { return plotRect_; }
     const Rect& PlotRect() const { return plotRect_; }
@@ -109,6 +115,7 @@ private:
     bool printing_ = false;
     bool constructed_ = false;
     int redrawRequests_ = 0;
+    unsigned settingsChanges_ = 0;
     ChangeNotifier changes_{ChangeHandler()};
     TColor color_ = clBtnFace;
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;

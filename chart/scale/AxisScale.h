@@ -14,6 +14,8 @@ public:
     // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
     static std::int64_t Round(long double x) { return static_cast<std::int64_t>(std::nearbyintl(x)); }
 
+    friend bool operator==(const AxisScale&, const AxisScale&) = default;
+
     bool Horizontal = true;
     bool Inverted = false;
 

@@ -9,7 +9,7 @@ class TCustomChartAxis;
 class SeriesHost {
 public:
     // Something about one of the chart's series changed: the chart repaints later.
-    virtual void ChangeNotify() = 0;
+    virtual void SeriesChanged() = 0;
     // Adds the series to the chart's list, or takes it out (the series keeps its link itself).
     virtual void AttachSeries(TChartSeries* series) = 0;
     virtual void DetachSeries(TChartSeries* series) = 0;

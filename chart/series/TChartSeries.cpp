@@ -323,7 +323,7 @@ void TChartSeries::ChartAttached(SeriesHost* chart)
 void TChartSeries::ChangeNotify() const
 {
     if (chart_ != nullptr)
-        chart_->ChangeNotify();
+        chart_->SeriesChanged();
 }
 
 void TChartSeries::AxesChanged()

@@ -9,6 +9,7 @@
 #include "ui/TColor.h"
 
 #include <QIcon>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace rna::app::test {
@@ -19,6 +20,23 @@ using rna::ui::TBitBtnKind;
 using rna::ui::TBorderIcons;
 using rna::ui::TColor;
 using rna::ui::TForm;
+
+// Counts the paint events a window receives.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget& window, int& paints) : paints_(paints) { window.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints_;
+        return false;
+    }
+
+private:
+    int& paints_;
+};
 
 TEST(Startup, TitleComesFromTheProgramFileAndCaptionsErrorBoxes)
 {
@@ -180,6 +198,33 @@ TEST(Startup, MainMenuButtonsArePlainExceptIesire)
         EXPECT_EQ(plain.modalResult(), rna::ui::TModalResult::mrNone);
         EXPECT_TRUE(plain.glyph().isNull());
     }
+}
+
+// The benchmarks' start-up measurement: with the variable at 1 the event loop ends right after the main menu's
+// first paint; otherwise the program runs on (here until a timer ends it).
+TEST(Startup, ExitAfterFirstPaintOnlyWhenTheVariableIsOne)
+{
+    struct Case {
+        const char* value;
+        bool endsAfterPaint;
+    };
+    const Case cases[] = {{"1", true}, {"0", false}, {"", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        qputenv("RNA_BENCH_EXIT_AFTER_FIRST_PAINT", c.value);
+        Program program(ProgramPath);
+        int paints = 0;
+        bool timerEnded = false;
+        PaintCounter counter(*Form0, paints);
+        QTimer::singleShot(1000, [&] {
+            timerEnded = true;
+            QCoreApplication::quit();
+        });
+        EXPECT_EQ(program.run(), 0);
+        EXPECT_GE(paints, 1);
+        EXPECT_EQ(timerEnded, !c.endsAfterPaint);
+    }
+    qunsetenv("RNA_BENCH_EXIT_AFTER_FIRST_PAINT");
 }
 
 }  // namespace

@@ -1,0 +1,84 @@
+#include "chart/panel/BackgroundLayer.h"
+
+#include "chart/panel/TCustomAxisPanel.h"
+
+namespace rna::chart {
+
+namespace {
+
+bool SameSeparators(NumberSeparators a, NumberSeparators b)
+{
+    return a.Decimal == b.Decimal && a.Thousand == b.Thousand;
+}
+
+}  // namespace
+
+bool BackgroundLayer::MatchesStart(unsigned settingsChanges, const Rect& bounds, const TChartCanvas3D& canvas) const
+{
+    return valid_ && settingsChanges == settingsChanges_ && bounds == bounds_ &&
+           SameSeparators(separators_, CurrentNumberSeparators()) && startState_.Holds(canvas) &&
+           (!startPenPosUsed_ || canvas.PenPosition() == startPenPos_);
+}
+
+void BackgroundLayer::RestoreStartState(TChartCanvas3D& canvas) const
+{
+    startState_.Restore(canvas);
+    canvas.MovePenTo(startPenPos_.x(), startPenPos_.y());
+}
+
+void BackgroundLayer::RestoreEndState(TChartCanvas3D& canvas) const
+{
+    endState_.Restore(canvas);
+    canvas.MovePenTo(endPenPos_.x(), endPenPos_.y());
+}
+
+bool BackgroundLayer::MatchesLayout(const TCustomAxisPanel& chart)
+{
+    RecordLayout(chart, scratch_);
+    return chart.PlotRect() == plotRect_ && scratch_ == axes_;
+}
+
+void BackgroundLayer::BeginKeeping(unsigned settingsChanges, const Rect& bounds, TChartCanvas3D& canvas)
+{
+    valid_ = false;
+    settingsChanges_ = settingsChanges;
+    bounds_ = bounds;
+    separators_ = CurrentNumberSeparators();
+    startState_.Capture(canvas);
+    startPenPos_ = canvas.PenPosition();
+    canvas.WatchPenPosition();
+}
+
+void BackgroundLayer::EndKeeping(const TCustomAxisPanel& chart, const TChartCanvas3D& canvas)
+{
+    startPenPosUsed_ = canvas.PenPositionUsed();
+    plotRect_ = chart.PlotRect();
+    RecordLayout(chart, axes_);
+    endState_.Capture(canvas);
+    endPenPos_ = canvas.PenPosition();
+    valid_ = true;
+}
+
+void BackgroundLayer::RecordLayout(const TCustomAxisPanel& chart, std::vector<AxisRecord>& axes)
+{
+    axes.clear();
+    for (const TCustomChartAxis* axis : chart.AxesList())
+        axes.push_back({chart.AxisInUse(*axis), axis->Scale(), axis->LabelsPos, axis->TitlePos, axis->IsDateTime(),
+                        axis->EffectiveLabelStyle()});
+}
+
+bool BackgroundLayer::MayKeep(const TCustomAxisPanel& chart)
+{
+    if (chart.HasBackgroundEvents() || chart.View3D() || chart.Printing() || !chart.Canvas().BufferedDisplay())
+        return false;
+    for (const TCustomChartAxis* axis : chart.AxesList()) {
+        if (!chart.AxisInUse(*axis))
+            continue;
+        const TAxisLabelStyle style = axis->EffectiveLabelStyle();
+        if (style == TAxisLabelStyle::talMark || style == TAxisLabelStyle::talText)
+            return false;
+    }
+    return true;
+}
+
+}  // namespace rna::chart

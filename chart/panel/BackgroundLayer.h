@@ -1,0 +1,70 @@
+// What a chart's drawing up to its axes depended on, kept with the image layer of that drawing.
+#pragma once
+
+#include <vector>
+
+#include "chart/axis/TCustomChartAxis.h"
+#include "chart/canvas/CanvasState.h"
+#include "chart/core/ChartGeometry.h"
+#include "chart/scale/NumberSeparators.h"
+
+namespace rna::chart {
+
+class TCustomAxisPanel;
+
+// The background (panel, titles, walls, axes) is drawn from the chart's settings, the size of the drawing,
+// the canvas' state, the number separators and, through the axis layout, the series. A drawing that finds
+// all of these as the last kept layer found them draws the same background pixels, so it copies the layer
+// instead. The chart's setting changes are counted by the chart; the series' part is compared through the
+// layout they lead to (plotting rectangle, each axis' use, range, pixels and label style).
+class BackgroundLayer {
+public:
+    // The layer matches what a drawing starts from: the same settings, bounds, canvas state and separators.
+    bool MatchesStart(unsigned settingsChanges, const Rect& bounds, const TChartCanvas3D& canvas) const;
+    // Where the titles left the plotting rectangle when the layer was drawn.
+    const Rect& PlotRectAfterTitles() const { return plotRectAfterTitles_; }
+    // The chart's layout of this drawing is the one the layer was drawn with.
+    bool MatchesLayout(const TCustomAxisPanel& chart);
+    // Gives the canvas the state the layer's drawing started from, or the one it left the canvas in.
+    void RestoreStartState(TChartCanvas3D& canvas) const;
+    void RestoreEndState(TChartCanvas3D& canvas) const;
+
+    // Remembers the start of a drawing (before anything is drawn), then where the titles left the plotting
+    // rectangle, then the layout and the canvas' state at the end of the layer's drawing.
+    void BeginKeeping(unsigned settingsChanges, const Rect& bounds, TChartCanvas3D& canvas);
+    void KeepPlotRectAfterTitles(const Rect& rect) { plotRectAfterTitles_ = rect; }
+    void EndKeeping(const TCustomAxisPanel& chart, const TChartCanvas3D& canvas);
+    void Forget() { valid_ = false; }
+
+    // Whether a layer may stand for the drawing at all: no chart event runs inside it, it is 2D on the
+    // image, and no axis takes its labels from the series' points.
+    static bool MayKeep(const TCustomAxisPanel& chart);
+
+private:
+    struct AxisRecord {
+        bool InUse = false;
+        AxisScale Scale;
+        int LabelsPos = 0;
+        int TitlePos = 0;
+        bool DateTime = false;
+        TAxisLabelStyle LabelStyle = TAxisLabelStyle::talAuto;
+        friend bool operator==(const AxisRecord&, const AxisRecord&) = default;
+    };
+    static void RecordLayout(const TCustomAxisPanel& chart, std::vector<AxisRecord>& axes);
+
+    bool valid_ = false;
+    unsigned settingsChanges_ = 0;
+    Rect bounds_;
+    NumberSeparators separators_;
+    CanvasState startState_;
+    QPoint startPenPos_;
+    bool startPenPosUsed_ = false;  // whether the drawing drew from the pen position it found
+    Rect plotRectAfterTitles_;
+    Rect plotRect_;
+    std::vector<AxisRecord> axes_;
+    std::vector<AxisRecord> scratch_;  // this drawing's layout, reused between drawings
+    CanvasState endState_;
+    QPoint endPenPos_;
+};
+
+}  // namespace rna::chart
