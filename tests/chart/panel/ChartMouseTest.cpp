@@ -111,8 +111,9 @@ TEST(ChartMouse, LeftDragZoomsUndoesOrDoesNothingByDirectionAndSize)
         EXPECT_EQ(m.Left(), c.outcome == Zoom ? zoomedLeft : c.outcome == Undo ? left0 : left1);
         EXPECT_EQ(m.zooms, c.outcome == Zoom ? 2 : 1);
         EXPECT_EQ(m.undos, c.outcome == Undo ? 1 : 0);
-        if (c.outcome == Nothing)
+        if (c.outcome == Nothing) {
             EXPECT_EQ(m.chart.RedrawRequests(), requests);
+        }
     }
 }
 
@@ -189,7 +190,7 @@ TEST(ChartMouse, OnlyAxesSeriesAndThePlottingAreaStartADrag)
 // moving the band redraws nothing and the image never holds it.
 TEST(ChartMouse, RubberBandIsDrawnOverTheShownChartAndNeverIntoItsImage)
 {
-    for (const auto [chartColor, pen] : {std::pair{clBtnFace, ResolveColor(clBtnFace)}, std::pair{clWhite, clBlack}}) {
+    for (const auto& [chartColor, pen] : {std::pair{clBtnFace, ResolveColor(clBtnFace)}, std::pair{clWhite, clBlack}}) {
         MouseChart m;
         m.chart.SetColor(chartColor);
         const QImage image = m.Shown();
@@ -275,8 +276,9 @@ TEST(ChartMouse, CutShortInputEndsTheDrag)
             m.MoveAlong(to - QPoint(20, 20), to);
             QTest::mouseRelease(&m.chart, button, {}, to);
             EXPECT_EQ(m.Left(), button == Qt::LeftButton ? left : stopped);
-            if (button == Qt::LeftButton)
+            if (button == Qt::LeftButton) {
                 EXPECT_EQ(m.Shown(), image);
+            }
         }
 }
 
