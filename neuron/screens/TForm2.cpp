@@ -1,7 +1,7 @@
 #include "neuron/screens/TForm2.h"
 
-#include "chart/series/TLineSeries.h"
 #include "chart/panel/TChart.h"
+#include "chart/series/TLineSeries.h"
 #include "neuron/screens/ScreenChartBinding.h"
 #include "neuron/screens/ScreenText.h"
 #include "ui/TComboBox.h"

@@ -1,8 +1,8 @@
 #include "tools/snapshot/WindowDump.h"
 
-#include "chart/series/TChartSeries.h"
-#include "chart/panel/TChart.h"
 #include "chart/axis/TChartAxis.h"
+#include "chart/panel/TChart.h"
+#include "chart/series/TChartSeries.h"
 #include "ui/TComboBox.h"
 #include "ui/TEdit.h"
 #include "ui/TForm.h"
