@@ -95,13 +95,13 @@ bool ChartMouse::StartDrag(const ChartMouseInput& input)
     const ChartMouseSettings& settings = MouseSettings();
     bool started = false;
     if (chart_.AllowZoom() && input.Button == settings.ZoomButton && KeysHeld(input.Keys, settings.ZoomKeys)) {
-        chart_.ShowCursor(ArrowCursor);
+        ShowCursor(ArrowCursor);
         zoom_.Activate(input.X, input.Y);
         started = true;
     }
     if (chart_.AllowPanning() != TPanningMode::pmNone && input.Button == settings.PanningButton &&
         KeysHeld(input.Keys, settings.PanningKeys)) {
-        chart_.ShowCursor(ArrowCursor);
+        ShowCursor(ArrowCursor);
         panning_.Activate(input.X, input.Y);
         started = true;
     }
@@ -148,6 +148,15 @@ void ChartMouse::FollowSeriesCursor(int x, int y)
     for (TChartSeries* series : chart_.SeriesList())
         if (series->Active() && series->Cursor() != OwnCursor && series->Clicked(x, y) >= 0)
             cursor = series->Cursor();
+    ShowCursor(cursor);
+}
+
+// Every idle move asks for a cursor; the window hears of it only when it changes.
+void ChartMouse::ShowCursor(int cursor)
+{
+    if (cursor == shownCursor_)
+        return;
+    shownCursor_ = cursor;
     chart_.ShowCursor(cursor);
 }
 

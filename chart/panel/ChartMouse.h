@@ -126,6 +126,7 @@ private:
     void DragRubberBand(int x, int y);
     void PanStep(int x, int y);
     void FollowSeriesCursor(int x, int y);
+    void ShowCursor(int cursor);
     void Pan(bool horizontal, int from, int to, bool& moved);
     void AnimateZoom(const std::array<ZoomTarget, 4>& targets);
     void SaveRangesOnce();
@@ -142,6 +143,7 @@ private:
     bool nothingSaved_ = true;
     bool zoomed_ = false;
     bool inClickEvent_ = false;
+    int shownCursor_ = 0;  // the cursor number last given to the chart; 0 is its own
 };
 
 }  // namespace rna::chart
