@@ -8,8 +8,10 @@
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"
+#include "ui/EmbeddedImage.h"
 
 #include <QIcon>
+#include <QPixmap>
 #include <cstdio>
 
 namespace rna::app {
@@ -37,7 +39,7 @@ Program::Program(const char* programPath) : application_(std::make_unique<rna::u
 {
     ReadLocaleNumberSettings();
     application_->setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
-    QApplication::setWindowIcon(QIcon(QString::fromLatin1(IconPath)));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(rna::ui::ReadEmbeddedImage(QString::fromLatin1(IconPath)))));
     // The descriptions may hold charts: the loader must know their kinds before the first window loads.
     rna::chart::RegisterChartKinds();
     try {

@@ -1,5 +1,7 @@
 #include "ui/PropertyValue.h"
 
+#include "ui/EmbeddedImage.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <cmath>
@@ -84,7 +86,7 @@ QImage PropertyValue::toPicture() const
     const QString name = toString();
     if (name.isEmpty() || name.contains(QLatin1String("..")))
         fail(QStringLiteral("bad picture file name '%1'").arg(name));
-    QImage image(QStringLiteral(":/assets/") + name);
+    const QImage image = ReadEmbeddedImage(QStringLiteral(":/assets/") + name);
     if (image.isNull())
         fail(QStringLiteral("picture '%1' not found or unreadable").arg(name));
     return image;

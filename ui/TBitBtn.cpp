@@ -1,5 +1,6 @@
 #include "ui/TBitBtn.h"
 
+#include "ui/EmbeddedImage.h"
 #include "ui/TForm.h"
 #include "ui/WidgetLook.h"
 
@@ -59,7 +60,7 @@ void TBitBtn::setKind(TBitBtnKind kind)
     setDefaultButton(true);
     setCancel(false);
     setModalResult(TModalResult::mrOk);
-    setGlyph(QImage(QStringLiteral(":/assets/ui/bkOK.bmp")));
+    setGlyph(ReadEmbeddedImage(QStringLiteral(":/assets/ui/bkOK.bmp")));
     setNumGlyphs(2);
 }
 

@@ -1,0 +1,15 @@
+// Pictures embedded in the program (":/assets/..."), decoded by the reader their file suffix names.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace rna::ui {
+
+// The image at path, decoded by Qt's own reader for the format its suffix names ("png", "bmp"); a null image when
+// the file is missing or not of that format. No image-format plug-in is loaded or asked: left to guess, the image
+// reader would load every installed plug-in library to ask it about the file before using its built-in reader, a
+// cost in start-up time and memory paid for nothing.
+QImage ReadEmbeddedImage(const QString& path);
+
+}  // namespace rna::ui
