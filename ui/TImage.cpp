@@ -14,7 +14,7 @@ TImage::TImage(TForm& form) : TGraphicControl(form)
 void TImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
-    rebuildMasked();
+    dropMasked();
     if (autoSize_ && !picture_.isNull())
         setBounds(QRect(boundsRect().topLeft(), picture_.size()));
     invalidate();
@@ -41,7 +41,7 @@ void TImage::setTransparent(bool on)
     if (on == transparent_)
         return;
     transparent_ = on;
-    rebuildMasked();
+    dropMasked();
     invalidate();
 }
 
@@ -61,26 +61,35 @@ QColor TImage::transparentColor() const
     return picture_.pixelColor(0, picture_.height() - 1);
 }
 
-void TImage::rebuildMasked()
+void TImage::dropMasked()
 {
     masked_ = QImage();
-    if (!transparent_ || picture_.isNull())
-        return;
+    maskedValid_ = false;
+}
+
+const QImage& TImage::maskedPicture() const
+{
+    if (maskedValid_)
+        return masked_;
+    maskedValid_ = true;
     masked_ = picture_.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = masked_.pixel(0, masked_.height() - 1);
-    for (int y = 0; y < masked_.height(); ++y) {
+    const int width = masked_.width();
+    const int height = masked_.height();
+    const QRgb key = masked_.pixel(0, height - 1);
+    for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(masked_.scanLine(y));
-        for (int x = 0; x < masked_.width(); ++x)
+        for (int x = 0; x < width; ++x)
             if (line[x] == key)
                 line[x] = 0;
     }
+    return masked_;
 }
 
 void TImage::paint(QPainter& painter) const
 {
     if (picture_.isNull())
         return;
-    const QImage& image = transparent_ ? masked_ : picture_;
+    const QImage& image = transparent_ ? maskedPicture() : picture_;
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (stretch_) {

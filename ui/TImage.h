@@ -30,10 +30,15 @@ public:
     void paint(QPainter& painter) const override;
 
 private:
-    void rebuildMasked();
+    // picture_ with the transparent colour's pixels fully transparent. It is made by the first paint that needs it
+    // and kept until the picture or Transparent changes: a window holds its pictures from start-up on, often long
+    // before it is first shown, and this copy takes four bytes a pixel.
+    const QImage& maskedPicture() const;
+    void dropMasked();
 
     QImage picture_;
-    QImage masked_;  // picture_ with the transparent colour's pixels fully transparent
+    mutable QImage masked_;
+    mutable bool maskedValid_ = false;
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;

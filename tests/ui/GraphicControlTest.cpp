@@ -206,6 +206,31 @@ TEST(Picture, TransparentColourIsTheBottomLeftPixel)
     EXPECT_EQ(image.transparentColor(), QColor(Qt::blue));
 }
 
+// The transparent copy of a picture is made when first painted; a later picture or Transparent change must not
+// paint the copy of what was there before.
+TEST(Picture, PaintsTheCurrentPictureAfterChangesBetweenPaints)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"bounds\": [20, 20, 8, 8]}"));
+    TImage& image = form.control<TImage>("Image1");
+    image.setTransparent(true);
+    image.setPicture(silverPicture());
+    EXPECT_EQ(render(form).pixelColor(21, 21), kRed);
+
+    QImage moved = silverPicture();
+    moved.setPixelColor(1, 1, kSilver);
+    moved.setPixelColor(2, 2, Qt::red);
+    image.setPicture(moved);
+    QImage painted = render(form);
+    EXPECT_EQ(painted.pixelColor(21, 21), toQColor(clBtnFace)) << "the red pixel of the earlier picture";
+    EXPECT_EQ(painted.pixelColor(22, 22), kRed);
+
+    image.setTransparent(false);
+    EXPECT_EQ(render(form).pixelColor(21, 21), kSilver);
+    image.setTransparent(true);
+    EXPECT_EQ(render(form).pixelColor(21, 21), toQColor(clBtnFace));
+}
+
 TEST(Painting, GraphicControlsInDescriptionOrderBeneathWindowedControls)
 {
     RecordingForm form;
