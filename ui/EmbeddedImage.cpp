@@ -5,11 +5,31 @@
 
 namespace rna::ui {
 
+namespace {
+
+// The reader for the format path's suffix names, asking no plug-in.
+QImageReader& setUpReader(QImageReader& reader, const QString& path)
+{
+    reader.setFileName(path);
+    reader.setFormat(QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader;
+}
+
+}  // namespace
+
 QImage ReadEmbeddedImage(const QString& path)
 {
-    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    QImageReader reader;
+    return setUpReader(reader, path).read();
+}
+
+QSize EmbeddedImageSize(const QString& path)
+{
+    QImageReader reader;
+    if (!setUpReader(reader, path).canRead())
+        return {};
+    return reader.size();
 }
 
 }  // namespace rna::ui

@@ -12,4 +12,8 @@ namespace rna::ui {
 // cost in start-up time and memory paid for nothing.
 QImage ReadEmbeddedImage(const QString& path);
 
+// The size of the image at path read from its header alone, by the same reader; an invalid size when the file is
+// missing or not of that format.
+QSize EmbeddedImageSize(const QString& path);
+
 }  // namespace rna::ui

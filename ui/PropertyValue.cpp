@@ -83,13 +83,22 @@ QRect PropertyValue::toBounds() const
 
 QImage PropertyValue::toPicture() const
 {
+    const QImage image = ReadEmbeddedImage(toPictureFile().first);
+    if (image.isNull())
+        fail(QStringLiteral("picture '%1' not found or unreadable").arg(toString()));
+    return image;
+}
+
+std::pair<QString, QSize> PropertyValue::toPictureFile() const
+{
     const QString name = toString();
     if (name.isEmpty() || name.contains(QLatin1String("..")))
         fail(QStringLiteral("bad picture file name '%1'").arg(name));
-    const QImage image = ReadEmbeddedImage(QStringLiteral(":/assets/") + name);
-    if (image.isNull())
+    const QString path = QStringLiteral(":/assets/") + name;
+    const QSize size = EmbeddedImageSize(path);
+    if (!size.isValid())
         fail(QStringLiteral("picture '%1' not found or unreadable").arg(name));
-    return image;
+    return {path, size};
 }
 
 QJsonObject PropertyValue::toObject() const

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <iterator>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace rna::ui {
@@ -34,6 +35,8 @@ public:
     TColor toColor() const;
     QRect toBounds() const;  // [left, top, width, height]
     QImage toPicture() const;  // file name under assets/
+    // The resource path and size of the picture file named under assets/, checked to be readable but not decoded.
+    std::pair<QString, QSize> toPictureFile() const;
     QJsonObject toObject() const;
 
     // An enum value by its name in `names` (pairs of name and value).

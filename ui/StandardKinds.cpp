@@ -164,7 +164,12 @@ std::shared_ptr<const PropertyTable<TImage>> imageTable()
 {
     auto table = std::make_shared<PropertyTable<TImage>>();
     addControlProperties(*table);
-    table->add("Picture", &TImage::setPicture)
+    table
+        ->add("Picture",
+              [](TImage& image, const PropertyValue& value) {
+                  const auto [path, size] = value.toPictureFile();
+                  image.setPictureFile(path, size);
+              })
         .add("Stretch", &TImage::setStretch)
         .add("Center", &TImage::setCenter)
         .add("Transparent", &TImage::setTransparent)

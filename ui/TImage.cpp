@@ -1,5 +1,6 @@
 #include "ui/TImage.h"
 
+#include "ui/EmbeddedImage.h"
 #include "ui/TForm.h"
 
 #include <QPainter>
@@ -11,12 +12,34 @@ TImage::TImage(TForm& form) : TGraphicControl(form)
     setBounds(QRect(0, 0, 105, 105));
 }
 
+const QImage& TImage::picture() const
+{
+    if (!pendingFile_.isEmpty()) {
+        picture_ = ReadEmbeddedImage(pendingFile_);
+        pendingFile_.clear();
+    }
+    return picture_;
+}
+
 void TImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
+    pendingFile_.clear();
+    pictureSize_ = picture.size();
     dropMasked();
-    if (autoSize_ && !picture_.isNull())
-        setBounds(QRect(boundsRect().topLeft(), picture_.size()));
+    if (autoSize_ && hasPicture())
+        setBounds(QRect(boundsRect().topLeft(), pictureSize_));
+    invalidate();
+}
+
+void TImage::setPictureFile(const QString& path, QSize size)
+{
+    picture_ = QImage();
+    pendingFile_ = path;
+    pictureSize_ = size;
+    dropMasked();
+    if (autoSize_ && hasPicture())
+        setBounds(QRect(boundsRect().topLeft(), pictureSize_));
     invalidate();
 }
 
@@ -50,15 +73,16 @@ void TImage::setAutoSize(bool on)
     if (on == autoSize_)
         return;
     autoSize_ = on;
-    if (on && !picture_.isNull())
-        setBounds(QRect(boundsRect().topLeft(), picture_.size()));
+    if (on && hasPicture())
+        setBounds(QRect(boundsRect().topLeft(), pictureSize_));
 }
 
 QColor TImage::transparentColor() const
 {
-    if (picture_.isNull())
+    const QImage& image = picture();
+    if (image.isNull())
         return {};
-    return picture_.pixelColor(0, picture_.height() - 1);
+    return image.pixelColor(0, image.height() - 1);
 }
 
 void TImage::dropMasked()
@@ -72,7 +96,9 @@ const QImage& TImage::maskedPicture() const
     if (maskedValid_)
         return masked_;
     maskedValid_ = true;
-    masked_ = picture_.convertToFormat(QImage::Format_ARGB32);
+    masked_ = picture().convertToFormat(QImage::Format_ARGB32);
+    if (masked_.isNull())
+        return masked_;
     const int width = masked_.width();
     const int height = masked_.height();
     const QRgb key = masked_.pixel(0, height - 1);
@@ -87,9 +113,9 @@ const QImage& TImage::maskedPicture() const
 
 void TImage::paint(QPainter& painter) const
 {
-    if (picture_.isNull())
+    if (!hasPicture())
         return;
-    const QImage& image = transparent_ ? maskedPicture() : picture_;
+    const QImage& image = transparent_ ? maskedPicture() : picture();
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (stretch_) {

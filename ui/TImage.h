@@ -13,8 +13,13 @@ class TImage : public TGraphicControl {
 public:
     explicit TImage(TForm& form);
 
-    const QImage& picture() const { return picture_; }
+    // The picture, decoded first if it was given as a file.
+    const QImage& picture() const;
     void setPicture(const QImage& picture);
+    // The picture in the embedded file at path, of size (from the file's header, see EmbeddedImageSize). The file
+    // is decoded when the picture is first needed (painting, picture(), transparentColor()): a window holds its
+    // pictures from start-up on, mostly long before it is first shown.
+    void setPictureFile(const QString& path, QSize size);
     bool stretch() const { return stretch_; }
     void setStretch(bool on);
     bool center() const { return center_; }
@@ -35,8 +40,11 @@ private:
     // before it is first shown, and this copy takes four bytes a pixel.
     const QImage& maskedPicture() const;
     void dropMasked();
+    bool hasPicture() const { return !pictureSize_.isEmpty(); }
 
-    QImage picture_;
+    mutable QImage picture_;
+    mutable QString pendingFile_;  // set while the picture is still to be decoded from this file
+    QSize pictureSize_;
     mutable QImage masked_;
     mutable bool maskedValid_ = false;
     bool stretch_ = false;

@@ -1,5 +1,6 @@
 // Labels and pictures: auto size, painting by the window in description order, transparency, OnClick.
 #include "RecordingForm.h"
+#include "ui/EmbeddedImage.h"
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 
@@ -229,6 +230,25 @@ TEST(Picture, PaintsTheCurrentPictureAfterChangesBetweenPaints)
     EXPECT_EQ(render(form).pixelColor(21, 21), kSilver);
     image.setTransparent(true);
     EXPECT_EQ(render(form).pixelColor(21, 21), toQColor(clBtnFace));
+}
+
+// A picture named in a description is decoded only when first needed; its control is sized from the file's header
+// before that, and what is painted and returned is the whole decoded file.
+TEST(Picture, ADescribedPictureIsSizedAtOnceAndPaintedWhole)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"bounds\": [4, 6, 10, 10], "
+                             "\"properties\": {\"AutoSize\": true, \"Picture\": \"ui/bkOK.bmp\"}}"));
+    const TImage& image = form.control<TImage>("Image1");
+    EXPECT_EQ(image.boundsRect(), QRect(4, 6, 36, 18));
+    const QImage expected = ReadEmbeddedImage(QStringLiteral(":/assets/ui/bkOK.bmp"));
+    const QImage painted = render(form);
+    int differing = 0;
+    for (int y = 0; y < expected.height(); ++y)
+        for (int x = 0; x < expected.width(); ++x)
+            differing += painted.pixel(x + 4, y + 6) != expected.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(image.picture(), expected);
 }
 
 TEST(Painting, GraphicControlsInDescriptionOrderBeneathWindowedControls)
