@@ -49,6 +49,14 @@ TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent), style_(
     resize(150, 45);
     channelRepeat_.setSingleShot(false);
     connect(&channelRepeat_, &QTimer::timeout, this, &TTrackBar::channelStep);
+    coverWindowBeneath();
+}
+
+void TTrackBar::coverWindowBeneath()
+{
+    // On a window the slider paints its whole rectangle (see paintEvent), so Qt need not paint the window's
+    // labels and pictures beneath it first at every move of the thumb.
+    setAttribute(Qt::WA_OpaquePaintEvent, qobject_cast<const TForm*>(parentWidget()) != nullptr);
 }
 
 void TTrackBar::fireChange()
@@ -380,6 +388,8 @@ bool TTrackBar::event(QEvent* event)
     // A modal box opening over the window, or the window losing the activation, takes the mouse away.
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
         endMouseAction();
+    if (event->type() == QEvent::ParentChange)
+        coverWindowBeneath();
     return QSlider::event(event);
 }
 

@@ -95,6 +95,8 @@ private:
     Travel travel() const;
     void channelStep();
     void fireChange();
+    // Opaque painting while the parent is a window, whose colour paintEvent fills the rectangle with.
+    void coverWindowBeneath();
     // A held button's action: a channel repeat or a thumb drag. It ends with one change event, as at a
     // release, also when it is cut short (window hidden or blocked, mouse taken elsewhere).
     void beginMouseAction(Drag kind);
