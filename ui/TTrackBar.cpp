@@ -280,7 +280,11 @@ int TTrackBar::positionAt(const QPoint& point) const
 
 int TTrackBar::pixelOf(int position) const
 {
-    const Travel t = travel();
+    return pixelOf(position, travel());
+}
+
+int TTrackBar::pixelOf(int position, const Travel& t) const
+{
     return t.start + t.thumbSize / 2 +
            QStyle::sliderPositionFromValue(minimum(), maximum(), position, t.span, t.upsideDown);
 }
@@ -430,9 +434,11 @@ void TTrackBar::paintEvent(QPaintEvent*)
         option.subControls |= QStyle::SC_SliderHandle;
     const QRect groove = grooveRect();
     const bool horizontal = orientation() == Qt::Horizontal;
+    // Asked of the style once for the selection band and all the ticks.
+    const Travel along = travel();
     if (selStart_ != 0 || selEnd_ != 0) {
-        const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()));
-        const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()));
+        const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()), along);
+        const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()), along);
         const QRect band =
             horizontal ? QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()))
                        : QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
@@ -445,7 +451,7 @@ void TTrackBar::paintEvent(QPaintEvent*)
     const bool after = tickMarks_ == TTickMark::tmBottomRight || tickMarks_ == TTickMark::tmBoth;
     const int across = horizontal ? height() : width();
     for (int tick : tickPositions()) {
-        const int at = pixelOf(tick);
+        const int at = pixelOf(tick, along);
         if (before)
             horizontal ? painter.drawLine(at, 0, at, 2) : painter.drawLine(0, at, 2, at);
         if (after)
