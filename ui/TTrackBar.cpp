@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QVarLengthArray>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -450,14 +451,16 @@ void TTrackBar::paintEvent(QPaintEvent*)
     const bool before = tickMarks_ == TTickMark::tmTopLeft || tickMarks_ == TTickMark::tmBoth;
     const bool after = tickMarks_ == TTickMark::tmBottomRight || tickMarks_ == TTickMark::tmBoth;
     const int across = horizontal ? height() : width();
+    // All tick marks in one call to the painter.
+    QVarLengthArray<QLine, 64> marks;
     for (int tick : tickPositions()) {
         const int at = pixelOf(tick, along);
         if (before)
-            horizontal ? painter.drawLine(at, 0, at, 2) : painter.drawLine(0, at, 2, at);
+            marks.append(horizontal ? QLine(at, 0, at, 2) : QLine(0, at, 2, at));
         if (after)
-            horizontal ? painter.drawLine(at, across - 3, at, across - 1)
-                       : painter.drawLine(across - 3, at, across - 1, at);
+            marks.append(horizontal ? QLine(at, across - 3, at, across - 1) : QLine(across - 3, at, across - 1, at));
     }
+    painter.drawLines(marks.constData(), int(marks.size()));
 }
 
 }  // namespace rna::ui
