@@ -65,6 +65,7 @@ QImage paintedLabel(const TLabel& label)
     QImage image(label.width() + 4, label.height() + 4, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setLayoutDirection(Qt::LeftToRight);  // as a painter on a window is
     painter.translate(2, 2);
     painter.setClipRect(QRect(QPoint(0, 0), label.boundsRect().size()));
     label.paint(painter);
@@ -77,6 +78,7 @@ QImage drawnText(const LabelText& c, const QString& caption, const TFont& font)
     QImage image(c.size.width() + 4, c.size.height() + 4, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
+    painter.setLayoutDirection(Qt::LeftToRight);
     painter.translate(2, 2);
     const QRect area(QPoint(0, 0), c.size);
     painter.setClipRect(area);
