@@ -322,9 +322,11 @@ void TForm::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), toQColor(color_));
-    // Graphic controls in description order: each later one over the earlier ones.
+    // Graphic controls in description order: each later one over the earlier ones. Only those touching the
+    // dirty region itself: its bounding rectangle spans the whole window when two far-apart labels changed.
+    const QRegion& dirty = event->region();
     for (const TGraphicControl* graphic : graphics_) {
-        if (!graphic->isVisible() || !graphic->boundsRect().intersects(event->rect()))
+        if (!graphic->isVisible() || !dirty.intersects(graphic->boundsRect()))
             continue;
         painter.save();
         painter.translate(graphic->boundsRect().topLeft());

@@ -10,6 +10,41 @@ namespace rna::ui {
 TLabel::TLabel(TForm& form) : TGraphicControl(form)
 {
     setBounds(QRect(0, 0, 65, 17));
+    refreshFont();
+    prepareText();
+}
+
+void TLabel::refreshFont()
+{
+    const TFont font = tfont();
+    if (fontReady_ && font == shownFont_)
+        return;
+    fontReady_ = true;
+    shownFont_ = font;
+    qfont_ = font.toQFont();
+    metrics_ = QFontMetrics(qfont_);
+    measured_.clear();
+    lines_.setFont(qfont_);
+    shownLine_ = nullptr;
+}
+
+void TLabel::prepareText()
+{
+    shownLine_ = lines_.prepare(caption_, textFlags());
+}
+
+QRect TLabel::measure(const QString& text, int flags, int room)
+{
+    for (const Measured& entry : measured_)
+        if (entry.flags == flags && entry.room == room && entry.text == text)
+            return entry.rect;
+    // A handful of entries covers a slider's neighbouring values; the oldest goes first.
+    constexpr std::size_t Kept = 16;
+    if (measured_.size() == Kept)
+        measured_.erase(measured_.begin());
+    const QRect rect = metrics_.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
+    measured_.push_back({text, flags, room, rect});
+    return rect;
 }
 
 void TLabel::setCaption(const QString& caption)
@@ -17,6 +52,7 @@ void TLabel::setCaption(const QString& caption)
     if (caption == caption_)
         return;
     caption_ = caption;
+    prepareText();
     adjustBounds();
     invalidate();
 }
@@ -42,6 +78,7 @@ void TLabel::setWordWrap(bool on)
     if (on == wordWrap_)
         return;
     wordWrap_ = on;
+    prepareText();
     adjustBounds();
     invalidate();
 }
@@ -59,6 +96,7 @@ void TLabel::setShowAccelChar(bool on)
     if (on == showAccelChar_)
         return;
     showAccelChar_ = on;
+    prepareText();
     adjustBounds();
     invalidate();
 }
@@ -106,6 +144,8 @@ void TLabel::setTFont(const TFont& font)
         return;
     font_ = font;
     parentFont_ = false;
+    refreshFont();
+    prepareText();
     adjustBounds();
     invalidate();
 }
@@ -117,6 +157,8 @@ void TLabel::setParentFont(bool on)
     if (!on)
         font_ = form().tfont();
     parentFont_ = on;
+    refreshFont();
+    prepareText();
     adjustBounds();
     invalidate();
 }
@@ -125,6 +167,8 @@ void TLabel::parentFontChanged()
 {
     if (!parentFont_)
         return;
+    refreshFont();
+    prepareText();
     adjustBounds();
     invalidate();
 }
@@ -155,17 +199,16 @@ void TLabel::adjustBounds()
     if (!autoSize_)
         return;
     // An empty caption measures as one blank: the label keeps one line's height.
-    const QString text = caption_.isEmpty() ? QStringLiteral(" ") : caption_;
-    const QFontMetrics metrics(tfont().toQFont());
+    const QString blank = QStringLiteral(" ");
+    const QString& text = caption_.isEmpty() ? blank : caption_;
     const int flags = (textFlags() & ~(Qt::AlignRight | Qt::AlignHCenter)) | Qt::AlignLeft;
     // A wrapping label keeps its width and grows downwards.
     const int room = wordWrap_ ? std::max(width(), 1) : 1 << 20;
-    const QRect measured = metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
+    const QRect measured = measure(text, flags, room);
     // The text's own height: lines after the first add the line spacing, the first only the font height.
-    const int lineBox =
-        std::max(1, metrics.boundingRect(QRect(0, 0, room, 1 << 20), flags, QStringLiteral(" ")).height());
+    const int lineBox = std::max(1, measure(blank, flags, room).height());
     const int lines = std::max(1, (measured.height() + lineBox / 2) / lineBox);
-    const int height = (lines - 1) * metrics.lineSpacing() + metrics.height();
+    const int height = (lines - 1) * metrics_.lineSpacing() + metrics_.height();
     const int width = wordWrap_ ? this->width() : measured.width();
     const int left =
         alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - width : boundsRect().left();
@@ -190,9 +233,8 @@ void TLabel::paint(QPainter& painter) const
     const QRect area(0, 0, width(), height());
     if (!transparent_)
         painter.fillRect(area, toQColor(color()));
-    const TFont font = tfont();
-    painter.setFont(font.toQFont());
-    painter.setPen(isEnabled() ? toQColor(font.color) : toQColor(clGrayText));
+    painter.setFont(qfont_);
+    painter.setPen(isEnabled() ? toQColor(shownFont_.color) : toQColor(clGrayText));
     int flags = textFlags();
     if (layout_ == TTextLayout::tlCenter)
         flags |= Qt::AlignVCenter;
@@ -200,7 +242,11 @@ void TLabel::paint(QPainter& painter) const
         flags |= Qt::AlignBottom;
     else
         flags |= Qt::AlignTop;
-    painter.drawText(area, flags, caption_);
+    // A kept line is drawn without shaping the text again; the painter lays out anything else.
+    if (shownLine_ && painter.layoutDirection() == Qt::LeftToRight)
+        TextLines::draw(painter, *shownLine_, area, flags);
+    else
+        painter.drawText(area, flags, caption_);
 }
 
 }  // namespace rna::ui

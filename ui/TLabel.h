@@ -6,8 +6,12 @@
 #include "ui/TColor.h"
 #include "ui/TFont.h"
 #include "ui/TGraphicControl.h"
+#include "ui/TextLines.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QString>
+#include <vector>
 
 namespace rna::ui {
 
@@ -61,6 +65,13 @@ public:
 
 private:
     int textFlags() const;
+    // Rebuilds the Qt font and its metrics when the font the label shows changed; measured sizes go with them.
+    void refreshFont();
+    // The caption's bounding rectangle for these flags within `room` pixels, measured once per distinct text:
+    // a slider going back and forth writes the same few captions again and again.
+    QRect measure(const QString& text, int flags, int room);
+    // Lays the caption out for painting when its text, font or text flags changed.
+    void prepareText();
 
     QString caption_;
     bool autoSize_ = true;
@@ -74,6 +85,20 @@ private:
     TFont font_;
     bool parentFont_ = true;
     QRect describedBounds_;
+
+    TFont shownFont_;  // the font qfont_ and metrics_ were made from, once fontReady_
+    bool fontReady_ = false;
+    QFont qfont_;
+    QFontMetrics metrics_{qfont_};
+    struct Measured {
+        QString text;
+        int flags;
+        int room;
+        QRect rect;
+    };
+    std::vector<Measured> measured_;  // recent measurements with qfont_, newest last
+    TextLines lines_;  // recent captions laid out in qfont_
+    const QTextLayout* shownLine_ = nullptr;  // the caption's, kept by lines_; null: drawn by drawText
 };
 
 }  // namespace rna::ui

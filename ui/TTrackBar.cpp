@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QVarLengthArray>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -49,6 +50,14 @@ TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent), style_(
     resize(150, 45);
     channelRepeat_.setSingleShot(false);
     connect(&channelRepeat_, &QTimer::timeout, this, &TTrackBar::channelStep);
+    coverWindowBeneath();
+}
+
+void TTrackBar::coverWindowBeneath()
+{
+    // On a window the slider paints its whole rectangle (see paintEvent), so Qt need not paint the window's
+    // labels and pictures beneath it first at every move of the thumb.
+    setAttribute(Qt::WA_OpaquePaintEvent, qobject_cast<const TForm*>(parentWidget()) != nullptr);
 }
 
 void TTrackBar::fireChange()
@@ -272,7 +281,11 @@ int TTrackBar::positionAt(const QPoint& point) const
 
 int TTrackBar::pixelOf(int position) const
 {
-    const Travel t = travel();
+    return pixelOf(position, travel());
+}
+
+int TTrackBar::pixelOf(int position, const Travel& t) const
+{
     return t.start + t.thumbSize / 2 +
            QStyle::sliderPositionFromValue(minimum(), maximum(), position, t.span, t.upsideDown);
 }
@@ -380,6 +393,8 @@ bool TTrackBar::event(QEvent* event)
     // A modal box opening over the window, or the window losing the activation, takes the mouse away.
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
         endMouseAction();
+    if (event->type() == QEvent::ParentChange)
+        coverWindowBeneath();
     return QSlider::event(event);
 }
 
@@ -420,9 +435,11 @@ void TTrackBar::paintEvent(QPaintEvent*)
         option.subControls |= QStyle::SC_SliderHandle;
     const QRect groove = grooveRect();
     const bool horizontal = orientation() == Qt::Horizontal;
+    // Asked of the style once for the selection band and all the ticks.
+    const Travel along = travel();
     if (selStart_ != 0 || selEnd_ != 0) {
-        const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()));
-        const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()));
+        const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()), along);
+        const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()), along);
         const QRect band =
             horizontal ? QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()))
                        : QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
@@ -434,14 +451,16 @@ void TTrackBar::paintEvent(QPaintEvent*)
     const bool before = tickMarks_ == TTickMark::tmTopLeft || tickMarks_ == TTickMark::tmBoth;
     const bool after = tickMarks_ == TTickMark::tmBottomRight || tickMarks_ == TTickMark::tmBoth;
     const int across = horizontal ? height() : width();
+    // All tick marks in one call to the painter.
+    QVarLengthArray<QLine, 64> marks;
     for (int tick : tickPositions()) {
-        const int at = pixelOf(tick);
+        const int at = pixelOf(tick, along);
         if (before)
-            horizontal ? painter.drawLine(at, 0, at, 2) : painter.drawLine(0, at, 2, at);
+            marks.append(horizontal ? QLine(at, 0, at, 2) : QLine(0, at, 2, at));
         if (after)
-            horizontal ? painter.drawLine(at, across - 3, at, across - 1)
-                       : painter.drawLine(across - 3, at, across - 1, at);
+            marks.append(horizontal ? QLine(at, across - 3, at, across - 1) : QLine(across - 3, at, across - 1, at));
     }
+    painter.drawLines(marks.constData(), int(marks.size()));
 }
 
 }  // namespace rna::ui

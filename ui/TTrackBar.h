@@ -84,7 +84,6 @@ private:
     int keyTarget(int key) const;
     int positionAt(const QPoint& point) const;
     QRect grooveRect() const;
-    int pixelOf(int position) const;
     // Where the thumb's travel starts and how many pixels it spans, along the slider's orientation.
     struct Travel {
         int start = 0;
@@ -93,8 +92,13 @@ private:
         bool upsideDown = false;
     };
     Travel travel() const;
+    // The pixel of a position's tick along the slider (the thumb's centre there).
+    int pixelOf(int position) const;
+    int pixelOf(int position, const Travel& travel) const;
     void channelStep();
     void fireChange();
+    // Opaque painting while the parent is a window, whose colour paintEvent fills the rectangle with.
+    void coverWindowBeneath();
     // A held button's action: a channel repeat or a thumb drag. It ends with one change event, as at a
     // release, also when it is cut short (window hidden or blocked, mouse taken elsewhere).
     void beginMouseAction(Drag kind);

@@ -16,6 +16,7 @@ public:
     ScreenChartBinding(rna::chart::TChart& chart, rna::chart::TLineSeries& curve, rna::chart::TLineSeries* marker);
 
     MarkerSeries Marker() const { return marker_ ? MarkerSeries::Present : MarkerSeries::Absent; }
+    rna::chart::TChart& Chart() const { return chart_; }
 
     void ClearPoints(TransferSeries series) override;
     void AddPoint(TransferSeries series, double x, double y) override;

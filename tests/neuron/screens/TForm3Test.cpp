@@ -2,6 +2,7 @@
 // boxes' change events, counted in the order the charts are refilled.
 #include "ScreenDriver.h"
 
+#include <QScreen>
 #include <cmath>
 
 namespace rna::neuron::test {
@@ -306,6 +307,28 @@ TEST_F(Form3Screen, AChangedDecimalSeparatorIsReportedAndTheNetworkComputesAgain
     screen.key("TrackBar8", Qt::Key_Right);
     EXPECT_TRUE(screen.errors.empty());
     EXPECT_EQ(screen.caption("Label31"), "3.0000");  // 4·0.5 + 1
+}
+
+// The window is repainted only where something changed (the labels with new captions, the slider, the edit
+// boxes, the refilled charts); after each step it shows what painting it whole shows.
+TEST_F(Form3Screen, AfterEachStepTheWindowShowsWhatAWholeRepaintShows)
+{
+    screen.key("TrackBar2", Qt::Key_End);
+    screen.key("TrackBar3", Qt::Key_Home);
+    screen.key("TrackBar6", Qt::Key_End);
+    screen.key("TrackBar7", Qt::Key_End);
+    screen.pick("ComboBox3", 2);
+    auto& input = screen.get<rna::ui::TTrackBar>("TrackBar1");
+    screen.window->focusControl(input);
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_PageUp, Qt::Key_End}) {
+        QTest::keyClick(&input, key);
+        QCoreApplication::processEvents();
+        const QImage shown =
+            screen.window->screen()->grabWindow(screen.window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage whole = screen.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), whole.size());
+        EXPECT_TRUE(shown == whole) << "after key " << key << ", p = " << screen.caption("Label22");
+    }
 }
 
 }  // namespace
