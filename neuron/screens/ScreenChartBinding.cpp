@@ -3,8 +3,7 @@
 #include "chart/axis/TChartAxis.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"
-
-#include <QWidget>
+#include "ui/HeldRepaints.h"
 
 namespace rna::neuron {
 
@@ -39,39 +38,12 @@ void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
         chart_.LeftAxis()->SetMinimum(value);
 }
 
-namespace {
-
-// Holds back a widget's repaint requests while it lives; at its end one repaint of the whole widget stands for
-// them (Qt repaints a widget whose updates are enabled again). A widget whose updates are off already is left
-// as it is.
-class HeldRepaints {
-public:
-    explicit HeldRepaints(QWidget& widget) : widget_(widget), enabled_(widget.updatesEnabled())
-    {
-        if (enabled_)
-            widget_.setUpdatesEnabled(false);
-    }
-    ~HeldRepaints()
-    {
-        if (enabled_)
-            widget_.setUpdatesEnabled(true);
-    }
-    HeldRepaints(const HeldRepaints&) = delete;
-    HeldRepaints& operator=(const HeldRepaints&) = delete;
-
-private:
-    QWidget& widget_;
-    bool enabled_;
-};
-
-}  // namespace
-
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
                            double& lastOutput)
 {
     // The chart asks for a repaint at every point added; one request for the refilled chart shows the same.
     // Only Qt's repaint requests are held: the chart counts and handles its own redraw requests as before.
-    const HeldRepaints held(chart.Chart());
+    const rna::ui::HeldRepaints held(chart.Chart());
     return FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
 }
 
