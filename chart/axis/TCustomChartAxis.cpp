@@ -278,6 +278,16 @@ void TCustomChartAxis::PlaceAxisEnds(int s, int n)
     plotLength_ = n;
 }
 
+void TCustomChartAxis::SetLayout(const LayoutState& state)
+{
+    scale_ = state.Scale;
+    plotStart_ = state.PlotStart;
+    plotLength_ = state.PlotLength;
+    LabelsPos = state.LabelsPos;
+    TitlePos = state.TitlePos;
+    isDateTime_ = state.DateTime;
+}
+
 void TCustomChartAxis::ShrinkRangeByMargins(int startMargin, int endMargin)
 {
     scale_.ShrinkRangeByMargins(startMargin, endMargin, plotStart_, plotLength_, startPosition_, endPosition_);

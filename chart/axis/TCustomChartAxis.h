@@ -157,6 +157,20 @@ public:
     int LabelsPos = 0;
     int TitlePos = 0;
 
+    // Everything a chart's layout fixes on the axis, so that a drawing whose layout would fix the same
+    // can put it back instead of working it out again.
+    struct LayoutState {
+        AxisScale Scale;
+        int PlotStart = 0;
+        int PlotLength = 0;
+        int LabelsPos = 0;
+        int TitlePos = 0;
+        bool DateTime = false;
+        friend bool operator==(const LayoutState&, const LayoutState&) = default;
+    };
+    LayoutState Layout() const { return {scale_, plotStart_, plotLength_, LabelsPos, TitlePos, isDateTime_}; }
+    void SetLayout(const LayoutState& state);
+
     // --- labels: step, values, texts --------------------------------------------------------
     // The step between labels; label texts are measured in the canvas' current font.
     double LabelStep(const TChartCanvas& canvas) const;

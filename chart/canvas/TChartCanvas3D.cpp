@@ -134,24 +134,43 @@ Qt::BrushStyle QtBrushStyle(TBrushStyle style)
     }
 }
 
-// Rounds i * num / den to the nearest integer, halves up; den > 0, num >= 0, i >= 0.
-int RoundedStep(int i, int num, int den)
-{
-    return int((2LL * i * num + den) / (2LL * den));
-}
+// The pixels of the line from (x0, y0) by (dx, dy), one per step along the longer axis: pixel i lies i steps
+// along it and round(i * shorter / longer) steps across (halves away from the start). The rounded step
+// across is carried as an exact quotient and remainder instead of being divided out for every pixel.
+class LineWalk {
+public:
+    LineWalk(int x0, int y0, int dx, int dy)
+        : x_(x0), y_(y0), sx_(dx < 0 ? -1 : 1), sy_(dy < 0 ? -1 : 1), alongX_(std::abs(dx) >= std::abs(dy)),
+          across_(2LL * std::min(std::abs(dx), std::abs(dy))), divisor_(2LL * std::max(std::abs(dx), std::abs(dy))),
+          remainder_(divisor_ / 2)
+    {}
+    QPoint Pixel() const { return {x_, y_}; }
+    void Next()
+    {
+        // The step across grows by at most one per pixel, since across_ <= divisor_.
+        remainder_ += across_;
+        const bool stepAcross = remainder_ >= divisor_;
+        if (stepAcross)
+            remainder_ -= divisor_;
+        if (alongX_) {
+            x_ += sx_;
+            y_ += stepAcross ? sy_ : 0;
+        } else {
+            y_ += sy_;
+            x_ += stepAcross ? sx_ : 0;
+        }
+    }
 
-// Pixel i of the line from (x0, y0) by (dx, dy): one pixel per step along the longer axis.
-QPoint LinePixel(int x0, int y0, int dx, int dy, int i)
-{
-    const int adx = std::abs(dx);
-    const int ady = std::abs(dy);
-    if (i == 0)
-        return {x0, y0};
-    const int sx = dx < 0 ? -1 : 1;
-    const int sy = dy < 0 ? -1 : 1;
-    return adx >= ady ? QPoint(x0 + sx * i, y0 + sy * RoundedStep(i, ady, adx))
-                      : QPoint(x0 + sx * RoundedStep(i, adx, ady), y0 + sy * i);
-}
+private:
+    int x_;
+    int y_;
+    int sx_;
+    int sy_;
+    bool alongX_;
+    long long across_;
+    long long divisor_;
+    long long remainder_;  // of (i * across_ + divisor_ / 2) divided by divisor_
+};
 
 // Adds the pixels left .. right of row y, lengthening the last rectangle when it covers the same
 // columns on the row above, so that a straight stretch of rows becomes one rectangle.
@@ -281,11 +300,20 @@ bool TChartCanvas3D::RestoreLayer()
     if (!layerDifferenceKnown_) {
         std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
     } else {
+        // Both images have the same size and format, so one offset serves both.
         const qsizetype stride = image_.bytesPerLine();
-        for (const QRect& r : layerDifference_)
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                std::memcpy(pixels_ + y * stride + r.left() * 4, layer_.constScanLine(y) + r.left() * 4,
-                            std::size_t(r.width()) * 4);
+        const uchar* layer = layer_.constBits();
+        for (const QRect& r : layerDifference_) {
+            const qsizetype end = (r.bottom() + 1) * stride;
+            qsizetype offset = r.top() * stride + r.left() * 4;
+            if (r.width() == 1) {  // the pixels of steep lines: copied without a call each
+                for (; offset < end; offset += stride)
+                    std::copy_n(layer + offset, 4, pixels_ + offset);
+                continue;
+            }
+            for (; offset < end; offset += stride)
+                std::memcpy(pixels_ + offset, layer + offset, std::size_t(r.width()) * 4);
+        }
     }
     StartLayerDifference();
     return true;
@@ -467,8 +495,8 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
         return;
     }
     path_.clear();
-    for (int i = 0; i < steps; ++i)
-        path_.push_back(LinePixel(x0, y0, dx, dy, i));
+    for (LineWalk walk(x0, y0, dx, dy); int(path_.size()) < steps; walk.Next())
+        path_.push_back(walk.Pixel());
     PatternedPath(path_);
 }
 
@@ -540,8 +568,9 @@ void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
     const int top = std::min(y0, y1) + up;
     std::vector<EllipseRow>& rows = rowsScratch_;
     rows.assign(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
-    for (int i = 0; i <= steps; ++i) {
-        const QPoint p = LinePixel(x0, y0, dx, dy, i);
+    LineWalk walk(x0, y0, dx, dy);
+    for (int i = 0; i <= steps; ++i, walk.Next()) {
+        const QPoint p = walk.Pixel();
         for (int r = 0; r < int(nib.size()); ++r) {
             EllipseRow& row = rows[p.y() + up + r - top];
             row.left = std::min(row.left, p.x() + left + nib[r].left);
@@ -580,8 +609,9 @@ void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
 void TChartCanvas3D::SolidSpans(const std::vector<QRect>& spans, const QColor& color)
 {
     if (DirectWrites()) {
+        const QRgb rgb = color.rgb();
         for (const QRect& span : spans)
-            direct_.Fill(span, color.rgb());
+            direct_.Fill(span, rgb);
         return;
     }
     for (const QRect& span : spans)

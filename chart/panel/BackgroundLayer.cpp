@@ -1,5 +1,6 @@
 #include "chart/panel/BackgroundLayer.h"
 
+#include "chart/panel/FitSeriesMargins.h"
 #include "chart/panel/TCustomAxisPanel.h"
 
 namespace rna::chart {
@@ -38,9 +39,38 @@ bool BackgroundLayer::MatchesLayout(const TCustomAxisPanel& chart)
     return chart.PlotRect() == plotRect_ && scratch_ == axes_;
 }
 
+bool BackgroundLayer::LayoutInputsMatch(TCustomAxisPanel& chart)
+{
+    inputScratch_.clear();
+    for (TCustomChartAxis* axis : chart.AxesList()) {
+        axis->ResolveRange();
+        LayoutInput input{axis->Scale(), chart.AxisInUse(*axis), chart.AxisWallSize(*axis), chart.SeriesDateTime(*axis),
+                          axis->EffectiveLabelStyle()};
+        SeriesMargins(chart, *axis, input.MarginStart, input.MarginEnd);
+        inputScratch_.push_back(input);
+    }
+    return layoutKnown_ && inputScratch_ == layoutInputs_;
+}
+
+void BackgroundLayer::PutBackLayout(TCustomAxisPanel& chart) const
+{
+    const std::vector<TCustomChartAxis*>& axes = chart.AxesList();
+    for (std::size_t i = 0; i < axes.size(); ++i)
+        axes[i]->SetLayout(layouts_[i]);
+}
+
+void BackgroundLayer::KeepLayout(const TCustomAxisPanel& chart)
+{
+    layoutInputs_.swap(inputScratch_);
+    layouts_.clear();
+    for (const TCustomChartAxis* axis : chart.AxesList())
+        layouts_.push_back(axis->Layout());
+    layoutKnown_ = true;
+}
+
 void BackgroundLayer::BeginKeeping(unsigned settingsChanges, const Rect& bounds, TChartCanvas3D& canvas)
 {
-    valid_ = false;
+    valid_ = layoutKnown_ = false;
     settingsChanges_ = settingsChanges;
     bounds_ = bounds;
     separators_ = CurrentNumberSeparators();

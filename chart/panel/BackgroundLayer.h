@@ -25,6 +25,17 @@ public:
     const Rect& PlotRectAfterTitles() const { return plotRectAfterTitles_; }
     // The chart's layout of this drawing is the one the layer was drawn with.
     bool MatchesLayout(const TCustomAxisPanel& chart);
+    // Whether this drawing's layout would come out as the one last worked out for the layer: what a layout
+    // reads besides the settings, the bounds and the canvas' state is as it was then. That is each axis'
+    // resolved range and the pixel ends the last drawing left it (label steps are measured along them),
+    // whether it is in use, its wall, date-time values and label style, and the margins the series ask of
+    // it. Resolves the axes' ranges first, as a layout would.
+    bool LayoutInputsMatch(TCustomAxisPanel& chart);
+    // Puts that layout back on the axes; the plotting rectangle it left is LayoutPlotRect.
+    void PutBackLayout(TCustomAxisPanel& chart) const;
+    const Rect& LayoutPlotRect() const { return plotRect_; }
+    // The layout just worked out, from the inputs LayoutInputsMatch last saw, is the layer's: both are kept.
+    void KeepLayout(const TCustomAxisPanel& chart);
     // Gives the canvas the state the layer's drawing started from, or the one it left the canvas in.
     void RestoreStartState(TChartCanvas3D& canvas) const;
     void RestoreEndState(TChartCanvas3D& canvas) const;
@@ -34,7 +45,7 @@ public:
     void BeginKeeping(unsigned settingsChanges, const Rect& bounds, TChartCanvas3D& canvas);
     void KeepPlotRectAfterTitles(const Rect& rect) { plotRectAfterTitles_ = rect; }
     void EndKeeping(const TCustomAxisPanel& chart, const TChartCanvas3D& canvas);
-    void Forget() { valid_ = false; }
+    void Forget() { valid_ = layoutKnown_ = false; }
 
     // Whether a layer may stand for the drawing at all: no chart event runs inside it, it is 2D on the
     // image, and no axis takes its labels from the series' points.
@@ -52,6 +63,17 @@ private:
     };
     static void RecordLayout(const TCustomAxisPanel& chart, std::vector<AxisRecord>& axes);
 
+    struct LayoutInput {
+        AxisScale Scale;
+        bool InUse = false;
+        int WallSize = 0;
+        bool DateTime = false;
+        TAxisLabelStyle LabelStyle = TAxisLabelStyle::talAuto;
+        int MarginStart = 0;
+        int MarginEnd = 0;
+        friend bool operator==(const LayoutInput&, const LayoutInput&) = default;
+    };
+
     bool valid_ = false;
     unsigned settingsChanges_ = 0;
     Rect bounds_;
@@ -63,6 +85,11 @@ private:
     Rect plotRect_;
     std::vector<AxisRecord> axes_;
     std::vector<AxisRecord> scratch_;  // this drawing's layout, reused between drawings
+    // The inputs and the result of the layer's layout, once a drawing has reused the layer with them.
+    bool layoutKnown_ = false;
+    std::vector<LayoutInput> layoutInputs_;
+    std::vector<LayoutInput> inputScratch_;  // this drawing's inputs, reused between drawings
+    std::vector<TCustomChartAxis::LayoutState> layouts_;
     CanvasState endState_;
     QPoint endPenPos_;
 };

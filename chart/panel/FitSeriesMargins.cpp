@@ -9,10 +9,6 @@
 
 namespace rna::chart {
 
-namespace {
-
-// The largest margins the active series drawn against the axis ask for, at its start side
-// (left, or top) and its end side (right, or bottom), kept only for automatic ends.
 void SeriesMargins(const TCustomAxisPanel& chart, const TCustomChartAxis& axis, int& start, int& end)
 {
     start = 0;
@@ -37,8 +33,6 @@ void SeriesMargins(const TCustomAxisPanel& chart, const TCustomChartAxis& axis, 
     if (!endAutomatic)
         end = 0;
 }
-
-}  // namespace
 
 void FitSeriesMargins(TCustomAxisPanel& chart)
 {

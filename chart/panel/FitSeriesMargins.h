@@ -4,7 +4,11 @@
 namespace rna::chart {
 
 class TCustomAxisPanel;
+class TCustomChartAxis;
 
 void FitSeriesMargins(TCustomAxisPanel& chart);
+// The largest margins the active series drawn against the axis ask for, at its start side (left, or top)
+// and its end side (right, or bottom), kept only for automatic ends.
+void SeriesMargins(const TCustomAxisPanel& chart, const TCustomChartAxis& axis, int& start, int& end);
 
 }  // namespace rna::chart

@@ -167,9 +167,10 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
     }
 }
 
-// The titles' share of the plotting rectangle comes from the layer; the axis layout is worked out anew,
-// since the series may have moved automatic axis ends. When it differs from the layer's, the chart and the
-// canvas are left as they were found, for a full drawing.
+// The titles' share of the plotting rectangle comes from the layer. The axis layout is worked out anew,
+// since the series may have moved automatic axis ends, unless everything it reads is as it was when the
+// layer's layout was last worked out: then that layout is put back. When the layout differs from the
+// layer's, the chart and the canvas are left as they were found, for a full drawing.
 bool TCustomAxisPanel::ReuseBackground(const Rect& bounds)
 {
     if (!BackgroundLayer::MayKeep(*this) || !background_.MatchesStart(SettingsChanges(), bounds, Canvas()))
@@ -177,8 +178,19 @@ bool TCustomAxisPanel::ReuseBackground(const Rect& bounds)
     const Rect start = PlotRect();
     SetPlotRect(background_.PlotRectAfterTitles());
     NormalizePlotRect();
-    LayOut(bounds);
-    if (background_.MatchesLayout(*this) && Canvas().RestoreLayer()) {
+    bool sameLayout = background_.LayoutInputsMatch(*this);
+    if (sameLayout) {
+        background_.PutBackLayout(*this);
+        SetPlotRect(background_.LayoutPlotRect());
+        NormalizePlotRect();
+        Canvas().SetProjection(0, bounds, PlotRect());
+    } else {
+        LayOut(bounds);
+        sameLayout = background_.MatchesLayout(*this);
+        if (sameLayout)
+            background_.KeepLayout(*this);
+    }
+    if (sameLayout && Canvas().RestoreLayer()) {
         background_.RestoreEndState(Canvas());
         return true;
     }

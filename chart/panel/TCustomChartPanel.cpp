@@ -15,7 +15,7 @@ TCustomChartPanel::TCustomChartPanel(QWidget* parent) : ChartWidget(parent)
 {
     resize(400, 250);
     view3DOptions_ = std::make_unique<TView3DOptions>(ChangeHandler());
-    canvas_->SetOnChange([this] { update(); });
+    canvas_->SetOnChange([this] { RequestRepaint(); });
     constructed_ = true;
 }
 
@@ -35,6 +35,17 @@ void TCustomChartPanel::ScheduleSeriesRedraw()
         return;
     ++redrawRequests_;
     canvas_->MarkDirty();
+    RequestRepaint();
+}
+
+// Qt paints once for any number of requests made before the paint, and a request made while the control is
+// hidden is met by the paint that showing it brings; so one request per paint is enough, and a refill of
+// many points does not ask Qt once per point.
+void TCustomChartPanel::RequestRepaint()
+{
+    if (repaintRequested_)
+        return;
+    repaintRequested_ = true;
     update();
 }
 
@@ -55,6 +66,7 @@ void TCustomChartPanel::PaintControl(QPainter& painter, const QRect&)
 
 void TCustomChartPanel::PaintTo(QPainter& painter)
 {
+    repaintRequested_ = false;  // changes from here on need a repaint of their own
     if (printing_)
         return;
     // A hidden control gets its resize event only when shown, so the image size is checked here too.

@@ -103,6 +103,8 @@ protected:
 
 private:
     void DrawBevelFrame(Rect& rect, TBevelCut cut);
+    // Asks Qt for a repaint of the whole control, once until the next paint.
+    void RequestRepaint();
 
     std::unique_ptr<TChartCanvas3D> canvas_ = std::make_unique<TChartCanvas3D>();
     std::unique_ptr<TView3DOptions> view3DOptions_;
@@ -114,6 +116,7 @@ private:
     int plotCenterY_ = 0;
     bool printing_ = false;
     bool constructed_ = false;
+    bool repaintRequested_ = false;  // Qt was asked for a repaint since the chart was last painted
     int redrawRequests_ = 0;
     unsigned settingsChanges_ = 0;
     ChangeNotifier changes_{ChangeHandler()};

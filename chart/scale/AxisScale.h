@@ -40,7 +40,8 @@ public:
         const double t = static_cast<double>((static_cast<long double>(value) - RangeLow) * PixelLength / RangeSpan);
         if (!(std::fabs(t) < 2147483647.0))
             return CenterPixel;
-        const std::int64_t r = Round(t);
+        // t is a double, so rounding it as a double gives Round's result without the extended-precision call.
+        const auto r = static_cast<std::int64_t>(std::nearbyint(t));
         const bool fromStart = Horizontal != Inverted;
         return Clamped(fromStart ? StartPixel + r : EndPixel - r);
     }

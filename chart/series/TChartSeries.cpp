@@ -130,8 +130,15 @@ void TChartSeries::ClearStorage()
 {
     for (const auto& list : valueLists_)
         list->RemoveAll();
-    std::vector<TColor>().swap(colors_);
-    std::vector<std::optional<QString>>().swap(labels_);
+    // Colours and labels keep small buffers as the value lists do.
+    if (colors_.capacity() > TChartValueList::KeptCapacity)
+        std::vector<TColor>().swap(colors_);
+    else
+        colors_.clear();
+    if (labels_.capacity() > TChartValueList::KeptCapacity)
+        std::vector<std::optional<QString>>().swap(labels_);
+    else
+        labels_.clear();
 }
 
 void TChartSeries::ClearPoints()

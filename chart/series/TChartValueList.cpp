@@ -87,8 +87,12 @@ void TChartValueList::RemoveAt(int index)
 
 void TChartValueList::RemoveAll()
 {
-    // A cleared list gives its memory back.
-    std::vector<double>().swap(values_);
+    // A cleared list keeps a buffer of up to KeptCapacity values, so that a series refilled with the same
+    // few points on every update allocates nothing; a larger one gives its memory back.
+    if (values_.capacity() > KeptCapacity)
+        std::vector<double>().swap(values_);
+    else
+        values_.clear();
     stale_ = true;
 }
 

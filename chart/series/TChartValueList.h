@@ -35,6 +35,8 @@ public:
     virtual void ReplaceAt(int index, double value);
     virtual void RemoveAt(int index);
     virtual void RemoveAll();
+    // The most values whose buffer a cleared list keeps for its next points.
+    static constexpr std::size_t KeptCapacity = 4096;
     virtual void RotateLeft();
     // Swaps two stored values (used when the series exchanges whole points).
     void Exchange(int i, int j);

@@ -131,6 +131,30 @@ TEST(CanvasDrawing, DiagonalLineStopsBeforeItsEnd)
     EXPECT_EQ(back.At(1, 0), Black);
 }
 
+// Slanted one-pixel lines in all eight directions: step i along the longer axis lies round(i * shorter /
+// longer) steps across (halves away from the start), and nothing else is set.
+TEST(CanvasDrawing, SlantedLinesSetTheRoundedPixelOfEveryStep)
+{
+    const QPoint ends[] = {{31, 12}, {12, 31}, {-31, 12}, {-12, -31}, {31, -16}, {-16, 31}, {7, 6}, {-6, -7}};
+    for (const QPoint end : ends) {
+        const int x0 = 40;
+        const int y0 = 40;
+        Drawing d(81, 81);
+        d.canvas.DrawLine(x0, y0, x0 + end.x(), y0 + end.y());
+        const int longer = std::max(std::abs(end.x()), std::abs(end.y()));
+        const int shorter = std::min(std::abs(end.x()), std::abs(end.y()));
+        std::vector<std::string> expected(81, std::string(81, '.'));
+        for (int i = 0; i < longer; ++i) {
+            const int across = (2 * i * shorter + longer) / (2 * longer);
+            const bool alongX = std::abs(end.x()) >= std::abs(end.y());
+            const int x = x0 + (end.x() < 0 ? -1 : 1) * (alongX ? i : across);
+            const int y = y0 + (end.y() < 0 ? -1 : 1) * (alongX ? across : i);
+            expected[std::size_t(y)][std::size_t(x)] = '#';
+        }
+        EXPECT_EQ(d.Picture(0, 0, 81, 81), expected) << end.x() << "," << end.y();
+    }
+}
+
 TEST(CanvasDrawing, PolylineThroughLineToJoinsWithoutGaps)
 {
     Drawing d;

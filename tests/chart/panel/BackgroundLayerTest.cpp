@@ -77,6 +77,12 @@ TEST(BackgroundLayer, DrawingAfterAChangeEqualsAFullDrawing)
         // A wide dashed line is left to the painter: the layer cannot tell which pixels it covered.
         {"series drawn by the painter", [](LayerChart& c) { c.marker.LinePen().SetStyle(TPenStyle::psDash); }},
         {"automatic left axis follows the points", [](LayerChart& c) { c.Refill(1.0, 3.0); }},
+        {"automatic left axis moves by a hair", [](LayerChart& c) { c.Refill(1.0, 1.0001); }},
+        {"x values become date-times",
+         [](LayerChart& c) {
+             c.curve.XValues().SetDateTime(true);
+             c.marker.XValues().SetDateTime(true);
+         }},
         {"title text", [](LayerChart& c) { c.chart.Title().SetText({"Alta"}); }},
         {"left axis fixed",
          [](LayerChart& c) {
@@ -113,9 +119,12 @@ TEST(BackgroundLayer, DrawingAfterAChangeEqualsAFullDrawing)
         full.chart.SetOnBeforeDrawAxes([] {});
         // The first drawing starts from a new canvas, the later ones from the state a drawing leaves.
         ASSERT_EQ(layered.Draw(), full.Draw());
-        layered.Refill(-1.2, 1.0);
-        full.Refill(-1.2, 1.0);
-        ASSERT_EQ(layered.Draw(), full.Draw());
+        // Two more drawings, so that the layer's layout is known and put back rather than worked out.
+        for (double markerX : {-1.2, 2.4}) {
+            layered.Refill(markerX, 1.0);
+            full.Refill(markerX, 1.0);
+            ASSERT_EQ(layered.Draw(), full.Draw());
+        }
         c.change(layered);
         c.change(full);
         EXPECT_EQ(layered.Draw(), full.Draw());

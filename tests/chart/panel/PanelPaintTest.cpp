@@ -216,6 +216,37 @@ TEST(PanelPaint, RefillingASeriesRequestsOncePerPointAndDrawsOnce)
     EXPECT_EQ(chart.renders, 2);
 }
 
+// A shown chart is repainted by Qt after every refill, however many requests each refill makes, and also
+// when it is shown after changes made while hidden.
+TEST(PanelPaint, ShownChartIsRepaintedAfterEachRefill)
+{
+    RecordingChart chart;
+    chart.resize(200, 120);
+    TLineSeries curve;
+    curve.SetParentChart(&chart);
+    curve.AddPoint(0, 1);  // a request while hidden
+    const auto paintsUntil = [&chart](int renders) {
+        QElapsedTimer timer;
+        timer.start();
+        while (chart.renders < renders && timer.elapsed() < 2000)
+            QApplication::processEvents();
+        return chart.renders;
+    };
+    chart.show();
+    ASSERT_EQ(paintsUntil(1), 1);
+    for (int refill = 2; refill <= 4; ++refill) {
+        curve.ClearPoints();
+        for (int x = 0; x < 5; ++x)
+            curve.AddPoint(x, x * refill);
+        EXPECT_EQ(paintsUntil(refill), refill);
+    }
+    chart.hide();
+    curve.AddPoint(9, 9);
+    QApplication::processEvents();
+    chart.show();
+    EXPECT_EQ(paintsUntil(5), 5);
+}
+
 TEST(PanelPaint, AttachedSeriesGetTheFirstFreePaletteColour)
 {
     RecordingChart chart;
