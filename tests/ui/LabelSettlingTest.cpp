@@ -110,25 +110,4 @@ INSTANTIATE_TEST_SUITE_P(
                       accel(true), wrap(false), caption("long caption text")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LabelOnHiddenWindow, ReadingTheBoundsMidwayChangesNothing)
-{
-    const QByteArray description = describeWindow(
-        "{\"kind\": \"TLabel\", \"name\": \"L\", \"bounds\": [100, 50, 30, 13], \"properties\": {\"Caption\": \"0\"}}");
-    RecordingForm once;
-    once.load(description);
-    RecordingForm twice;
-    twice.load(description);
-    TLabel& a = once.control<TLabel>("L");
-    TLabel& b = twice.control<TLabel>("L");
-    a.setCaption("-12.25");
-    b.setCaption("-12.25");
-    // Only the first is read between its sizings.
-    EXPECT_GT(a.width(), 30);
-    a.setAlignment(TAlignment::taRightJustify);
-    b.setAlignment(TAlignment::taRightJustify);
-    a.setCaption("0");
-    b.setCaption("0");
-    EXPECT_EQ(a.boundsRect(), b.boundsRect());
-}
-
 }  // namespace
