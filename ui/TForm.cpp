@@ -154,6 +154,10 @@ void TForm::setVisible(bool visible)
         // OnShow runs before the window is visible and before it is placed.
         fire(onShow_, this);
         placeOnFirstShowing();
+        // Work put off while hidden (labels measuring their captions) is done before the window shows, where
+        // repaint requests still go nowhere, as they did when it was done at once.
+        for (const TGraphicControl* graphic : graphics_)
+            graphic->settle();
     }
     if (!visible && isVisible() && focusWidget())
         lastFocus_ = focusWidget();

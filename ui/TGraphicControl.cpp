@@ -16,6 +16,12 @@ TGraphicControl::~TGraphicControl()
 
 void TGraphicControl::setBounds(const QRect& bounds)
 {
+    boundsReplaced();
+    place(bounds);
+}
+
+void TGraphicControl::place(const QRect& bounds)
+{
     if (bounds == bounds_)
         return;
     invalidate();

@@ -21,12 +21,30 @@ public:
 
     TForm& form() const { return form_; }
 
-    const QRect& boundsRect() const { return bounds_; }
+    const QRect& boundsRect() const
+    {
+        settle();
+        return bounds_;
+    }
+    // Replaces the bounds: sizing the control still owed to the old ones is moot.
     void setBounds(const QRect& bounds);
-    int left() const { return bounds_.left(); }
-    int top() const { return bounds_.top(); }
-    int width() const { return bounds_.width(); }
-    int height() const { return bounds_.height(); }
+    int left() const { return boundsRect().left(); }
+    int top() const { return boundsRect().top(); }
+    int width() const { return boundsRect().width(); }
+    int height() const { return boundsRect().height(); }
+
+    // Does the work a control put off while its window was hidden (a label measuring its caption), so that its
+    // bounds and looks are what they would have been had it been done at once. Reading the bounds settles; so
+    // does showing the window.
+    void settle() const
+    {
+        if (!unsettled_)
+            return;
+        unsettled_ = false;
+        // Controls are created and owned by their window as non-const objects: completing one from a const
+        // accessor is sound.
+        const_cast<TGraphicControl*>(this)->settleNow();
+    }
 
     bool isVisible() const { return visible_; }
     void setVisible(bool visible);
@@ -46,11 +64,23 @@ public:
     // Asks the form to repaint this control's area.
     void invalidate();
 
+protected:
+    // Asks for settleNow() before the bounds are next read.
+    void putOff() { unsettled_ = true; }
+    virtual void settleNow() {}
+    // Called by setBounds before the bounds are replaced.
+    virtual void boundsReplaced() {}
+    // The stored bounds, without settling: for the control's own sizing.
+    const QRect& storedBounds() const { return bounds_; }
+    // Takes new bounds and repaints the old and new areas, without boundsReplaced().
+    void place(const QRect& bounds);
+
 private:
     TForm& form_;
     QRect bounds_;
     bool visible_ = true;
     bool enabled_ = true;
+    mutable bool unsettled_ = false;
     QString hint_;
     TNotifyEvent onClick_;
 };

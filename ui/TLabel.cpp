@@ -10,13 +10,12 @@ namespace rna::ui {
 TLabel::TLabel(TForm& form) : TGraphicControl(form)
 {
     setBounds(QRect(0, 0, 65, 17));
-    refreshFont();
-    prepareText();
+    // The font and the caption's layout are made when first needed.
+    putOff();
 }
 
-void TLabel::refreshFont()
+void TLabel::refreshFont(const TFont& font)
 {
-    const TFont font = tfont();
     if (fontReady_ && font == shownFont_)
         return;
     fontReady_ = true;
@@ -26,11 +25,38 @@ void TLabel::refreshFont()
     measured_.clear();
     lines_.setFont(qfont_);
     shownLine_ = nullptr;
+    textStale_ = true;
 }
 
 void TLabel::prepareText()
 {
     shownLine_ = lines_.prepare(caption_, textFlags());
+    textStale_ = false;
+}
+
+void TLabel::contentChanged(bool resize)
+{
+    textStale_ = true;
+    putOff();
+    if (resize)
+        adjustBounds();
+    if (form().isVisible())
+        settle();
+}
+
+void TLabel::settleNow()
+{
+    for (const Sizing& sizing : owed_)
+        applySizing(sizing);
+    owed_.clear();
+    refreshFont(tfont());
+    if (textStale_)
+        prepareText();
+}
+
+void TLabel::boundsReplaced()
+{
+    owed_.clear();
 }
 
 QRect TLabel::measure(const QString& text, int flags, int room)
@@ -52,8 +78,7 @@ void TLabel::setCaption(const QString& caption)
     if (caption == caption_)
         return;
     caption_ = caption;
-    prepareText();
-    adjustBounds();
+    contentChanged(true);
     invalidate();
 }
 
@@ -78,8 +103,7 @@ void TLabel::setWordWrap(bool on)
     if (on == wordWrap_)
         return;
     wordWrap_ = on;
-    prepareText();
-    adjustBounds();
+    contentChanged(true);
     invalidate();
 }
 
@@ -96,8 +120,7 @@ void TLabel::setShowAccelChar(bool on)
     if (on == showAccelChar_)
         return;
     showAccelChar_ = on;
-    prepareText();
-    adjustBounds();
+    contentChanged(true);
     invalidate();
 }
 
@@ -144,9 +167,7 @@ void TLabel::setTFont(const TFont& font)
         return;
     font_ = font;
     parentFont_ = false;
-    refreshFont();
-    prepareText();
-    adjustBounds();
+    contentChanged(true);
     invalidate();
 }
 
@@ -157,9 +178,7 @@ void TLabel::setParentFont(bool on)
     if (!on)
         font_ = form().tfont();
     parentFont_ = on;
-    refreshFont();
-    prepareText();
-    adjustBounds();
+    contentChanged(true);
     invalidate();
 }
 
@@ -167,9 +186,7 @@ void TLabel::parentFontChanged()
 {
     if (!parentFont_)
         return;
-    refreshFont();
-    prepareText();
-    adjustBounds();
+    contentChanged(true);
     invalidate();
 }
 
@@ -198,21 +215,40 @@ void TLabel::adjustBounds()
 {
     if (!autoSize_)
         return;
+    Sizing sizing{caption_, textFlags(), tfont()};
+    // Two sizings with the same flags keep the same edges (left, or right, top and a wrapping label's width), so
+    // the later one alone ends where both would: only its caption and font count.
+    if (!owed_.empty() && owed_.back().flags == sizing.flags)
+        owed_.back() = std::move(sizing);
+    else
+        owed_.push_back(std::move(sizing));
+    putOff();
+    // A label switched back and forth between flags while hidden does not pile sizings up.
+    constexpr std::size_t MostOwed = 8;
+    if (form().isVisible() || owed_.size() > MostOwed)
+        settle();
+}
+
+void TLabel::applySizing(const Sizing& sizing)
+{
+    refreshFont(sizing.font);
     // An empty caption measures as one blank: the label keeps one line's height.
     const QString blank = QStringLiteral(" ");
-    const QString& text = caption_.isEmpty() ? blank : caption_;
-    const int flags = (textFlags() & ~(Qt::AlignRight | Qt::AlignHCenter)) | Qt::AlignLeft;
+    const QString& text = sizing.caption.isEmpty() ? blank : sizing.caption;
+    const bool wordWrap = sizing.flags & Qt::TextWordWrap;
+    const int flags = (sizing.flags & ~(Qt::AlignRight | Qt::AlignHCenter)) | Qt::AlignLeft;
+    const QRect bounds = storedBounds();
     // A wrapping label keeps its width and grows downwards.
-    const int room = wordWrap_ ? std::max(width(), 1) : 1 << 20;
+    const int room = wordWrap ? std::max(bounds.width(), 1) : 1 << 20;
     const QRect measured = measure(text, flags, room);
     // The text's own height: lines after the first add the line spacing, the first only the font height.
     const int lineBox = std::max(1, measure(blank, flags, room).height());
     const int lines = std::max(1, (measured.height() + lineBox / 2) / lineBox);
     const int height = (lines - 1) * metrics_.lineSpacing() + metrics_.height();
-    const int width = wordWrap_ ? this->width() : measured.width();
-    const int left =
-        alignment_ == TAlignment::taRightJustify && !wordWrap_ ? boundsRect().right() + 1 - width : boundsRect().left();
-    setBounds(QRect(left, top(), width, height));
+    const int width = wordWrap ? bounds.width() : measured.width();
+    const bool keepsRightEdge = (sizing.flags & Qt::AlignRight) && !wordWrap;
+    const int left = keepsRightEdge ? bounds.right() + 1 - width : bounds.left();
+    place(QRect(left, bounds.top(), width, height));
 }
 
 void TLabel::setDescribedBounds(const QRect& bounds)
@@ -230,6 +266,7 @@ void TLabel::finishLoading()
 
 void TLabel::paint(QPainter& painter) const
 {
+    settle();
     const QRect area(0, 0, width(), height());
     if (!transparent_)
         painter.fillRect(area, toQColor(color()));

@@ -53,6 +53,8 @@ public:
     void parentFontChanged();
 
     // Measures the caption and takes that size (left edge fixed; a right-aligned label keeps its right edge).
+    // On a hidden window the measuring waits until the bounds are read, the label is painted or the window
+    // is shown: hidden windows load no fonts and shape no text at start-up.
     void adjustBounds();
 
     // Loading: the description's bounds, to size from once every property is set (a wrapping label
@@ -63,10 +65,24 @@ public:
 
     void paint(QPainter& painter) const override;
 
+protected:
+    void settleNow() override;
+    void boundsReplaced() override;
+
 private:
+    // What one sizing measures with; the bounds it starts from are the label's at that time.
+    struct Sizing {
+        QString caption;
+        int flags;  // textFlags() then, which carry the word wrap and the alignment
+        TFont font;
+    };
     int textFlags() const;
+    // The caption, font or text flags changed: brought up to date now on a shown window, later on a hidden one.
+    void contentChanged(bool resize);
+    // Sizes to the caption as adjustBounds() did when the sizing was asked for.
+    void applySizing(const Sizing& sizing);
     // Rebuilds the Qt font and its metrics when the font the label shows changed; measured sizes go with them.
-    void refreshFont();
+    void refreshFont(const TFont& font);
     // The caption's bounding rectangle for these flags within `room` pixels, measured once per distinct text:
     // a slider going back and forth writes the same few captions again and again.
     QRect measure(const QString& text, int flags, int room);
@@ -97,6 +113,10 @@ private:
         QRect rect;
     };
     std::vector<Measured> measured_;  // recent measurements with qfont_, newest last
+    // Sizings asked for on a hidden window and not done yet, oldest first. Each starts from the bounds the one
+    // before left, so they are done in order; replacing the bounds makes them all moot.
+    std::vector<Sizing> owed_;
+    bool textStale_ = true;  // the caption is not laid out for painting in the current font and flags
     TextLines lines_;  // recent captions laid out in qfont_
     const QTextLayout* shownLine_ = nullptr;  // the caption's, kept by lines_; null: drawn by drawText
 };
