@@ -274,15 +274,16 @@ void TChartCanvas3D::PrepareImage(int width, int height)
     }
 }
 
-void TChartCanvas3D::SaveLayer()
+bool TChartCanvas3D::SaveLayer()
 {
     if (!Drawing() || ref_ != imagePainter_.get())
-        return;
+        return false;
     if (layer_.size() != image_.size() || layer_.format() != image_.format())
         layer_ = QImage(image_.size(), image_.format());
     std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
     layerPalette_ = QGuiApplication::palette().cacheKey();
     StartLayerDifference();
+    return true;
 }
 
 void TChartCanvas3D::StartLayerDifference()

@@ -36,11 +36,11 @@ public:
     // The off-screen image (null before the first buffered paint).
     const QImage& Image() const { return image_; }
     const Rect& Bounds() const { return bounds_; }
-    // The image layer: a copy of the image as the chart's drawing left it before its series, so that a later
-    // drawing that would draw the same pixels up to there copies it back instead. Only during a buffered
-    // drawing; RestoreLayer answers False (and copies nothing) when there is no layer of the image's size or
-    // the system colours changed since it was saved.
-    void SaveLayer();
+    // The image layer: a copy of the image as the chart's drawing left it before its series (or after its
+    // first few series), so that a later drawing that would draw the same pixels up to there copies it back
+    // instead. Only during a buffered drawing; RestoreLayer answers False (and copies nothing) when there is no layer
+    // of the image's size or the system colours changed since it was saved. SaveLayer answers whether it saved.
+    bool SaveLayer();
     bool RestoreLayer();
     void DiscardLayer()
     {

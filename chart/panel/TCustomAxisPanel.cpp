@@ -52,6 +52,7 @@ void TCustomAxisPanel::AttachSeries(TChartSeries* series)
         series->SetSeriesColor(FreeSeriesColor());
     series->ChartAttached(this);
     series_.push_back(series);
+    ForgetLayers();
     ScheduleRedraw();
 }
 
@@ -62,6 +63,7 @@ void TCustomAxisPanel::DetachSeries(TChartSeries* series)
         return;
     series_.erase(found);
     series->ChartAttached(nullptr);
+    ForgetLayers();
     ScheduleRedraw();
 }
 
@@ -130,14 +132,16 @@ void TCustomAxisPanel::SetPage(int value)
 // ---- drawing
 
 // The drawing order: background, titles, axis layout, walls, axes, then the series in list order.
-// Everything before the series is copied from the image layer instead while it would draw the same.
+// Everything before the series is copied from the image layer instead while it would draw the same, and
+// so are the first series while they would, unless a chart event runs before or while they are drawn.
 void TCustomAxisPanel::RenderChart(const Rect& bounds)
 {
-    if (!ReuseBackground(bounds))
+    const bool mayHoldSeries = !onBeforeDrawSeries_;
+    if (!ReuseBackground(bounds, mayHoldSeries))
         DrawBackground(bounds);
     if (onBeforeDrawSeries_)
         onBeforeDrawSeries_();
-    PaintSeries();
+    PaintSeries(mayHoldSeries && BackgroundLayer::MayKeep(*this));
     Canvas().ResetDrawingState();
     if (onAfterDraw_)
         onAfterDraw_();
@@ -146,7 +150,7 @@ void TCustomAxisPanel::RenderChart(const Rect& bounds)
 void TCustomAxisPanel::DrawBackground(const Rect& bounds)
 {
     const bool keep = BackgroundLayer::MayKeep(*this);
-    background_.Forget();
+    ForgetLayers();
     if (keep)
         background_.BeginKeeping(SettingsChanges(), bounds, Canvas());
     else
@@ -170,8 +174,9 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
 // The titles' share of the plotting rectangle comes from the layer. The axis layout is worked out anew,
 // since the series may have moved automatic axis ends, unless everything it reads is as it was when the
 // layer's layout was last worked out: then that layout is put back. When the layout differs from the
-// layer's, the chart and the canvas are left as they were found, for a full drawing.
-bool TCustomAxisPanel::ReuseBackground(const Rect& bounds)
+// layer's, or a series the layer holds would not draw what it holds, the chart and the canvas are left as
+// they were found, for a full drawing.
+bool TCustomAxisPanel::ReuseBackground(const Rect& bounds, bool mayHoldSeries)
 {
     if (!BackgroundLayer::MayKeep(*this) || !background_.MatchesStart(SettingsChanges(), bounds, Canvas()))
         return false;
@@ -190,7 +195,8 @@ bool TCustomAxisPanel::ReuseBackground(const Rect& bounds)
         if (sameLayout)
             background_.KeepLayout(*this);
     }
-    if (sameLayout && Canvas().RestoreLayer()) {
+    if (sameLayout && seriesLayer_.HeldSeriesMatch(series_, PlotRect(), clipPoints_, mayHoldSeries) &&
+        Canvas().RestoreLayer()) {
         background_.RestoreEndState(Canvas());
         return true;
     }
@@ -214,15 +220,29 @@ void TCustomAxisPanel::PaintAxes()
             PaintAxis(*axis);
 }
 
-// Every series paints with the mappings its axes fixed for this drawing.
-void TCustomAxisPanel::PaintSeries()
+// Every series paints with the mappings its axes fixed for this drawing, except those the image layer
+// holds: they came with it. A leading series drawn as the drawing before drew it joins the layer.
+void TCustomAxisPanel::PaintSeries(bool mayHold)
 {
-    for (TChartSeries* series : series_) {
+    const std::size_t held = seriesLayer_.Held();
+    if (held > 0)
+        seriesLayer_.RestoreEndState(Canvas());
+    bool leading = true;
+    for (std::size_t i = held; i < series_.size(); ++i) {
+        TChartSeries* series = series_[i];
         const TCustomChartAxis* horiz = series->GetHorizAxis();
         const TCustomChartAxis* vert = series->GetVertAxis();
         if (series->Active() && horiz != nullptr && vert != nullptr)
             series->Paint({Canvas(), horiz->Scale(), vert->Scale(), PlotRect()}, clipPoints_);
+        if (leading)
+            leading = seriesLayer_.Drawn(i, *series, PlotRect(), clipPoints_, mayHold, Canvas());
     }
+}
+
+void TCustomAxisPanel::ForgetLayers()
+{
+    background_.Forget();
+    seriesLayer_.Forget();
 }
 
 // ---- what the axes ask

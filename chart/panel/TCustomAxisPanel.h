@@ -10,6 +10,7 @@
 #include "chart/axis/TChartAxis.h"
 #include "chart/axis/TChartDepthAxis.h"
 #include "chart/panel/BackgroundLayer.h"
+#include "chart/panel/SeriesLayer.h"
 #include "chart/panel/TCustomChartPanelExtended.h"
 #include "chart/series/SeriesHost.h"
 
@@ -114,10 +115,14 @@ private:
     // The background, titles, axis layout, walls and axes, kept as the image layer when it may be.
     void DrawBackground(const Rect& bounds);
     // Copies the kept layer instead when this drawing would draw the same; the layout is then in place.
-    bool ReuseBackground(const Rect& bounds);
+    // `mayHoldSeries`: no chart event runs before the series are drawn, so the layer may hold series.
+    bool ReuseBackground(const Rect& bounds, bool mayHoldSeries);
     void LayOut(const Rect& bounds);
     void PaintAxes();
-    void PaintSeries();
+    // `mayHold`: the layer holds the background, and no chart event runs while the series are drawn.
+    void PaintSeries(bool mayHold);
+    // The layer holds nothing a drawing may copy: the next drawing draws everything.
+    void ForgetLayers();
     TColor FreeSeriesColor() const;
     // The first active series drawn against the axis, or null.
     const TChartSeries* FirstSeriesOf(const TCustomChartAxis& axis) const;
@@ -142,6 +147,7 @@ private:
     TChartEvent onBeforeDrawSeries_;
     TChartEvent onAfterDraw_;
     BackgroundLayer background_;
+    SeriesLayer seriesLayer_;
 };
 
 }  // namespace rna::chart

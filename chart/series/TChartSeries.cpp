@@ -107,7 +107,7 @@ void TChartSeries::NotifyValueAdded(int index)
         OnAfterAdd(*this, index);
     NotifyDependents(SeriesChange::Add, index);
     if (active_)
-        ChangeNotify();
+        PointsChangeNotify();
 }
 
 int TChartSeries::AddValue(double value, const QString& label, TColor color)
@@ -148,7 +148,7 @@ void TChartSeries::ClearPoints()
         OnClearValues(*this);
     NotifyDependents(SeriesChange::Clear, 0);
     if (active_)
-        ChangeNotify();
+        PointsChangeNotify();
 }
 
 void TChartSeries::CheckPointIndex(int index) const
@@ -328,6 +328,12 @@ void TChartSeries::ChartAttached(SeriesHost* chart)
 }
 
 void TChartSeries::ChangeNotify() const
+{
+    ++drawingChanges_;
+    PointsChangeNotify();
+}
+
+void TChartSeries::PointsChangeNotify() const
 {
     if (chart_ != nullptr)
         chart_->SeriesChanged();

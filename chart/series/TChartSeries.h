@@ -118,6 +118,9 @@ public:
     void ChartAttached(SeriesHost* chart);
     // Tells the chart that something about the series changed (nothing without a chart).
     void ChangeNotify() const;
+    // Counts the changes told to the chart, except the clearing and adding of points: a drawing that finds
+    // the count and the points as an earlier one found them draws the series as that one did.
+    unsigned DrawingChanges() const { return drawingChanges_; }
     TCustomChartAxis* GetHorizAxis() const { return horizAxis_; }
     TCustomChartAxis* GetVertAxis() const { return vertAxis_; }
     void SetCustomHorizAxis(TCustomChartAxis* axis);
@@ -151,6 +154,8 @@ public:
     bool CalcVisiblePoints() const { return calcVisiblePoints_; }
     void SetCalcVisiblePoints(bool value) { calcVisiblePoints_ = value; }
     bool DrawBetweenPoints() const { return drawBetweenPoints_; }
+    // Whether an event of the series runs while it is drawn.
+    virtual bool HasDrawingEvents() const { return BeforeDrawValues || AfterDrawValues; }
     // Pixel position of a point on the resolved axes (for hit testing, outside painting).
     virtual int CalcXPos(int index) const;
     virtual int CalcYPos(int index) const;
@@ -219,6 +224,8 @@ private:
     // The axis settings changed: the axes are resolved again and the chart repaints.
     void AxesChanged();
     void ClearStorage();
+    // Tells the chart that points were cleared or added, which DrawingChanges does not count.
+    void PointsChangeNotify() const;
     void CheckPointIndex(int index) const;
 
     std::vector<std::unique_ptr<TChartValueList>> valueLists_;
@@ -227,6 +234,7 @@ private:
     std::unique_ptr<TSeriesMarks> marks_;
 
     SeriesHost* chart_ = nullptr;
+    mutable unsigned drawingChanges_ = 0;
     ChangeNotifier changes_{[this] { ChangeNotify(); }};
     TCustomChartAxis* horizAxis_ = nullptr;
     TCustomChartAxis* vertAxis_ = nullptr;

@@ -57,6 +57,7 @@ public:
     TOnGetPointerStyle OnGetPointerStyle;
     TSeriesClickPointerEvent OnClickPointer;
 
+    bool HasDrawingEvents() const override { return TChartSeries::HasDrawingEvents() || OnGetPointerStyle; }
     int Clicked(int x, int y) override;
     void CalcHorizMargins(int& left, int& right) const override;
     void CalcVerticalMargins(int& top, int& bottom) const override;
