@@ -11,7 +11,6 @@
 #include "ui/EmbeddedImage.h"
 
 #include <QIcon>
-#include <QPixmap>
 #include <cstdio>
 
 namespace rna::app {
@@ -39,7 +38,7 @@ Program::Program(const char* programPath) : application_(std::make_unique<rna::u
 {
     ReadLocaleNumberSettings();
     application_->setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(rna::ui::ReadEmbeddedImage(QString::fromLatin1(IconPath)))));
+    QApplication::setWindowIcon(rna::ui::ReadEmbeddedIcon(QString::fromLatin1(IconPath)));
     // The descriptions may hold charts: the loader must know their kinds before the first window loads.
     rna::chart::RegisterChartKinds();
     try {

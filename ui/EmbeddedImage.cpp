@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPixmap>
 
 namespace rna::ui {
 
@@ -30,6 +31,11 @@ QSize EmbeddedImageSize(const QString& path)
     if (!setUpReader(reader, path).canRead())
         return {};
     return reader.size();
+}
+
+QIcon ReadEmbeddedIcon(const QString& path)
+{
+    return QIcon(QPixmap::fromImage(ReadEmbeddedImage(path)));
 }
 
 }  // namespace rna::ui

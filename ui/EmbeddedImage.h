@@ -1,6 +1,7 @@
 // Pictures embedded in the program (":/assets/..."), decoded by the reader their file suffix names.
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -15,5 +16,8 @@ QImage ReadEmbeddedImage(const QString& path);
 // The size of the image at path read from its header alone, by the same reader; an invalid size when the file is
 // missing or not of that format.
 QSize EmbeddedImageSize(const QString& path);
+
+// The icon made of the image at path, read as ReadEmbeddedImage reads it.
+QIcon ReadEmbeddedIcon(const QString& path);
 
 }  // namespace rna::ui
