@@ -1,6 +1,10 @@
 // NetworkChain: one step of the input slider on the network screen, through a real key press and release, with
 // the three charts redrawn as the screen shows them. Both hidden outputs change at every step, so the whole
 // chain runs: both hidden charts, both edit boxes' change events and the output neuron twice.
+//
+// After the key click the window's pending repaint is delivered at once, as the event loop's next frame delivers
+// it: every control the step changed is painted once, the three charts included. Each chart's paints are counted,
+// and the case fails if a step left one of them unpainted.
 #include "BenchProgram.h"
 
 #include "chart/panel/TChart.h"
@@ -10,8 +14,22 @@
 #include <QApplication>
 #include <QTest>
 #include <benchmark/benchmark.h>
+#include <iterator>
 
 namespace {
+
+// Counts the paint events of the widgets it is installed on.
+class PaintCounter : public QObject {
+public:
+    long paints = 0;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
 
 using rna::chart::TChart;
 using rna::ui::TTrackBar;
@@ -44,14 +62,23 @@ void NetworkChain(benchmark::State& state)
                         &window.control<TChart>(QStringLiteral("Chart2")),
                         &window.control<TChart>(QStringLiteral("Chart3"))};
     QCoreApplication::processEvents();
+    PaintCounter counters[std::size(charts)];
+    for (std::size_t i = 0; i < std::size(charts); ++i)
+        charts[i]->installEventFilter(&counters[i]);
 
     bool down = true;
+    long steps = 0;
     for (auto _ : state) {
         // Down and Up in turn: one line step each, staying inside the slider's range.
         QTest::keyClick(&input, down ? Qt::Key_Down : Qt::Key_Up);
         down = !down;
-        for (TChart* chart : charts)
-            chart->repaint();
+        QCoreApplication::sendPostedEvents(&window, QEvent::UpdateRequest);
+        ++steps;
+    }
+    for (std::size_t i = 0; i < std::size(charts); ++i) {
+        charts[i]->removeEventFilter(&counters[i]);
+        if (counters[i].paints < steps)
+            state.SkipWithError("a step left a chart unpainted");
     }
     window.hide();
 }
