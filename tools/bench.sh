@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds in Release and prints one table of the benchmark program's cases (median of REPETITIONS runs each, CPU
 # time) with the other chart libraries' times as ratios to ours, then the start-up of the program to the main
-# menu's first paint and its peak memory beside a minimal Qt Widgets program (median of STARTUP_RUNS runs each).
+# menu's first paint and its peak memory beside a minimal Qt Widgets program, and beside the same program creating
+# the Qt controls the program's windows hold (median of STARTUP_RUNS runs each).
 #
 #   BUILD_DIR    build folder (default build-release/)     REPETITIONS   runs of each case (default 10)
 #   MIN_TIME     seconds per run of a case (default 0.2)   STARTUP_RUNS  starts of each program (default 15)
@@ -33,22 +34,15 @@ cases=$("$build_dir/bench/rna_bench" --benchmark_repetitions="$repetitions" --be
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
-# One start: wall time in milliseconds and peak resident memory in kilobytes, "ms kb".
+# One start of the command "$@": wall time in milliseconds and peak resident memory in kilobytes, "ms kb".
 start_once() {
   local memory_file start end
   memory_file=$(mktemp)
   start=$(date +%s%N)
-  RNA_BENCH_EXIT_AFTER_FIRST_PAINT=1 /usr/bin/time -o "$memory_file" -f %M "$1" >/dev/null 2>&1
+  RNA_BENCH_EXIT_AFTER_FIRST_PAINT=1 /usr/bin/time -o "$memory_file" -f %M "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   echo "$(((end - start) / 1000)) $(tail -1 "$memory_file")" | awk '{ printf "%.1f %d\n", $1 / 1000, $2 }'
   rm -f "$memory_file"
-}
-
-# "median ms, median kb" of STARTUP_RUNS starts.
-startup() {
-  local runs
-  runs=$(for ((i = 0; i < startup_runs; ++i)); do start_once "$1"; done)
-  echo "$(cut -d' ' -f1 <<<"$runs" | median) $(cut -d' ' -f2 <<<"$runs" | median)"
 }
 
 case_time() { awk -F, -v n="$1" '$1 == n { print $2 }' <<<"$cases"; }
@@ -69,13 +63,29 @@ while IFS=, read -r name time; do
   fi
 done <<<"$cases"
 
-read -r program_ms program_kb < <(startup "$build_dir/app/RNA")
-read -r minimal_ms minimal_kb < <(startup "$build_dir/bench/rna_minimal_qt")
+# STARTUP_RUNS starts of each program, taken in turn so that a change of load hits all three alike; then the median
+# time and memory of each, "ms kb".
+starts=$(for ((i = 0; i < startup_runs; ++i)); do
+  echo "program $(start_once "$build_dir/app/RNA")"
+  echo "minimal $(start_once "$build_dir/bench/rna_minimal_qt")"
+  echo "controls $(start_once "$build_dir/bench/rna_minimal_qt" --controls)"
+done)
+startup() {
+  local runs
+  runs=$(awk -v n="$1" '$1 == n { print $2, $3 }' <<<"$starts")
+  echo "$(cut -d' ' -f1 <<<"$runs" | median) $(cut -d' ' -f2 <<<"$runs" | median)"
+}
+read -r program_ms program_kb < <(startup program)
+read -r minimal_ms minimal_kb < <(startup minimal)
+read -r controls_ms controls_kb < <(startup controls)
 echo
 echo "| start-up to the first paint (median of $startup_runs) | time (ms) | peak memory (MB) |"
 echo "|---|---:|---:|"
-awk -v pm="$program_ms" -v pk="$program_kb" -v mm="$minimal_ms" -v mk="$minimal_kb" 'BEGIN {
+awk -v pm="$program_ms" -v pk="$program_kb" -v mm="$minimal_ms" -v mk="$minimal_kb" \
+  -v cm="$controls_ms" -v ck="$controls_kb" 'BEGIN {
   printf "| RNA | %.1f | %.1f |\n", pm, pk / 1024
   printf "| minimal Qt Widgets program | %.1f | %.1f |\n", mm, mk / 1024
+  printf "| minimal program with the same Qt controls (--controls) | %.1f | %.1f |\n", cm, ck / 1024
   printf "| RNA / minimal | %.2f | %.2f |\n", pm / mm, pk / mk
+  printf "| same Qt controls / minimal | %.2f | %.2f |\n", cm / mm, ck / mk
 }'
