@@ -25,5 +25,13 @@ if grep -q "ERROR OCCURRED" <<<"$smoke"; then
   echo "a benchmark case did not run" >&2
   exit 1
 fi
+# The start-up measurement's three programs, each started once up to its first paint.
+start_up() {
+  RNA_BENCH_EXIT_AFTER_FIRST_PAINT=1 timeout 60 "$@" >/dev/null 2>&1 || { echo "start-up run failed: $*" >&2; exit 1; }
+}
+start_up "$root/build/app/RNA"
+start_up "$root/build/bench/rna_minimal_qt"
+start_up "$root/build/bench/rna_minimal_qt" --controls
+echo "start-up runs: all three programs reached their first paint"
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite "$root/build-asan" -DRNA_SANITIZE=ON
