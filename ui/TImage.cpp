@@ -89,6 +89,24 @@ void TImage::dropMasked()
 {
     masked_ = QImage();
     maskedValid_ = false;
+    stretched_ = QImage();
+}
+
+const QImage& TImage::stretchedPicture(const QImage& image) const
+{
+    const QSize size(width(), height());
+    if (stretched_.size() != size) {
+        // Drawn by the same nearest-pixel scaling a stretched paint would use, so copying it 1:1 puts every pixel
+        // where the stretched paint puts it; pixels are either opaque or fully transparent, so Source here and
+        // SourceOver there give the same.
+        stretched_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        stretched_.fill(Qt::transparent);
+        QPainter painter(&stretched_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(QRect(QPoint(0, 0), size), image);
+    }
+    return stretched_;
 }
 
 const QImage& TImage::maskedPicture() const
@@ -119,7 +137,15 @@ void TImage::paint(QPainter& painter) const
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (stretch_) {
-        painter.drawImage(QRect(0, 0, width(), height()), image);
+        // A window repaints small parts of the picture at a time (the labels over it); a scaled copy kept at the
+        // control's size makes each of them a plain copy. Only for pictures whose pixels are opaque or fully
+        // transparent (see stretchedPicture).
+        if (width() <= 0 || height() <= 0)
+            return;
+        if (transparent_ || !image.hasAlphaChannel())
+            painter.drawImage(QPoint(0, 0), stretchedPicture(image));
+        else
+            painter.drawImage(QRect(0, 0, width(), height()), image);
         return;
     }
     QPoint origin(0, 0);

@@ -232,6 +232,31 @@ TEST(Picture, PaintsTheCurrentPictureAfterChangesBetweenPaints)
     EXPECT_EQ(render(form).pixelColor(21, 21), toQColor(clBtnFace));
 }
 
+// A stretched picture is kept scaled to the control's size between paints; a new size or picture must not paint the
+// scaled copy of what was there before.
+TEST(Picture, AStretchedPictureFollowsItsSizeAndPicture)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"bounds\": [20, 20, 8, 8]}"));
+    TImage& image = form.control<TImage>("Image1");
+    image.setStretch(true);
+    image.setPicture(silverPicture());
+    EXPECT_EQ(render(form).pixelColor(23, 23), kRed);  // twice the size: the red pixel covers 2..3
+
+    image.setBounds(QRect(20, 20, 12, 12));  // three times: 3..5
+    QImage painted = render(form);
+    EXPECT_EQ(painted.pixelColor(25, 25), kRed);
+    EXPECT_EQ(painted.pixelColor(22, 22), kSilver);
+
+    QImage moved = silverPicture();
+    moved.setPixelColor(1, 1, kSilver);
+    moved.setPixelColor(2, 2, Qt::red);
+    image.setPicture(moved);  // red at 6..8
+    painted = render(form);
+    EXPECT_EQ(painted.pixelColor(25, 25), kSilver);
+    EXPECT_EQ(painted.pixelColor(27, 27), kRed);
+}
+
 // A picture named in a description is decoded only when first needed; its control is sized from the file's header
 // before that, and what is painted and returned is the whole decoded file.
 TEST(Picture, ADescribedPictureIsSizedAtOnceAndPaintedWhole)
