@@ -92,21 +92,32 @@ void TImage::dropMasked()
     stretched_ = QImage();
 }
 
-const QImage& TImage::stretchedPicture(const QImage& image) const
+void TImage::paintStretched(QPainter& painter) const
 {
+    // A window repaints small parts of the picture at a time (the labels over it); a copy kept scaled to the
+    // control's size makes each of them a plain copy.
     const QSize size(width(), height());
     if (stretched_.size() != size) {
-        // Drawn by the same nearest-pixel scaling a stretched paint would use, so copying it 1:1 puts every pixel
-        // where the stretched paint puts it; pixels are either opaque or fully transparent, so Source here and
-        // SourceOver there give the same.
+        const QImage& image = transparent_ ? maskedPicture() : picture();
+        if (!transparent_ && image.hasAlphaChannel()) {
+            // Partly transparent pixels could blend differently from a copy: scaled at each paint.
+            painter.drawImage(QRect(QPoint(0, 0), size), image);
+            return;
+        }
+        // The same nearest-pixel scaling a stretched paint uses, so copying it 1:1 puts every pixel where that
+        // paint puts it; its pixels are opaque or fully transparent, so Source here and SourceOver there agree.
         stretched_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
         stretched_.fill(Qt::transparent);
-        QPainter painter(&stretched_);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(QRect(QPoint(0, 0), size), image);
+        QPainter scaler(&stretched_);
+        scaler.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        scaler.setCompositionMode(QPainter::CompositionMode_Source);
+        scaler.drawImage(QRect(QPoint(0, 0), size), image);
+        scaler.end();
+        // The transparent copy is not needed while the scaled one fits; another size makes it again.
+        masked_ = QImage();
+        maskedValid_ = false;
     }
-    return stretched_;
+    painter.drawImage(QPoint(0, 0), stretched_);
 }
 
 const QImage& TImage::maskedPicture() const
@@ -133,21 +144,14 @@ void TImage::paint(QPainter& painter) const
 {
     if (!hasPicture())
         return;
-    const QImage& image = transparent_ ? maskedPicture() : picture();
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (stretch_) {
-        // A window repaints small parts of the picture at a time (the labels over it); a scaled copy kept at the
-        // control's size makes each of them a plain copy. Only for pictures whose pixels are opaque or fully
-        // transparent (see stretchedPicture).
-        if (width() <= 0 || height() <= 0)
-            return;
-        if (transparent_ || !image.hasAlphaChannel())
-            painter.drawImage(QPoint(0, 0), stretchedPicture(image));
-        else
-            painter.drawImage(QRect(0, 0, width(), height()), image);
+        if (width() > 0 && height() > 0)
+            paintStretched(painter);
         return;
     }
+    const QImage& image = transparent_ ? maskedPicture() : picture();
     QPoint origin(0, 0);
     if (center_)
         origin = QPoint((width() - image.width()) / 2, (height() - image.height()) / 2);

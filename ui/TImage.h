@@ -39,9 +39,9 @@ private:
     // and kept until the picture or Transparent changes: a window holds its pictures from start-up on, often long
     // before it is first shown, and this copy takes four bytes a pixel.
     const QImage& maskedPicture() const;
-    // The painted picture (masked when Transparent) scaled to the control's size by nearest pixel: made by the first
-    // stretched paint at a size, kept until the picture, Transparent or the size changes.
-    const QImage& stretchedPicture(const QImage& image) const;
+    // Paints the picture (masked when Transparent) scaled to the control's size by nearest pixel, from stretched_:
+    // made by the first stretched paint at a size, kept until the picture, Transparent or the size changes.
+    void paintStretched(QPainter& painter) const;
     void dropMasked();
     bool hasPicture() const { return !pictureSize_.isEmpty(); }
 
