@@ -61,15 +61,11 @@ void TLabel::boundsReplaced()
 
 QRect TLabel::measure(const QString& text, int flags, int room)
 {
-    for (const Measured& entry : measured_)
-        if (entry.flags == flags && entry.room == room && entry.text == text)
-            return entry.rect;
-    // A handful of entries covers a slider's neighbouring values; the oldest goes first.
-    constexpr std::size_t Kept = 16;
-    if (measured_.size() == Kept)
-        measured_.erase(measured_.begin());
+    if (const Measured* found = measured_.find(
+            [&](const Measured& entry) { return entry.flags == flags && entry.room == room && entry.text == text; }))
+        return found->rect;
     const QRect rect = metrics_.boundingRect(QRect(0, 0, room, 1 << 20), flags, text);
-    measured_.push_back({text, flags, room, rect});
+    measured_.add({text, flags, room, rect});
     return rect;
 }
 

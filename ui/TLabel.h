@@ -3,6 +3,7 @@
 
 #include "ui/FormTypes.h"
 #include "ui/Notify.h"
+#include "ui/RecentValues.h"
 #include "ui/TColor.h"
 #include "ui/TFont.h"
 #include "ui/TGraphicControl.h"
@@ -112,7 +113,8 @@ private:
         int room;
         QRect rect;
     };
-    std::vector<Measured> measured_;  // recent measurements with qfont_, newest last
+    // Recent measurements with qfont_: a handful covers a slider's neighbouring values.
+    RecentValues<Measured, 16> measured_;
     // Sizings asked for on a hidden window and not done yet, oldest first. Each starts from the bounds the one
     // before left, so they are done in order; replacing the bounds makes them all moot.
     std::vector<Sizing> owed_;

@@ -8,8 +8,6 @@
 namespace rna::ui {
 
 namespace {
-// A slider going back and forth writes the same few captions again and again.
-constexpr std::size_t KeptLines = 16;
 // The width the painter gives a line that does not wrap.
 constexpr qreal UnboundedWidth = 0x01000000;
 }  // namespace
@@ -35,15 +33,9 @@ const QTextLayout* TextLines::prepare(const QString& text, int flags)
 {
     if (!handles(text, flags))
         return nullptr;
-    const auto found =
-        std::find_if(kept_.begin(), kept_.end(), [&text](const auto& line) { return line->text() == text; });
-    if (found != kept_.end()) {
-        // The line in use stays last, so that it is never the one dropped.
-        std::rotate(found, found + 1, kept_.end());
-        return kept_.back().get();
-    }
-    if (kept_.size() == KeptLines)
-        kept_.erase(kept_.begin());
+    // The line in use is the most recently used, so it is never the one dropped.
+    if (const auto* found = kept_.find([&text](const auto& line) { return line->text() == text; }))
+        return found->get();
     // The options and line placement of the painter's own text drawing; the shaped glyphs stay in the layout.
     auto layout = std::make_unique<QTextLayout>(text, font_);
     QTextOption option;
@@ -57,8 +49,7 @@ const QTextLayout* TextLines::prepare(const QString& text, int flags)
     line.setLineWidth(UnboundedWidth);
     line.setPosition(QPointF(0, 0));
     layout->endLayout();
-    kept_.push_back(std::move(layout));
-    return kept_.back().get();
+    return kept_.add(std::move(layout)).get();
 }
 
 void TextLines::draw(QPainter& painter, const QTextLayout& line, const QRect& area, int flags)

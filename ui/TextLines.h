@@ -2,12 +2,13 @@
 // a label's caption is shaped when it is set, not at every paint.
 #pragma once
 
+#include "ui/RecentValues.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
 #include <QTextLayout>
 #include <memory>
-#include <vector>
 
 class QPainter;
 
@@ -31,7 +32,8 @@ private:
     bool handles(const QString& text, int flags) const;
 
     QFont font_;
-    std::vector<std::unique_ptr<QTextLayout>> kept_;  // the most recently prepared last
+    // A slider going back and forth writes the same few captions again and again.
+    RecentValues<std::unique_ptr<QTextLayout>, 16> kept_;
 };
 
 }  // namespace rna::ui
