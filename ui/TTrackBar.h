@@ -145,8 +145,8 @@ private:
     struct StillLayers {
         Look look;
         bool usable = false;  // false where copying could differ from drawing; then paints draw as before
-        QImage unfilled;  // the window's colour, the groove and the tick marks
-        QImage filled;  // the same with the groove filled as far as the thumb reaches at Max
+        QImage unfilled;  // the window's colour, the groove as drawn with the thumb at Min, and the tick marks
+        QImage filled;  // the window's colour and the groove as drawn with the thumb at Max, filled furthest
         QImage thumb;  // the thumb alone, on transparent pixels; null while the thumb is hidden
         QRect groove;
         QRect thumbAtMin;
