@@ -421,37 +421,77 @@ void TTrackBar::wheelEvent(QWheelEvent* event)
     }
 }
 
+void TTrackBar::setKeepsStillLayers(bool keep)
+{
+    if (keep == keepsStillLayers_)
+        return;
+    // Layers already drawn stay: they are still those of their look when keeping is turned on again.
+    keepsStillLayers_ = keep;
+    update();
+}
+
+// The thumb moves at every step of a drag or a key, and the rest of the picture stays: the window's colour, the
+// groove and the tick marks are drawn once for a look and copied at each paint, with the thumb over them. Where
+// copying could differ from drawing (no window colour beneath, a scaled painter, a look the layers cannot
+// reproduce) the paint draws everything through the style.
 void TTrackBar::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // A windowed control covers the labels and pictures its window paints beneath it.
+    std::optional<QColor> windowColor;
     if (const auto* form = qobject_cast<const TForm*>(parentWidget()))
-        painter.fillRect(rect(), toQColor(form->color()));
+        windowColor = toQColor(form->color());
     QStyleOptionSlider option;
     initStyleOption(&option);
+    if (keepsStillLayers_ && windowColor && windowColor->isValid() && windowColor->alpha() == 255 &&
+        devicePixelRatio() == 1.0 && painter.deviceTransform().type() <= QTransform::TxTranslate) {
+        const Look look = lookOf(option, *windowColor);
+        if (!layers_ || !(layers_->look == look))
+            drawStillLayers(look, option, *windowColor);
+        if (layers_->usable) {
+            paintFromLayers(painter);
+            return;
+        }
+    }
+    paintThroughStyle(painter, option, windowColor);
+}
+
+void TTrackBar::paintThroughStyle(QPainter& painter, QStyleOptionSlider& option,
+                                  const std::optional<QColor>& windowColor) const
+{
+    if (windowColor)
+        painter.fillRect(rect(), *windowColor);
     option.tickPosition = QSlider::NoTicks;
     option.subControls = QStyle::SC_SliderGroove;
     if (sliderVisible_)
         option.subControls |= QStyle::SC_SliderHandle;
     const QRect groove = grooveRect();
-    const bool horizontal = orientation() == Qt::Horizontal;
     // Asked of the style once for the selection band and all the ticks.
     const Travel along = travel();
-    if (selStart_ != 0 || selEnd_ != 0) {
-        const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()), along);
-        const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()), along);
-        const QRect band =
-            horizontal ? QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()))
-                       : QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
-        style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
-        painter.fillRect(band, palette().color(QPalette::Highlight));
-    } else
-        style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+    style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, this);
+    if (selStart_ != 0 || selEnd_ != 0)
+        painter.fillRect(selectionBand(groove, along), palette().color(QPalette::Highlight));
     painter.setPen(palette().color(QPalette::WindowText));
+    // All tick marks in one call to the painter.
+    const QVarLengthArray<QLine, 64> marks = tickLines(along);
+    painter.drawLines(marks.constData(), int(marks.size()));
+}
+
+QRect TTrackBar::selectionBand(const QRect& groove, const Travel& along) const
+{
+    const int from = pixelOf(std::clamp(selStart_, minimum(), maximum()), along);
+    const int to = pixelOf(std::clamp(selEnd_, minimum(), maximum()), along);
+    if (orientation() == Qt::Horizontal)
+        return QRect(QPoint(std::min(from, to), groove.top()), QPoint(std::max(from, to), groove.bottom()));
+    return QRect(QPoint(groove.left(), std::min(from, to)), QPoint(groove.right(), std::max(from, to)));
+}
+
+QVarLengthArray<QLine, 64> TTrackBar::tickLines(const Travel& along) const
+{
+    const bool horizontal = orientation() == Qt::Horizontal;
     const bool before = tickMarks_ == TTickMark::tmTopLeft || tickMarks_ == TTickMark::tmBoth;
     const bool after = tickMarks_ == TTickMark::tmBottomRight || tickMarks_ == TTickMark::tmBoth;
     const int across = horizontal ? height() : width();
-    // All tick marks in one call to the painter.
     QVarLengthArray<QLine, 64> marks;
     for (int tick : tickPositions()) {
         const int at = pixelOf(tick, along);
@@ -460,7 +500,126 @@ void TTrackBar::paintEvent(QPaintEvent*)
         if (after)
             marks.append(horizontal ? QLine(at, across - 3, at, across - 1) : QLine(across - 3, at, across - 1, at));
     }
-    painter.drawLines(marks.constData(), int(marks.size()));
+    return marks;
+}
+
+TTrackBar::Look TTrackBar::lookOf(const QStyleOptionSlider& option, const QColor& windowColor) const
+{
+    Look look;
+    look.rect = option.rect;
+    look.state = option.state;
+    look.direction = option.direction;
+    look.palette = option.palette.cacheKey();
+    look.colorGroup = option.palette.currentColorGroup();
+    look.orientation = option.orientation;
+    look.upsideDown = option.upsideDown;
+    look.minimum = option.minimum;
+    look.maximum = option.maximum;
+    look.tickPosition = option.tickPosition;
+    look.activeSubControls = option.activeSubControls;
+    look.style = style();
+    look.thumbLength = thumbLength_;
+    look.frequency = frequency_;
+    look.tickMarks = tickMarks_;
+    look.tickStyle = tickStyle_;
+    look.thumbVisible = sliderVisible_;
+    look.windowColor = windowColor.rgba();
+    return look;
+}
+
+QRect TTrackBar::layerThumbAt(int position) const
+{
+    const StillLayers& layers = *layers_;
+    const int along = layers.along.start + QStyle::sliderPositionFromValue(minimum(), maximum(), position,
+                                                                           layers.along.span, layers.along.upsideDown);
+    return orientation() == Qt::Horizontal ? layers.thumbAtMin.translated(along - layers.thumbAtMin.left(), 0)
+                                           : layers.thumbAtMin.translated(0, along - layers.thumbAtMin.top());
+}
+
+void TTrackBar::drawStillLayers(const Look& look, const QStyleOptionSlider& option, const QColor& windowColor)
+{
+    layers_.emplace();
+    StillLayers& layers = *layers_;
+    layers.look = look;
+    QStyleOptionSlider drawn = option;
+    drawn.tickPosition = QSlider::NoTicks;
+    const auto at = [&drawn](int position) {
+        drawn.sliderPosition = position;
+        drawn.sliderValue = position;
+    };
+    const bool horizontal = orientation() == Qt::Horizontal;
+    layers.groove = style()->subControlRect(QStyle::CC_Slider, &drawn, QStyle::SC_SliderGroove, this);
+    layers.along = travel();
+    at(minimum());
+    layers.thumbAtMin = style()->subControlRect(QStyle::CC_Slider, &drawn, QStyle::SC_SliderHandle, this);
+    at(maximum());
+    const QRect thumbAtMax = style()->subControlRect(QStyle::CC_Slider, &drawn, QStyle::SC_SliderHandle, this);
+
+    // The layers reproduce a slider whose thumb moves from Min at the groove's start (left or top) to Max along
+    // the travel, and whose groove the style fills from its start up to the thumb: the thumb at Min and at Max
+    // must be where the travel puts it, and no tick mark may lie where the groove or the thumb is drawn, as the
+    // marks are drawn over them.
+    const int length = horizontal ? layers.groove.width() : layers.groove.height();
+    if (option.upsideDown || option.tickPosition != QSlider::NoTicks || length - layers.along.thumbSize < 1)
+        return;
+    if (layerThumbAt(minimum()) != layers.thumbAtMin || layerThumbAt(maximum()) != thumbAtMax)
+        return;
+    const QRect moving = layers.groove.united(layers.thumbAtMin).united(thumbAtMax);
+    const QVarLengthArray<QLine, 64> marks = tickLines(layers.along);
+    for (const QLine& mark : marks)
+        if (QRect(mark.p1(), mark.p2()).normalized().intersects(moving))
+            return;
+
+    const auto drawGroove = [&](int position) {
+        QImage image(size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.fillRect(rect(), windowColor);
+        drawn.subControls = QStyle::SC_SliderGroove;
+        at(position);
+        style()->drawComplexControl(QStyle::CC_Slider, &drawn, &painter, this);
+        return image;
+    };
+    // The part of the groove filled at Min stays filled at every position, and each position fills a part of
+    // what Max fills.
+    layers.unfilled = drawGroove(minimum());
+    layers.filled = drawGroove(maximum());
+    QPainter marksPainter(&layers.unfilled);
+    marksPainter.setPen(palette().color(QPalette::WindowText));
+    marksPainter.drawLines(marks.constData(), int(marks.size()));
+    marksPainter.end();
+    if (sliderVisible_) {
+        // Drawn on transparent pixels, the thumb's pixels are the style's own: copied over the groove later,
+        // they blend as the style's drawing would.
+        layers.thumb = QImage(layers.thumbAtMin.size(), QImage::Format_ARGB32_Premultiplied);
+        layers.thumb.fill(Qt::transparent);
+        QPainter painter(&layers.thumb);
+        painter.translate(-layers.thumbAtMin.topLeft());
+        drawn.subControls = QStyle::SC_SliderHandle;
+        at(minimum());
+        style()->drawComplexControl(QStyle::CC_Slider, &drawn, &painter, this);
+    }
+    layers.selection = palette().color(QPalette::Highlight);
+    layers.usable = true;
+}
+
+void TTrackBar::paintFromLayers(QPainter& painter) const
+{
+    const StillLayers& layers = *layers_;
+    painter.drawImage(0, 0, layers.unfilled);
+    const QRect thumb = layerThumbAt(sliderPosition());
+    // The style fills the groove from its start up to the thumb's first pixel.
+    QRect filled = layers.groove;
+    if (orientation() == Qt::Horizontal)
+        filled.setRight(thumb.left());
+    else
+        filled.setBottom(thumb.top());
+    filled = filled.intersected(layers.groove);
+    if (!filled.isEmpty())
+        painter.drawImage(filled.topLeft(), layers.filled, filled);
+    if (!layers.thumb.isNull())
+        painter.drawImage(thumb.topLeft(), layers.thumb);
+    if (selStart_ != 0 || selEnd_ != 0)
+        painter.fillRect(selectionBand(layers.groove, layers.along), layers.selection);
 }
 
 }  // namespace rna::ui

@@ -6,10 +6,16 @@
 #include "ui/TNotifyEvent.h"
 #include "ui/TrackBarStyle.h"
 
+#include <QImage>
 #include <QSlider>
+#include <QStyle>
 #include <QTimer>
+#include <QVarLengthArray>
 #include <optional>
 #include <vector>
+
+class QPainter;
+class QStyleOptionSlider;
 
 namespace rna::ui {
 
@@ -59,6 +65,13 @@ public:
 
     void setOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
 
+    // Whether a paint copies the kept pictures of the parts that stay while only the position changes (see
+    // paintEvent) or draws every part through the style; both give the same pixels. On by default.
+    bool keepsStillLayers() const { return keepsStillLayers_; }
+    void setKeepsStillLayers(bool keep);
+    // Whether the layers kept at the last paint could be copied (else that paint drew through the style).
+    bool stillLayersUsable() const { return keepsStillLayers_ && layers_ && layers_->usable; }
+
     // Loading: Min, Max and Position are collected and applied together, without events, once all are read.
     void setLoadedMin(int min) { pending_.min = min; }
     void setLoadedMax(int max) { pending_.max = max; }
@@ -99,6 +112,52 @@ private:
     void fireChange();
     // Opaque painting while the parent is a window, whose colour paintEvent fills the rectangle with.
     void coverWindowBeneath();
+    // What paintEvent draws: the style's groove and thumb, the selection band and the tick marks.
+    void paintThroughStyle(QPainter& painter, QStyleOptionSlider& option,
+                           const std::optional<QColor>& windowColor) const;
+    QRect selectionBand(const QRect& groove, const Travel& along) const;
+    QVarLengthArray<QLine, 64> tickLines(const Travel& along) const;
+
+    // Everything the still layers are drawn from: the style's option for the slider less the position, and the
+    // slider's own settings the style does not see. Layers drawn for one look are reused while it stays equal.
+    struct Look {
+        QRect rect;
+        QStyle::State state;
+        Qt::LayoutDirection direction = Qt::LeftToRight;
+        qint64 palette = 0;  // the palette's cache key, which changes with any of its colours
+        QPalette::ColorGroup colorGroup = QPalette::Active;
+        Qt::Orientation orientation = Qt::Horizontal;
+        bool upsideDown = false;
+        int minimum = 0;
+        int maximum = 0;
+        QSlider::TickPosition tickPosition = QSlider::NoTicks;
+        QStyle::SubControls activeSubControls;
+        const QStyle* style = nullptr;
+        int thumbLength = 0;
+        int frequency = 0;
+        TTickMark tickMarks = TTickMark::tmBottomRight;
+        TTickStyle tickStyle = TTickStyle::tsAuto;
+        bool thumbVisible = true;
+        QRgb windowColor = 0;
+        bool operator==(const Look&) const = default;
+    };
+    // The parts of the picture that do not depend on the position, drawn once for a look.
+    struct StillLayers {
+        Look look;
+        bool usable = false;  // false where copying could differ from drawing; then paints draw as before
+        QImage unfilled;  // the window's colour, the groove as drawn with the thumb at Min, and the tick marks
+        QImage filled;  // the window's colour and the groove as drawn with the thumb at Max, filled furthest
+        QImage thumb;  // the thumb alone, on transparent pixels; null while the thumb is hidden
+        QRect groove;
+        QRect thumbAtMin;
+        Travel along;
+        QColor selection;
+    };
+    Look lookOf(const QStyleOptionSlider& option, const QColor& windowColor) const;
+    void drawStillLayers(const Look& look, const QStyleOptionSlider& option, const QColor& windowColor);
+    // Where the thumb is at `position`, from the travel kept with the layers.
+    QRect layerThumbAt(int position) const;
+    void paintFromLayers(QPainter& painter) const;
     // A held button's action: a channel repeat or a thumb drag. It ends with one change event, as at a
     // release, also when it is cut short (window hidden or blocked, mouse taken elsewhere).
     void beginMouseAction(Drag kind);
@@ -128,6 +187,8 @@ private:
     QTimer channelRepeat_;
     int wheelRemainder_ = 0;  // the part of a wheel notch turned so far
     TrackBarStyle* style_;  // owned through Qt parenting
+    bool keepsStillLayers_ = true;
+    std::optional<StillLayers> layers_;
 };
 
 }  // namespace rna::ui
