@@ -17,7 +17,6 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent)
     setFocusPolicy(Qt::StrongFocus);
     resize(121, 25);
     connect(this, &QLineEdit::textChanged, this, &TEdit::textChangedByAnyone);
-    coverWindowBeneath();
 }
 
 void TEdit::setText(const QString& text, Notify notify)
@@ -93,10 +92,19 @@ void TEdit::resizeEvent(QResizeEvent* event)
     coverWindowBeneath();
 }
 
+void TEdit::showEvent(QShowEvent* event)
+{
+    QLineEdit::showEvent(event);
+    coverWindowBeneath();
+}
+
 void TEdit::coverWindowBeneath()
 {
     // A box that paints every pixel of its rectangle opaquely hides the window beneath, so Qt need not paint the
-    // window's pictures and labels under it first at every change of its text.
+    // window's pictures and labels under it first at every change of its text. A hidden box paints nothing: it is
+    // looked at when shown, which spares the loading of a window the probe for each property set.
+    if (!isVisible())
+        return;
     setAttribute(Qt::WA_OpaquePaintEvent, panelIsOpaque());
 }
 

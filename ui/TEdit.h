@@ -37,6 +37,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void textChangedByAnyone(const QString& text);

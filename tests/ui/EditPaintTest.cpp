@@ -32,8 +32,8 @@ TEST_P(EditCover, PaintsOverTheWholeWindowBeneathWhenItSaysSo)
                              "\"Color\": \"clBtnFace\"}}"));
     form.setColor(clFuchsia);
     TEdit& edit = form.control<TEdit>("Edit1");
-    ASSERT_TRUE(edit.testAttribute(Qt::WA_OpaquePaintEvent)) << "as loaded";
     ASSERT_TRUE(showActive(form));
+    ASSERT_TRUE(edit.testAttribute(Qt::WA_OpaquePaintEvent)) << "as loaded";
     c.change(edit);
 
     EXPECT_EQ(edit.testAttribute(Qt::WA_OpaquePaintEvent), c.opaque);
@@ -57,6 +57,19 @@ INSTANTIATE_TEST_SUITE_P(
                       CoverCase{"Disabled", true, [](TEdit& e) { e.setEnabled(false); }},
                       CoverCase{"Resized", true, [](TEdit& e) { e.resize(20, 10); }},
                       CoverCase{"Framed", false, [](TEdit& e) { e.setBorderStyle(TEditBorderStyle::bsSingle); }},
+                      CoverCase{"FramedWhileHidden", false,
+                                [](TEdit& e) {
+                                    e.hide();
+                                    e.setBorderStyle(TEditBorderStyle::bsSingle);
+                                    e.show();
+                                }},
+                      CoverCase{"FramelessAgainWhileHidden", true,
+                                [](TEdit& e) {
+                                    e.setBorderStyle(TEditBorderStyle::bsSingle);
+                                    e.hide();
+                                    e.setBorderStyle(TEditBorderStyle::bsNone);
+                                    e.show();
+                                }},
                       CoverCase{"SeeThroughColour", false,
                                 [](TEdit& e) {
                                     QPalette palette = e.palette();
