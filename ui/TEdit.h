@@ -23,7 +23,7 @@ public:
     void setText(const QString& text, Notify notify = Notify::Yes);
 
     TEditBorderStyle borderStyle() const { return hasFrame() ? TEditBorderStyle::bsSingle : TEditBorderStyle::bsNone; }
-    void setBorderStyle(TEditBorderStyle style) { setFrame(style == TEditBorderStyle::bsSingle); }
+    void setBorderStyle(TEditBorderStyle style);
     TColor color() const { return color_; }
     void setColor(TColor color);
     void setTFont(const TFont& font);
@@ -35,9 +35,14 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void textChangedByAnyone(const QString& text);
+    void coverWindowBeneath();
+    bool panelIsOpaque() const;
 
     TNotifyEvent onChange_;
     QString lastText_;
