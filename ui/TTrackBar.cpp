@@ -393,9 +393,13 @@ bool TTrackBar::event(QEvent* event)
     // A modal box opening over the window, or the window losing the activation, takes the mouse away.
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
         endMouseAction();
-    if (event->type() == QEvent::ParentChange)
+    const bool handled = QSlider::event(event);
+    // The style's polish marks sliders as not painting opaquely (they may leave pixels to the parent); on a window
+    // this one does, so the mark is put back after each polish.
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Polish ||
+        event->type() == QEvent::StyleChange)
         coverWindowBeneath();
-    return QSlider::event(event);
+    return handled;
 }
 
 void TTrackBar::wheelEvent(QWheelEvent* event)

@@ -105,4 +105,29 @@ TEST(SliderPicture, CopiedLayersMatchDrawingThroughTheStyle)
     }
 }
 
+// A slider on a window paints its whole rectangle, so a move of its thumb repaints the slider alone, not the
+// window's labels and pictures beneath it (also after the style has polished it for showing).
+TEST(SliderPicture, AMovedThumbRepaintsNothingBeneath)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TTrackBar\", \"name\": \"T\", \"bounds\": [20, 20, 150, 45]}"));
+    ASSERT_TRUE(showActive(form));
+    auto& s = form.control<TTrackBar>("T");
+    QCoreApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } windowPaints, sliderPaints;
+    form.installEventFilter(&windowPaints);
+    s.installEventFilter(&sliderPaints);
+    s.setPosition(7);
+    QCoreApplication::sendPostedEvents(&form, QEvent::UpdateRequest);
+    EXPECT_EQ(sliderPaints.paints, 1);
+    EXPECT_EQ(windowPaints.paints, 0);
+}
+
 }  // namespace
