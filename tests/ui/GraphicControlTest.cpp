@@ -150,12 +150,12 @@ TEST(Label, ClickGoesToTheTopmostLabelAndNeedsPressAndReleaseInside)
     EXPECT_EQ(form.log, QStringList({"Click1(Under)", "Click2(Over)"}));
 }
 
-QImage silverPicture()
+QImage silverPicture(QPoint red = QPoint(1, 1))
 {
-    // 4 x 4, silver background, a red pixel at (1, 1), bottom-left silver.
+    // 4 x 4, silver background, a red pixel at (1, 1) unless told otherwise, bottom-left silver.
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(QColor(0xC0, 0xC0, 0xC0));
-    image.setPixelColor(1, 1, Qt::red);
+    image.setPixelColor(red, Qt::red);
     return image;
 }
 
@@ -218,10 +218,7 @@ TEST(Picture, PaintsTheCurrentPictureAfterChangesBetweenPaints)
     image.setPicture(silverPicture());
     EXPECT_EQ(render(form).pixelColor(21, 21), kRed);
 
-    QImage moved = silverPicture();
-    moved.setPixelColor(1, 1, kSilver);
-    moved.setPixelColor(2, 2, Qt::red);
-    image.setPicture(moved);
+    image.setPicture(silverPicture(QPoint(2, 2)));
     QImage painted = render(form);
     EXPECT_EQ(painted.pixelColor(21, 21), toQColor(clBtnFace)) << "the red pixel of the earlier picture";
     EXPECT_EQ(painted.pixelColor(22, 22), kRed);
@@ -248,10 +245,7 @@ TEST(Picture, AStretchedPictureFollowsItsSizeAndPicture)
     EXPECT_EQ(painted.pixelColor(25, 25), kRed);
     EXPECT_EQ(painted.pixelColor(22, 22), kSilver);
 
-    QImage moved = silverPicture();
-    moved.setPixelColor(1, 1, kSilver);
-    moved.setPixelColor(2, 2, Qt::red);
-    image.setPicture(moved);  // red at 6..8
+    image.setPicture(silverPicture(QPoint(2, 2)));  // red at 6..8
     painted = render(form);
     EXPECT_EQ(painted.pixelColor(25, 25), kSilver);
     EXPECT_EQ(painted.pixelColor(27, 27), kRed);
