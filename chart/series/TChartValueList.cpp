@@ -65,8 +65,14 @@ int TChartValueList::AddInOrder(double value)
 
 void TChartValueList::InsertAt(int index, double value)
 {
-    CheckIndex(index, ValueCount() + 1);
-    values_.insert(values_.begin() + index, value);
+    // Points arrive mostly in order: a value for the end is appended without the shifting insert.
+    const int count = ValueCount();
+    if (index == count)
+        values_.push_back(value);
+    else {
+        CheckIndex(index, count + 1);
+        values_.insert(values_.begin() + index, value);
+    }
     stale_ = true;
 }
 
