@@ -325,16 +325,33 @@ void TForm::afterLoad()
 void TForm::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(color_));
-    // Graphic controls in description order: each later one over the earlier ones. Only those touching the
-    // dirty region itself: its bounding rectangle spans the whole window when two far-apart labels changed.
+    // A change repaints a few rectangles (the labels it touched). Each is painted on its own under a plain
+    // rectangular clip, where the picture beneath becomes a straight copy and the fill a small one; under a
+    // clip of several rectangles both go span by span over the whole picture. A region of many pieces (the
+    // first showing) is painted in one pass. Every pixel gets the same drawing either way.
+    constexpr int PiecewiseRects = 8;
     const QRegion& dirty = event->region();
+    if (dirty.rectCount() > PiecewiseRects) {
+        paintArea(painter, dirty, rect());
+        return;
+    }
+    for (const QRect& piece : dirty) {
+        painter.setClipRect(piece);
+        paintArea(painter, QRegion(piece), piece);
+    }
+}
+
+void TForm::paintArea(QPainter& painter, const QRegion& area, const QRect& fill) const
+{
+    painter.fillRect(fill, toQColor(color_));
+    // Graphic controls in description order: each later one over the earlier ones. Only those touching the
+    // area itself: its bounding rectangle spans the whole window when two far-apart labels changed.
     for (const TGraphicControl* graphic : graphics_) {
-        if (!graphic->isVisible() || !dirty.intersects(graphic->boundsRect()))
+        if (!graphic->isVisible() || !area.intersects(graphic->boundsRect()))
             continue;
         painter.save();
         painter.translate(graphic->boundsRect().topLeft());
-        painter.setClipRect(QRect(QPoint(0, 0), graphic->boundsRect().size()));
+        painter.setClipRect(QRect(QPoint(0, 0), graphic->boundsRect().size()), Qt::IntersectClip);
         graphic->paint(painter);
         painter.restore();
     }

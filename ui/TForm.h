@@ -111,6 +111,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Paints the window's colour and the graphic controls touching `area`, inside the painter's clip.
+    void paintArea(QPainter& painter, const QRegion& area, const QRect& fill) const;
     bool showGraphicHint(const QHelpEvent& help) const;
     void updateWindowFlags();
     void placeOnFirstShowing();
