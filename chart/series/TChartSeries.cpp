@@ -423,10 +423,8 @@ void TChartSeries::RemoveDataSource(TChartSeries& source)
     std::erase(source.dependents_, this);
 }
 
-void TChartSeries::NotifyDependents(SeriesChange change, int index)
+void TChartSeries::UpdateDependents(SeriesChange change, int index)
 {
-    if (dependents_.empty())
-        return;
     for (TChartSeries* dependent : std::vector<TChartSeries*>(dependents_)) {
         const TSeriesUpdateFlags& flags = dependent->updateFlags_;
         switch (change) {

@@ -136,7 +136,12 @@ public:
     const std::vector<TChartSeries*>& DataSources() const { return dataSources_; }
     const std::vector<TChartSeries*>& Dependents() const { return dependents_; }
     TSeriesUpdateFlags& UpdateFlags() { return updateFlags_; }
-    void NotifyDependents(SeriesChange change, int index);
+    void NotifyDependents(SeriesChange change, int index)
+    {
+        // Most series have no dependents: the check stays at the caller, once per added point.
+        if (!dependents_.empty())
+            UpdateDependents(change, index);
+    }
     // Reloads all points from the data sources (no-op without sources).
     void ReloadFromSources();
     // Reloads all points from one source series, in source order.
@@ -220,6 +225,7 @@ protected:
     void ResetVisibleRange() { firstVisible_ = lastVisible_ = -1; }
 
 private:
+    void UpdateDependents(SeriesChange change, int index);
     void ResolveAxes();
     // The axis settings changed: the axes are resolved again and the chart repaints.
     void AxesChanged();

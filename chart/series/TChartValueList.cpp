@@ -12,26 +12,9 @@ TChartValueList::TChartValueList(TChartSeries& owner, const QString& name) : own
     RemoveAll();
 }
 
-int TChartValueList::ValueCount() const
+void TChartValueList::ThrowIndexError(int index)
 {
-    return static_cast<int>(values_.size());
-}
-
-void TChartValueList::CheckIndex(int index, int count) const
-{
-    if (index < 0 || index >= count)
-        throw ListIndexError(index);
-}
-
-double TChartValueList::ValueAt(int index) const
-{
-    return RawValueAt(index) * multiplier_;
-}
-
-double TChartValueList::RawValueAt(int index) const
-{
-    CheckIndex(index, ValueCount());
-    return values_[static_cast<size_t>(index)];
+    throw ListIndexError(index);
 }
 
 double TChartValueList::LastValue() const

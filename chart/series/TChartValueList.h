@@ -11,7 +11,7 @@ class TChartSeries;
 
 enum class TChartListOrder { loNone, loAscending, loDescending };
 
-class TChartValueList {
+class TChartValueList final {
 public:
     // A value list always belongs to a series; the series creates it (TChartSeries::CreateValueList).
     TChartValueList(TChartSeries& owner, const QString& name);
@@ -21,13 +21,17 @@ public:
 
     TChartSeries& Owner() const { return *owner_; }
 
-    virtual int ValueCount() const;
+    virtual int ValueCount() const { return static_cast<int>(values_.size()); }
     // Stored value times Multiplier; throws TListIndexError outside 0 .. count - 1.
-    virtual double ValueAt(int index) const;
+    virtual double ValueAt(int index) const { return RawValueAt(index) * multiplier_; }
     double operator[](int index) const { return ValueAt(index); }
     double LastValue() const;
     // The value as stored, without Multiplier (what ordering compares).
-    double RawValueAt(int index) const;
+    double RawValueAt(int index) const
+    {
+        CheckIndex(index, ValueCount());
+        return values_[static_cast<size_t>(index)];
+    }
 
     // Stores the value where Order wants it (equal values keep arrival order); answers its index.
     virtual int AddInOrder(double value);
@@ -70,7 +74,12 @@ public:
     virtual void Assign(const TChartValueList& source);
 
 private:
-    void CheckIndex(int index, int count) const;
+    void CheckIndex(int index, int count) const
+    {
+        if (index < 0 || index >= count)
+            ThrowIndexError(index);
+    }
+    [[noreturn]] static void ThrowIndexError(int index);
     void Recalculate() const;
     int CompareIndexes(int a, int b) const;
     void SortRange(int low, int high);
