@@ -89,16 +89,8 @@ int TChartSeries::AddPoint(double x, double y, const QString& label, TColor colo
     const int index = XValues().AddInOrder(XValues().PendingValue());
     YValues().InsertAt(index, YValues().PendingValue());
     AddPendingExtraValues(index);
-    if (static_cast<size_t>(index) == colors_.size()) {
-        colors_.push_back(color);
-        if (label.isEmpty())
-            labels_.emplace_back();
-        else
-            labels_.emplace_back(label);
-    } else {
-        colors_.insert(colors_.begin() + index, color);
-        labels_.insert(labels_.begin() + index, label.isEmpty() ? std::nullopt : std::optional<QString>(label));
-    }
+    colors_.insert(colors_.begin() + index, color);
+    labels_.insert(labels_.begin() + index, label.isEmpty() ? std::nullopt : std::optional<QString>(label));
     NotifyValueAdded(index);
     return index;
 }

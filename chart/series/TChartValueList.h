@@ -15,15 +15,15 @@ class TChartValueList final {
 public:
     // A value list always belongs to a series; the series creates it (TChartSeries::CreateValueList).
     TChartValueList(TChartSeries& owner, const QString& name);
-    virtual ~TChartValueList() = default;
+    ~TChartValueList() = default;
     TChartValueList(const TChartValueList&) = delete;
     TChartValueList& operator=(const TChartValueList&) = delete;
 
     TChartSeries& Owner() const { return *owner_; }
 
-    virtual int ValueCount() const { return static_cast<int>(values_.size()); }
+    int ValueCount() const { return static_cast<int>(values_.size()); }
     // Stored value times Multiplier; throws TListIndexError outside 0 .. count - 1.
-    virtual double ValueAt(int index) const { return RawValueAt(index) * multiplier_; }
+    double ValueAt(int index) const { return RawValueAt(index) * multiplier_; }
     double operator[](int index) const { return ValueAt(index); }
     double LastValue() const;
     // The value as stored, without Multiplier (what ordering compares).
@@ -34,14 +34,14 @@ public:
     }
 
     // Stores the value where Order wants it (equal values keep arrival order); answers its index.
-    virtual int AddInOrder(double value);
-    virtual void InsertAt(int index, double value);
-    virtual void ReplaceAt(int index, double value);
-    virtual void RemoveAt(int index);
-    virtual void RemoveAll();
+    int AddInOrder(double value);
+    void InsertAt(int index, double value);
+    void ReplaceAt(int index, double value);
+    void RemoveAt(int index);
+    void RemoveAll();
     // The most values whose buffer a cleared list keeps for its next points.
     static constexpr std::size_t KeptCapacity = 4096;
-    virtual void RotateLeft();
+    void RotateLeft();
     // Swaps two stored values (used when the series exchanges whole points).
     void Exchange(int i, int j);
 
@@ -71,7 +71,7 @@ public:
     void SetPendingValue(double value) { pending_ = value; }
 
     // Copies Order, DateTime, Multiplier and ValueSource (not Name, not the values).
-    virtual void Assign(const TChartValueList& source);
+    void Assign(const TChartValueList& source);
 
 private:
     void CheckIndex(int index, int count) const

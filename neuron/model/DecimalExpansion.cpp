@@ -61,16 +61,15 @@ DecimalDigits DecimalExpansion(long double v)
     // a double holds exactly (what the screens mostly format) is written from the double, which the library
     // does without the extended-precision arithmetic: the same number, so the same correctly rounded digits.
     std::array<char, 32> text{};
+    const auto write = [&text](auto value) {
+        return std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::scientific,
+                             DecimalDigits::MaxDigits - 1)
+            .ptr;
+    };
     const long double magnitude = std::fabs(v);
     const bool inDoubleRange = magnitude <= std::numeric_limits<double>::max();
     const double narrow = inDoubleRange ? static_cast<double>(magnitude) : 0.0;
-    const char* end = inDoubleRange && static_cast<long double>(narrow) == magnitude
-                          ? std::to_chars(text.data(), text.data() + text.size(), narrow, std::chars_format::scientific,
-                                          DecimalDigits::MaxDigits - 1)
-                                .ptr
-                          : std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                          std::chars_format::scientific, DecimalDigits::MaxDigits - 1)
-                                .ptr;
+    const char* end = inDoubleRange && static_cast<long double>(narrow) == magnitude ? write(narrow) : write(magnitude);
     d.digits[0] = static_cast<unsigned char>(text[0] - '0');
     for (int i = 1; i < DecimalDigits::MaxDigits; ++i)
         d.digits[i] = static_cast<unsigned char>(text[i + 1] - '0');
