@@ -87,6 +87,7 @@ void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
                  drawBounds_.Right - b - MulDiv(marginRight_, w, 100),
                  drawBounds_.Bottom - b - MulDiv(marginBottom_, h, 100)};
     NormalizePlotRect();
+    LayOutChart(drawBounds_);
     RenderChart(drawBounds_);
     canvas_->EndDrawing(target, QPoint(rect.Left, rect.Top));
 }

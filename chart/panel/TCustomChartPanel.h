@@ -35,7 +35,7 @@ public:
         return [this] { ScheduleRedraw(); };
     }
 
-    // Draws the whole chart into rect of target (null: only into the image).
+    // Draws the whole chart into rect of target (null: only into the image): lays it out, then renders it.
     void DrawChart(QPainter* target, const Rect& rect);
     // The paint handler: one image copy when nothing changed, else a full DrawChart.
     void PaintTo(QPainter& painter);
@@ -85,7 +85,10 @@ public:
     TView3DOptions& View3DOptions() { return *view3DOptions_; }
 
 protected:
-    // Draws everything into the given bounds of the canvas.
+    // Lays the chart out in the given bounds, in the chart's own pixels, once PlotRect holds what the margins
+    // leave: whatever the rendering and the mouse read (titles' boxes, axis ranges and positions).
+    virtual void LayOutChart(const Rect& bounds) = 0;
+    // Draws everything into the given bounds of the canvas from that layout; it changes no setting.
     virtual void RenderChart(const Rect& bounds) = 0;
     // Bevels and border just inside rect, which shrinks by their width.
     virtual void DrawPanelBorder(Rect& rect);
