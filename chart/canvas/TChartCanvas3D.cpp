@@ -1,192 +1,16 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <QPolygon>
 #include <algorithm>
-#include <array>
-#include <climits>
 #include <cmath>
-#include <cstring>
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
-#include "chart/canvas/EllipseRaster.h"
+#include "chart/canvas/QtRealisation.h"
 
 namespace rna::chart {
 
 namespace {
-
-// On/off run lengths of the one-pixel pen styles, starting with "on".
-struct DashPattern {
-    std::array<int, 6> runs{};
-    int count = 0;
-    int period = 0;
-};
-
-constexpr DashPattern PatternOf(TPenStyle style, bool alternate)
-{
-    if (alternate)
-        return {{1, 1}, 2, 2};
-    switch (style) {
-    case TPenStyle::psDash:
-        return {{18, 6}, 2, 24};
-    case TPenStyle::psDot:
-        return {{3, 3}, 2, 6};
-    case TPenStyle::psDashDot:
-        return {{9, 6, 3, 6}, 4, 24};
-    case TPenStyle::psDashDotDot:
-        return {{9, 3, 3, 3, 3, 3}, 6, 24};
-    default:
-        return {};
-    }
-}
-
-bool PatternOn(const DashPattern& pattern, int index)
-{
-    if (pattern.count == 0)
-        return true;
-    int position = index % pattern.period;
-    for (int run = 0; run < pattern.count; ++run) {
-        if (position < pattern.runs[run])
-            return run % 2 == 0;
-        position -= pattern.runs[run];
-    }
-    return false;
-}
-
-QPainter::CompositionMode CompositionOf(TPenMode mode)
-{
-    using M = QPainter::CompositionMode;
-    switch (mode) {
-    case TPenMode::pmBlack:
-        return M::RasterOp_ClearDestination;
-    case TPenMode::pmWhite:
-        return M::RasterOp_SetDestination;
-    case TPenMode::pmNop:
-        return M::CompositionMode_Destination;
-    case TPenMode::pmNot:
-        return M::RasterOp_NotDestination;
-    case TPenMode::pmNotCopy:
-        return M::RasterOp_NotSource;
-    case TPenMode::pmMergePenNot:
-        return M::RasterOp_SourceOrNotDestination;
-    case TPenMode::pmMaskPenNot:
-        return M::RasterOp_SourceAndNotDestination;
-    case TPenMode::pmMergeNotPen:
-        return M::RasterOp_NotSourceOrDestination;
-    case TPenMode::pmMaskNotPen:
-        return M::RasterOp_NotSourceAndDestination;
-    case TPenMode::pmMerge:
-        return M::RasterOp_SourceOrDestination;
-    case TPenMode::pmNotMerge:
-        return M::RasterOp_NotSourceAndNotDestination;
-    case TPenMode::pmMask:
-        return M::RasterOp_SourceAndDestination;
-    case TPenMode::pmNotMask:
-        return M::RasterOp_NotSourceOrNotDestination;
-    case TPenMode::pmXor:
-        return M::RasterOp_SourceXorDestination;
-    case TPenMode::pmNotXor:
-        return M::RasterOp_NotSourceXorDestination;
-    default:
-        return M::CompositionMode_SourceOver;
-    }
-}
-
-Qt::PenStyle QtPenStyle(TPenStyle style)
-{
-    switch (style) {
-    case TPenStyle::psDash:
-        return Qt::DashLine;
-    case TPenStyle::psDot:
-        return Qt::DotLine;
-    case TPenStyle::psDashDot:
-        return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot:
-        return Qt::DashDotDotLine;
-    case TPenStyle::psClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
-Qt::BrushStyle QtBrushStyle(TBrushStyle style)
-{
-    switch (style) {
-    case TBrushStyle::bsClear:
-        return Qt::NoBrush;
-    case TBrushStyle::bsHorizontal:
-        return Qt::HorPattern;
-    case TBrushStyle::bsVertical:
-        return Qt::VerPattern;
-    case TBrushStyle::bsFDiagonal:
-        return Qt::BDiagPattern;
-    case TBrushStyle::bsBDiagonal:
-        return Qt::FDiagPattern;
-    case TBrushStyle::bsCross:
-        return Qt::CrossPattern;
-    case TBrushStyle::bsDiagCross:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::SolidPattern;
-    }
-}
-
-// The pixels of the line from (x0, y0) by (dx, dy), one per step along the longer axis: pixel i lies i steps
-// along it and round(i * shorter / longer) steps across (halves away from the start). The rounded step
-// across is carried as an exact quotient and remainder instead of being divided out for every pixel.
-class LineWalk {
-public:
-    LineWalk(int x0, int y0, int dx, int dy)
-        : x_(x0), y_(y0), sx_(dx < 0 ? -1 : 1), sy_(dy < 0 ? -1 : 1), alongX_(std::abs(dx) >= std::abs(dy)),
-          across_(2LL * std::min(std::abs(dx), std::abs(dy))), divisor_(2LL * std::max(std::abs(dx), std::abs(dy))),
-          remainder_(divisor_ / 2)
-    {}
-    QPoint Pixel() const { return {x_, y_}; }
-    void Next()
-    {
-        // The step across grows by at most one per pixel, since across_ <= divisor_.
-        remainder_ += across_;
-        const bool stepAcross = remainder_ >= divisor_;
-        if (stepAcross)
-            remainder_ -= divisor_;
-        if (alongX_) {
-            x_ += sx_;
-            y_ += stepAcross ? sy_ : 0;
-        } else {
-            y_ += sy_;
-            x_ += stepAcross ? sx_ : 0;
-        }
-    }
-
-private:
-    int x_;
-    int y_;
-    int sx_;
-    int sy_;
-    bool alongX_;
-    long long across_;
-    long long divisor_;
-    long long remainder_;  // of (i * across_ + divisor_ / 2) divided by divisor_
-};
-
-// Adds the pixels left .. right of row y, lengthening the last rectangle when it covers the same
-// columns on the row above, so that a straight stretch of rows becomes one rectangle.
-void AddSpan(std::vector<QRect>& spans, int left, int right, int y)
-{
-    if (left > right)
-        return;
-    if (!spans.empty()) {
-        QRect& last = spans.back();
-        if (last.left() == left && last.right() == right && last.bottom() == y - 1) {
-            last.setBottom(y);
-            return;
-        }
-    }
-    spans.emplace_back(QPoint(left, y), QPoint(right, y));
-}
 
 int Interpolate(int from, int to, int step, int steps)
 {
@@ -223,31 +47,18 @@ Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
     }
     const int width = bounds.Width();
     const int height = bounds.Height();
-    PrepareImage(width, height);
-    if (!image_.isNull()) {
-        // The pixels direct writes go to: taken before the painter starts, so that both see one buffer.
-        pixels_ = image_.bits();
-        direct_ = image_.format() == QImage::Format_RGB32
-                      ? ImagePixels(pixels_, image_.bytesPerLine(), image_.width(), image_.height())
-                      : ImagePixels();
-        // Past this many rectangles a full copy is as quick as copying them one by one.
-        if (layerDifference_.size() > MaxLayerDifference)
-            layerDifferenceKnown_ = false;
-        direct_.RecordInto(layerDifferenceKnown_ ? &layerDifference_ : nullptr);
-        imagePainter_ = std::make_unique<QPainter>(&image_);
-        StartPainter(imagePainter_.get());
-    }
+    image_.Prepare(width, height, 1.0);
+    if (QPainter* painter = image_.Begin())
+        StartPainter(painter);
     return {0, 0, width, height};
 }
 
 void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
 {
     if (buffered_) {
-        imagePainter_.reset();
-        if (target != nullptr && !image_.isNull()) {
-            target->setCompositionMode(QPainter::CompositionMode_SourceOver);
-            target->drawImage(topLeft, monochrome_ ? image_.convertToFormat(QImage::Format_Mono) : image_);
-        }
+        image_.End();
+        if (target != nullptr)
+            image_.CopyTo(*target, topLeft, monochrome_);
         dirty_ = false;
     }
     ref_ = nullptr;
@@ -255,81 +66,28 @@ void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
 
 bool TChartCanvas3D::ShowCachedImage(QPainter* target)
 {
-    if (dirty_ || !buffered_ || image_.isNull())
+    if (dirty_ || !buffered_ || image_.IsNull())
         return false;
-    if (target != nullptr) {
-        target->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        target->drawImage(QPoint(0, 0), monochrome_ ? image_.convertToFormat(QImage::Format_Mono) : image_);
-    }
+    if (target != nullptr)
+        image_.CopyTo(*target, QPoint(0, 0), monochrome_);
     return true;
-}
-
-void TChartCanvas3D::PrepareImage(int width, int height)
-{
-    if (!image_.isNull() && (image_.width() != width || image_.height() != height))
-        DiscardImage();
-    if (image_.isNull() && width > 0 && height > 0) {
-        image_ = QImage(width, height, QImage::Format_RGB32);
-        image_.fill(Qt::white);
-    }
 }
 
 bool TChartCanvas3D::SaveLayer()
 {
-    if (!Drawing() || ref_ != imagePainter_.get())
-        return false;
-    if (layer_.size() != image_.size() || layer_.format() != image_.format())
-        layer_ = QImage(image_.size(), image_.format());
-    std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
-    layerPalette_ = QGuiApplication::palette().cacheKey();
-    StartLayerDifference();
-    return true;
-}
-
-void TChartCanvas3D::StartLayerDifference()
-{
-    layerDifference_.clear();
-    layerDifferenceKnown_ = true;
-    direct_.RecordInto(&layerDifference_);
+    return Drawing() && ref_ == image_.Painter() && image_.SaveLayer();
 }
 
 bool TChartCanvas3D::RestoreLayer()
 {
-    if (!Drawing() || ref_ != imagePainter_.get() || layer_.size() != image_.size() ||
-        layer_.format() != image_.format() || layerPalette_ != QGuiApplication::palette().cacheKey())
-        return false;
-    if (!layerDifferenceKnown_) {
-        std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
-    } else {
-        // Both images have the same size and format, so one offset serves both.
-        const qsizetype stride = image_.bytesPerLine();
-        const uchar* layer = layer_.constBits();
-        for (const QRect& r : layerDifference_) {
-            const qsizetype end = (r.bottom() + 1) * stride;
-            qsizetype offset = r.top() * stride + r.left() * 4;
-            if (r.width() == 1) {  // the pixels of steep lines: copied without a call each
-                for (; offset < end; offset += stride)
-                    std::copy_n(layer + offset, 4, pixels_ + offset);
-                continue;
-            }
-            for (; offset < end; offset += stride)
-                std::memcpy(pixels_ + offset, layer + offset, std::size_t(r.width()) * 4);
-        }
-    }
-    StartLayerDifference();
-    return true;
+    return Drawing() && ref_ == image_.Painter() && image_.RestoreLayer();
 }
 
 void TChartCanvas3D::DiscardImage()
 {
-    DiscardLayer();
-    direct_.RecordInto(nullptr);
-    pixels_ = nullptr;
-    direct_ = ImagePixels();
-    if (ref_ != nullptr && ref_ == imagePainter_.get())
+    if (ref_ != nullptr && ref_ == image_.Painter())
         ref_ = nullptr;
-    imagePainter_.reset();
-    image_ = QImage();
+    image_.Discard();
 }
 
 void TChartCanvas3D::StartPainter(QPainter* painter)
@@ -337,7 +95,7 @@ void TChartCanvas3D::StartPainter(QPainter* painter)
     ref_ = painter;
     penDirty_ = brushDirty_ = fontDirty_ = true;
     clipped_ = false;
-    direct_.RemoveClip();
+    image_.Direct().RemoveClip();
     if (painter == nullptr)
         return;
     painter->setRenderHint(QPainter::Antialiasing, false);
@@ -400,12 +158,7 @@ void TChartCanvas3D::ApplyPen()
         return;
     }
     // Wide pens end and join round; what Qt still strokes itself (dashes, arcs) follows that.
-    const bool wide = Pen().Width() > 1;
-    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()),
-             wide ? Qt::RoundCap : Qt::FlatCap, wide ? Qt::RoundJoin : Qt::MiterJoin);
-    if (AlternatePen())
-        pen.setDashPattern({1.0, 1.0});
-    ref_->setPen(pen);
+    ref_->setPen(ToQPen(Pen(), Pen().Width(), AlternatePen()));
 }
 
 void TChartCanvas3D::ApplyBrush()
@@ -414,7 +167,7 @@ void TChartCanvas3D::ApplyBrush()
     if (!brushDirty_)
         return;
     brushDirty_ = false;
-    ref_->setBrush(QBrush(ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
+    ref_->setBrush(ToQBrush(Brush()));
 }
 
 // Hatched brushes fill their gaps with the text background colour in opaque mode. Qt's opaque mode
@@ -463,9 +216,9 @@ void TChartCanvas3D::DrawLineTo(int x, int y)
 
 // Solid colour in the copy mode is written into the image directly, as QPainter would write it; other
 // modes, transforms and unbuffered targets go through the painter.
-bool TChartCanvas3D::DirectWrites() const
+bool TChartCanvas3D::DirectWrites()
 {
-    return !direct_.IsNull() && ref_ != nullptr && ref_ == imagePainter_.get() &&
+    return ref_ != nullptr && ref_ == image_.Painter() && !image_.Direct().IsNull() &&
            ref_->compositionMode() == QPainter::CompositionMode_SourceOver &&
            ref_->transform().type() == QTransform::TxNone;
 }
@@ -473,7 +226,7 @@ bool TChartCanvas3D::DirectWrites() const
 void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor& color)
 {
     if (DirectWrites())
-        direct_.Fill(QRect(x, y, width, height), color.rgb());
+        image_.Direct().Fill(QRect(x, y, width, height), color.rgb());
     else
         WritingPainter()->fillRect(QRect(x, y, width, height), color);
 }
@@ -490,14 +243,11 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
         return;
     ApplyPenMode();  // the pixels are set with the pen's colour; the painter's pen is not used
     const QColor color = ToQColor(Pen().Color());
-    const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
-    if (pattern.count == 0 && (dx == 0 || dy == 0)) {
+    if (PatternOf(Pen().Style(), AlternatePen()).Solid() && (dx == 0 || dy == 0)) {
         FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
         return;
     }
-    path_.clear();
-    for (LineWalk walk(x0, y0, dx, dy); int(path_.size()) < steps; walk.Next())
-        path_.push_back(walk.Pixel());
+    LinePixels(x0, y0, x1, y1, path_);
     PatternedPath(path_);
 }
 
@@ -511,10 +261,10 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
         const QRgb on = ToQColor(Pen().Color()).rgb();
         const QRgb gap = ToQColor(textBackColor_).rgb();
         for (std::size_t i = 0; i < path.size(); ++i) {
-            if (PatternOn(pattern, int(i)))
-                direct_.Set(path[i].x(), path[i].y(), on);
+            if (pattern.On(int(i)))
+                image_.Direct().Set(path[i].x(), path[i].y(), on);
             else if (fillGaps)
-                direct_.Set(path[i].x(), path[i].y(), gap);
+                image_.Direct().Set(path[i].x(), path[i].y(), gap);
         }
         return;
     }
@@ -522,7 +272,7 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     QPolygon gaps;
     points.reserve(int(path.size()));
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (PatternOn(pattern, int(i)))
+        if (pattern.On(int(i)))
             points.append(path[i]);
         else if (fillGaps)
             gaps.append(path[i]);
@@ -548,57 +298,11 @@ void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
 }
 
 // A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
-// end round and the segments of a polyline join round. Across the line the nib is as wide as the pen
-// and lies as the pen grows (a 2-pixel pen covers x - 1 and x, a 3-pixel one x - 1 to x + 1); along
-// the line it takes the nearest odd size, so that it centres on the end points and both ends reach
-// past them alike: a 3-pixel line gets a one-pixel tip beyond each end, a 2-pixel line ends at its
-// end points. The nib is the ellipse of its box; being convex, it leaves one span per row.
+// end round and the segments of a polyline join round.
 void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
 {
-    const int width = Pen().Width();
-    const int dx = x1 - x0;
-    const int dy = y1 - y0;
-    const int steps = std::max(std::abs(dx), std::abs(dy));
-    const int along = steps == 0 || width % 2 == 1 ? width : width - 1;  // a dot has no direction
-    const bool horizontal = std::abs(dx) >= std::abs(dy);
-    const int nibWidth = horizontal ? along : width;
-    const int nibHeight = horizontal ? width : along;
-    const int left = -(nibWidth / 2);
-    const int up = -(nibHeight / 2);
-    const std::vector<EllipseRow>& nib = EllipseShape(nibWidth, nibHeight);  // columns from 0: shift by left
-    const int top = std::min(y0, y1) + up;
-    std::vector<EllipseRow>& rows = rowsScratch_;
-    rows.assign(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
-    LineWalk walk(x0, y0, dx, dy);
-    for (int i = 0; i <= steps; ++i, walk.Next()) {
-        const QPoint p = walk.Pixel();
-        for (int r = 0; r < int(nib.size()); ++r) {
-            EllipseRow& row = rows[p.y() + up + r - top];
-            row.left = std::min(row.left, p.x() + left + nib[r].left);
-            row.right = std::max(row.right, p.x() + left + nib[r].right);
-        }
-    }
-    std::vector<QRect>& spans = penScratch_;
-    spans.clear();
-    for (int i = 0; i < int(rows.size()); ++i)
-        AddSpan(spans, rows[i].left, rows[i].right, top + i);
-    PenSpans(spans);
-}
-
-// EllipseRows of a box at (0, 0); a box elsewhere has the same rows moved by its left edge. Markers and
-// round pen nibs are many ellipses of a few sizes, so the shapes used last are kept, the latest at the
-// back; a list, so that the rows of one shape stay in place while the next is looked up.
-const std::vector<EllipseRow>& TChartCanvas3D::EllipseShape(int width, int height)
-{
-    for (auto shape = ellipseShapes_.begin(); shape != ellipseShapes_.end(); ++shape)
-        if (shape->width == width && shape->height == height) {
-            ellipseShapes_.splice(ellipseShapes_.end(), ellipseShapes_, shape);
-            return shape->rows;
-        }
-    if (ellipseShapes_.size() == MaxEllipseShapes)
-        ellipseShapes_.pop_front();
-    ellipseShapes_.push_back({width, height, EllipseRows(0, 0, width, height)});
-    return ellipseShapes_.back().rows;
+    RoundNibSpans(x0, y0, x1, y1, Pen().Width(), ellipseShapes_, rowsScratch_, penScratch_);
+    PenSpans(penScratch_);
 }
 
 void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
@@ -612,7 +316,7 @@ void TChartCanvas3D::SolidSpans(const std::vector<QRect>& spans, const QColor& c
     if (DirectWrites()) {
         const QRgb rgb = color.rgb();
         for (const QRect& span : spans)
-            direct_.Fill(span, rgb);
+            image_.Direct().Fill(span, rgb);
         return;
     }
     for (const QRect& span : spans)
@@ -703,7 +407,7 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
         return;
     ApplyPenMode();  // outline and inside are set as spans of colour; the painter's pen is not used
     const bool clear = Pen().Style() == TPenStyle::psClear;
-    if (!clear && !(ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0)) {
+    if (!clear && !(ThinPen() && !PatternOf(Pen().Style(), AlternatePen()).Solid())) {
         EllipseRing(x0, y0, x1, y1);
         return;
     }
@@ -716,41 +420,13 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
         PatternedPath(EllipseOutline(x0, y0, x1, y1));
 }
 
-// A solid outline in the pen's width around the brush's inside. A wide outline grows around the
-// one-pixel one as a wide line grows (up and left first); the inside is what the innermost outline
-// encloses. Outline and inside never overlap, so raster modes such as xor draw each pixel once.
-// Wide pens of other styles draw solid outlines.
+// A solid outline in the pen's width around the brush's inside; wide pens of other styles draw solid outlines.
 void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
 {
-    const int width = ThinPen() ? 1 : Pen().Width();
-    const int out = width / 2;
-    const int in = width - 1 - out;
-    // Both shapes come with columns from 0; ox and ix move them to their boxes.
-    const int ox = x0 - out;
-    const int ix = x0 + in;
-    const std::vector<EllipseRow>& outer = EllipseShape(x1 + in - ox, y1 + in - (y0 - out));
-    const std::vector<EllipseRow>& inner = EllipseShape(x1 - out - ix, y1 - out - (y0 + in));
-    std::vector<QRect>& fill = fillScratch_;
-    std::vector<QRect>& leftRuns = penScratch_;
-    std::vector<QRect>& rightRuns = rightScratch_;
-    fill.clear();
-    leftRuns.clear();
-    rightRuns.clear();
-    for (int i = 0; i < int(outer.size()); ++i) {
-        const int y = y0 - out + i;
-        const int k = y - (y0 + in);
-        const bool hollow = k >= 0 && k < int(inner.size()) && inner[k].innerLeft <= inner[k].innerRight;
-        if (!hollow) {
-            AddSpan(leftRuns, ox + outer[i].left, ox + outer[i].right, y);
-            continue;
-        }
-        AddSpan(leftRuns, ox + outer[i].left, ix + inner[k].innerLeft - 1, y);
-        AddSpan(rightRuns, ix + inner[k].innerRight + 1, ox + outer[i].right, y);
-        AddSpan(fill, ix + inner[k].innerLeft, ix + inner[k].innerRight, y);
-    }
-    FillSpans(fill);
-    PenSpans(leftRuns);
-    PenSpans(rightRuns);
+    EllipseRingSpans(x0, y0, x1, y1, ThinPen() ? 1 : Pen().Width(), ellipseShapes_, ringScratch_);
+    FillSpans(ringScratch_.inside);
+    PenSpans(ringScratch_.left);
+    PenSpans(ringScratch_.right);
 }
 
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight)
@@ -996,7 +672,7 @@ void TChartCanvas3D::ClipToRect(const Rect& rect)
         return;
     const QRect clip(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     ref_->setClipRect(clip);
-    direct_.SetClip(clip);
+    image_.Direct().SetClip(clip);
 }
 
 void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
@@ -1007,7 +683,7 @@ void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
 void TChartCanvas3D::RemoveClip()
 {
     clipped_ = false;
-    direct_.RemoveClip();
+    image_.Direct().RemoveClip();
     if (ref_ != nullptr)
         ref_->setClipping(false);
 }

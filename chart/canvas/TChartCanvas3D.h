@@ -2,12 +2,10 @@
 #pragma once
 
 #include <QPainter>
-#include <list>
-#include <memory>
 #include <vector>
 
-#include "chart/canvas/EllipseRaster.h"
-#include "chart/canvas/ImagePixels.h"
+#include "chart/canvas/CanvasImage.h"
+#include "chart/canvas/SpanRaster.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChangeNotifier.h"
 
@@ -34,19 +32,14 @@ public:
     bool Dirty() const { return dirty_; }
     bool Drawing() const { return ref_ != nullptr; }
     // The off-screen image (null before the first buffered paint).
-    const QImage& Image() const { return image_; }
+    const QImage& Image() const { return image_.Image(); }
     const Rect& Bounds() const { return bounds_; }
-    // The image layer: a copy of the image as the chart's drawing left it before its series (or after its
-    // first few series), so that a later drawing that would draw the same pixels up to there copies it back
-    // instead. Only during a buffered drawing; RestoreLayer answers False (and copies nothing) when there is no layer
-    // of the image's size or the system colours changed since it was saved. SaveLayer answers whether it saved.
+    // The image layer (CanvasImage): only during a buffered drawing. RestoreLayer answers False (and copies
+    // nothing) when there is no layer of the image's size or the system colours changed since it was saved.
+    // SaveLayer answers whether it saved.
     bool SaveLayer();
     bool RestoreLayer();
-    void DiscardLayer()
-    {
-        layer_ = QImage();
-        layerDifferenceKnown_ = false;
-    }
+    void DiscardLayer() { image_.DiscardLayer(); }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
@@ -129,22 +122,20 @@ protected:
 
 private:
     void DiscardImage();
-    void PrepareImage(int width, int height);
     void StartPainter(QPainter* painter);
     void ApplyPen();
     void ApplyPenMode();
     void ApplyBrush();
     void ApplyBackground();
     bool ThinPen() const;
-    bool DirectWrites() const;
+    bool DirectWrites();
     // The painter, for a call that writes pixels: what it changes is not known, so the image no longer
     // differs from the layer by the recorded rectangles only.
     QPainter* WritingPainter()
     {
-        layerDifferenceKnown_ = false;
+        image_.ForgetDifference();
         return ref_;
     }
-    void StartLayerDifference();
     bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void PatternedPath(const std::vector<QPoint>& path);
@@ -152,7 +143,6 @@ private:
     void RoundPenLine(int x0, int y0, int x1, int y1);
     void RectangleOutline(int x0, int y0, int x1, int y1);
     void EllipseRing(int x0, int y0, int x1, int y1);
-    const std::vector<EllipseRow>& EllipseShape(int width, int height);
     void FillSpan(int x, int y, int width, int height, const QColor& color);
     void FillSpans(const std::vector<QRect>& spans);
     void PenSpans(const std::vector<QRect>& spans);
@@ -160,30 +150,13 @@ private:
     void DrawTextLine(int x, int y, const QString& text);
     double ArcAngle(const Rect& box, QPoint p) const;
 
-    QImage image_;
-    QImage layer_;
-    qint64 layerPalette_ = 0;  // the system colours the layer was drawn with
-    // While layerDifferenceKnown_, the image equals the layer outside these rectangles (the direct writes
-    // since the layer was saved or restored), so restoring it copies only them.
-    std::vector<QRect> layerDifference_;
-    bool layerDifferenceKnown_ = false;
-    static constexpr std::size_t MaxLayerDifference = 16384;
-    std::unique_ptr<QPainter> imagePainter_;
-    uchar* pixels_ = nullptr;  // image_'s pixels during a buffered drawing
-    ImagePixels direct_;  // the same pixels, for solid writes that bypass the painter
+    CanvasImage image_;
     std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
     // Spans and rows of the shape being drawn, kept likewise.
     std::vector<QRect> penScratch_;
-    std::vector<QRect> rightScratch_;
-    std::vector<QRect> fillScratch_;
     std::vector<EllipseRow> rowsScratch_;
-    struct EllipseShapeEntry {
-        int width = 0;
-        int height = 0;
-        std::vector<EllipseRow> rows;
-    };
-    static constexpr std::size_t MaxEllipseShapes = 8;
-    std::list<EllipseShapeEntry> ellipseShapes_;
+    RingSpans ringScratch_;
+    EllipseShapes ellipseShapes_;
     QPainter* ref_ = nullptr;
     bool buffered_ = true;
     bool monochrome_ = false;
