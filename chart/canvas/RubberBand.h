@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <array>
 
+#include "chart/canvas/DeviceGrid.h"
 #include "chart/core/ChartColor.h"
 #include "chart/core/ChartGeometry.h"
 
@@ -17,7 +19,12 @@ namespace rna::chart {
 // not-XOR drawing never applies twice to a pixel. Runs of a degenerate rectangle are empty.
 std::array<Rect, 4> RubberBandEdges(const Rect& corners);
 
-// Each outline pixel of image becomes NOT (pen XOR pixel), on the RGB channels.
+// The same outline in the device pixels of `grid`, as the canvas draws a rectangle's one-pixel outline: each
+// edge as wide as its one-pixel lines, from the edge of its cell.
+std::array<QRect, 4> RubberBandBands(const Rect& corners, const DeviceGrid& grid);
+
+// Each outline pixel of image becomes NOT (pen XOR pixel), on the RGB channels; the corners are in the chart's
+// own pixels, the image's device pixel ratio tells where they lie.
 void DrawRubberBand(QImage& image, const Rect& corners, TColor pen);
 
 // Draws on target what DrawRubberBand would leave on `shown`, the picture target shows: only the outline

@@ -117,4 +117,21 @@ void EllipseRingSpans(int x0, int y0, int x1, int y1, int width, EllipseShapes& 
     }
 }
 
+std::array<QRect, 4> OutlineBands(const QRect& outer, int width)
+{
+    if (outer.isEmpty())
+        return {};
+    const int left = outer.left();
+    const int top = outer.top();
+    const int right = outer.right() + 1;
+    const int bottom = outer.bottom() + 1;
+    const int topEnd = std::min(top + width, bottom);
+    const int bottomStart = std::max(topEnd, bottom - width);
+    const int leftEnd = std::min(left + width, right);
+    const int rightStart = std::max(leftEnd, right - width);
+    const auto band = [](int x0, int y0, int x1, int y1) { return QRect(x0, y0, x1 - x0, y1 - y0); };
+    return {band(left, top, right, topEnd), band(left, bottomStart, right, bottom),
+            band(left, topEnd, leftEnd, bottomStart), band(rightStart, topEnd, right, bottomStart)};
+}
+
 }  // namespace rna::chart

@@ -122,4 +122,9 @@ struct RingSpans {
 };
 void EllipseRingSpans(int x0, int y0, int x1, int y1, int width, EllipseShapes& shapes, RingSpans& spans);
 
+// The outline `width` pixels wide just inside `outer`, as four rectangles that cover each of its pixels once:
+// the top and bottom rows span the whole width, the left and right columns lie between them. Where the
+// rectangle is too small for two rows or two columns of that width, the second is empty (or short).
+std::array<QRect, 4> OutlineBands(const QRect& outer, int width);
+
 }  // namespace rna::chart

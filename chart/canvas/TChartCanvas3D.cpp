@@ -3,6 +3,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
@@ -38,19 +39,28 @@ void TChartCanvas3D::SetView3D(bool view3D, int zoomPercent, bool zoomText)
     zoomText_ = zoomText;
 }
 
-Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
+Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds, double ratio)
 {
     bounds_ = bounds;
     if (!buffered_) {
+        grid_ = DeviceGrid();  // the target's own transform scales what is drawn
         StartPainter(target);
         return bounds;
     }
+    grid_ = DeviceGrid(ratio);
     const int width = bounds.Width();
     const int height = bounds.Height();
-    image_.Prepare(width, height, 1.0);
+    image_.Prepare(grid_.Edge(width), grid_.Edge(height), grid_.Ratio());
     if (QPainter* painter = image_.Begin())
         StartPainter(painter);
     return {0, 0, width, height};
+}
+
+bool TChartCanvas3D::ImageFits(int width, int height, double ratio) const
+{
+    const DeviceGrid grid(ratio);
+    return !image_.IsNull() && Image().width() == grid.Edge(width) && Image().height() == grid.Edge(height) &&
+           Image().devicePixelRatio() == grid.Ratio();
 }
 
 void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
@@ -158,7 +168,7 @@ void TChartCanvas3D::ApplyPen()
         return;
     }
     // Wide pens end and join round; what Qt still strokes itself (dashes, arcs) follows that.
-    ref_->setPen(ToQPen(Pen(), Pen().Width(), AlternatePen()));
+    ref_->setPen(ToQPen(Pen(), grid_.LineWidth(Pen().Width()), AlternatePen()));
 }
 
 void TChartCanvas3D::ApplyBrush()
@@ -223,15 +233,35 @@ bool TChartCanvas3D::DirectWrites()
            ref_->transform().type() == QTransform::TxNone;
 }
 
-void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor& color)
+void TChartCanvas3D::FillCells(int x, int y, int width, int height, const QColor& color)
 {
-    if (DirectWrites())
-        image_.Direct().Fill(QRect(x, y, width, height), color.rgb());
-    else
-        WritingPainter()->fillRect(QRect(x, y, width, height), color);
+    FillDevice(grid_.Cells(x, y, width, height), color);
 }
 
-// One-pixel lines are rasterised here so that the end pixel is left out in every direction.
+void TChartCanvas3D::FillDevice(const QRect& rect, const QColor& color)
+{
+    if (DirectWrites())
+        image_.Direct().Fill(rect, color.rgb());
+    else
+        WritingPainter()->fillRect(rect, color);
+}
+
+// Where a line `width` logical pixels wide through logical pixel x puts the device pixel it is centred on,
+// as the round nib centres on it: its band of grid_.LineWidth(width) device pixels starts at the cell of the
+// band's first logical pixel.
+int TChartCanvas3D::NibCentre(int x, int width) const
+{
+    return grid_.Edge(x - width / 2) + grid_.LineWidth(width) / 2;
+}
+
+QPoint TChartCanvas3D::NibCentre(QPoint p, int width) const
+{
+    return {NibCentre(p.x(), width), NibCentre(p.y(), width)};
+}
+
+// One-pixel lines are rasterised here so that the end pixel is left out in every direction. A straight
+// line covers the cells of its pixels along it; across it, and along the walk of a sloping line in device
+// pixels, it is grid_.LineWidth(1) device pixels wide from the edge of the cell it starts in.
 void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
 {
     const int dx = x1 - x0;
@@ -242,27 +272,72 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
     if (steps == 0)
         return;
     ApplyPenMode();  // the pixels are set with the pen's colour; the painter's pen is not used
-    const QColor color = ToQColor(Pen().Color());
-    if (PatternOf(Pen().Style(), AlternatePen()).Solid() && (dx == 0 || dy == 0)) {
-        FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
+    const int width = grid_.LineWidth(1);
+    if (dx == 0 || dy == 0) {
+        const int left = dx < 0 ? x1 + 1 : x0;
+        const int top = dy < 0 ? y1 + 1 : y0;
+        if (PatternOf(Pen().Style(), AlternatePen()).Solid()) {
+            const QRect cells = grid_.Cells(left, top, std::max(adx, 1), std::max(ady, 1));
+            FillDevice(dx == 0 ? QRect(cells.left(), cells.top(), width, cells.height())
+                               : QRect(cells.left(), cells.top(), cells.width(), width),
+                       ToQColor(Pen().Color()));
+            return;
+        }
+        LinePixels(x0, y0, x1, y1, path_);
+        PatternedPath(path_, steps, dy == 0, true);
         return;
     }
-    LinePixels(x0, y0, x1, y1, path_);
-    PatternedPath(path_);
+    const QPoint from = grid_.Edge(QPoint(x0, y0));
+    const QPoint to = grid_.Edge(QPoint(x1, y1));
+    LinePixels(from.x(), from.y(), to.x(), to.y(), path_);
+    PatternedPath(path_, steps, adx >= ady, false);
 }
 
-// Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel.
-void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
+// Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel over
+// `length` logical pixels. A path of logical pixels (`cells`) sets their cells along it, one of device pixels
+// its pixels; either is as wide across as the canvas' one-pixel lines.
+void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path, int length, bool alongX, bool cells)
 {
     const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     // Styled lines fill their gaps with the text background colour in opaque mode.
     const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
+    const int size = int(path.size());
+    const auto on = [&](int i) { return pattern.On(size == length ? i : int(std::int64_t(i) * length / size)); };
+    if (grid_.Identity()) {
+        SetPathPixels(path, on, fillGaps);
+        return;
+    }
+    const int width = grid_.LineWidth(1);
+    std::vector<QRect>& set = penScratch_;
+    std::vector<QRect>& gaps = gapScratch_;
+    set.clear();
+    gaps.clear();
+    for (int i = 0; i < size; ++i) {
+        const QPoint p = path[std::size_t(i)];
+        QRect r = cells ? grid_.Cells(p.x(), p.y(), 1, 1) : QRect(p, QSize(1, 1));
+        if (alongX)
+            r.setHeight(width);
+        else
+            r.setWidth(width);
+        if (on(i))
+            set.push_back(r);
+        else if (fillGaps)
+            gaps.push_back(r);
+    }
+    SolidSpans(gaps, ToQColor(textBackColor_));
+    PenSpans(set);
+}
+
+// The pixels themselves, at ratio 1: straight into the image, or as points through the painter.
+template <typename On>
+void TChartCanvas3D::SetPathPixels(const std::vector<QPoint>& path, const On& on, bool fillGaps)
+{
     if (DirectWrites()) {
-        const QRgb on = ToQColor(Pen().Color()).rgb();
+        const QRgb penColor = ToQColor(Pen().Color()).rgb();
         const QRgb gap = ToQColor(textBackColor_).rgb();
         for (std::size_t i = 0; i < path.size(); ++i) {
-            if (pattern.On(int(i)))
-                image_.Direct().Set(path[i].x(), path[i].y(), on);
+            if (on(int(i)))
+                image_.Direct().Set(path[i].x(), path[i].y(), penColor);
             else if (fillGaps)
                 image_.Direct().Set(path[i].x(), path[i].y(), gap);
         }
@@ -272,7 +347,7 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     QPolygon gaps;
     points.reserve(int(path.size()));
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (pattern.On(int(i)))
+        if (on(int(i)))
             points.append(path[i]);
         else if (fillGaps)
             gaps.append(path[i]);
@@ -294,14 +369,16 @@ void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
         return;
     }
     ApplyPen();
-    WritingPainter()->drawLine(x0, y0, x1, y1);
+    WritingPainter()->drawLine(NibCentre(QPoint(x0, y0), Pen().Width()), NibCentre(QPoint(x1, y1), Pen().Width()));
 }
 
 // A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
 // end round and the segments of a polyline join round.
 void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
 {
-    RoundNibSpans(x0, y0, x1, y1, Pen().Width(), ellipseShapes_, rowsScratch_, penScratch_);
+    const int w = Pen().Width();
+    RoundNibSpans(NibCentre(x0, w), NibCentre(y0, w), NibCentre(x1, w), NibCentre(y1, w), grid_.LineWidth(w),
+                  ellipseShapes_, rowsScratch_, penScratch_);
     PenSpans(penScratch_);
 }
 
@@ -344,8 +421,8 @@ void TChartCanvas3D::FillRectangle(const Rect& rect)
 {
     if (ref_ == nullptr || Brush().Style() == TBrushStyle::bsClear)
         return;
-    const QRect r(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::abs(rect.Width()),
-                  std::abs(rect.Height()));
+    const QRect r = grid_.Cells(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom),
+                                std::abs(rect.Width()), std::abs(rect.Height()));
     if (r.isEmpty())
         return;
     ApplyPen();
@@ -384,15 +461,32 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
     }
     ref_->setBrush(Qt::NoBrush);
     brushDirty_ = true;
-    WritingPainter()->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    const int w = Pen().Width();
+    // Qt outlines a rectangle one pixel beyond its right and bottom edges.
+    WritingPainter()->drawRect(
+        QRect(NibCentre(QPoint(x0, y0), w), NibCentre(QPoint(x1 - 1, y1 - 1), w) - QPoint(1, 1)));
 }
 
+// The outline rows and columns as one-pixel lines would draw them, each pixel once at device ratios: a line
+// as wide as the canvas' one-pixel lines along each edge, the columns between the rows.
 void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
 {
-    ThinLine(x0, y0, x1, y0);
-    ThinLine(x0, y1 - 1, x1, y1 - 1);
-    ThinLine(x0, y0 + 1, x0, y1 - 1);
-    ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
+    if (grid_.Identity()) {
+        ThinLine(x0, y0, x1, y0);
+        ThinLine(x0, y1 - 1, x1, y1 - 1);
+        ThinLine(x0, y0 + 1, x0, y1 - 1);
+        ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
+        return;
+    }
+    ApplyPenMode();
+    const int width = grid_.LineWidth(1);
+    const QRect outer(QPoint(grid_.Edge(x0), grid_.Edge(y0)),
+                      QPoint(grid_.Edge(x1 - 1) + width - 1, grid_.Edge(y1 - 1) + width - 1));
+    penScratch_.clear();
+    for (const QRect& band : OutlineBands(outer, width))
+        if (!band.isEmpty())
+            penScratch_.push_back(band);
+    PenSpans(penScratch_);
 }
 
 // Ellipses are rasterised here rather than by Qt, whose small ones are square (a 4 x 4 ring with its
@@ -406,24 +500,33 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
     if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
         return;
     ApplyPenMode();  // outline and inside are set as spans of colour; the painter's pen is not used
+    const QRect box = grid_.Cells(Rect{x0, y0, x1, y1});
+    const int left = box.left();
+    const int top = box.top();
+    const int right = box.right() + 1;
+    const int bottom = box.bottom() + 1;
     const bool clear = Pen().Style() == TPenStyle::psClear;
     if (!clear && !(ThinPen() && !PatternOf(Pen().Style(), AlternatePen()).Solid())) {
-        EllipseRing(x0, y0, x1, y1);
+        EllipseRing(left, top, right, bottom);
         return;
     }
-    const std::vector<EllipseRow> rows = EllipseRows(x0, y0, x1, y1);
+    const std::vector<EllipseRow> rows = EllipseRows(left, top, right, bottom);
     std::vector<QRect> fill;
     for (int i = 0; i < int(rows.size()); ++i)
-        AddSpan(fill, clear ? rows[i].left : rows[i].innerLeft, clear ? rows[i].right : rows[i].innerRight, y0 + i);
+        AddSpan(fill, clear ? rows[i].left : rows[i].innerLeft, clear ? rows[i].right : rows[i].innerRight, top + i);
     FillSpans(fill);
-    if (!clear)
-        PatternedPath(EllipseOutline(x0, y0, x1, y1));
+    if (!clear) {
+        const std::vector<QPoint> outline = EllipseOutline(left, top, right, bottom);
+        const int length = int(std::lround(double(outline.size()) / grid_.Ratio()));
+        PatternedPath(outline, std::max(1, length), true, false);
+    }
 }
 
-// A solid outline in the pen's width around the brush's inside; wide pens of other styles draw solid outlines.
+// A solid outline in the pen's width around the brush's inside, in device pixels; wide pens of other styles
+// draw solid outlines.
 void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
 {
-    EllipseRingSpans(x0, y0, x1, y1, ThinPen() ? 1 : Pen().Width(), ellipseShapes_, ringScratch_);
+    EllipseRingSpans(x0, y0, x1, y1, grid_.LineWidth(ThinPen() ? 1 : Pen().Width()), ellipseShapes_, ringScratch_);
     FillSpans(ringScratch_.inside);
     PenSpans(ringScratch_.left);
     PenSpans(ringScratch_.right);
@@ -439,7 +542,9 @@ void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWid
         return;
     ApplyPen();
     ApplyBrush();
-    WritingPainter()->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
+    const QRect box = grid_.Cells(Rect{x0, y0, x1, y1});
+    WritingPainter()->drawRoundedRect(QRect(box.left(), box.top(), box.width() - 1, box.height() - 1),
+                                      grid_.Ratio() * cornerWidth / 2.0, grid_.Ratio() * cornerHeight / 2.0);
 }
 
 // A one-pixel outline is rasterised edge by edge, so that every vertex is set exactly once.
@@ -450,13 +555,16 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
     ApplyPen();
     ApplyBrush();
     const bool roundEdges = !ThinPen() && SolidPen();
+    std::vector<QPoint> device(points);
+    for (QPoint& p : device)
+        p = NibCentre(p, std::max(1, Pen().Width()));
     if ((!ThinPen() && !roundEdges) || Pen().Style() == TPenStyle::psClear) {
-        WritingPainter()->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(device.data(), int(device.size()));
         return;
     }
     if (Brush().Style() != TBrushStyle::bsClear) {
         ref_->setPen(Qt::NoPen);
-        WritingPainter()->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(device.data(), int(device.size()));
         penDirty_ = true;
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -477,31 +585,36 @@ double TChartCanvas3D::ArcAngle(const Rect& box, QPoint p) const
     return std::atan2(cy - p.y(), p.x() - cx) * 180.0 / std::numbers::pi;
 }
 
-void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
+// The box in device pixels as Qt's arcs take it, and the start and span of the arc in sixteenths of a degree,
+// counterclockwise from the start point to the end point as seen from the box centre.
+TChartCanvas3D::ArcGeometry TChartCanvas3D::Arc(const Rect& box, QPoint start, QPoint end) const
 {
-    if (ref_ == nullptr || box.IsEmpty())
-        return;
     const double from = ArcAngle(box, start);
     double span = std::fmod(ArcAngle(box, end) - from + 360.0, 360.0);
     if (span == 0)
         span = 360.0;
+    const QRect cells = grid_.Cells(box);
+    return {QRect(cells.left(), cells.top(), cells.width() - 1, cells.height() - 1), int(std::lround(from * 16)),
+            int(std::lround(span * 16))};
+}
+
+void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
+{
+    if (ref_ == nullptr || box.IsEmpty())
+        return;
+    const ArcGeometry arc = Arc(box, start, end);
     ApplyPen();
-    WritingPainter()->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                              int(std::lround(span * 16)));
+    WritingPainter()->drawArc(arc.Box, arc.Start, arc.Span);
 }
 
 void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
 {
     if (ref_ == nullptr || box.IsEmpty())
         return;
-    const double from = ArcAngle(box, start);
-    double span = std::fmod(ArcAngle(box, end) - from + 360.0, 360.0);
-    if (span == 0)
-        span = 360.0;
+    const ArcGeometry arc = Arc(box, start, end);
     ApplyPen();
     ApplyBrush();
-    WritingPainter()->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                              int(std::lround(span * 16)));
+    WritingPainter()->drawPie(arc.Box, arc.Start, arc.Span);
 }
 
 void TChartCanvas3D::DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width)
@@ -543,18 +656,18 @@ void TChartCanvas3D::FillGradient(const Rect& rect, TColor start, TColor end, TG
         const int a = band * span / bands;
         const int b = (band + 1) * span / bands;
         if (vertical) {
-            FillSpan(rect.Left, rect.Top + a, rect.Width(), b - a, color);
+            FillCells(rect.Left, rect.Top + a, rect.Width(), b - a, color);
         } else if (horizontal) {
-            FillSpan(rect.Left + a, rect.Top, b - a, rect.Height(), color);
+            FillCells(rect.Left + a, rect.Top, b - a, rect.Height(), color);
         } else if (direction == D::gdFromCenter) {
             const int dx = band * rect.Width() / (2 * bands);
             const int dy = band * rect.Height() / (2 * bands);
-            FillSpan(rect.Left + dx, rect.Top + dy, rect.Width() - 2 * dx, rect.Height() - 2 * dy, color);
+            FillCells(rect.Left + dx, rect.Top + dy, rect.Width() - 2 * dx, rect.Height() - 2 * dy, color);
         } else {
             const int w = rect.Width() - band * rect.Width() / bands;
             const int h = rect.Height() - band * rect.Height() / bands;
             const int top = direction == D::gdFromTopLeft ? rect.Top : rect.Bottom - h;
-            FillSpan(rect.Left, top, w, h, color);
+            FillCells(rect.Left, top, w, h, color);
         }
     }
 }
@@ -567,7 +680,7 @@ void TChartCanvas3D::PutPixel(int x, int y, TColor color)
         return;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
-    FillSpan(x, y, 1, 1, ToQColor(color));
+    FillCells(x, y, 1, 1, ToQColor(color));
 }
 
 void TChartCanvas3D::Pixel3D(int x, int y, int, TColor color)
@@ -589,13 +702,27 @@ void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (picture.depth() != 1) {
-        WritingPainter()->drawImage(QPoint(x, y), picture);
+        DrawPictureIn(Rect{x, y, x + picture.width(), y + picture.height()}, picture);
         return;
     }
     QImage mono = picture;
     mono.setColor(0, ToQColor(Font().Color()).rgb());
     mono.setColor(1, ToQColor(Brush().Color()).rgb());
-    WritingPainter()->drawImage(QPoint(x, y), mono);
+    DrawPictureIn(Rect{x, y, x + picture.width(), y + picture.height()}, mono);
+}
+
+// A picture scaled into the cells of rect: at ratio 1 pixel for pixel (or stretched by nearest pixel), at other
+// ratios smoothly.
+void TChartCanvas3D::DrawPictureIn(const Rect& rect, const QImage& picture)
+{
+    const QRect cells = grid_.Cells(rect);
+    if (grid_.Identity() && cells.size() == picture.size()) {
+        WritingPainter()->drawImage(cells.topLeft(), picture);
+        return;
+    }
+    ref_->setRenderHint(QPainter::SmoothPixmapTransform, !grid_.Identity());
+    WritingPainter()->drawImage(cells, picture);
+    ref_->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
@@ -604,7 +731,7 @@ void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
         return;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
-    WritingPainter()->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
+    DrawPictureIn(rect, picture);
 }
 
 // ---- text ----
@@ -616,27 +743,53 @@ void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
     DrawTextLine(x, y, text);
 }
 
-// Draws one line anchored at (x, y) by the text alignment flags, in the painter's current transform.
+// Draws one line anchored at (x, y) by the text alignment flags, in the painter's current transform. At device
+// ratios the anchor is the device edge of (x, y), and the font, its measures and the text's width are the
+// device's, so that the text is aligned at its anchor as sharply as at ratio 1.
 void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
 {
-    const QFontMetrics& metrics = RealisedMetrics();
-    const int width = TextWidthOf(text);
+    const QFontMetrics& metrics = DrawingMetrics();
+    const int width = grid_.Identity() ? TextWidthOf(text) : metrics.horizontalAdvance(text);
     const int height = metrics.height();
+    const int ax = grid_.Edge(x);
+    const int ay = grid_.Edge(y);
     const int horizontal = textAlign_ & TA_CENTER;
     const int vertical = textAlign_ & TA_BASELINE;
-    const int left = horizontal == TA_CENTER ? x - width / 2 : horizontal == TA_RIGHT ? x - width : x;
-    const int top = vertical == TA_BASELINE ? y - metrics.ascent() : vertical == TA_BOTTOM ? y - height : y;
+    const int left = horizontal == TA_CENTER ? ax - width / 2 : horizontal == TA_RIGHT ? ax - width : ax;
+    const int top = vertical == TA_BASELINE ? ay - metrics.ascent() : vertical == TA_BOTTOM ? ay - height : ay;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (textBackMode_ == OPAQUE)
         WritingPainter()->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
     if (fontDirty_) {
-        ref_->setFont(RealisedFont());
+        ref_->setFont(DrawingFont());
         fontDirty_ = false;
     }
     ref_->setPen(ToQColor(Font().Color()));
     ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
     WritingPainter()->drawText(QPoint(left, top + metrics.ascent()), text);
+}
+
+// The font text is drawn in: the realised font at ratio 1, else the same font at the device's size, kept
+// until the font or the ratio changes.
+const QFont& TChartCanvas3D::DrawingFont()
+{
+    if (grid_.Identity())
+        return RealisedFont();
+    if (!deviceFont_ || deviceFont_->Source != RealisedFont() || deviceFont_->Ratio != grid_.Ratio()) {
+        QFont font = RealisedFont();
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * grid_.Ratio()))));
+        deviceFont_.emplace(DeviceFont{RealisedFont(), grid_.Ratio(), font, QFontMetrics(font)});
+    }
+    return deviceFont_->Font;
+}
+
+const QFontMetrics& TChartCanvas3D::DrawingMetrics()
+{
+    if (grid_.Identity())
+        return RealisedMetrics();
+    DrawingFont();
+    return deviceFont_->Metrics;
 }
 
 void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
@@ -647,17 +800,17 @@ void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& tex
     if (angle > 360)
         angle -= 360;
     ref_->save();
-    ref_->translate(x, y);
+    ref_->translate(grid_.Edge(x), grid_.Edge(y));
     ref_->rotate(-angle);
     if (view3D_ && zoomText_ && zoomFactor_ != 1.0) {
-        QFont zoomed = RealisedFont();
-        zoomed.setPixelSize(std::max(1, int(std::lround(std::abs(Font().Height()) * zoomFactor_))));
+        QFont zoomed = DrawingFont();
+        zoomed.setPixelSize(std::max(1, int(std::lround(std::abs(Font().Height()) * zoomFactor_ * grid_.Ratio()))));
         ref_->setFont(zoomed);
     } else {
-        ref_->setFont(RealisedFont());
+        ref_->setFont(DrawingFont());
     }
     fontDirty_ = false;
-    DrawTextLine(0, 0, text);
+    DrawTextLine(0, 0, text);  // the origin is the anchor's device edge already
     ref_->restore();
     penDirty_ = brushDirty_ = fontDirty_ = true;
 }
@@ -670,7 +823,7 @@ void TChartCanvas3D::ClipToRect(const Rect& rect)
     clipRect_ = rect;
     if (ref_ == nullptr)
         return;
-    const QRect clip(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    const QRect clip = grid_.Cells(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     ref_->setClipRect(clip);
     image_.Direct().SetClip(clip);
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QPainter>
+#include <optional>
 #include <vector>
 
 #include "chart/canvas/CanvasImage.h"
+#include "chart/canvas/DeviceGrid.h"
 #include "chart/canvas/SpanRaster.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChangeNotifier.h"
@@ -14,6 +16,11 @@ namespace rna::chart {
 // Pixel rules held by every primitive: filled shapes and rectangles exclude their right and bottom
 // edges, a one-pixel line excludes its end pixel, wider pens end and join round, no antialiasing.
 // Outside a paint nothing is drawn, but text can still be measured.
+//
+// Every coordinate is in the chart's own (logical) pixels, and so is every text measure: the layout is the
+// same at every device pixel ratio. A buffered drawing may rasterise at a ratio (DeviceGrid): its image has
+// that many device pixels to each logical one, shapes and fills cover their cells, lines are
+// round(ratio x width) device pixels wide, text is drawn in its font at the device's size.
 class TChartCanvas3D : public TCanvas3D {
 public:
     TChartCanvas3D();
@@ -24,15 +31,21 @@ public:
     void SetView3D(bool view3D, int zoomPercent, bool zoomText);
     // Buffered painting. BeginDrawing answers the bounds to draw into: (0, 0, w, h) of the off-screen
     // image, or the given bounds on the target when unbuffered. target may be null (draw into the image).
-    Rect BeginDrawing(QPainter* target, const Rect& bounds);
+    // A buffered drawing rasterises at `ratio` device pixels to each of the chart's own.
+    Rect BeginDrawing(QPainter* target, const Rect& bounds, double ratio = 1.0);
+    // Whether the image is of a drawing of width x height of the chart's own pixels at that ratio.
+    bool ImageFits(int width, int height, double ratio) const;
     // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
     void EndDrawing(QPainter* target, QPoint topLeft);
     // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.
     bool ShowCachedImage(QPainter* target);
     bool Dirty() const { return dirty_; }
     bool Drawing() const { return ref_ != nullptr; }
-    // The off-screen image (null before the first buffered paint).
+    // The off-screen image (null before the first buffered paint), in device pixels: its device pixel ratio
+    // says how many of them make one of the chart's own.
     const QImage& Image() const { return image_.Image(); }
+    // The grid of the current (or last) buffered drawing.
+    const DeviceGrid& Grid() const { return grid_; }
     const Rect& Bounds() const { return bounds_; }
     // The image layer (CanvasImage): only during a buffered drawing. RestoreLayer answers False (and copies
     // nothing) when there is no layer of the image's size or the system colours changed since it was saved.
@@ -129,6 +142,8 @@ private:
     void ApplyBackground();
     bool ThinPen() const;
     bool DirectWrites();
+    int NibCentre(int x, int width) const;
+    QPoint NibCentre(QPoint p, int width) const;
     // The painter, for a call that writes pixels: what it changes is not known, so the image no longer
     // differs from the layer by the recorded rectangles only.
     QPainter* WritingPainter()
@@ -138,22 +153,44 @@ private:
     }
     bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
-    void PatternedPath(const std::vector<QPoint>& path);
+    void PatternedPath(const std::vector<QPoint>& path, int length, bool alongX, bool cells);
+    template <typename On>
+    void SetPathPixels(const std::vector<QPoint>& path, const On& on, bool fillGaps);
     void WideLine(int x0, int y0, int x1, int y1);
     void RoundPenLine(int x0, int y0, int x1, int y1);
     void RectangleOutline(int x0, int y0, int x1, int y1);
     void EllipseRing(int x0, int y0, int x1, int y1);
-    void FillSpan(int x, int y, int width, int height, const QColor& color);
+    void FillCells(int x, int y, int width, int height, const QColor& color);
+    void FillDevice(const QRect& rect, const QColor& color);
     void FillSpans(const std::vector<QRect>& spans);
     void PenSpans(const std::vector<QRect>& spans);
     void SolidSpans(const std::vector<QRect>& spans, const QColor& color);
+    void DrawPictureIn(const Rect& rect, const QImage& picture);
     void DrawTextLine(int x, int y, const QString& text);
+    const QFont& DrawingFont();
+    const QFontMetrics& DrawingMetrics();
     double ArcAngle(const Rect& box, QPoint p) const;
+    struct ArcGeometry {
+        QRect Box;
+        int Start = 0;
+        int Span = 0;
+    };
+    ArcGeometry Arc(const Rect& box, QPoint start, QPoint end) const;
 
     CanvasImage image_;
+    DeviceGrid grid_;
+    // The font of the current font at the device's size.
+    struct DeviceFont {
+        QFont Source;
+        double Ratio = 1.0;
+        QFont Font;
+        QFontMetrics Metrics;
+    };
+    std::optional<DeviceFont> deviceFont_;
     std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
     // Spans and rows of the shape being drawn, kept likewise.
     std::vector<QRect> penScratch_;
+    std::vector<QRect> gapScratch_;
     std::vector<EllipseRow> rowsScratch_;
     RingSpans ringScratch_;
     EllipseShapes ellipseShapes_;

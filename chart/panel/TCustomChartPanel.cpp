@@ -69,17 +69,23 @@ void TCustomChartPanel::PaintTo(QPainter& painter)
     repaintRequested_ = false;  // changes from here on need a repaint of their own
     if (printing_)
         return;
-    // A hidden control gets its resize event only when shown, so the image size is checked here too.
-    const bool sameSize = canvas_->Image().size() == size();
-    if (sameSize && canvas_->ShowCachedImage(&painter))
+    // A hidden control gets its resize event only when shown, and a move to a screen of another pixel ratio
+    // changes the image's pixels without any setting: the image's size and ratio are checked here too.
+    const bool fits = canvas_->ImageFits(width(), height(), DeviceRatio(&painter));
+    if (fits && canvas_->ShowCachedImage(&painter))
         return;
     DrawChart(&painter, {0, 0, width(), height()});
+}
+
+double TCustomChartPanel::DeviceRatio(const QPainter* target) const
+{
+    return target != nullptr && target->device() != nullptr ? target->device()->devicePixelRatio() : devicePixelRatio();
 }
 
 void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
 {
     canvas_->SetView3D(view3D_, view3DOptions_->Zoom(), view3DOptions_->ZoomText());
-    drawBounds_ = canvas_->BeginDrawing(target, rect);
+    drawBounds_ = canvas_->BeginDrawing(target, rect, DeviceRatio(target));
     const int w = drawBounds_.Width();
     const int h = drawBounds_.Height();
     const int b = borderWidth_;

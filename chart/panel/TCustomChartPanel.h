@@ -35,8 +35,11 @@ public:
         return [this] { ScheduleRedraw(); };
     }
 
-    // Draws the whole chart into rect of target (null: only into the image): lays it out, then renders it.
+    // Draws the whole chart into rect of target (null: only into the image): lays it out, then renders it, at
+    // the device pixel ratio of target (without one, of the screen the control is on).
     void DrawChart(QPainter* target, const Rect& rect);
+    // The device pixels to each of the chart's own that a drawing onto target rasterises at.
+    double DeviceRatio(const QPainter* target) const;
     // The paint handler: one image copy when nothing changed, else a full DrawChart.
     void PaintTo(QPainter& painter);
     // Gives the font the canvas' resolution and selects it into the canvas.
@@ -97,7 +100,7 @@ protected:
     // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
     void ControlResized() override
     {
-        if (canvas_->Image().size() != size())
+        if (!canvas_->ImageFits(width(), height(), DeviceRatio(nullptr)))
             ScheduleRedraw();
     }
 
