@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "chart/core/ChartException.h"
+#include "ui/PaintRatio.h"
 
 namespace rna::chart {
 
@@ -79,7 +80,7 @@ void TCustomChartPanel::PaintTo(QPainter& painter)
 
 double TCustomChartPanel::DeviceRatio(const QPainter* target) const
 {
-    return target != nullptr && target->device() != nullptr ? target->device()->devicePixelRatio() : devicePixelRatio();
+    return target != nullptr ? ui::paintRatio(*target) : devicePixelRatio();
 }
 
 void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
