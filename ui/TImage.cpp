@@ -1,9 +1,11 @@
 #include "ui/TImage.h"
 
 #include "ui/EmbeddedImage.h"
+#include "ui/PaintRatio.h"
 #include "ui/TForm.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace rna::ui {
 
@@ -25,6 +27,7 @@ void TImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
     pendingFile_.clear();
+    file_.clear();
     pictureSize_ = picture.size();
     dropMasked();
     if (autoSize_ && hasPicture())
@@ -36,6 +39,7 @@ void TImage::setPictureFile(const QString& path, QSize size)
 {
     picture_ = QImage();
     pendingFile_ = path;
+    file_ = path;
     pictureSize_ = size;
     dropMasked();
     if (autoSize_ && hasPicture())
@@ -90,6 +94,47 @@ void TImage::dropMasked()
     masked_ = QImage();
     maskedValid_ = false;
     stretched_ = QImage();
+    device_ = QImage();
+}
+
+QString TImage::scaledFile(const QString& path, int scale)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return (dot < 0 ? path : path.left(dot)) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+QImage TImage::sourceForRatio(qreal ratio) const
+{
+    if (!file_.isEmpty()) {
+        for (const int scale : {2, 3}) {
+            if (scale < ratio && scale != 3)
+                continue;
+            const QImage scaled = ReadEmbeddedImage(scaledFile(file_, scale));
+            if (!scaled.isNull())
+                return scaled;
+        }
+    }
+    return picture();
+}
+
+void TImage::paintAtRatio(QPainter& painter, QPoint origin, QSize size, qreal ratio) const
+{
+    const QSize device(qRound(size.width() * ratio), qRound(size.height() * ratio));
+    if (device_.size() != device || device_.devicePixelRatio() != ratio) {
+        QImage source = sourceForRatio(ratio).convertToFormat(QImage::Format_ARGB32);
+        if (transparent_) {
+            // The transparent colour is the bottom-left pixel's, at every scale.
+            const QRgb key = source.pixel(0, source.height() - 1);
+            for (int y = 0; y < source.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
+                std::replace(line, line + source.width(), key, QRgb(0));
+            }
+        }
+        device_ = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        device_.setDevicePixelRatio(ratio);
+    }
+    painter.drawImage(origin, device_);
 }
 
 void TImage::paintStretched(QPainter& painter) const
@@ -144,6 +189,19 @@ void TImage::paint(QPainter& painter) const
 {
     if (!hasPicture())
         return;
+    const qreal ratio = paintRatio(painter);
+    if (ratio != 1.0) {
+        if (stretch_) {
+            if (width() > 0 && height() > 0)
+                paintAtRatio(painter, QPoint(0, 0), QSize(width(), height()), ratio);
+            return;
+        }
+        QPoint origin(0, 0);
+        if (center_)
+            origin = QPoint((width() - pictureSize_.width()) / 2, (height() - pictureSize_.height()) / 2);
+        paintAtRatio(painter, origin, pictureSize_, ratio);
+        return;
+    }
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (stretch_) {

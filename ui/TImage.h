@@ -34,6 +34,10 @@ public:
 
     void paint(QPainter& painter) const override;
 
+    // The file of the same picture drawn at `scale` times its size (form1-diagram@2x.png beside
+    // form1-diagram.bmp), for screens with more device pixels; used when it exists.
+    static QString scaledFile(const QString& path, int scale);
+
 private:
     // picture_ with the transparent colour's pixels fully transparent. It is made by the first paint that needs it
     // and kept until the picture or Transparent changes: a window holds its pictures from start-up on, often long
@@ -42,6 +46,12 @@ private:
     // Paints the picture (masked when Transparent) scaled to the control's size by nearest pixel, from stretched_:
     // made by the first stretched paint at a size, kept until the picture, Transparent or the size changes.
     void paintStretched(QPainter& painter) const;
+    // At a device pixel ratio other than 1: the picture drawn from the best of its files and scaled smoothly to
+    // the device pixels of `size` (of the window's own pixels), so that it shows no steps of enlarged pixels.
+    void paintAtRatio(QPainter& painter, QPoint origin, QSize size, qreal ratio) const;
+    // The picture at `ratio`: from the file made at the smallest scale not below it (2 or 3; 3 above that), or
+    // from the picture itself when there is no such file.
+    QImage sourceForRatio(qreal ratio) const;
     void dropMasked();
     bool hasPicture() const { return !pictureSize_.isEmpty(); }
 
@@ -51,6 +61,8 @@ private:
     mutable QImage masked_;
     mutable bool maskedValid_ = false;
     mutable QImage stretched_;
+    QString file_;  // the embedded file the picture came from, if any
+    mutable QImage device_;  // the picture at the device pixels of the last paint at another ratio
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;
