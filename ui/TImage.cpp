@@ -105,7 +105,7 @@ QString TImage::scaledFile(const QString& path, int scale)
 
 QImage TImage::sourceForRatio(qreal ratio) const
 {
-    if (!file_.isEmpty()) {
+    if (!file_.isEmpty() && ratio > 1) {
         for (const int scale : {2, 3}) {
             if (scale < ratio && scale != 3)
                 continue;
@@ -117,11 +117,13 @@ QImage TImage::sourceForRatio(qreal ratio) const
     return picture();
 }
 
-void TImage::paintAtRatio(QPainter& painter, QPoint origin, QSize size, qreal ratio) const
+void TImage::paintAtRatio(QPainter& painter, QPoint origin, QSize size, qreal shown) const
 {
-    const QSize device(qRound(size.width() * ratio), qRound(size.height() * ratio));
-    if (device_.size() != device || device_.devicePixelRatio() != ratio) {
-        QImage source = sourceForRatio(ratio).convertToFormat(QImage::Format_ARGB32);
+    const QSize device(qRound(size.width() * shown), qRound(size.height() * shown));
+    if (device_.size() != device || device_.devicePixelRatio() != shown) {
+        const qreal enlargement =
+            std::max(qreal(device.width()) / pictureSize_.width(), qreal(device.height()) / pictureSize_.height());
+        QImage source = sourceForRatio(enlargement).convertToFormat(QImage::Format_ARGB32);
         if (transparent_) {
             // The transparent colour is the bottom-left pixel's, at every scale.
             const QRgb key = source.pixel(0, source.height() - 1);
@@ -132,9 +134,18 @@ void TImage::paintAtRatio(QPainter& painter, QPoint origin, QSize size, qreal ra
         }
         device_ = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
                       .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        device_.setDevicePixelRatio(ratio);
+        device_.setDevicePixelRatio(shown);
     }
     painter.drawImage(origin, device_);
+}
+
+void TImage::setContentScale(qreal scale)
+{
+    if (scale == contentScale_)
+        return;
+    contentScale_ = scale;
+    device_ = QImage();
+    invalidate();
 }
 
 void TImage::paintStretched(QPainter& painter) const
@@ -189,17 +200,18 @@ void TImage::paint(QPainter& painter) const
 {
     if (!hasPicture())
         return;
-    const qreal ratio = paintRatio(painter);
-    if (ratio != 1.0) {
+    const qreal shown = paintRatio(painter);
+    if (shown * contentScale_ != 1.0) {
         if (stretch_) {
             if (width() > 0 && height() > 0)
-                paintAtRatio(painter, QPoint(0, 0), QSize(width(), height()), ratio);
+                paintAtRatio(painter, QPoint(0, 0), QSize(width(), height()), shown);
             return;
         }
+        const QSize size(qRound(pictureSize_.width() * contentScale_), qRound(pictureSize_.height() * contentScale_));
         QPoint origin(0, 0);
         if (center_)
-            origin = QPoint((width() - pictureSize_.width()) / 2, (height() - pictureSize_.height()) / 2);
-        paintAtRatio(painter, origin, pictureSize_, ratio);
+            origin = QPoint((width() - size.width()) / 2, (height() - size.height()) / 2);
+        paintAtRatio(painter, origin, size, shown);
         return;
     }
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.

@@ -4,6 +4,7 @@
 
 #include "chart/canvas/ChartFontQt.h"
 #include "chart/canvas/SpanRaster.h"
+#include "ui/PaintRatio.h"
 
 namespace rna::chart {
 
@@ -49,17 +50,17 @@ std::array<QRect, 4> RubberBandBands(const Rect& corners, const DeviceGrid& grid
                         width);
 }
 
-void DrawRubberBand(QImage& image, const Rect& corners, TColor pen)
+void DrawRubberBand(QImage& image, const Rect& corners, TColor pen, const DeviceGrid& grid)
 {
     // Drawn in the image's own pixels whatever its ratio: on a view of its pixels with none.
     QImage pixels(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
     QPainter painter(&pixels);
-    for (const QRect& band : RubberBandBands(corners, DeviceGrid(image.devicePixelRatio())))
+    for (const QRect& band : RubberBandBands(corners, grid))
         if (const QRect r = band & pixels.rect(); !r.isEmpty())
             NotXorFill(painter, r, pen);
 }
 
-void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen)
+void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen, const DeviceGrid& grid)
 {
     target.save();
     if (shown.isNull()) {
@@ -69,13 +70,13 @@ void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners,
         target.restore();
         return;
     }
-    // The strips are placed in device pixels where the picture's own pixels are shown: the picture is drawn
-    // at its origin's device position rounded, so that is where its pixel (0, 0) lies.
-    const qreal ratio = shown.devicePixelRatio();
+    // The strips are placed in target's device pixels where the picture's own pixels are shown: the picture is
+    // drawn pixel for pixel at its origin's device position rounded, so that is where its pixel (0, 0) lies.
+    const qreal scale = rna::ui::paintRatio(target);
     const QPointF origin = target.deviceTransform().map(QPointF(0, 0));
     const QPointF shift(qRound(origin.x()) - origin.x(), qRound(origin.y()) - origin.y());
-    target.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
-    for (const QRect& band : RubberBandBands(corners, DeviceGrid(ratio))) {
+    target.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale), true);
+    for (const QRect& band : RubberBandBands(corners, grid)) {
         const QRect r = band & shown.rect();
         if (r.isEmpty())
             continue;

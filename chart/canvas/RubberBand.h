@@ -24,13 +24,14 @@ std::array<Rect, 4> RubberBandEdges(const Rect& corners);
 std::array<QRect, 4> RubberBandBands(const Rect& corners, const DeviceGrid& grid);
 
 // Each outline pixel of image becomes NOT (pen XOR pixel), on the RGB channels; the corners are in the chart's
-// own pixels, the image's device pixel ratio tells where they lie.
-void DrawRubberBand(QImage& image, const Rect& corners, TColor pen);
+// own pixels, which lie on the image's pixels as `grid` says (the chart canvas' grid of the image).
+void DrawRubberBand(QImage& image, const Rect& corners, TColor pen, const DeviceGrid& grid = {});
 
 // Draws on target what DrawRubberBand would leave on `shown`, the picture target shows: only the outline
 // pixels are written, composed on copies of `shown`, so the target itself needs no raster operations and
 // `shown` is left as it is. Without a picture (null `shown`) the not-XOR mode is applied to the target
-// directly, which only a raster target supports.
-void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen);
+// directly, which only a raster target supports. `shown` is drawn pixel for pixel at target's origin.
+void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen,
+                     const DeviceGrid& grid = {});
 
 }  // namespace rna::chart

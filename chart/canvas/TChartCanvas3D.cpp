@@ -39,7 +39,7 @@ void TChartCanvas3D::SetView3D(bool view3D, int zoomPercent, bool zoomText)
     zoomText_ = zoomText;
 }
 
-Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds, double ratio)
+Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds, double ratio, double shownRatio)
 {
     bounds_ = bounds;
     if (!buffered_) {
@@ -50,17 +50,17 @@ Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds, double r
     grid_ = DeviceGrid(ratio);
     const int width = bounds.Width();
     const int height = bounds.Height();
-    image_.Prepare(grid_.Edge(width), grid_.Edge(height), grid_.Ratio());
+    image_.Prepare(grid_.Edge(width), grid_.Edge(height), shownRatio > 0 ? shownRatio : grid_.Ratio());
     if (QPainter* painter = image_.Begin())
         StartPainter(painter);
     return {0, 0, width, height};
 }
 
-bool TChartCanvas3D::ImageFits(int width, int height, double ratio) const
+bool TChartCanvas3D::ImageFits(int width, int height, double ratio, double shownRatio) const
 {
     const DeviceGrid grid(ratio);
-    return !image_.IsNull() && Image().width() == grid.Edge(width) && Image().height() == grid.Edge(height) &&
-           Image().devicePixelRatio() == grid.Ratio();
+    return !image_.IsNull() && grid_.Ratio() == grid.Ratio() && Image().width() == grid.Edge(width) &&
+           Image().height() == grid.Edge(height) && Image().devicePixelRatio() == shownRatio;
 }
 
 void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)

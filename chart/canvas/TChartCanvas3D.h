@@ -31,10 +31,12 @@ public:
     void SetView3D(bool view3D, int zoomPercent, bool zoomText);
     // Buffered painting. BeginDrawing answers the bounds to draw into: (0, 0, w, h) of the off-screen
     // image, or the given bounds on the target when unbuffered. target may be null (draw into the image).
-    // A buffered drawing rasterises at `ratio` device pixels to each of the chart's own.
-    Rect BeginDrawing(QPainter* target, const Rect& bounds, double ratio = 1.0);
-    // Whether the image is of a drawing of width x height of the chart's own pixels at that ratio.
-    bool ImageFits(int width, int height, double ratio) const;
+    // A buffered drawing rasterises at `ratio` device pixels to each of the chart's own; the image says it has
+    // `shownRatio` device pixels to each pixel of what shows it (the same ratio, unless the chart's pixels are
+    // larger than its window's, see ChartWidget::ContentScale).
+    Rect BeginDrawing(QPainter* target, const Rect& bounds, double ratio = 1.0, double shownRatio = 0);
+    // Whether the image is of a drawing of width x height of the chart's own pixels at those ratios.
+    bool ImageFits(int width, int height, double ratio, double shownRatio) const;
     // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
     void EndDrawing(QPainter* target, QPoint topLeft);
     // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.

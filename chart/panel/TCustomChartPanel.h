@@ -38,8 +38,10 @@ public:
     // Draws the whole chart into rect of target (null: only into the image): lays it out, then renders it, at
     // the device pixel ratio of target (without one, of the screen the control is on).
     void DrawChart(QPainter* target, const Rect& rect);
-    // The device pixels to each of the chart's own that a drawing onto target rasterises at.
+    // The device pixels to each of the chart's own that a drawing onto target rasterises at, and to each of the
+    // control's pixels, which its image says it has.
     double DeviceRatio(const QPainter* target) const;
+    double ShownRatio(const QPainter* target) const;
     // The paint handler: one image copy when nothing changed, else a full DrawChart.
     void PaintTo(QPainter& painter);
     // Gives the font the canvas' resolution and selects it into the canvas.
@@ -100,9 +102,10 @@ protected:
     // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
     void ControlResized() override
     {
-        if (!canvas_->ImageFits(width(), height(), DeviceRatio(nullptr)))
+        if (!canvas_->ImageFits(ChartWidth(), ChartHeight(), DeviceRatio(nullptr), ShownRatio(nullptr)))
             ScheduleRedraw();
     }
+    void ContentScaleChanged() override { ScheduleRedraw(); }
 
     // The store-and-notify of the chart's setters: a changed setting schedules a redraw.
     const ChangeNotifier& Changes() const { return changes_; }

@@ -58,15 +58,15 @@ TEST(RubberBand, PaintedOverAShownPictureWithTheNotXorRule)
                 painter.translate(5, 3);
                 painter.drawImage(QPoint(0, 0), picture);
                 if (band)
-                    PaintRubberBand(painter, shown, corners, pen);
+                    PaintRubberBand(painter, shown, corners, pen, DeviceGrid(ratio));
                 return result;
             };
             QImage drawn = shown;
-            DrawRubberBand(drawn, corners, pen);
+            DrawRubberBand(drawn, corners, pen, DeviceGrid(ratio));
             EXPECT_NE(drawn, original);
             EXPECT_EQ(window(shown, true), window(drawn, false));
             EXPECT_EQ(shown, original);
-            DrawRubberBand(drawn, corners, pen);
+            DrawRubberBand(drawn, corners, pen, DeviceGrid(ratio));
             EXPECT_EQ(drawn, original);
         }
     }
