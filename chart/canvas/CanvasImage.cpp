@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace rna::chart {
@@ -16,6 +17,7 @@ void CanvasImage::Prepare(int width, int height, double ratio)
         image_ = QImage(width, height, QImage::Format_RGB32);
         image_.fill(Qt::white);
         image_.setDevicePixelRatio(ratio);
+        fresh_ = true;
     }
 }
 
@@ -32,12 +34,18 @@ QPainter* CanvasImage::Begin()
     if (difference_.size() > MaxDifference)
         differenceKnown_ = false;
     direct_.RecordInto(differenceKnown_ ? &difference_ : nullptr);
+    changes_.clear();
+    changesKnown_ = !fresh_;
+    fresh_ = false;
+    changesFrom_ = difference_.size();
     painter_ = std::make_unique<QPainter>(&surface_);
     return painter_.get();
 }
 
 void CanvasImage::End()
 {
+    if (painter_ != nullptr)
+        CollectWrites();
     painter_.reset();
     surface_ = QImage();
     pixels_ = nullptr;
@@ -50,24 +58,104 @@ void CanvasImage::Discard()
     direct_ = ImagePixels();
     End();
     image_ = QImage();
+    changesKnown_ = false;
 }
 
-void CanvasImage::CopyTo(QPainter& target, QPoint topLeft, bool monochrome) const
+void CanvasImage::CopyTo(QPainter& target, QPoint topLeft, bool monochrome, const QRegion* area) const
 {
     if (image_.isNull())
         return;
     target.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    target.drawImage(topLeft, monochrome ? image_.convertToFormat(QImage::Format_Mono) : image_);
+    const QImage source = monochrome ? image_.convertToFormat(QImage::Format_Mono) : image_;
+    if (area == nullptr) {
+        target.drawImage(topLeft, source);
+        return;
+    }
+    const double ratio = image_.devicePixelRatio();
+    const int whole = int(ratio);
+    if (whole == ratio && image_.width() % whole == 0 && image_.height() % whole == 0) {
+        for (const QRect& rect : *area) {
+            const QRect part = rect & Area();
+            if (!part.isEmpty())
+                target.drawImage(
+                    QRectF(part.translated(topLeft)), source,
+                    QRectF(part.x() * whole, part.y() * whole, part.width() * whole, part.height() * whole));
+        }
+        return;
+    }
+    // At other ratios a shown pixel is no whole number of device pixels: the image is drawn whole, clipped.
+    target.save();
+    target.setClipRegion(area->translated(topLeft), Qt::IntersectClip);
+    target.drawImage(topLeft, source);
+    target.restore();
+}
+
+QRect CanvasImage::Area() const
+{
+    const double ratio = image_.devicePixelRatio();
+    return {0, 0, int(std::ceil(image_.width() / ratio)), int(std::ceil(image_.height() / ratio))};
+}
+
+QRect CanvasImage::Shown(const QRect& device) const
+{
+    const double ratio = image_.devicePixelRatio();
+    if (ratio == 1)
+        return device;
+    return QRect(
+        QPoint(int(std::floor(device.left() / ratio)), int(std::floor(device.top() / ratio))),
+        QPoint(int(std::ceil((device.right() + 1) / ratio)) - 1, int(std::ceil((device.bottom() + 1) / ratio)) - 1));
+}
+
+QRegion CanvasImage::ChangedArea() const
+{
+    if (image_.isNull())
+        return {};
+    if (!changesKnown_)
+        return Area();
+    if (changes_.size() > MaxAreaRects) {
+        QRect bounds;
+        for (const QRect& rect : changes_)
+            bounds |= rect;
+        return Shown(bounds);
+    }
+    // Rectangles that lie together are joined while that adds few pixels (the body and the round tips of a line
+    // become one): a region of a few rectangles is quicker to build and to copy.
+    std::vector<QRect> joined;
+    for (const QRect& rect : changes_) {
+        const auto size = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+        const auto together = std::find_if(joined.begin(), joined.end(), [&](const QRect& other) {
+            const QRect both = other | rect;
+            return size(both) <= size(other) + size(rect) + both.width() + both.height();
+        });
+        if (together != joined.end())
+            *together |= rect;
+        else
+            joined.push_back(rect);
+    }
+    QRegion area;
+    for (const QRect& rect : joined)
+        area += Shown(rect);
+    return area;
+}
+
+void CanvasImage::CollectWrites()
+{
+    if (!differenceKnown_)
+        changesKnown_ = false;
+    else if (changesKnown_)
+        changes_.insert(changes_.end(), difference_.begin() + std::ptrdiff_t(changesFrom_), difference_.end());
 }
 
 bool CanvasImage::SaveLayer()
 {
     if (painter_ == nullptr)
         return false;
+    CollectWrites();
     if (layer_.size() != image_.size() || layer_.format() != image_.format())
         layer_ = QImage(image_.size(), image_.format());
     std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
     layerPalette_ = QGuiApplication::palette().cacheKey();
+    layerUsed_ = false;
     StartDifference();
     return true;
 }
@@ -76,6 +164,7 @@ void CanvasImage::StartDifference()
 {
     difference_.clear();
     differenceKnown_ = true;
+    changesFrom_ = 0;
     direct_.RecordInto(&difference_);
 }
 
@@ -87,7 +176,11 @@ bool CanvasImage::RestoreLayer()
     uchar* pixels = pixels_;
     if (!differenceKnown_) {
         std::memcpy(pixels, layer_.constBits(), std::size_t(image_.sizeInBytes()));
+        changesKnown_ = false;
     } else {
+        // Every rectangle written since the layer was saved or restored changes back, this drawing's or not.
+        if (changesKnown_)
+            changes_.insert(changes_.end(), difference_.begin(), difference_.end());
         // Both images have the same size and format, so one offset serves both.
         const qsizetype stride = image_.bytesPerLine();
         const uchar* layer = layer_.constBits();
@@ -103,6 +196,7 @@ bool CanvasImage::RestoreLayer()
                 std::memcpy(pixels + offset, layer + offset, std::size_t(r.width()) * 4);
         }
     }
+    layerUsed_ = true;
     StartDifference();
     return true;
 }

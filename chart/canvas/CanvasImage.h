@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,11 @@ namespace rna::chart {
 // it changed (device pixels of the image), so that restoring the layer copies back only those. A write through
 // the painter changes pixels no one records: ForgetDifference says so, and the next restore copies the whole
 // image.
+//
+// What a drawing changed: the rectangles it restored from the layer and those it wrote. A drawing that restored
+// the layer and wrote only directly knows them, and then only they need to reach the window; any other drawing
+// (the first into a new image, one that drew its background or wrote through the painter) changed the whole
+// image as far as anyone knows.
 class CanvasImage {
 public:
     CanvasImage() = default;
@@ -39,8 +45,15 @@ public:
     void Discard();
 
     // Copies the image (monochrome: through a one-bit copy) onto target with its top-left corner at topLeft,
-    // in target's own coordinates.
-    void CopyTo(QPainter& target, QPoint topLeft, bool monochrome) const;
+    // in target's own coordinates: all of it, or only `area` of it (in the pixels of what shows the image, its
+    // device pixels divided by its ratio, from its top-left corner).
+    void CopyTo(QPainter& target, QPoint topLeft, bool monochrome, const QRegion* area = nullptr) const;
+
+    // The part of the image the last drawing changed, in the pixels of what shows the image (each device pixel
+    // rectangle widened to the whole pixels that hold it); all of the image when that is not known.
+    QRegion ChangedArea() const;
+    // All of the image, in the same pixels.
+    QRect Area() const;
 
     // Only while drawing; SaveLayer answers whether it saved. RestoreLayer answers False (and copies nothing)
     // when there is no layer of the image's size or the system colours changed since it was saved.
@@ -51,6 +64,8 @@ public:
         layer_ = QImage();
         differenceKnown_ = false;
     }
+    // Whether a drawing restored the layer saved last (a discarded one included) before the next was saved.
+    bool LayerUsed() const { return layerUsed_; }
     // A write the direct writer did not record: the next restore copies the whole image.
     void ForgetDifference() { differenceKnown_ = false; }
     // While known, the image equals the layer outside these rectangles (device pixels of the image).
@@ -59,14 +74,27 @@ public:
 
 private:
     void StartDifference();
+    // Adds the rectangles written since the layer was saved or restored (from changesFrom_ on) to the
+    // drawing's changes, which are no longer known when some write went unrecorded.
+    void CollectWrites();
+    QRect Shown(const QRect& device) const;
 
     QImage image_;
     QImage layer_;
     qint64 layerPalette_ = 0;  // the system colours the layer was drawn with
+    bool layerUsed_ = false;
     std::vector<QRect> difference_;
     bool differenceKnown_ = false;
     // Past this many rectangles a full copy is as quick as copying them one by one.
     static constexpr std::size_t MaxDifference = 16384;
+    // The rectangles the current (or last) drawing changed, while known; the first changesFrom_ rectangles of
+    // difference_ are older writes, which only a restore changes again.
+    std::vector<QRect> changes_;
+    bool changesKnown_ = false;
+    std::size_t changesFrom_ = 0;
+    bool fresh_ = false;  // the image was made (white) since the last drawing
+    // Past this many rectangles the changed area is their bounding rectangle: cheaper to build and to copy.
+    static constexpr std::size_t MaxAreaRects = 64;
     // During a drawing: image_'s pixels, and surface_, the same pixels as an image of ratio 1 for the painter,
     // so that the painter, like the direct writer, draws in device pixels.
     uchar* pixels_ = nullptr;

@@ -63,23 +63,23 @@ bool TChartCanvas3D::ImageFits(int width, int height, double ratio, double shown
            Image().height() == grid.Edge(height) && Image().devicePixelRatio() == shownRatio;
 }
 
-void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
+void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft, const QRegion* area)
 {
     if (buffered_) {
         image_.End();
         if (target != nullptr)
-            image_.CopyTo(*target, topLeft, monochrome_);
+            image_.CopyTo(*target, topLeft, monochrome_, area);
         dirty_ = false;
     }
     ref_ = nullptr;
 }
 
-bool TChartCanvas3D::ShowCachedImage(QPainter* target)
+bool TChartCanvas3D::ShowCachedImage(QPainter* target, const QRegion* area)
 {
     if (dirty_ || !buffered_ || image_.IsNull())
         return false;
     if (target != nullptr)
-        image_.CopyTo(*target, QPoint(0, 0), monochrome_);
+        image_.CopyTo(*target, QPoint(0, 0), monochrome_, area);
     return true;
 }
 

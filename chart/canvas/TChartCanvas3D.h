@@ -37,10 +37,15 @@ public:
     Rect BeginDrawing(QPainter* target, const Rect& bounds, double ratio = 1.0, double shownRatio = 0);
     // Whether the image is of a drawing of width x height of the chart's own pixels at those ratios.
     bool ImageFits(int width, int height, double ratio, double shownRatio) const;
-    // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
-    void EndDrawing(QPainter* target, QPoint topLeft);
-    // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.
-    bool ShowCachedImage(QPainter* target);
+    // Copies the image onto target at topLeft (when buffered and target is given), all of it or only `area` (in
+    // the pixels of what shows the image, from its top-left corner); the image is current.
+    void EndDrawing(QPainter* target, QPoint topLeft, const QRegion* area = nullptr);
+    // Copies the current image (or `area` of it) to target at (0, 0) and answers True, or answers False when it
+    // is stale.
+    bool ShowCachedImage(QPainter* target, const QRegion* area = nullptr);
+    // What the last buffered drawing changed in the image, in the pixels of what shows it: only what a target that
+    // holds the image before that drawing needs copied. All of the image when not known (CanvasImage).
+    QRegion ChangedArea() const { return image_.ChangedArea(); }
     bool Dirty() const { return dirty_; }
     bool Drawing() const { return ref_ != nullptr; }
     // The off-screen image (null before the first buffered paint), in device pixels: its device pixel ratio
@@ -55,6 +60,7 @@ public:
     bool SaveLayer();
     bool RestoreLayer();
     void DiscardLayer() { image_.DiscardLayer(); }
+    bool LayerUsed() const { return image_.LayerUsed(); }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 

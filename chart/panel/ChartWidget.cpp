@@ -1,6 +1,8 @@
 #include "chart/panel/ChartWidget.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
@@ -64,11 +66,45 @@ void ChartWidget::ShowCursor(int cursor)
         unsetCursor();
 }
 
-void ChartWidget::paintEvent(QPaintEvent*)
+void ChartWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    PaintControl(painter, rect());
+    PaintControl(painter, event->region());
     PaintOverlay(painter);
+}
+
+// Qt repaints a window when its top-level widget receives this event (the one its own update() posts): before the
+// window's repaint manager paints what is marked, the control may still mark what it drew. Extra requests cost
+// one look at an unchanged window.
+void ChartWidget::RequestWindowRepaint()
+{
+    QCoreApplication::postEvent(window(), new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+}
+
+void ChartWidget::WatchWindow()
+{
+    QWidget* top = window();
+    if (top == watchedWindow_)
+        return;
+    if (watchedWindow_ != nullptr)
+        watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = top != this ? top : nullptr;  // a control that is its own window sees its events itself
+    if (watchedWindow_ != nullptr)
+        watchedWindow_->installEventFilter(this);
+}
+
+bool ChartWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedWindow_ && event->type() == QEvent::UpdateRequest)
+        BeforeRepaint();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ChartWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    WatchWindow();
+    ControlShown();
 }
 
 void ChartWidget::resizeEvent(QResizeEvent* event)
@@ -127,6 +163,10 @@ bool ChartWidget::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)
         MouseInputLost();
+    else if (event->type() == QEvent::ParentChange)
+        WatchWindow();
+    else if (event->type() == QEvent::UpdateRequest && isWindow())
+        BeforeRepaint();
     return QWidget::event(event);
 }
 

@@ -1,6 +1,7 @@
 // The chart's own window: never erases its background; paints the cached chart image, then an overlay.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 #include "chart/core/ChartGeometry.h"
@@ -34,12 +35,19 @@ public:
     void ShowCursor(int cursor);
 
 protected:
-    // Draws the chart into painter, normally by copying its cached image.
-    virtual void PaintControl(QPainter& painter, const QRect& clientRect) = 0;
+    // Draws `area` of the control (its own pixels) into painter, normally by copying its cached image.
+    virtual void PaintControl(QPainter& painter, const QRegion& area) = 0;
     // Drawn over the copied image and never into it (the zoom rectangle).
     virtual void PaintOverlay(QPainter&) {}
     virtual void ControlResized() {}
     virtual void ContentScaleChanged() {}
+    // The control was shown: Qt repaints all of it next.
+    virtual void ControlShown() {}
+    // Qt is about to repaint the control's window: the moment to draw what changed and ask for its repaint
+    // (update), which Qt then paints with the rest of the window.
+    virtual void BeforeRepaint() {}
+    // Asks Qt to repaint the control's window soon, BeforeRepaint first, without marking any of it for a repaint.
+    void RequestWindowRepaint();
 
     // The mouse, in the control's client pixels.
     virtual void MouseDown(const ChartMouseInput&) {}
@@ -58,11 +66,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     ChartMouseInput InputOf(const QMouseEvent& event, bool doubleClick = false) const;
+    // Watches the window the control is in for the repaint requests BeforeRepaint precedes.
+    void WatchWindow();
 
+    QPointer<QWidget> watchedWindow_;
     WheelNotches wheel_;
     qreal contentScale_ = 1;
 };

@@ -39,15 +39,40 @@ void TCustomChartPanel::ScheduleSeriesRedraw()
     RequestRepaint();
 }
 
-// Qt paints once for any number of requests made before the paint, and a request made while the control is
-// hidden is met by the paint that showing it brings; so one request per paint is enough, and a refill of
-// many points does not ask Qt once per point.
+// Qt repaints the window once for any number of requests made before it does, and a control that is hidden is
+// repainted whole when it is shown; so one request per repaint is enough, and a refill of many points does not ask
+// Qt once per point. Which part of the control to repaint is known only once the chart is drawn: just before the
+// repaint (BeforeRepaint).
 void TCustomChartPanel::RequestRepaint()
 {
-    if (repaintRequested_)
+    if (repaintRequested_ || !isVisible())
         return;
     repaintRequested_ = true;
-    update();
+    RequestWindowRepaint();
+}
+
+// The chart is drawn now and only what that changed is marked for Qt's repaint, which follows at once: moving the
+// marker repaints the rectangles the old and the new marker cover, not the whole control.
+void TCustomChartPanel::BeforeRepaint()
+{
+    if (!repaintRequested_)
+        return;
+    repaintRequested_ = false;
+    if (!isVisible())
+        return;
+    unshown_ += RedrawImage();
+    if (!unshown_.isEmpty())
+        update(unshown_);
+    unshown_ = QRegion();
+}
+
+// Qt paints all of a control that is shown, so what the chart had still to show is shown then; a stale image is
+// drawn now rather than in that paint, which would ask for a repaint of what it drew.
+void TCustomChartPanel::ControlShown()
+{
+    if (canvas_->BufferedDisplay() && !printing_ && !ImageCurrent(nullptr))
+        Draw(nullptr, nullptr, {0, 0, ChartWidth(), ChartHeight()}, nullptr);
+    unshown_ = QRegion();
 }
 
 void TCustomChartPanel::SetChart3DPercent(int value)
@@ -60,22 +85,48 @@ void TCustomChartPanel::SetChart3DPercent(int value)
     changes_.Store(chart3DPercent_, value);
 }
 
-void TCustomChartPanel::PaintControl(QPainter& painter, const QRect&)
-{
-    PaintTo(painter);
-}
-
 void TCustomChartPanel::PaintTo(QPainter& painter)
 {
-    repaintRequested_ = false;  // changes from here on need a repaint of their own
+    Paint(painter, nullptr);
+}
+
+void TCustomChartPanel::PaintTo(QPainter& painter, const QRegion& area)
+{
+    Paint(painter, &area);
+}
+
+// A hidden control gets its resize event only when shown, and a move to a screen of another pixel ratio changes
+// the image's pixels without any setting: the image's size and ratio are checked here too.
+bool TCustomChartPanel::ImageCurrent(const QPainter* ratioOf) const
+{
+    return !canvas_->Dirty() &&
+           canvas_->ImageFits(ChartWidth(), ChartHeight(), DeviceRatio(ratioOf), ShownRatio(ratioOf));
+}
+
+void TCustomChartPanel::Paint(QPainter& painter, const QRegion* area)
+{
     if (printing_)
         return;
-    // A hidden control gets its resize event only when shown, and a move to a screen of another pixel ratio
-    // changes the image's pixels without any setting: the image's size and ratio are checked here too.
-    const bool fits = canvas_->ImageFits(ChartWidth(), ChartHeight(), DeviceRatio(&painter), ShownRatio(&painter));
-    if (fits && canvas_->ShowCachedImage(&painter))
+    if (ImageCurrent(&painter) && canvas_->ShowCachedImage(&painter, area))
         return;
-    DrawChart(&painter, {0, 0, ChartWidth(), ChartHeight()});
+    Draw(&painter, &painter, {0, 0, ChartWidth(), ChartHeight()}, area);
+    // Whether the target was the window is not known here: the window is asked to show all the drawing changed.
+    if (canvas_->BufferedDisplay()) {
+        unshown_ += canvas_->ChangedArea();
+        RequestRepaint();
+    }
+}
+
+QRegion TCustomChartPanel::RedrawImage(const QPainter* ratioOf)
+{
+    if (printing_)
+        return {};
+    if (!canvas_->BufferedDisplay())
+        return QRegion(rect());
+    if (ImageCurrent(ratioOf))
+        return {};
+    Draw(ratioOf, nullptr, {0, 0, ChartWidth(), ChartHeight()}, nullptr);
+    return canvas_->ChangedArea();
 }
 
 double TCustomChartPanel::DeviceRatio(const QPainter* target) const
@@ -90,8 +141,13 @@ double TCustomChartPanel::ShownRatio(const QPainter* target) const
 
 void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
 {
+    Draw(target, target, rect, nullptr);
+}
+
+void TCustomChartPanel::Draw(const QPainter* ratioOf, QPainter* target, const Rect& rect, const QRegion* area)
+{
     canvas_->SetView3D(view3D_, view3DOptions_->Zoom(), view3DOptions_->ZoomText());
-    drawBounds_ = canvas_->BeginDrawing(target, rect, DeviceRatio(target), ShownRatio(target));
+    drawBounds_ = canvas_->BeginDrawing(target, rect, DeviceRatio(ratioOf), ShownRatio(ratioOf));
     const int w = drawBounds_.Width();
     const int h = drawBounds_.Height();
     const int b = borderWidth_;
@@ -101,7 +157,7 @@ void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
     NormalizePlotRect();
     LayOutChart(drawBounds_);
     RenderChart(drawBounds_);
-    canvas_->EndDrawing(target, QPoint(rect.Left, rect.Top));
+    canvas_->EndDrawing(target, QPoint(rect.Left, rect.Top), area);
 }
 
 // Keeps the plotting rectangle inside the drawing and at least one pixel wide and high.

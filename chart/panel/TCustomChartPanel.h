@@ -1,6 +1,7 @@
 // The chart panel: canvas, margins, plotting rectangle, panel bevels and the buffered paint sequence.
 #pragma once
 
+#include <QRegion>
 #include <memory>
 
 #include "chart/canvas/TChartCanvas3D.h"
@@ -42,8 +43,15 @@ public:
     // control's pixels, which its image says it has.
     double DeviceRatio(const QPainter* target) const;
     double ShownRatio(const QPainter* target) const;
-    // The paint handler: one image copy when nothing changed, else a full DrawChart.
+    // The paint handler: copies the image onto painter, all of it or only `area` (the control's pixels), after
+    // drawing it when it is stale. What such a drawing changed beyond `area` is shown by a repaint it asks for.
     void PaintTo(QPainter& painter);
+    void PaintTo(QPainter& painter, const QRegion& area);
+    // Draws a stale image (without copying it anywhere) at the device pixel ratio of ratioOf (null: of the
+    // screen) and answers the part of the control it changed: what a target that shows the image as it was
+    // needs copied (PaintTo with that area) to show it as it is. Nothing when the image is current; all of the
+    // control when it is drawn straight onto the target.
+    QRegion RedrawImage(const QPainter* ratioOf = nullptr);
     // Gives the font the canvas' resolution and selects it into the canvas.
     virtual void SelectChartFont(const TChartFont& font);
     void NormalizePlotRect();
@@ -98,7 +106,7 @@ protected:
     // Bevels and border just inside rect, which shrinks by their width.
     virtual void DrawPanelBorder(Rect& rect);
 
-    void PaintControl(QPainter& painter, const QRect& clientRect) override;
+    void PaintControl(QPainter& painter, const QRegion& area) override { PaintTo(painter, area); }
     // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
     void ControlResized() override
     {
@@ -106,13 +114,19 @@ protected:
             ScheduleRedraw();
     }
     void ContentScaleChanged() override { ScheduleRedraw(); }
+    void ControlShown() override;
+    void BeforeRepaint() override;
 
     // The store-and-notify of the chart's setters: a changed setting schedules a redraw.
     const ChangeNotifier& Changes() const { return changes_; }
 
 private:
     void DrawBevelFrame(Rect& rect, TBevelCut cut);
-    // Asks Qt for a repaint of the whole control, once until the next paint.
+    // DrawChart at the ratios of ratioOf, copying only `area` (null: all) onto target.
+    void Draw(const QPainter* ratioOf, QPainter* target, const Rect& rect, const QRegion* area);
+    void Paint(QPainter& painter, const QRegion* area);
+    bool ImageCurrent(const QPainter* ratioOf) const;
+    // Asks Qt for a repaint of the window, once until it comes (BeforeRepaint).
     void RequestRepaint();
 
     std::unique_ptr<TChartCanvas3D> canvas_ = std::make_unique<TChartCanvas3D>();
@@ -125,7 +139,9 @@ private:
     int plotCenterY_ = 0;
     bool printing_ = false;
     bool constructed_ = false;
-    bool repaintRequested_ = false;  // Qt was asked for a repaint since the chart was last painted
+    bool repaintRequested_ = false;  // Qt was asked for a window repaint that has not come yet
+    // What drawings changed in the image that Qt has not been asked to repaint, in the control's pixels.
+    QRegion unshown_;
     int redrawRequests_ = 0;
     unsigned settingsChanges_ = 0;
     ChangeNotifier changes_{ChangeHandler()};

@@ -3,7 +3,6 @@
 #include "chart/axis/TChartAxis.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"
-#include "ui/HeldRepaints.h"
 
 namespace rna::neuron {
 
@@ -41,9 +40,6 @@ void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
                            double& lastOutput)
 {
-    // The chart asks for a repaint at every point added; one request for the refilled chart shows the same.
-    // Only Qt's repaint requests are held: the chart counts and handles its own redraw requests as before.
-    const rna::ui::HeldRepaints held(chart.Chart());
     return FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
 }
 

@@ -378,3 +378,94 @@ TEST(PanelPaint, FullRedrawOfAScreenChartIsFarBelowAFrame)
     // A generous bound for debug and sanitizer builds on a loaded machine; a frame is 16 ms.
     EXPECT_LT(perRedrawMs, 16.0);
 }
+
+namespace {
+
+// A chart as the screens have it: a 2D curve with circle markers and a 3-pixel vertical line over fixed axes.
+struct ScreenLikeChart {
+    RecordingChart chart;
+    TLineSeries curve;
+    TLineSeries marker;
+
+    ScreenLikeChart()
+    {
+        chart.resize(200, 120);
+        chart.SetView3D(false);
+        chart.SetBevelOuter(TBevelCut::bvNone);
+        chart.Title().SetText({"title"});
+        for (TCustomChartAxis* axis : {chart.BottomAxis(), chart.LeftAxis()}) {
+            axis->SetAutomatic(false);
+            axis->SetMaximum(10.05);
+            axis->SetMinimum(-10.05);
+        }
+        curve.SetParentChart(&chart);
+        curve.SetSeriesColor(clRed);
+        curve.Pointer().SetVisible(true);
+        curve.Pointer().SetStyle(TSeriesPointerStyle::psCircle);
+        marker.SetParentChart(&chart);
+        marker.SetSeriesColor(clGreen);
+        marker.LinePen().SetWidth(3);
+        Fill(1, 0);
+    }
+    void Fill(double slope, double markerX)
+    {
+        curve.ClearPoints();
+        marker.ClearPoints();
+        for (int i = -10; i <= 10; ++i) {
+            curve.AddPoint(i, i * slope);
+            marker.AddPoint(markerX, i * slope);
+        }
+    }
+};
+
+}  // namespace
+
+// What a repaint of the window copies after an update: only the part of the image the update changed (where the
+// marker was and is, for a move of the marker, once the curve is held in the image layer), and that keeps the
+// window showing the image, at every ratio.
+TEST(PanelPaint, AWindowShownOnlyWhatChangedShowsTheImageAfterEveryUpdate)
+{
+    struct Update {
+        const char* name;
+        std::function<void(ScreenLikeChart&)> apply;
+        int maxWidth;  // the widest the changed area may be, in the window's pixels (0: nothing changed)
+    };
+    const Update updates[] = {
+        {"marker moves", [](ScreenLikeChart& c) { c.Fill(1, 2); }, 25},
+        {"marker moves back", [](ScreenLikeChart& c) { c.Fill(1, -3); }, 50},
+        {"marker leaves the plot", [](ScreenLikeChart& c) { c.Fill(1, 30); }, 4},
+        {"marker comes back", [](ScreenLikeChart& c) { c.Fill(1, 5); }, 4},
+        {"nothing changed", [](ScreenLikeChart&) {}, 0},
+        {"curve changes", [](ScreenLikeChart& c) { c.Fill(0.5, 5); }, 200},
+        {"the new curve joins the layer", [](ScreenLikeChart& c) { c.Fill(0.5, 6); }, 200},
+        {"marker moves over the new curve", [](ScreenLikeChart& c) { c.Fill(0.5, 7); }, 15},
+        {"title changes", [](ScreenLikeChart& c) { c.chart.Title().SetText({"other"}); }, 200},
+        {"the curve joins the new layer", [](ScreenLikeChart& c) { c.Fill(0.5, -6); }, 200},
+        {"marker moves under the new title", [](ScreenLikeChart& c) { c.Fill(0.5, -7); }, 15},
+        {"same points again", [](ScreenLikeChart& c) { c.Fill(0.5, -7); }, 4},  // drawn again in place
+    };
+    for (const double ratio : {1.0, 2.0, 1.5}) {
+        SCOPED_TRACE(ratio);
+        ScreenLikeChart c;
+        QImage window = PaintWindow(c.chart, ratio);
+        const auto update = [&](const std::function<void(ScreenLikeChart&)>& apply) {
+            apply(c);
+            QPainter painter(&window);
+            const QRegion changed = c.chart.RedrawImage(&painter);
+            c.chart.PaintTo(painter, changed);
+            return changed;
+        };
+        // The first drawings build the image layers: the layout is confirmed, then the background kept, then the
+        // curve joins it (the marker moves, or it would join too).
+        for (const double markerX : {-2.0, -1.0, 0.0})
+            update([markerX](ScreenLikeChart& c) { c.Fill(1, markerX); });
+        for (const Update& u : updates) {
+            SCOPED_TRACE(u.name);
+            const QRegion changed = update(u.apply);
+            EXPECT_LE(changed.boundingRect().width(), u.maxWidth);
+            EXPECT_EQ(changed.isEmpty(), u.maxWidth == 0);
+            ASSERT_EQ(window.size(), c.chart.Canvas().Image().size());
+            EXPECT_TRUE(window == c.chart.Canvas().Image());
+        }
+    }
+}

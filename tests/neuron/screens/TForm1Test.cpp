@@ -1,6 +1,9 @@
 // The single-input neuron window through simulated input: labels, output, chart contents and pixels.
 #include "ScreenDriver.h"
 
+#include <QPaintEvent>
+#include <QScreen>
+
 #include <cmath>
 
 namespace rna::neuron::test {
@@ -243,6 +246,56 @@ TEST_F(Form1Screen, AChangedDecimalSeparatorStopsTheComputationUntilTheLabelsRea
     screen.key("TrackBar1", Qt::Key_Left);
     EXPECT_EQ(screen.caption("Label19"), "0.30");
     EXPECT_EQ(screen.caption("Label24"), "0.3000");
+}
+
+// The regions Qt paints a widget with, one per paint event.
+class PaintRegions : public QObject {
+public:
+    explicit PaintRegions(QWidget& widget) : widget_(widget) { widget_.installEventFilter(this); }
+    ~PaintRegions() override { widget_.removeEventFilter(this); }
+    std::vector<QRegion> regions;
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+
+private:
+    QWidget& widget_;
+};
+
+// A step of the input slider moves the green line: the chart asks Qt to repaint only the columns of the old and
+// the new line, and the window then shows what painting it whole shows.
+TEST_F(Form1Screen, AStepOfTheInputRepaintsOnlyWhereTheGreenLineWasAndIs)
+{
+    screen.pick("ComboBox1", 1);
+    screen.moveSlider("TrackBar2", 10);  // w = 1: the net input is the input
+    for (int position = 18; position <= 20; ++position) {  // the first drawings build the chart's image layers
+        screen.get<rna::ui::TTrackBar>("TrackBar1").setPosition(position);
+        QCoreApplication::processEvents();
+    }
+    PaintRegions painted(screen.get<QWidget>("Chart1"));
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageDown}) {
+        const double before = screen.points("Series2").front().x;
+        screen.key("TrackBar1", key);
+        const double after = screen.points("Series2").front().x;
+        QCoreApplication::processEvents();
+        ASSERT_EQ(painted.regions.size(), 1u) << "key " << key;
+        QRegion lines;
+        for (const double x : {before, after}) {
+            const int column = screen.xPixel("Chart1", x);
+            lines += QRect(column - 1, 0, 3, screen.get<QWidget>("Chart1").height());
+        }
+        EXPECT_TRUE((painted.regions.front() - lines).isEmpty()) << "key " << key;
+        EXPECT_FALSE(painted.regions.front().isEmpty());
+        const QImage shown =
+            screen.window->screen()->grabWindow(screen.window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage whole = screen.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == whole) << "key " << key;
+        painted.regions.clear();  // grab() painted the chart too
+    }
 }
 
 }  // namespace
