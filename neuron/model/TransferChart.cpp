@@ -2,6 +2,9 @@
 // the integers of [-R, R] with the marker at the net input, and gives the output for the net input.
 #include "neuron/model/NumericModel.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace rna::neuron {
 
 namespace {
@@ -28,8 +31,9 @@ void SetLeftAxisRange(TransferChartBinding& chart, TransferKind kind, int halfRa
 
 void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, TransferKind kind, int halfRange, double netInput)
 {
+    const std::vector<double>& curve = chart.Curve().Values(kind, halfRange);
     for (int i = -halfRange; i <= halfRange; ++i) {
-        const double y = static_cast<double>(TransferValue(kind, i));
+        const double y = curve[static_cast<std::size_t>(i + halfRange)];
         chart.AddPoint(TransferSeries::Curve, i, y);
         if (marker == MarkerSeries::Present)
             chart.AddPoint(TransferSeries::Marker, netInput, y);

@@ -1,5 +1,7 @@
 #pragma once
 // The three chart operations the transfer-function chart refill needs, bound by each screen to its chart.
+#include "neuron/model/TransferCurve.h"
+
 namespace rna::neuron {
 
 enum class TransferSeries { Curve, Marker };
@@ -15,6 +17,12 @@ public:
     virtual void AddPoint(TransferSeries series, double x, double y) = 0;
     // Sets the left axis' maximum or minimum; the refill always sets the maximum first.
     virtual void SetLeftAxisLimit(AxisLimit limit, double value) = 0;
+
+    // The curve the chart was last filled with, kept for its next refill.
+    TransferCurve& Curve() { return curve_; }
+
+private:
+    TransferCurve curve_;
 };
 
 }  // namespace rna::neuron

@@ -161,9 +161,12 @@ TEST(FillTransferChart, CallSequenceForEachFunctionAndChart)
         {2, MarkerSeries::Present, 15, 0, 1.05, -0.05, Sigmoid, 0.5},
         {2, MarkerSeries::Present, 25, n, 1.05, -0.05, Sigmoid, Sigmoid(n)},
     };
+    // One chart for every case, as a screen refills its chart: the curve it keeps from one refill to the next must
+    // follow the function and the range.
+    ChartRecorder chart;
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "index " << c.index << " R " << c.halfRange);
-        ChartRecorder chart;
+        chart.calls.clear();
         double lastOutput = 123;
         const double output = FillTransferChart(chart, c.marker, c.index, c.halfRange, c.netInput, lastOutput);
         EXPECT_NEAR(output, c.output, 1e-15);
