@@ -62,6 +62,39 @@ const std::vector<EllipseRow>& EllipseShapes::Rows(int width, int height)
     return shapes_.back().rows;
 }
 
+namespace {
+
+// The nib swept down a column from row `from` to row `to` (its centre's rows): row y is covered by the nib rows r
+// whose centre y - up - r lies between them, and every row of the body between the two tips by all of them alike,
+// one rectangle; the spans are those the general sweep gives.
+void ColumnNibSpans(int x, int from, int to, int up, const std::vector<EllipseRow>& nib, std::vector<QRect>& spans)
+{
+    const int height = int(nib.size());
+    const auto extent = [&](int y, int& left, int& right) {
+        left = INT_MAX;
+        right = INT_MIN;
+        for (int r = std::max(0, y - up - to); r <= std::min(height - 1, y - up - from); ++r) {
+            left = std::min(left, x + nib[r].left);
+            right = std::max(right, x + nib[r].right);
+        }
+    };
+    const int bodyFirst = from + up + height - 1;
+    const int bodyLast = to + up;
+    spans.clear();
+    for (int y = from + up; y <= to + up + height - 1; ++y) {
+        int left = 0;
+        int right = 0;
+        extent(y, left, right);
+        AddSpan(spans, left, right, y);
+        if (y == bodyFirst && bodyFirst < bodyLast && left <= right) {
+            spans.back().setBottom(bodyLast);
+            y = bodyLast;
+        }
+    }
+}
+
+}  // namespace
+
 void RoundNibSpans(int x0, int y0, int x1, int y1, int width, EllipseShapes& shapes, std::vector<EllipseRow>& rows,
                    std::vector<QRect>& spans)
 {
@@ -75,6 +108,10 @@ void RoundNibSpans(int x0, int y0, int x1, int y1, int width, EllipseShapes& sha
     const int left = -(nibWidth / 2);
     const int up = -(nibHeight / 2);
     const std::vector<EllipseRow>& nib = shapes.Rows(nibWidth, nibHeight);  // columns from 0: shift by left
+    if (dx == 0 && int(nib.size()) == nibHeight) {
+        ColumnNibSpans(x0 + left, std::min(y0, y1), std::max(y0, y1), up, nib, spans);
+        return;
+    }
     const int top = std::min(y0, y1) + up;
     rows.assign(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
     LineWalk walk(x0, y0, dx, dy);

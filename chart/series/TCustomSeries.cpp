@@ -107,19 +107,20 @@ void TCustomSeries::DrawAllValues(const SeriesPaintContext& context)
 {
     Trail trail;
     for (int i = FirstValueIndex(); i <= LastValueIndex(); ++i)
-        DrawPoint(context, trail, i);
+        i = DrawPoint(context, trail, i);
 }
 
 // One point: the segment that ends at it (in its colour), then the marker of the point before,
 // so that every marker lies over both segments that meet at it; the last marker comes last.
-void TCustomSeries::DrawPoint(const SeriesPaintContext& context, Trail& trail, int index)
+// Answers the last point drawn: the segments of the points after it may join its segment.
+int TCustomSeries::DrawPoint(const SeriesPaintContext& context, Trail& trail, int index)
 {
     const TColor color = PointColor(index);
     const int px = context.Horiz.ValueToPixel(XValueAt(index));
-    const int py = context.Vert.ValueToPixel(YValueAt(index));
+    int py = context.Vert.ValueToPixel(YValueAt(index));
     if (!InPixelRange(px) || !InPixelRange(py)) {
         trail.Color = color;
-        return;
+        return index;
     }
     TChartCanvas& canvas = context.Canvas;
     canvas.Pen().SetColor(clBlack);
@@ -135,6 +136,7 @@ void TCustomSeries::DrawPoint(const SeriesPaintContext& context, Trail& trail, i
         if (index == LastValueIndex() && pointer_->Visible())
             DrawPointer(canvas, px, py, index, color);
     } else {
+        const int last = ColumnRunEnd(context, trail, index, px, py, color);
         DrawSegment(canvas, trail, px, py, color);
         if (pointer_->Visible()) {
             if (trail.Color != clNone && started)
@@ -142,8 +144,36 @@ void TCustomSeries::DrawPoint(const SeriesPaintContext& context, Trail& trail, i
             if (index == LastValueIndex() && color != clNone)
                 DrawPointer(canvas, px, py, index, color);
         }
+        index = last;
     }
     trail = {px, py, color, true};
+    return index;
+}
+
+// The points after `index` whose segments continue the one from the trail to (px, py) along its pixel column, in
+// the same direction and colour, are drawn with it as one line from the trail to the last of them: in the copy
+// mode a solid pen with no markers between covers the pixels of the segments it stands for exactly (a one-pixel
+// line leaves out only its end, a round nib swept along a column covers the rows it passes either way). Answers
+// the last point of the run, with py moved to it. The screens' net-input line is 20 such segments.
+int TCustomSeries::ColumnRunEnd(const SeriesPaintContext& context, const Trail& trail, int index, int px, int& py,
+                                TColor color) const
+{
+    const TChartPen& pen = *linePen_;
+    if (!drawLine_ || stairs_ || pointer_->Visible() || !pen.Visible() || pen.Style() != TPenStyle::psSolid ||
+        pen.SmallDots() || pen.Mode() != TPenMode::pmCopy || color == clNone || trail.X != px || trail.Y == py)
+        return index;
+    const bool down = py > trail.Y;
+    int last = index;
+    for (int next = index + 1; next <= LastValueIndex(); ++next) {
+        if (PointColor(next) != color || context.Horiz.ValueToPixel(XValueAt(next)) != px)
+            break;
+        const int y = context.Vert.ValueToPixel(YValueAt(next));
+        if (!InPixelRange(y) || (down ? y < py : y > py))
+            break;
+        py = y;
+        last = next;
+    }
+    return last;
 }
 
 // The first drawn point has hidden points before it: the line enters from the plot's edge.

@@ -80,7 +80,9 @@ private:
         bool Started = false;
     };
 
-    void DrawPoint(const SeriesPaintContext& context, Trail& trail, int index);
+    int DrawPoint(const SeriesPaintContext& context, Trail& trail, int index);
+    int ColumnRunEnd(const SeriesPaintContext& context, const Trail& trail, int index, int px, int& py,
+                     TColor color) const;
     void DrawEntrySegment(const SeriesPaintContext& context, Trail& trail, int index, int px, int py, TColor color);
     void DrawSegment(TChartCanvas& canvas, const Trail& trail, int px, int py, TColor color);
     int EntryPixelY(const SeriesPaintContext& context, int index, int edgePixel) const;

@@ -1,10 +1,12 @@
-// The ellipse rasteriser on every box up to 40 x 40: shapes that are symmetric, closed and gap-free.
+// The ellipse rasteriser on every box up to 40 x 40: shapes that are symmetric, closed and gap-free; round nibs
+// swept along columns.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
 
 #include "chart/canvas/EllipseRaster.h"
+#include "chart/canvas/SpanRaster.h"
 
 using namespace rna::chart;
 
@@ -92,4 +94,36 @@ TEST(EllipseRaster, EmptyAndOversizedBoxesGiveNothing)
     EXPECT_TRUE(EllipseRows(5, 5, 9, 4).empty());
     EXPECT_TRUE(EllipseOutline(0, 0, MaxEllipseSize + 1, 3).empty());
     EXPECT_EQ(EllipseRows(0, 0, MaxEllipseSize, 2).size(), 2u);
+}
+
+// A round nib swept along a column covers, row by row, exactly the nib's rows placed at every centre between the
+// two ends (the nib is as wide as the pen, and along the line of the nearest odd size, as the rasteriser says).
+TEST(EllipseRaster, ANibSweptAlongAColumnCoversTheNibAtEveryRowBetweenItsEnds)
+{
+    for (int width = 1; width <= 6; ++width) {
+        for (int length = -7; length <= 7; ++length) {
+            SCOPED_TRACE(testing::Message() << "width " << width << ", length " << length);
+            const int x = 10;
+            const int y0 = 20;
+            const int y1 = y0 + length;
+            EllipseShapes shapes;
+            std::vector<EllipseRow> rows;
+            std::vector<QRect> spans;
+            RoundNibSpans(x, y0, x, y1, width, shapes, rows, spans);
+            Pixels swept;
+            for (const QRect& span : spans)
+                for (int py = span.top(); py <= span.bottom(); ++py)
+                    for (int px = span.left(); px <= span.right(); ++px)
+                        EXPECT_TRUE(swept.insert({px, py}).second) << "spans overlap at " << px << "," << py;
+
+            const int along = length == 0 || width % 2 == 1 ? width : width - 1;
+            const std::vector<EllipseRow> nib = EllipseRows(0, 0, width, along);
+            Pixels expected;
+            for (int centre = std::min(y0, y1); centre <= std::max(y0, y1); ++centre)
+                for (int r = 0; r < int(nib.size()); ++r)
+                    for (int px = nib[r].left; px <= nib[r].right; ++px)
+                        expected.insert({x - width / 2 + px, centre - along / 2 + r});
+            EXPECT_EQ(swept, expected);
+        }
+    }
 }

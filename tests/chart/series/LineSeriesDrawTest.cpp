@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace rna::chart;
@@ -23,9 +24,10 @@ constexpr int ImageHeight = 120;
 // (10 pixels per unit, x = 0 at pixel 110) and y from -5 to 5 over 100 pixels (y = 0 at pixel 60).
 class SeriesPlot {
 public:
-    SeriesPlot()
+    // `ratio`: device pixels to each of the plot's own.
+    explicit SeriesPlot(double ratio = 1)
     {
-        canvas_.BeginDrawing(nullptr, Rect{0, 0, ImageWidth, ImageHeight});
+        canvas_.BeginDrawing(nullptr, Rect{0, 0, ImageWidth, ImageHeight}, ratio);
         canvas_.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas_.Brush().SetColor(clWhite);
         canvas_.FillRectangle(Rect{0, 0, ImageWidth, ImageHeight});
@@ -200,6 +202,87 @@ INSTANTIATE_TEST_SUITE_P(Widths, VerticalLineTest,
                                            VerticalCase{"TwoPixels", 2, 134, 135, 15, 105, 0},
                                            VerticalCase{"ThreePixels", 3, 134, 136, 15, 105, 1}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct ColumnCase {
+    const char* name;
+    std::vector<double> y;  // the points' y values, all at x = 2.5
+    int penWidth;
+    TPenStyle style;
+    TPenMode mode;
+    int redFrom;  // points from this index on are red (the others green); -1: all green
+};
+
+class ColumnRunTest : public ::testing::TestWithParam<std::tuple<ColumnCase, double>> {};
+
+// Points sharing a column are drawn as few lines as give the same pixels: whatever the pen, the order of the
+// points, their colours and the device pixel ratio, the series draws what its segments drawn one at a time (each
+// as a series of its two points) draw.
+TEST_P(ColumnRunTest, AColumnOfSegmentsDrawsWhatItsSegmentsDrawOneByOne)
+{
+    const auto& [c, ratio] = GetParam();
+    const auto styled = [&](TLineSeries& series) {
+        series.SetSeriesColor(clGreen);
+        series.LinePen().SetWidth(c.penWidth);
+        series.LinePen().SetStyle(c.style);
+        series.LinePen().SetMode(c.mode);
+    };
+    const auto color = [&](std::size_t i) { return c.redFrom >= 0 && int(i) >= c.redFrom ? clRed : clGreen; };
+    TLineSeries column;
+    styled(column);
+    column.XValues().SetOrder(TChartListOrder::loNone);
+    for (std::size_t i = 0; i < c.y.size(); ++i)
+        column.AddPoint(2.5, c.y[i], QString(), color(i));
+    SeriesPlot whole(ratio);
+    whole.Paint(column);
+
+    SeriesPlot oneByOne(ratio);
+    for (std::size_t i = 1; i < c.y.size(); ++i) {
+        TLineSeries segment;
+        styled(segment);
+        segment.XValues().SetOrder(TChartListOrder::loNone);
+        segment.AddPoint(2.5, c.y[i - 1], QString(), color(i - 1));
+        segment.AddPoint(2.5, c.y[i], QString(), color(i));
+        oneByOne.Paint(segment);
+    }
+    const QImage& expected = oneByOne.Finish();
+    const QImage& drawn = whole.Finish();
+    ASSERT_EQ(drawn.size(), expected.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            differing += drawn.pixel(x, y) != expected.pixel(x, y);
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(CountNotWhite(drawn), 0);
+}
+
+std::vector<double> Rising(int count, double step)
+{
+    std::vector<double> y;
+    for (int i = 0; i < count; ++i)
+        y.push_back(-4.5 + i * step);
+    return y;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PensOrdersAndRatios, ColumnRunTest,
+    ::testing::Combine(
+        ::testing::Values(
+            ColumnCase{"RisingOnePixel", Rising(21, 0.45), 1, TPenStyle::psSolid, TPenMode::pmCopy, -1},
+            ColumnCase{"RisingThreePixels", Rising(21, 0.45), 3, TPenStyle::psSolid, TPenMode::pmCopy, -1},
+            ColumnCase{"FallingTwoPixels", {4, 2.5, 1, 0.2, -0.3, -4}, 2, TPenStyle::psSolid, TPenMode::pmCopy, -1},
+            ColumnCase{
+                "RepeatedPointsFourPixels", {-3, -3, -1, -1, -1, 2, 4, 4}, 4, TPenStyle::psSolid, TPenMode::pmCopy, -1},
+            ColumnCase{"BackAndForth", {-3, 1, 0, 3, -2, -4, 4}, 3, TPenStyle::psSolid, TPenMode::pmCopy, -1},
+            ColumnCase{"ColourChangesHalfWay", Rising(9, 1), 3, TPenStyle::psSolid, TPenMode::pmCopy, 5},
+            ColumnCase{"Dashed", Rising(21, 0.45), 1, TPenStyle::psDash, TPenMode::pmCopy, -1},
+            ColumnCase{"DottedWide", Rising(11, 0.9), 3, TPenStyle::psDot, TPenMode::pmCopy, -1},
+            ColumnCase{"Xor", Rising(21, 0.45), 3, TPenStyle::psSolid, TPenMode::pmXor, -1},
+            ColumnCase{"SteepTiny", Rising(21, 0.04), 2, TPenStyle::psSolid, TPenMode::pmCopy, -1}),
+        ::testing::Values(1.0, 1.5, 2.0)),
+    [](const auto& info) {
+        const double ratio = std::get<1>(info.param);
+        return std::string(std::get<0>(info.param).name) + (ratio == 1 ? "" : ratio == 2 ? "Ratio2" : "Ratio1_5");
+    });
 
 // A common x left of the plot draws nothing; right of it only the first point is drawn (clipped away).
 TEST(LineSeriesDrawTest, PointsOutsideThePlotAreaDrawNothing)
