@@ -206,8 +206,21 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
     }
     if (keep) {
         background_.EndKeeping(*this, Canvas());
-        Canvas().SaveLayer();
+        SaveBackgroundLayer();
     }
+}
+
+// The layer is kept for the drawings that move only the series. While the background changes at every drawing (a
+// drag that pans, a setting changing at every step) no drawing uses it, and copying the image for it is wasted:
+// after a layer no drawing used, one is saved again only when this drawing finds the layout of the last one,
+// which the next drawing then restores.
+void TCustomAxisPanel::SaveBackgroundLayer()
+{
+    if (layoutIsLayers_ || Canvas().LayerUsed() || !layerSaved_) {
+        layerSaved_ = Canvas().SaveLayer() || layerSaved_;
+        return;
+    }
+    Canvas().DiscardLayer();
 }
 
 bool TCustomAxisPanel::ReuseBackground(bool mayHoldSeries)

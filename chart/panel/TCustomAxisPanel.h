@@ -121,6 +121,7 @@ private:
     bool ReuseLayout(const Rect& bounds);
     // The background, titles, walls and axes, kept as the image layer when it may be.
     void DrawBackground(const Rect& bounds);
+    void SaveBackgroundLayer();
     // Copies the kept layer instead when this drawing's layout is the layer's and the series it holds would
     // draw what it holds. `mayHoldSeries`: no chart event runs before the series are drawn.
     bool ReuseBackground(bool mayHoldSeries);
@@ -156,6 +157,7 @@ private:
     SeriesLayer seriesLayer_;
     Rect plotRectAfterTitles_;  // where this drawing's titles left PlotRect
     bool layoutIsLayers_ = false;  // this drawing's layout is the one the kept layer was drawn with
+    bool layerSaved_ = false;  // a background layer was saved since the chart was made
 };
 
 }  // namespace rna::chart
