@@ -19,6 +19,19 @@ bool DashPattern::On(int index) const
     return false;
 }
 
+int DashPattern::RunRest(int index) const
+{
+    if (count == 0)
+        return INT_MAX;
+    int position = index % period;
+    for (int run = 0; run < count; ++run) {
+        if (position < runs[run])
+            return runs[run] - position;
+        position -= runs[run];
+    }
+    return 1;
+}
+
 LineWalk::LineWalk(int x0, int y0, int dx, int dy)
     : x_(x0), y_(y0), sx_(dx < 0 ? -1 : 1), sy_(dy < 0 ? -1 : 1), alongX_(std::abs(dx) >= std::abs(dy)),
       across_(2LL * std::min(std::abs(dx), std::abs(dy))), divisor_(2LL * std::max(std::abs(dx), std::abs(dy))),

@@ -22,6 +22,8 @@ struct DashPattern {
     bool Solid() const { return count == 0; }
     // Whether the pixel `index` steps from the start of a line is set.
     bool On(int index) const;
+    // How many pixels from `index` on (itself included) are set or left alike: the rest of its run.
+    int RunRest(int index) const;
 };
 
 constexpr DashPattern PatternOf(TPenStyle style, bool alternate)

@@ -1,6 +1,7 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
 #include <QPolygon>
+#include <QTextLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -283,6 +284,10 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
                        ToQColor(Pen().Color()));
             return;
         }
+        if (DirectWrites()) {
+            PatternedStraightLine(x0, y0, x1, y1, PatternOf(Pen().Style(), AlternatePen()));
+            return;
+        }
         LinePixels(x0, y0, x1, y1, path_);
         PatternedPath(path_, steps, dy == 0, true);
         return;
@@ -326,6 +331,34 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path, int length, 
     }
     SolidSpans(gaps, ToQColor(textBackColor_));
     PenSpans(set);
+}
+
+// A straight styled line written as the runs of its pattern, each dash (and, in opaque mode, each gap) one
+// rectangle of cells as wide across as PatternedPath sets them pixel by pixel; grid lines are such lines.
+void TChartCanvas3D::PatternedStraightLine(int x0, int y0, int x1, int y1, const DashPattern& pattern)
+{
+    const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
+    const QRgb penColor = ToQColor(Pen().Color()).rgb();
+    const QRgb gapColor = ToQColor(textBackColor_).rgb();
+    const int width = grid_.LineWidth(1);
+    const bool alongX = y0 == y1;
+    const int length = alongX ? std::abs(x1 - x0) : std::abs(y1 - y0);
+    const int direction = (alongX ? x1 - x0 : y1 - y0) < 0 ? -1 : 1;
+    for (int i = 0; i < length;) {
+        const int run = std::min(pattern.RunRest(i), length - i);
+        const bool on = pattern.On(i);
+        if (on || fillGaps) {
+            // The logical pixels i ... i + run - 1 steps along the line from its start.
+            const int first = (alongX ? x0 : y0) + direction * (direction > 0 ? i : i + run - 1);
+            QRect cells = alongX ? grid_.Cells(first, y0, run, 1) : grid_.Cells(x0, first, 1, run);
+            if (alongX)
+                cells.setHeight(width);
+            else
+                cells.setWidth(width);
+            image_.Direct().Fill(cells, on ? penColor : gapColor);
+        }
+        i += run;
+    }
 }
 
 // The pixels themselves, at ratio 1: straight into the image, or as points through the painter.
@@ -767,7 +800,36 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
     }
     ref_->setPen(ToQColor(Font().Color()));
     ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
-    WritingPainter()->drawText(QPoint(left, top + metrics.ascent()), text);
+    const QPoint baseline(left, top + metrics.ascent());
+    const QFont& font = ref_->font();
+    // Kept glyphs are drawn where drawText draws them: upright, without lines that drawText adds itself.
+    if (ref_->transform().type() > QTransform::TxTranslate || font.underline() || font.strikeOut() || font.overline()) {
+        WritingPainter()->drawText(baseline, text);
+        return;
+    }
+    const TextGlyphs& glyphs = GlyphsOf(font, text);
+    QPainter* painter = WritingPainter();
+    for (const QGlyphRun& run : glyphs.Runs)
+        painter->drawGlyphRun(QPointF(baseline.x(), baseline.y() - glyphs.Baseline), run);
+}
+
+const TChartCanvas3D::TextGlyphs& TChartCanvas3D::GlyphsOf(const QFont& font, const QString& text)
+{
+    for (auto kept = glyphs_.rbegin(); kept != glyphs_.rend(); ++kept)
+        if (kept->Text == text && kept->Font == font)
+            return *kept;
+    if (glyphs_.size() == MaxKeptGlyphs)
+        glyphs_.erase(glyphs_.begin());
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(ref_->layoutDirection());
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    glyphs_.push_back({font, text, layout.glyphRuns(), line.isValid() ? line.ascent() : 0});
+    return glyphs_.back();
 }
 
 // The font text is drawn in: the realised font at ratio 1, else the same font at the device's size, kept

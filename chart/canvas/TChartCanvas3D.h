@@ -1,6 +1,7 @@
 // The chart drawing canvas: draws through QPainter into an off-screen image with exact pixel rules.
 #pragma once
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <optional>
 #include <vector>
@@ -162,6 +163,7 @@ private:
     bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
     void PatternedPath(const std::vector<QPoint>& path, int length, bool alongX, bool cells);
+    void PatternedStraightLine(int x0, int y0, int x1, int y1, const DashPattern& pattern);
     template <typename On>
     void SetPathPixels(const std::vector<QPoint>& path, const On& on, bool fillGaps);
     void WideLine(int x0, int y0, int x1, int y1);
@@ -177,6 +179,14 @@ private:
     void DrawTextLine(int x, int y, const QString& text);
     const QFont& DrawingFont();
     const QFontMetrics& DrawingMetrics();
+    // A text's glyphs in a font, laid out as QPainter::drawText lays them out, with the baseline they lie on.
+    struct TextGlyphs {
+        QFont Font;
+        QString Text;
+        QList<QGlyphRun> Runs;
+        qreal Baseline = 0;
+    };
+    const TextGlyphs& GlyphsOf(const QFont& font, const QString& text);
     double ArcAngle(const Rect& box, QPoint p) const;
     struct ArcGeometry {
         QRect Box;
@@ -195,6 +205,10 @@ private:
         QFontMetrics Metrics;
     };
     std::optional<DeviceFont> deviceFont_;
+    // The texts drawn last (a chart's labels and titles), the latest at the back: drawing one again draws its
+    // glyphs without shaping the text again, which was most of the cost of drawing it.
+    std::vector<TextGlyphs> glyphs_;
+    static constexpr std::size_t MaxKeptGlyphs = 64;
     std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
     // Spans and rows of the shape being drawn, kept likewise.
     std::vector<QRect> penScratch_;

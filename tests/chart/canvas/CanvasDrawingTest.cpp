@@ -190,6 +190,41 @@ TEST(CanvasDrawing, PenStylesOfOnePixelPens)
     }
 }
 
+// The pattern counts from the line's first pixel whichever way it runs; gaps in opaque mode take the text
+// background colour ('r' below).
+TEST(CanvasDrawing, StyledStraightLinesCountTheirPatternFromTheirStartEachWay)
+{
+    struct Case {
+        const char* name;
+        TPenStyle style;
+        bool opaque;
+        int x0, y0, x1, y1;
+        std::string expected;  // pixels 0..13 of row 2 (horizontal lines) or column 2 (vertical ones)
+    };
+    const Case cases[] = {
+        {"dots rightwards", TPenStyle::psDot, false, 0, 2, 14, 2, "###...###...##"},
+        {"dots leftwards", TPenStyle::psDot, false, 13, 2, -1, 2, "##...###...###"},
+        {"dots downwards", TPenStyle::psDot, false, 2, 0, 2, 14, "###...###...##"},
+        {"dots upwards", TPenStyle::psDot, false, 2, 13, 2, -1, "##...###...###"},
+        {"dash-dot upwards, opaque", TPenStyle::psDashDot, true, 2, 13, 2, 2, "...rr#########"},
+        {"dash-dot-dot leftwards, opaque", TPenStyle::psDashDotDot, true, 13, 2, 0, 2, ".#rrr#########"},
+    };
+    for (const Case& c : cases) {
+        Drawing d;
+        d.canvas.SetTextBackMode(c.opaque ? OPAQUE : TRANSPARENT);
+        d.canvas.SetTextBackColor(clRed);
+        d.canvas.Pen().SetStyle(c.style);
+        d.canvas.DrawLine(c.x0, c.y0, c.x1, c.y1);
+        d.canvas.EndDrawing(nullptr, {});
+        std::string drawn;
+        for (int i = 0; i < 14; ++i) {
+            const QRgb rgb = c.y0 == c.y1 ? d.canvas.Image().pixel(i, 2) : d.canvas.Image().pixel(2, i);
+            drawn += rgb == White ? '.' : rgb == Red ? 'r' : '#';
+        }
+        EXPECT_EQ(drawn, c.expected) << c.name;
+    }
+}
+
 TEST(CanvasDrawing, StyledLinesFillTheirGapsInOpaqueMode)
 {
     Drawing d;

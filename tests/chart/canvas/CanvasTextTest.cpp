@@ -1,8 +1,14 @@
 // Text measurement and placement of the chart canvas.
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 
+#include <cmath>
+
+#include "chart/canvas/ChartFontQt.h"
+#include "chart/canvas/DeviceGrid.h"
 #include "chart/canvas/TChartCanvas3D.h"
 
 using namespace rna::chart;
@@ -139,5 +145,49 @@ TEST(CanvasText, RotatedTextFollowsThePushed3DZoom)
             EXPECT_GT(width, plain * 3 / 2) << r.view3D << " " << r.zoomPercent << " " << r.zoomText;
         else
             EXPECT_EQ(width, plain) << r.view3D << " " << r.zoomPercent << " " << r.zoomText;
+    }
+}
+
+// The canvas keeps the glyphs of the texts it drew and draws them again without laying the text out: whatever the
+// text, font and device pixel ratio, every drawing of it gives the pixels of Qt's own text drawing.
+TEST(CanvasText, TextDrawnAgainGivesThePixelsOfQtsOwnTextDrawing)
+{
+    const QString texts[] = {"-10", "0,5", "Intrare neta", "Functia de transfer a neuronului", "AVATAR fi"};
+    const std::pair<int, TFontStyles> fonts[] = {{8, 0}, {8, fsBold}, {12, fsItalic}, {10, fsUnderline}};
+    for (const double ratio : {1.0, 2.0, 1.5}) {
+        for (const auto& [size, style] : fonts) {
+            SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", size " << size << ", style " << style);
+            TChartCanvas3D canvas;
+            canvas.Font().SetSize(size);
+            canvas.Font().SetStyle(style);
+            canvas.Font().SetColor(clBlue);
+            canvas.SetTextBackMode(TRANSPARENT);
+            QFont font = ToQFont(canvas.Font());
+            if (ratio != 1)
+                font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * ratio))));
+            const DeviceGrid grid(ratio);
+            for (int pass = 0; pass < 2; ++pass) {  // laid out, then drawn from the kept glyphs
+                for (const QString& text : texts) {
+                    SCOPED_TRACE(testing::Message() << "pass " << pass << ": " << text.toStdString());
+                    canvas.BeginDrawing(nullptr, {0, 0, 240, 24}, ratio);
+                    canvas.Brush().SetColor(clWhite);
+                    canvas.FillRectangle({0, 0, 240, 24});
+                    canvas.DrawTextAt(3, 2, text);
+                    canvas.EndDrawing(nullptr, {});
+
+                    QImage expected(canvas.Image().size(), QImage::Format_RGB32);
+                    expected.fill(Qt::white);
+                    QPainter painter(&expected);
+                    painter.setRenderHint(QPainter::TextAntialiasing, true);
+                    painter.setFont(font);
+                    painter.setPen(QColor(Qt::blue));
+                    painter.drawText(QPoint(grid.Edge(3), grid.Edge(2) + QFontMetrics(font).ascent()), text);
+                    painter.end();
+                    QImage drawn = canvas.Image();
+                    drawn.setDevicePixelRatio(1);
+                    EXPECT_TRUE(drawn == expected);
+                }
+            }
+        }
     }
 }
