@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "neuron/model/NumericModel.h"
+#include "neuron/model/TransferCurve.h"
 
 #include <QDir>
 #include <QString>
+#include <benchmark/benchmark.h>
 
 namespace rna::bench {
 
@@ -29,15 +31,14 @@ double SweptNetInput(std::int64_t update)
 
 void ComputeTransferPoints(double netInput, TransferPoints& points)
 {
-    points.curveX.clear();
-    points.curveY.clear();
-    points.markerX.clear();
-    for (int i = -HalfRange; i <= HalfRange; ++i) {
-        points.curveX.append(i);
-        points.curveY.append(static_cast<double>(
-            rna::neuron::TransferValue(rna::neuron::TransferKind::HyperbolicTangent, static_cast<long double>(i))));
-        points.markerX.append(netInput);
+    if (points.curveX.isEmpty()) {
+        rna::neuron::TransferCurve curve;
+        for (const double y : curve.Values(rna::neuron::TransferKind::HyperbolicTangent, HalfRange))
+            points.curveY.append(y);
+        for (int i = -HalfRange; i <= HalfRange; ++i)
+            points.curveX.append(i);
     }
+    points.markerX.fill(netInput, points.curveX.size());
 }
 
 void SaveImageIfAsked(const QImage& image, const char* name)
@@ -45,6 +46,21 @@ void SaveImageIfAsked(const QImage& image, const char* name)
     const QString folder = qEnvironmentVariable("RNA_BENCH_IMAGES");
     if (!folder.isEmpty() && QDir().mkpath(folder))
         image.save(QDir(folder).filePath(QString::fromLatin1(name) + QStringLiteral(".png")));
+}
+
+void CheckSamePicture(benchmark::State& state, const QImage& kept, const QImage& drawnAnew)
+{
+    if (kept.size() != drawnAnew.size()) {
+        state.SkipWithError("the kept picture and the one drawn anew differ in size");
+        return;
+    }
+    long differing = 0;
+    for (int y = 0; y < kept.height(); ++y)
+        for (int x = 0; x < kept.width(); ++x)
+            differing += kept.pixel(x, y) != drawnAnew.pixel(x, y) ? 1 : 0;
+    if (differing > 0)
+        state.SkipWithError(
+            ("the kept picture differs from the one drawn anew in " + std::to_string(differing) + " pixels").c_str());
 }
 
 }  // namespace rna::bench

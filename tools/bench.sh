@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds in Release and prints one table of the benchmark program's cases (median of REPETITIONS runs each, CPU
-# time) with the other chart libraries' times as ratios to ours, then the start-up of the program to the main
+# Builds in Release and prints the benchmark program's cases (median of REPETITIONS runs each, CPU time): the
+# chart cases in two tables of like for like, incremental updates and full redraws, each with the other chart
+# libraries' times as ratios to ours, then the other cases; then the start-up of the program to the main
 # menu's first paint and its peak memory beside a minimal Qt Widgets program, and beside the same program creating
 # the Qt controls the program's windows hold (median of STARTUP_RUNS runs each).
 #
@@ -50,21 +51,35 @@ ratio() {
   awk -v a="$1" -v b="$2" 'BEGIN { if (a ~ /^[0-9.]+$/ && b ~ /^[0-9.]+$/ && b > 0) printf "%.1f", a / b; else print "-" }'
 }
 
-rna=$(case_time ChartUpdate/rna)
+# One table of cases that do the same job: each case's time and its ratio to the first (ours).
+compare() {
+  local title=$1 ours=$2 name
+  shift 2
+  echo
+  echo "$title"
+  echo
+  echo "| case | median CPU time (us) | / $ours |"
+  echo "|---|---:|---:|"
+  for name in "$ours" "$@"; do
+    echo "| $name | $(case_time "$name") | $(ratio "$(case_time "$name")" "$(case_time "$ours")") |"
+  done
+}
+
 echo "CPU: $(lscpu | sed -n 's/^Model name: *//p' | head -1)"
+compare "Incremental: one drag step of the input slider, each library redrawing only what it must" \
+  ChartUpdate/rna ChartUpdate/qcustomplot-layered ChartUpdate/qcustomplot-replot
+compare "Full redraw: the same steps with everything drawn from scratch, nothing kept" \
+  ChartRedraw/rna ChartRedraw/qcustomplot ChartRedraw/qtcharts
 echo
-echo "| case | median CPU time (us) | qcustomplot / rna | qtcharts / rna |"
-echo "|---|---:|---:|---:|"
+echo "| other case | median CPU time (us) |"
+echo "|---|---:|"
 while IFS=, read -r name time; do
-  if [[ $name == ChartUpdate/rna ]]; then
-    echo "| $name | $time | $(ratio "$(case_time ChartUpdate/qcustomplot)" "$rna") | $(ratio "$(case_time ChartUpdate/qtcharts)" "$rna") |"
-  else
-    echo "| $name | $time | | |"
-  fi
+  [[ $name == ChartUpdate/rna || $name == ChartUpdate/qcustomplot-* || $name == ChartRedraw/* ]] ||
+    echo "| $name | $time |"
 done <<<"$cases"
 echo
-echo "ChartUpdate/rna-ratio2 / ChartUpdate/rna: $(ratio "$(case_time ChartUpdate/rna-ratio2)" "$rna") (a chart drawn at two" \
-  "device pixels to each of its own, four times the pixels)"
+echo "ChartUpdate/rna-ratio2 / ChartUpdate/rna: $(ratio "$(case_time ChartUpdate/rna-ratio2)" "$(case_time ChartUpdate/rna)")" \
+  "(a chart drawn at two device pixels to each of its own, four times the pixels)"
 
 # STARTUP_RUNS starts of each program, taken in turn so that a change of load hits all three alike; then the median
 # time and memory of each, "ms kb".
