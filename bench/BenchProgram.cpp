@@ -1,5 +1,9 @@
 #include "BenchProgram.h"
 
+#include "chart/panel/TChart.h"
+#include "chart/series/TLineSeries.h"
+#include "neuron/screens/TForm1.h"
+
 #include <memory>
 
 namespace rna::bench {
@@ -18,6 +22,15 @@ rna::app::Program& BenchProgram()
 void StopBenchProgram()
 {
     program.reset();
+}
+
+rna::neuron::ScreenChartBinding SingleInputChartBinding()
+{
+    BenchProgram();
+    rna::neuron::TForm1& window = *rna::neuron::Form1;
+    return {window.control<rna::chart::TChart>(QStringLiteral("Chart1")),
+            window.control<rna::chart::TLineSeries>(QStringLiteral("Series1")),
+            &window.control<rna::chart::TLineSeries>(QStringLiteral("Series2"))};
 }
 
 }  // namespace rna::bench

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "neuron/screens/ScreenChartBinding.h"
 
 namespace rna::bench {
 
@@ -9,5 +10,8 @@ namespace rna::bench {
 rna::app::Program& BenchProgram();
 // Ends it before the process ends (called by main once all cases ran).
 void StopBenchProgram();
+
+// The single-input screen's chart, of the started program, bound as its handlers refill it.
+rna::neuron::ScreenChartBinding SingleInputChartBinding();
 
 }  // namespace rna::bench

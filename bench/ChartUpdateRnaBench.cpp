@@ -6,10 +6,7 @@
 #include "ChartUpdateData.h"
 
 #include "chart/panel/TChart.h"
-#include "chart/series/TLineSeries.h"
 #include "neuron/model/NumericModel.h"
-#include "neuron/screens/ScreenChartBinding.h"
-#include "neuron/screens/TForm1.h"
 
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -17,17 +14,13 @@
 namespace {
 
 using rna::chart::TChart;
-using rna::chart::TLineSeries;
 
 constexpr int TanhIndex = static_cast<int>(rna::neuron::TransferKind::HyperbolicTangent);
 
 void ChartUpdateRna(benchmark::State& state)
 {
-    rna::bench::BenchProgram();
-    rna::neuron::TForm1& window = *rna::neuron::Form1;
-    auto& chart = window.control<TChart>(QStringLiteral("Chart1"));
-    rna::neuron::ScreenChartBinding binding(chart, window.control<TLineSeries>(QStringLiteral("Series1")),
-                                            &window.control<TLineSeries>(QStringLiteral("Series2")));
+    rna::neuron::ScreenChartBinding binding = rna::bench::SingleInputChartBinding();
+    TChart& chart = binding.Chart();
     QImage target = rna::bench::NewTargetImage();
     double lastOutput = 0;
     std::int64_t update = 0;
