@@ -109,6 +109,14 @@ QString PrivateDesktop::runClient(const QString& display, const QString& program
     return QString::fromLocal8Bit(client.readAllStandardOutput());
 }
 
+bool PrivateDesktop::xdotool(const QStringList& arguments)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    return xdotool.waitForFinished(kStartTimeoutMs) && xdotool.exitStatus() == QProcess::NormalExit &&
+           xdotool.exitCode() == 0;
+}
+
 void PrivateDesktop::stop(QProcess& process)
 {
     if (process.state() == QProcess::NotRunning)

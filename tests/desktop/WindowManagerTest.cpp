@@ -7,7 +7,6 @@
 #include "ui/TBitBtn.h"
 
 #include <QGuiApplication>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
@@ -167,15 +166,6 @@ QString wmState(const TForm& form)
     return pattern.match(xprop(form, "WM_STATE")).captured(1);
 }
 
-// Real input and window-manager requests through xdotool on the display the tests run on: what a task bar, a
-// title-bar button or the user's mouse would send.
-bool xdotool(const QStringList& arguments)
-{
-    QProcess xdotool;
-    xdotool.start(QStringLiteral("xdotool"), arguments);
-    return xdotool.waitForFinished(10000) && xdotool.exitStatus() == QProcess::NormalExit && xdotool.exitCode() == 0;
-}
-
 // Without a task bar the main menu's button is the only way back to a window minimised through the window
 // manager (openbox keeps a minimise button on every title bar): a real click on it must bring the window back
 // and activate it. The click comes through the X server, as the window manager weighs the program's
@@ -189,15 +179,16 @@ TEST(UnderAWindowManager, TheMenuButtonBringsBackAWindowMinimisedThroughTheWindo
             continue;
         SCOPED_TRACE(window.name);
         TForm& form = *program.findForm(QLatin1String(window.name));
-        ASSERT_TRUE(xdotool({QStringLiteral("windowminimize"), QString::number(form.winId())}));
+        ASSERT_TRUE(PrivateDesktop::xdotool({QStringLiteral("windowminimize"), QString::number(form.winId())}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return wmState(form) == QLatin1String("Iconic"); }, 5000))
             << "minimised by the window manager";
-        ASSERT_TRUE(xdotool({QStringLiteral("windowactivate"), QString::number(rna::app::Form0->winId())}));
+        ASSERT_TRUE(
+            PrivateDesktop::xdotool({QStringLiteral("windowactivate"), QString::number(rna::app::Form0->winId())}));
         ASSERT_TRUE(QTest::qWaitForWindowActive(rna::app::Form0)) << "the main menu in front, ready for the click";
         const auto& button = rna::app::Form0->control<rna::ui::TBitBtn>(QLatin1String(window.menuButton));
         const QPoint at = button.mapToGlobal(button.rect().center());
-        ASSERT_TRUE(xdotool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                             QStringLiteral("click"), QStringLiteral("1")}));
+        ASSERT_TRUE(PrivateDesktop::xdotool({QStringLiteral("mousemove"), QString::number(at.x()),
+                                             QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")}));
         EXPECT_TRUE(QTest::qWaitFor([&] { return wmState(form) == QLatin1String("Normal"); }, 5000)) << "shown again";
         EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
         EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
