@@ -2,7 +2,9 @@
 #pragma once
 
 #include "app/Program.h"
-#include "neuron/screens/ScreenChartBinding.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdint>
 
 namespace rna::bench {
 
@@ -11,7 +13,9 @@ rna::app::Program& BenchProgram();
 // Ends it before the process ends (called by main once all cases ran).
 void StopBenchProgram();
 
-// The single-input screen's chart, of the started program, bound as its handlers refill it.
-rna::neuron::ScreenChartBinding SingleInputChartBinding();
+// Updates of the single-input screen's chart (of the started program) as its handlers make them: each refills
+// the chart for the list index kindOf(n) with the marker at the swept net input, and a paint draws it onto a
+// target image of the chart's size. The last image goes to RNA_BENCH_IMAGES as imageName.
+void SingleInputChartUpdates(benchmark::State& state, int (*kindOf)(std::int64_t update), const char* imageName);
 
 }  // namespace rna::bench
