@@ -229,25 +229,29 @@ class Mover:
             return None
         return fx + fw // 3 + self.random.randrange(max(1, fw // 3)), fy + 2 + self.random.randrange(top - 4)
 
-    def title_click(self, scene):
+    def title_target(self, scene):
+        """A framed window and a point of its title bar where it is on top, or None."""
         if not scene.framed:
             return None
         shown = self.random.choice(scene.framed)
         point = self.title_point(shown)
         if point is None or not scene.is_top_at(shown, *point):
             return None
-        x, y = point
+        return shown, point[0], point[1]
+
+    def title_click(self, scene):
+        target = self.title_target(scene)
+        if target is None:
+            return None
+        shown, x, y = target
         events = [["move", x, y], ["pause", 20], ["press", 1], ["pause", 30], ["release", 1]]
         return self.move("title click", self.forms_name(shown), events)
 
     def move_window(self, scene):
-        if not scene.framed:
+        target = self.title_target(scene)
+        if target is None:
             return None
-        shown = self.random.choice(scene.framed)
-        point = self.title_point(shown)
-        if point is None or not scene.is_top_at(shown, *point):
-            return None
-        x, y = point
+        shown, x, y = target
         fx, fy, fw, fh = shown.frame
         # Somewhere the whole frame stays on the screen.
         nx = self.random.randrange(max(1, scene.size[0] - fw))

@@ -255,8 +255,8 @@ class Storm:
         self.log = Log(log_path, {"seed": seed, "seconds": seconds, "command": self.target.command,
                                   "screen": list(self.session.size)})
         mover = Mover(random.Random(seed), self.forms)
-        try:
-            self.start()
+
+        def storm():
             report_every = max(15, seconds // 10)
             next_report = report_every
             while time.monotonic() - self.started_at < seconds:
@@ -268,20 +268,13 @@ class Storm:
                     say("%3d s: %d moves, %d restarts" % (self.elapsed(), self.moves, self.restarts))
                     next_report += report_every
             self.finish(self.end_move())
-        except Failure as failure:
-            return self.failed(failure)
-        finally:
-            self.let_go()
-            self.target.kill()
-        self.log.write({"outcome": "passed", "t": self.elapsed(), "moves": self.moves})
-        self.log.close()
-        return None
+
+        return self.session_of(storm)
 
     def replay(self, entries, log_path):
-        header = entries[0]
-        self.log = Log(log_path, {"replay_of": header, "command": self.target.command})
-        try:
-            self.start()
+        self.log = Log(log_path, {"replay_of": entries[0], "command": self.target.command})
+
+        def moves():
             for entry in entries[1:]:
                 if "events" not in entry:
                     continue
@@ -294,6 +287,14 @@ class Storm:
                     continue  # the replay took another way, where no menu opened
                 self.do(move)
                 self.close_foreign_menus()
+
+        return self.session_of(moves)
+
+    def session_of(self, moves):
+        """Starts the program, performs the moves and judges the outcome: the failure, or None."""
+        try:
+            self.start()
+            moves()
         except Failure as failure:
             return self.failed(failure)
         finally:
