@@ -81,9 +81,19 @@ class PrivateDesktop:
         try:
             client_list = probe.intern_atom("_NET_CLIENT_LIST")
             deadline = time.monotonic() + timeout
-            while probe.screen().root.get_full_property(client_list, X.AnyPropertyType) is None:
+            root = probe.screen().root
+            while root.get_full_property(client_list, X.AnyPropertyType) is None:
                 if time.monotonic() > deadline or self.manager.poll() is not None:
                     raise RuntimeError("openbox did not take the screen (is the openbox package installed?)")
+                time.sleep(0.05)
+            # One desktop: the wheel over the desktop itself switches desktops, which would hide every window.
+            desktops = probe.intern_atom("_NET_NUMBER_OF_DESKTOPS")
+            request = xevent.ClientMessage(window=root, client_type=desktops, data=(32, [1, 0, 0, 0, 0]))
+            root.send_event(request, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+            probe.sync()
+            while list(root.get_full_property(desktops, X.AnyPropertyType).value) != [1]:
+                if time.monotonic() > deadline:
+                    raise RuntimeError("openbox kept more than one desktop")
                 time.sleep(0.05)
         finally:
             probe.close()
