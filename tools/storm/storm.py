@@ -205,6 +205,10 @@ class Storm:
                 self.dialogs_seen.add(dialog.id)
                 picture = self.screenshot("dialog-%d" % len(self.dialogs_seen))
                 self.log.write({"dialog": dialog.caption, "t": self.elapsed(), "picture": picture})
+                # The only boxes the program shows are error messages, and no input should lead to one.
+                failure = Failure("message box", "the program showed an error message (see the picture)")
+                failure.picture = picture
+                raise failure
 
     def screenshot(self, name):
         """The screen as a PNG beside the log (ImageMagick's import), for what the log cannot say."""
