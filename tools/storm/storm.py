@@ -130,7 +130,15 @@ class Storm:
         deadline = time.monotonic() + 2.0
         while time.monotonic() < deadline and not done(wid):
             time.sleep(0.02)
-        time.sleep(0.05)  # the window manager restacks and refocuses after it answers
+        # openbox animates a window to and from its icon, moving its frame on the way: the moves that follow
+        # aim at where it stays.
+        last = None
+        while time.monotonic() < deadline + 1.0:
+            time.sleep(0.06)
+            now = [(s.id, s.frame) for s in self.session.shown(self.target.pid)]
+            if now == last:
+                break
+            last = now
 
     def let_go(self):
         """Releases whatever a move left held, so that an ended program leaves no stuck button or key."""
