@@ -8,7 +8,7 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
-  fonts-liberation2 fontconfig \
+  fonts-liberation2 fonts-liberation fontconfig \
   xvfb xauth imagemagick openbox x11-utils
 # Benchmark-only: the chart libraries rna_bench compares with (Qt Charts' CMake package needs the OpenGL
 # development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
