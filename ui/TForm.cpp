@@ -1,5 +1,7 @@
 #include "ui/TForm.h"
 
+#include "ui/AccessibleFactory.h"
+#include "ui/FocusMark.h"
 #include "ui/TApplication.h"
 #include "ui/TBitBtn.h"
 #include "ui/TGraphicControl.h"
@@ -26,13 +28,17 @@ QMargins lastKnownFrame;
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
     setTFont(font_);
     updateWindowFlags();
+    focusChanges_ = connect(qApp, &QApplication::focusChanged, this, &TForm::updateFocusMark);
 }
 
 TForm::~TForm()
 {
+    // Deleting the controls below moves the focus: no longer this window's business.
+    disconnect(focusChanges_);
     // Graphic controls are QObject children; they unregister themselves while the list still exists.
     const QObjectList children = this->children();
     for (QObject* child : children)
@@ -305,6 +311,38 @@ TGraphicControl* TForm::graphicControlAt(const QPoint& point) const
     return nullptr;
 }
 
+std::vector<QObject*> TForm::accessibleChildren() const
+{
+    // Graphic controls and widgets are both created with the window as their parent, in description order.
+    std::vector<QObject*> result;
+    for (QObject* child : children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        const bool control = widget ? !widget->isWindow() && !FocusMark::isStrip(widget)
+                                    : qobject_cast<const TGraphicControl*>(child) != nullptr;
+        if (control)
+            result.push_back(child);
+    }
+    return result;
+}
+
+QWidget* TForm::markedControl() const
+{
+    return focusMark_ ? focusMark_->ringed() : nullptr;
+}
+
+void TForm::updateFocusMark()
+{
+    // The focused widget may lie inside a control (a list's edit field): the ring goes round the control.
+    QWidget* control = isActiveWindow() ? QApplication::focusWidget() : nullptr;
+    while (control && control->parentWidget() != this)
+        control = control->parentWidget();
+    if (!control && !focusMark_)
+        return;
+    if (!focusMark_)
+        focusMark_ = new FocusMark(*this);
+    focusMark_->follow(control);
+}
+
 void TForm::registerComponent(const QString& name, QObject* component)
 {
     components_[name] = component;
@@ -429,6 +467,8 @@ bool TForm::event(QEvent* event)
         lastFocus_ = focusWidget();
     if (event->type() == QEvent::WindowActivate)
         restoreFocus();
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        updateFocusMark();
     if (event->type() == QEvent::ToolTip && showGraphicHint(static_cast<QHelpEvent&>(*event)))
         return true;
     return QWidget::event(event);
