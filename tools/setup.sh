@@ -9,7 +9,8 @@ apt-get install -y --no-install-recommends \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-liberation2 fontconfig \
-  xvfb xauth imagemagick openbox x11-utils
+  xvfb xauth imagemagick openbox x11-utils \
+  dbus at-spi2-core python3-pyatspi
 # Benchmark-only: the chart libraries rna_bench compares with (Qt Charts' CMake package needs the OpenGL
 # development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
 apt-get install -y --no-install-recommends \
