@@ -31,11 +31,8 @@ QAccessibleInterface* createInterface(const QString& /*className*/, QObject* obj
 
 void installAccessibleInterfaces()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&createInterface);
-        return true;
-    }();
-    (void)installed;
+    // Qt keeps a factory once, and forgets its factories with the application object that knew them.
+    QAccessible::installFactory(&createInterface);
 }
 
 }  // namespace rna::ui

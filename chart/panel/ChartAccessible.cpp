@@ -33,11 +33,8 @@ QString ChartAccessible::text(QAccessible::Text t) const
 
 void ChartAccessible::Install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(&CreateInterface);
-        return true;
-    }();
-    (void)installed;
+    // Qt keeps a factory once, and forgets its factories with the application object that knew them.
+    QAccessible::installFactory(&CreateInterface);
 }
 
 }  // namespace rna::chart

@@ -14,7 +14,7 @@ public:
 
     QString text(QAccessible::Text t) const override;
 
-    // Installs, once, the factory that gives every chart this interface.
+    // Installs the factory that gives every chart this interface, unless the application object has it already.
     static void Install();
 
 private:
