@@ -1,7 +1,7 @@
 #include "ui/TForm.h"
 
 #include "ui/AccessibleFactory.h"
-#include "ui/FocusMark.h"
+#include "ui/FocusRing.h"
 #include "ui/TApplication.h"
 #include "ui/TBitBtn.h"
 #include "ui/TGraphicControl.h"
@@ -32,7 +32,7 @@ TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
     setFocusPolicy(Qt::NoFocus);
     setTFont(font_);
     updateWindowFlags();
-    focusChanges_ = connect(qApp, &QApplication::focusChanged, this, &TForm::updateFocusMark);
+    focusChanges_ = connect(qApp, &QApplication::focusChanged, this, &TForm::updateFocusRing);
 }
 
 TForm::~TForm()
@@ -317,30 +317,26 @@ std::vector<QObject*> TForm::accessibleChildren() const
     std::vector<QObject*> result;
     for (QObject* child : children()) {
         const auto* widget = qobject_cast<const QWidget*>(child);
-        const bool control = widget ? !widget->isWindow() && !FocusMark::isStrip(widget)
-                                    : qobject_cast<const TGraphicControl*>(child) != nullptr;
+        const bool control = widget ? !widget->isWindow() : qobject_cast<const TGraphicControl*>(child) != nullptr;
         if (control)
             result.push_back(child);
     }
     return result;
 }
 
-QWidget* TForm::markedControl() const
-{
-    return focusMark_ ? focusMark_->ringed() : nullptr;
-}
-
-void TForm::updateFocusMark()
+void TForm::updateFocusRing()
 {
     // The focused widget may lie inside a control (a list's edit field): the ring goes round the control.
     QWidget* control = isActiveWindow() ? QApplication::focusWidget() : nullptr;
     while (control && control->parentWidget() != this)
         control = control->parentWidget();
-    if (!control && !focusMark_)
+    if (control == ringed_)
         return;
-    if (!focusMark_)
-        focusMark_ = new FocusMark(*this);
-    focusMark_->follow(control);
+    for (const QWidget* ringed : {ringed_.data(), control})
+        if (ringed)
+            for (const QRect& strip : FocusRing::strips(ringed->geometry()))
+                update(strip);
+    ringed_ = control;
 }
 
 void TForm::registerComponent(const QString& name, QObject* component)
@@ -382,6 +378,10 @@ void TForm::paintEvent(QPaintEvent* event)
 void TForm::paintArea(QPainter& painter, const QRegion& area, const QRect& fill) const
 {
     painter.fillRect(fill, toQColor(color_));
+    if (ringed_ && ringed_->isVisible())
+        for (const QRect& strip : FocusRing::strips(ringed_->geometry()))
+            if (strip.intersects(fill))
+                painter.fillRect(strip.intersected(fill), QColor::fromRgba(FocusRing::kColor));
     // Graphic controls in description order: each later one over the earlier ones. Only those touching the
     // area itself: its bounding rectangle spans the whole window when two far-apart labels changed.
     for (const TGraphicControl* graphic : graphics_) {
@@ -468,7 +468,7 @@ bool TForm::event(QEvent* event)
     if (event->type() == QEvent::WindowActivate)
         restoreFocus();
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
-        updateFocusMark();
+        updateFocusRing();
     if (event->type() == QEvent::ToolTip && showGraphicHint(static_cast<QHelpEvent&>(*event)))
         return true;
     return QWidget::event(event);

@@ -20,7 +20,6 @@ class QHelpEvent;
 
 namespace rna::ui {
 
-class FocusMark;
 class TBitBtn;
 class TGraphicControl;
 
@@ -88,7 +87,7 @@ public:
     // description's).
     std::vector<QObject*> accessibleChildren() const;
     // The control ringed as having the keyboard focus, or null (the window is not active).
-    QWidget* markedControl() const;
+    QWidget* markedControl() const { return ringed_; }
 
     // Controls by name (every object the description created, children included).
     void registerComponent(const QString& name, QObject* component);
@@ -118,7 +117,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Paints the window's colour and the graphic controls touching `area`, inside the painter's clip.
+    // Paints the window's colour, the focus ring and the graphic controls touching `area`, inside the painter's
+    // clip.
     void paintArea(QPainter& painter, const QRegion& area, const QRect& fill) const;
     bool showGraphicHint(const QHelpEvent& help) const;
     void updateWindowFlags();
@@ -130,7 +130,7 @@ private:
     void focusFirstControl();
     void restoreFocus();
     // Rings the control that has the focus while the window is active; hides the ring otherwise.
-    void updateFocusMark();
+    void updateFocusRing();
     bool isMainForm() const;
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
@@ -149,7 +149,7 @@ private:
     bool awaitingFrame_ = false;  // centred on its first showing, before the window manager framed it
     QMargins centredWith_;  // the frame the centring counted with
     QPointer<QWidget> lastFocus_;  // the control that had the focus when the window was last left
-    FocusMark* focusMark_ = nullptr;  // made when a control of the window first has the focus
+    QPointer<QWidget> ringed_;  // the control with the focus ring
     QMetaObject::Connection focusChanges_;
 };
 
