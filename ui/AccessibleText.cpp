@@ -2,6 +2,7 @@
 
 #include "ui/TGraphicControl.h"
 
+#include <QAccessible>
 #include <QVariant>
 #include <QWidget>
 
@@ -11,15 +12,49 @@ namespace {
 
 const char* const kPatternProperty = "rnaAccessibleDescriptionPattern";
 
+// The controls whose descriptions take field values from their window's code.
+struct Described {
+    AccessibleFieldsSource source;
+    bool owed = false;  // the values changed since the description was last worked out
+};
+
+std::map<const QObject*, Described>& described()
+{
+    static std::map<const QObject*, Described> controls;
+    return controls;
+}
+
 void setDescriptionText(QObject& control, const QString& text)
 {
     // Qt announces a widget's description as changed whenever it is set: only a new text is set.
     if (auto* widget = qobject_cast<QWidget*>(&control)) {
         if (widget->accessibleDescription() != text)
             widget->setAccessibleDescription(text);
-    } else if (auto* graphic = qobject_cast<TGraphicControl*>(&control))
+    } else if (auto* graphic = qobject_cast<TGraphicControl*>(&control)) {
         graphic->setAccessibleDescription(text);
+    }
 }
+
+void describe(QObject& control, Described& entry)
+{
+    entry.owed = false;
+    const QVariant pattern = control.property(kPatternProperty);
+    if (pattern.isValid())
+        setDescriptionText(control, fillFields(pattern.toString(), entry.source()));
+}
+
+// Descriptions owed while nobody listened are worked out when an assistive technology starts to listen.
+class ListeningStarts : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        for (auto& [control, entry] : described())
+            if (entry.owed)
+                describe(const_cast<QObject&>(*control), entry);
+    }
+};
 
 }  // namespace
 
@@ -42,6 +77,7 @@ void setAccessibleName(QObject& control, const QString& name)
 
 QString accessibleDescription(const QObject& control)
 {
+    settleAccessibleDescription(control);
     if (const auto* widget = qobject_cast<const QWidget*>(&control))
         return widget->accessibleDescription();
     if (const auto* graphic = qobject_cast<const TGraphicControl*>(&control))
@@ -56,11 +92,32 @@ void setAccessibleDescription(QObject& control, const QString& text)
     setDescriptionText(control, hasFields ? QString() : text);
 }
 
-void fillAccessibleDescription(QObject& control, const AccessibleFields& values)
+void setAccessibleFieldsSource(QObject& control, AccessibleFieldsSource source)
 {
-    const QVariant pattern = control.property(kPatternProperty);
-    if (pattern.isValid())
-        setDescriptionText(control, fillFields(pattern.toString(), values));
+    // Qt forgets its observers with the application object that knew them: installed again for each one.
+    static ListeningStarts listeningStarts;
+    QAccessible::installActivationObserver(&listeningStarts);
+    const bool known = described().count(&control) != 0;
+    described()[&control] = Described{std::move(source), true};
+    if (!known)
+        QObject::connect(&control, &QObject::destroyed, [object = &control] { described().erase(object); });
+}
+
+void accessibleFieldsChanged(QObject& control)
+{
+    const auto found = described().find(&control);
+    if (found == described().end())
+        return;
+    found->second.owed = true;
+    if (QAccessible::isActive())
+        describe(control, found->second);
+}
+
+void settleAccessibleDescription(const QObject& control)
+{
+    const auto found = described().find(&control);
+    if (found != described().end() && found->second.owed)
+        describe(const_cast<QObject&>(control), found->second);
 }
 
 QString fillFields(const QString& pattern, const AccessibleFields& values)

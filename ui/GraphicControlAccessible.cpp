@@ -1,5 +1,6 @@
 #include "ui/GraphicControlAccessible.h"
 
+#include "ui/AccessibleText.h"
 #include "ui/TForm.h"
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
@@ -39,6 +40,7 @@ QString GraphicControlAccessible::text(QAccessible::Text t) const
             return label->caption();
         return {};
     case QAccessible::Description:
+        settleAccessibleDescription(*graphic);
         return graphic->accessibleDescription();
     case QAccessible::Help:
         return graphic->hint();

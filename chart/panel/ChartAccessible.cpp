@@ -1,6 +1,7 @@
 #include "chart/panel/ChartAccessible.h"
 
 #include "chart/panel/TCustomChart.h"
+#include "ui/AccessibleText.h"
 
 namespace rna::chart {
 
@@ -25,6 +26,8 @@ TCustomChart& ChartAccessible::Chart() const
 
 QString ChartAccessible::text(QAccessible::Text t) const
 {
+    if (t == QAccessible::Description)
+        ui::settleAccessibleDescription(*widget());
     if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
         return QAccessibleWidget::text(t);
     TChartTitle& title = Chart().Title();

@@ -33,21 +33,24 @@ ShownValue functionValue(const rna::ui::TComboBox& list)
     return {QStringLiteral("functia"), index >= 0 ? list.itemText(index) : list.text(), double(index)};
 }
 
-void describeChart(ScreenChartBinding& chart, const NeuronValues& values)
+void describeChart(ScreenChartBinding& chart, const rna::ui::TComboBox& list, std::function<NeuronValues()> values)
 {
-    rna::ui::AccessibleFields fields;
-    for (const ShownValue& value : values.values)
-        fields[value.name] = value.text;
-    const ShownValue* function = values.find(u"functia");
-    if (!function || function->number < 0)
+    rna::ui::setAccessibleFieldsSource(chart.Chart(), [&chart, &list, values = std::move(values)] {
+        rna::ui::AccessibleFields fields;
+        for (const ShownValue& value : values().values)
+            fields[value.name] = value.text;
+        // The function drawn, which the list no longer shows once the window was shown again.
         fields.erase(QStringLiteral("functia"));
-    const rna::chart::TChartAxis& bottom = *chart.Chart().BottomAxis();
-    const rna::chart::TChartAxis& left = *chart.Chart().LeftAxis();
-    fields[QStringLiteral("xmin")] = bottom.FormatAxisLabel(bottom.Minimum(), false);
-    fields[QStringLiteral("xmax")] = bottom.FormatAxisLabel(bottom.Maximum(), false);
-    fields[QStringLiteral("ymin")] = left.FormatAxisLabel(left.Minimum(), false);
-    fields[QStringLiteral("ymax")] = left.FormatAxisLabel(left.Maximum(), false);
-    rna::ui::fillAccessibleDescription(chart.Chart(), fields);
+        if (chart.PlottedIndex() >= 0)
+            fields[QStringLiteral("functia")] = list.itemText(chart.PlottedIndex());
+        const rna::chart::TChartAxis& bottom = *chart.Chart().BottomAxis();
+        const rna::chart::TChartAxis& left = *chart.Chart().LeftAxis();
+        fields[QStringLiteral("xmin")] = bottom.FormatAxisLabel(bottom.Minimum(), false);
+        fields[QStringLiteral("xmax")] = bottom.FormatAxisLabel(bottom.Maximum(), false);
+        fields[QStringLiteral("ymin")] = left.FormatAxisLabel(left.Minimum(), false);
+        fields[QStringLiteral("ymax")] = left.FormatAxisLabel(left.Maximum(), false);
+        return fields;
+    });
 }
 
 }  // namespace rna::neuron

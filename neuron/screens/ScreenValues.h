@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <vector>
 
 namespace rna::ui {
@@ -38,9 +39,10 @@ ShownValue fixedValue(const char* name, double number, int precision, int decima
 // The transfer function chosen in the list.
 ShownValue functionValue(const rna::ui::TComboBox& list);
 
-// Fills in the chart's description from the neuron's values, as fields named after them ("{n}", "{functia}"),
-// and from the chart's axes, "{xmin}", "{xmax}", "{ymin}" and "{ymax}" (written as the axes write their labels).
-// With no function chosen the chart is empty and has no description.
-void describeChart(ScreenChartBinding& chart, const NeuronValues& values);
+// Gives the chart's description its fields: the neuron's values, named after them ("{n}", "{iesire}"), the function
+// the chart draws ("{functia}", the list's item), and its axes' ranges "{xmin}", "{xmax}", "{ymin}" and "{ymax}"
+// (written as the axes write their labels). Worked out when assistive technology needs them, after each refill.
+// A chart that draws no function has no description.
+void describeChart(ScreenChartBinding& chart, const rna::ui::TComboBox& list, std::function<NeuronValues()> values);
 
 }  // namespace rna::neuron

@@ -49,6 +49,7 @@ void TForm1::afterLoad()
     chart1_ = std::make_unique<ScreenChartBinding>(control<TChart>(QStringLiteral("Chart1")),
                                                    control<TLineSeries>(QStringLiteral("Series1")),
                                                    &control<TLineSeries>(QStringLiteral("Series2")));
+    describeChart(*chart1_, *ComboBox1, [this] { return values().front(); });
 }
 
 void TForm1::FormShow(QObject* /*sender*/)
@@ -89,7 +90,6 @@ void TForm1::ComboBox1Change(QObject* /*sender*/)
 {
     const double output = RefillTransferChart(*chart1_, ComboBox1->itemIndex(), HalfRange, n_, lastOutput_);
     Label24->setCaption(FixedText(output, 8, 4));
-    describeChart(*chart1_, values().front());
 }
 
 ScreenValues TForm1::values() const

@@ -55,6 +55,7 @@ void TForm2::afterLoad()
     chart1_ = std::make_unique<ScreenChartBinding>(control<TChart>(QStringLiteral("Chart1")),
                                                    control<TLineSeries>(QStringLiteral("Series1")),
                                                    &control<TLineSeries>(QStringLiteral("Series2")));
+    describeChart(*chart1_, *ComboBox1, [this] { return values().front(); });
 }
 
 void TForm2::FormShow(QObject* /*sender*/)
@@ -109,7 +110,6 @@ void TForm2::ComboBox1Change(QObject* /*sender*/)
 {
     const double output = RefillTransferChart(*chart1_, ComboBox1->itemIndex(), HalfRange, n_, lastOutput_);
     Label28->setCaption(FixedText(output, 8, 4));
-    describeChart(*chart1_, values().front());
 }
 
 ScreenValues TForm2::values() const

@@ -78,6 +78,9 @@ void TForm3::afterLoad()
     chart1_ = std::make_unique<ScreenChartBinding>(chart("Chart1"), *series("Series1"), nullptr);
     chart2_ = std::make_unique<ScreenChartBinding>(chart("Chart2"), *series("Series2"), nullptr);
     chart3_ = std::make_unique<ScreenChartBinding>(chart("Chart3"), *series("Series3"), series("Series4"));
+    describeChart(*chart1_, *ComboBox1, [this] { return neuronValues(0); });
+    describeChart(*chart2_, *ComboBox2, [this] { return neuronValues(1); });
+    describeChart(*chart3_, *ComboBox3, [this] { return neuronValues(2); });
 }
 
 void TForm3::FormShow(QObject* /*sender*/)
@@ -211,14 +214,12 @@ void TForm3::RecomputeOutput()
 void TForm3::RefillHidden1()
 {
     const double output = RefillTransferChart(*chart1_, ComboBox1->itemIndex(), HiddenHalfRange, n1_, a1_);
-    describeChart(*chart1_, neuronValues(0));
     WriteHiddenOutput(*Edit1, output, a1UsedByOutput_);
 }
 
 void TForm3::RefillHidden2()
 {
     const double output = RefillTransferChart(*chart2_, ComboBox2->itemIndex(), HiddenHalfRange, n2_, a2_);
-    describeChart(*chart2_, neuronValues(1));
     WriteHiddenOutput(*Edit2, output, a2UsedByOutput_);
 }
 
@@ -226,7 +227,6 @@ void TForm3::RefillOutput()
 {
     const double output = RefillTransferChart(*chart3_, ComboBox3->itemIndex(), OutputHalfRange, n3_, a_);
     Label30->setCaption(FixedText(output, 6, 4));
-    describeChart(*chart3_, neuronValues(2));
 }
 
 void TForm3::WriteHiddenOutput(rna::ui::TEdit& edit, double output, double usedByOutputNeuron)

@@ -180,7 +180,8 @@ TEST(AccessibleSliders, AValueSetFromOutsideUpdatesTheScreenAsTheKeyboardDoes)
                               "-10.05 la 10.05, axa verticala de la -1.05 la 1.05");
 }
 
-// A chart's summary describes what it draws: nothing before its first refill, nor while no function is chosen.
+// A chart's summary describes what it draws: nothing before its first refill, nor while no function is chosen, and
+// the function it draws when the list was reset without a refill.
 TEST(ChartSummary, FollowsTheRefillsOfItsChart)
 {
     ScreenDriver screen("Form3");
@@ -200,6 +201,12 @@ TEST(ChartSummary, FollowsTheRefillsOfItsChart)
     // The hidden output reached the output neuron through its edit box.
     EXPECT_EQ(summary("Chart3"), "Identitate; intrarea neta n3 = 0.0000; iesirea 0.0000; axa orizontala de la -25 la "
                                  "25.5, axa verticala de la -25.05 la 25.05");
+    // Shown again, the list reads "Identitate" while the chart still draws the sigmoid.
+    const std::string sigmoid = summary("Chart1");
+    screen.window->hide();
+    screen.show();
+    EXPECT_EQ(screen.listText("ComboBox1"), "Identitate");
+    EXPECT_EQ(summary("Chart1"), sigmoid);
     screen.typeOver("ComboBox1", QStringLiteral("x"));
     EXPECT_EQ(summary("Chart1"), "") << "the chart is empty";
 }
