@@ -1,11 +1,19 @@
-// Program entry: start-up, then the event loop until the main menu window is closed.
+// Program entry: the command line, start-up, then the event loop until the main menu window is closed.
+#include "app/CommandLine.h"
 #include "app/Program.h"
 
 #include <exception>
+#include <string_view>
+#include <vector>
 
-int main(int /*argc*/, char** argv)
+int main(int argc, char** argv)
 {
-    // The program reads no command line; only its own path matters (for the application title).
+    const std::string programName = rna::app::ProgramName(argv[0]);
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const rna::app::CommandLine line = rna::app::ParseCommandLine(arguments, programName);
+    if (line.action != rna::app::CommandLine::Action::Run)
+        return rna::app::FinishWithoutRunning(line, programName);
+    // Beyond the options above only the program's path matters (for the application title).
     try {
         rna::app::Program program(argv[0]);
         return program.run();
