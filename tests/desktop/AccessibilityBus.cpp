@@ -1,31 +1,15 @@
 #include "AccessibilityBus.h"
 
+#include "ChildProcesses.h"
+
 #include <QElapsedTimer>
 #include <QThread>
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace rna::desktop::test {
 
 namespace {
 constexpr int kStartTimeoutMs = 10000;
 const char* const kLauncher = "/usr/libexec/at-spi-bus-launcher";
-
-void diesWithTheTests()
-{
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-}
-
-void stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
-}
 }  // namespace
 
 AccessibilityBus::AccessibilityBus()
@@ -36,8 +20,8 @@ AccessibilityBus::AccessibilityBus()
 
 AccessibilityBus::~AccessibilityBus()
 {
-    stop(launcher_);
-    stop(daemon_);
+    stopProcess(launcher_);
+    stopProcess(daemon_);
 }
 
 QProcessEnvironment AccessibilityBus::environment() const
@@ -59,11 +43,7 @@ bool AccessibilityBus::startSessionBus()
         error_ = QStringLiteral("dbus-daemon did not start (is the dbus package installed?)");
         return false;
     }
-    QElapsedTimer timer;
-    timer.start();
-    while (!daemon_.canReadLine() && timer.elapsed() < kStartTimeoutMs && daemon_.state() == QProcess::Running)
-        daemon_.waitForReadyRead(100);
-    address_ = QString::fromLatin1(daemon_.readLine()).trimmed();
+    address_ = firstLine(daemon_, kStartTimeoutMs);
     if (address_.isEmpty())
         error_ = QStringLiteral("dbus-daemon gave no address");
     return !address_.isEmpty();
