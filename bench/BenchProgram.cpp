@@ -28,14 +28,15 @@ void StopBenchProgram()
     program.reset();
 }
 
-void SingleInputChartUpdates(benchmark::State& state, int (*kindOf)(std::int64_t update), const char* imageName)
+void SingleInputChartUpdates(benchmark::State& state, int (*kindOf)(std::int64_t update), const char* imageName,
+                             double ratio)
 {
     BenchProgram();
     rna::neuron::TForm1& window = *rna::neuron::Form1;
     auto& chart = window.control<rna::chart::TChart>(QStringLiteral("Chart1"));
     rna::neuron::ScreenChartBinding binding(chart, window.control<rna::chart::TLineSeries>(QStringLiteral("Series1")),
                                             &window.control<rna::chart::TLineSeries>(QStringLiteral("Series2")));
-    QImage target = NewTargetImage();
+    QImage target = NewTargetImage(ratio);
     double lastOutput = 0;
     std::int64_t update = 0;
     for (auto _ : state) {

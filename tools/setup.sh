@@ -8,8 +8,9 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
-  fonts-liberation2 fontconfig \
-  xvfb xauth imagemagick openbox x11-utils
+  fonts-liberation2 fonts-liberation fontconfig \
+  xvfb xauth imagemagick openbox x11-utils \
+  dbus at-spi2-core python3-pyatspi
 # The Debian package and its checks: the checkers a distribution runs on a package, its desktop entry and its
 # AppStream data; dpkg-shlibdeps and file, which cpack uses to find the package's dependencies; python3 for the
 # icon tool, whose output a test compares with the committed icons.
