@@ -8,9 +8,18 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools libgl-dev \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
-  fonts-liberation2 fontconfig \
-  xvfb xauth imagemagick openbox x11-utils
+  fonts-liberation2 fonts-liberation fontconfig \
+  xvfb xauth imagemagick openbox x11-utils \
+  dbus at-spi2-core python3-pyatspi
+# The Debian package and its checks: the checkers a distribution runs on a package, its desktop entry and its
+# AppStream data; dpkg-shlibdeps and file, which cpack uses to find the package's dependencies; python3 for the
+# icon tool, whose output a test compares with the committed icons.
+apt-get install -y --no-install-recommends \
+  lintian desktop-file-utils appstream dpkg-dev file python3
 # Benchmark-only: the chart libraries rna_bench compares with (Qt Charts' CMake package needs the OpenGL
 # development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
 apt-get install -y --no-install-recommends \
   libqcustomplot-dev qt6-charts-dev libqt6opengl6-dev time
+# Real X input: python3-xlib for the storm of random input (tools/storm/), xdotool for the desktop tests'
+# window-manager requests; libxcb's headers for the window-manager hints the windowing layer writes.
+apt-get install -y --no-install-recommends python3-xlib xdotool libxcb1-dev

@@ -3,6 +3,7 @@
 #include "chart/axis/TChartAxis.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"
+#include "ui/AccessibleText.h"
 
 namespace rna::neuron {
 
@@ -31,16 +32,26 @@ void ScreenChartBinding::AddPoint(TransferSeries series, double x, double y)
 
 void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
 {
-    if (limit == AxisLimit::Maximum)
-        chart_.LeftAxis()->SetMaximum(value);
-    else
-        chart_.LeftAxis()->SetMinimum(value);
+    // The refill sets the maximum, then the minimum: an order every range the refills leave accepts. The user
+    // may have scrolled the axis since (the wheel, a right drag) until its minimum lies above the new maximum,
+    // which the axis would refuse ("Axis Maximum Value must be >= Minimum"): the minimum comes down to it
+    // first, and the minimum set next puts it in its place.
+    auto& axis = *chart_.LeftAxis();
+    if (limit == AxisLimit::Maximum) {
+        if (value < axis.Minimum())
+            axis.SetMinimum(value);
+        axis.SetMaximum(value);
+    } else
+        axis.SetMinimum(value);
 }
 
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
                            double& lastOutput)
 {
-    return FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
+    const double output = FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
+    chart.SetPlottedIndex(selectedIndex);
+    rna::ui::accessibleFieldsChanged(chart.Chart());
+    return output;
 }
 
 }  // namespace rna::neuron

@@ -2,6 +2,8 @@
 // function's chart with the green line at n.
 #pragma once
 
+#include "neuron/screens/ScreenSlider.h"
+#include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
 #include <memory>
@@ -39,6 +41,9 @@ public:
     // Reads p, w and b back from their labels, computes and shows n, then refills the chart.
     void IntrareNeta();
 
+    // p, w, b, n, the function and the output ("iesire"), as the screen shows them.
+    ScreenValues values() const;
+
 protected:
     void declareHandlers(rna::ui::HandlerTable& table) override;
     void afterLoad() override;
@@ -49,10 +54,10 @@ private:
     rna::ui::TLabel* Label18 = nullptr;  // b
     rna::ui::TLabel* Label19 = nullptr;  // n
     rna::ui::TLabel* Label24 = nullptr;  // output
-    rna::ui::TTrackBar* TrackBar1 = nullptr;
-    rna::ui::TTrackBar* TrackBar2 = nullptr;
-    rna::ui::TTrackBar* TrackBar3 = nullptr;
     rna::ui::TComboBox* ComboBox1 = nullptr;
+    ScreenSlider pSlider_;  // TrackBar1 and Label16
+    ScreenSlider wSlider_;  // TrackBar2 and Label17
+    ScreenSlider bSlider_;  // TrackBar3 and Label18
     std::unique_ptr<ScreenChartBinding> chart1_;
 
     // The screen's numbers, kept for the program's life.

@@ -2,6 +2,8 @@
 // chosen transfer function's chart with the green line at n.
 #pragma once
 
+#include "neuron/screens/ScreenSlider.h"
+#include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
 #include <memory>
@@ -38,6 +40,9 @@ public:
     // Reads p1, p2, w1, w2 and b back from their labels, computes and shows n, then refills the chart.
     void IntrareNeta();
 
+    // p1, p2, w1, w2, b, n, the function and the output ("iesire"), as the screen shows them.
+    ScreenValues values() const;
+
 protected:
     void declareHandlers(rna::ui::HandlerTable& table) override;
     void afterLoad() override;
@@ -50,12 +55,12 @@ private:
     rna::ui::TLabel* Label24 = nullptr;  // n
     rna::ui::TLabel* Label26 = nullptr;  // b
     rna::ui::TLabel* Label28 = nullptr;  // output
-    rna::ui::TTrackBar* TrackBar1 = nullptr;
-    rna::ui::TTrackBar* TrackBar2 = nullptr;
-    rna::ui::TTrackBar* TrackBar3 = nullptr;
-    rna::ui::TTrackBar* TrackBar4 = nullptr;
-    rna::ui::TTrackBar* TrackBar5 = nullptr;
     rna::ui::TComboBox* ComboBox1 = nullptr;
+    ScreenSlider p1Slider_;  // TrackBar1 and Label16
+    ScreenSlider p2Slider_;  // TrackBar2 and Label17
+    ScreenSlider w1Slider_;  // TrackBar3 and Label18
+    ScreenSlider w2Slider_;  // TrackBar4 and Label19
+    ScreenSlider bSlider_;  // TrackBar5 and Label26
     std::unique_ptr<ScreenChartBinding> chart1_;
 
     // The screen's numbers, kept for the program's life.
