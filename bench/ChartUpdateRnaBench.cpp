@@ -9,8 +9,9 @@
 // out as before and drawn into an image, and onto a target, of 866 x 354 pixels.
 // ChartRedraw/rna: everything drawn anew on every update, nothing kept: after the refill the chart is told that a
 // setting changed (ScheduleRedraw), so it lays itself out and draws background, title, axes and both series again,
-// and its canvas forgets the glyphs of the texts it drew (ForgetKeptTexts), so that every text is laid out anew as
-// QCustomPlot's and Qt Charts' are in their redraw cases; its whole image is copied onto the target.
+// and its canvas forgets the glyphs and widths of the texts it drew (ForgetKeptTexts), so that every text is
+// measured and laid out anew as QCustomPlot's and Qt Charts' are in their redraw cases (only the axes' memo of the
+// number texts of their label values stays); its whole image is copied onto the target.
 #include "BenchProgram.h"
 #include "ChartUpdateData.h"
 

@@ -102,6 +102,13 @@ public:
     virtual void DrawRotatedText(int x, int y, int angle, const QString& text) = 0;
     virtual void RemoveClip() = 0;
 
+    // Drops the widths kept of the texts measured so far: the next measurement of each text measures it anew.
+    void ForgetTextWidths()
+    {
+        for (const auto& entry : realised_)
+            entry->widths.clear();
+    }
+
 protected:
     // Called whenever the pen, brush or font object changes, so the drawing surface can follow.
     virtual void PenChanged() {}

@@ -62,9 +62,13 @@ public:
     bool RestoreLayer();
     void DiscardLayer() { image_.DiscardLayer(); }
     bool LayerUsed() const { return image_.LayerUsed(); }
-    // Drops the glyphs kept of the texts drawn so far: the next drawing lays every text out anew, as a drawing
-    // from scratch does.
-    void ForgetKeptTexts() { glyphs_.clear(); }
+    // Drops the glyphs and widths kept of the texts drawn so far: the next drawing measures and lays out every
+    // text anew, as a drawing from scratch does.
+    void ForgetKeptTexts()
+    {
+        glyphs_.clear();
+        ForgetTextWidths();
+    }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
