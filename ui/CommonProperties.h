@@ -27,9 +27,9 @@ void addControlProperties(PropertyTable<T>& table)
         .ignore("ShowHint")
         .ignore("ParentShowHint");
     if constexpr (std::is_base_of_v<QWidget, T>)
-        table.add("Hint", [](T& c, const QString& hint) { c.setToolTip(hint); });
+        table.text("Hint", [](T& c, const QString& hint) { c.setToolTip(hint); });
     else
-        table.add("Hint", [](T& c, const QString& hint) { c.setHint(hint); });
+        table.text("Hint", [](T& c, const QString& hint) { c.setHint(hint); });
 }
 
 // The control properties, plus TabOrder (the place in its window's Tab sequence) and TabStop (whether Tab
