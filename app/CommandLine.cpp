@@ -16,19 +16,34 @@ namespace rna::app {
 namespace {
 
 // One option: its name and what it sets. An option that takes a value receives it; the others get an empty
-// view. A setter that refuses its value writes the message into the line's error.
+// view. A setter that refuses its value returns the key of the refusal's message, else null.
 struct Option {
     std::string_view name;
     bool takesValue;
-    void (*apply)(CommandLine& line, std::string_view value);
+    const char* (*apply)(CommandLine& line, std::string_view value);
 };
 
 constexpr std::array Options{
-    Option{"--help", false, [](CommandLine& line, std::string_view) { line.action = CommandLine::Action::PrintUsage; }},
+    Option{"--help", false,
+           [](CommandLine& line, std::string_view) -> const char* {
+               line.action = CommandLine::Action::PrintUsage;
+               return nullptr;
+           }},
     Option{"--version", false,
-           [](CommandLine& line, std::string_view) {
+           [](CommandLine& line, std::string_view) -> const char* {
                if (line.action != CommandLine::Action::PrintUsage)
                    line.action = CommandLine::Action::PrintVersion;
+               return nullptr;
+           }},
+    Option{"--lang", true,
+           [](CommandLine& line, std::string_view value) -> const char* {
+               if (value == "ro")
+                   line.language = Language::Romanian;
+               else if (value == "en")
+                   line.language = Language::English;
+               else
+                   return "unknownLanguage";
+               return nullptr;
            }},
 };
 
@@ -91,9 +106,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments, std
                 return refuse("missingValue", programName, name);
             value = arguments[++i];
         }
-        option->apply(line, value);
-        if (line.action == CommandLine::Action::Refuse)
-            return line;
+        if (const char* refusal = option->apply(line, value))
+            return refuse(refusal, programName, value);
     }
     return line;
 }

@@ -15,6 +15,7 @@ struct LineCase {
     std::vector<std::string_view> arguments;
     Action action;
     const char* errorPart;  // a part of the refusal's message, or null
+    Language language = Language::Romanian;
 };
 
 TEST(CommandLine, EachLineEndsInOneAction)
@@ -32,6 +33,14 @@ TEST(CommandLine, EachLineEndsInOneAction)
         {{"--help", "--bogus"}, Action::Refuse, "unknown option: --bogus"},
         {{"--version=2"}, Action::Refuse, "option --version takes no value"},
         {{"--bogus=1"}, Action::Refuse, "unknown option: --bogus"},
+        {{"--lang", "en"}, Action::Run, nullptr, Language::English},
+        {{"--lang=en"}, Action::Run, nullptr, Language::English},
+        {{"--lang", "en", "--lang", "ro"}, Action::Run, nullptr, Language::Romanian},
+        {{"--lang", "en", "--help"}, Action::PrintUsage, nullptr, Language::English},
+        {{"--lang", "fr"}, Action::Refuse, "unknown language 'fr' (ro or en)"},
+        {{"--lang", "EN"}, Action::Refuse, "unknown language 'EN'"},
+        {{"--lang="}, Action::Refuse, "unknown language ''"},
+        {{"--lang"}, Action::Refuse, "option --lang needs a value"},
     };
     for (const LineCase& c : cases) {
         const CommandLine line = ParseCommandLine(c.arguments, "RNA");
@@ -39,8 +48,10 @@ TEST(CommandLine, EachLineEndsInOneAction)
         EXPECT_EQ(line.action, c.action);
         if (c.errorPart) {
             EXPECT_NE(line.error.find(c.errorPart), std::string::npos) << line.error;
-            EXPECT_NE(line.error.find("RNA: optiune"), std::string::npos) << "Romanian first: " << line.error;
-        }
+            EXPECT_EQ(line.error.rfind("RNA: ", 0), 0u) << line.error;
+            EXPECT_GT(line.error.find(c.errorPart), line.error.find('\n')) << "Romanian first: " << line.error;
+        } else
+            EXPECT_EQ(line.language, c.language);
     }
 }
 
@@ -73,6 +84,8 @@ TEST(CommandLine, TheProgramAnswersWithoutOpeningAWindow)
     const qsizetype english = help.out.indexOf(QStringLiteral("Usage: RNA [OPTION]"));
     EXPECT_GE(romanian, 0) << help.out.toStdString();
     EXPECT_GT(english, romanian) << "the Romanian usage comes first";
+    EXPECT_GT(help.out.indexOf(QStringLiteral("--lang LIMBA")), romanian);
+    EXPECT_GT(help.out.indexOf(QStringLiteral("--lang LANG")), english);
     EXPECT_TRUE(help.err.isEmpty());
 
     const ProgramRun version = runProgram({QStringLiteral("--version")});

@@ -1,6 +1,7 @@
 // Every window description embedded in the program loads into the window class it names.
 #include "ProgramUnderTest.h"
 
+#include "app/THelpForm.h"
 #include "neuron/model/TransferFunctionTable.h"
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
@@ -42,6 +43,7 @@ TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
         {QStringLiteral("TForm1"), factory<rna::neuron::TForm1>()},
         {QStringLiteral("TForm2"), factory<rna::neuron::TForm2>()},
         {QStringLiteral("TForm3"), factory<rna::neuron::TForm3>()},
+        {QStringLiteral("THelpForm"), factory<THelpForm>()},
     };
     // A started program: the loader knows every control kind, the charts' included.
     Program program(ProgramPath);
@@ -62,7 +64,7 @@ TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
             ADD_FAILURE() << error.what();
         }
     }
-    EXPECT_GE(loaded, 4);
+    EXPECT_GE(loaded, 5);
 }
 
 // Every drop-down list of the program chooses a transfer function: its items are the table's names, in order.

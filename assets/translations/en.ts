@@ -1,0 +1,449 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ro">
+<context>
+    <name>Form0</name>
+    <message>
+        <source>RNA - Introducere</source>
+        <translation>RNA - Introduction</translation>
+    </message>
+    <message>
+        <source>Neuronul cu o intrare</source>
+        <comment>BitBtn1</comment>
+        <translation>Neuron with one input</translation>
+    </message>
+    <message>
+        <source>Neuronul cu doua intrari</source>
+        <comment>BitBtn2</comment>
+        <translation>Neuron with two inputs</translation>
+    </message>
+    <message>
+        <source>Retea neuronala</source>
+        <comment>BitBtn3</comment>
+        <translation>Neural network</translation>
+    </message>
+    <message>
+        <source>Iesire</source>
+        <comment>BitBtn4</comment>
+        <translation>Exit</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Principiul de functionare al neuronului cu o intrare</source>
+        <translation>How a neuron with one input works</translation>
+    </message>
+    <message>
+        <source>MARIMEA DE INTRARE</source>
+        <comment>Label1</comment>
+        <translation>INPUT</translation>
+    </message>
+    <message>
+        <source>PONDEREA CONEXIUNII</source>
+        <comment>Label2</comment>
+        <translation>WEIGHT</translation>
+    </message>
+    <message>
+        <source>PRAG</source>
+        <comment>Label3</comment>
+        <translation>BIAS</translation>
+    </message>
+    <message>
+        <source>MARIMEA DE IESIRE</source>
+        <comment>Label5</comment>
+        <translation>OUTPUT</translation>
+    </message>
+    <message>
+        <source>FUNCTIA DE ACTIVARE</source>
+        <comment>Label4</comment>
+        <translation>TRANSFER FUNCTION</translation>
+    </message>
+    <message>
+        <source>INTRAREA NETA</source>
+        <comment>Label6</comment>
+        <translation>NET INPUT</translation>
+    </message>
+    <message>
+        <source>p = </source>
+        <comment>Label20</comment>
+        <translation>p = </translation>
+    </message>
+    <message>
+        <source>w = </source>
+        <comment>Label21</comment>
+        <translation>w = </translation>
+    </message>
+    <message>
+        <source>n = </source>
+        <comment>Label22</comment>
+        <translation>n = </translation>
+    </message>
+    <message>
+        <source>b = </source>
+        <comment>Label23</comment>
+        <translation>b = </translation>
+    </message>
+    <message>
+        <source>Intrare neta</source>
+        <comment>Chart1</comment>
+        <translation>Net input</translation>
+    </message>
+    <message>
+        <source>Functia de transfer a neuronului</source>
+        <comment>Chart1</comment>
+        <translation>The neuron&apos;s transfer function</translation>
+    </message>
+    <message>
+        <source>Identitate</source>
+        <comment>ComboBox1</comment>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Tangent hiperbolic</source>
+        <comment>ComboBox1</comment>
+        <translation>Hyperbolic tangent</translation>
+    </message>
+    <message>
+        <source>Sigmoid logistic</source>
+        <comment>ComboBox1</comment>
+        <translation>Logistic sigmoid</translation>
+    </message>
+    <message>
+        <source>Modificati marimea de intrare, </source>
+        <comment>Memo1</comment>
+        <translation>Move the sliders of the input, </translation>
+    </message>
+    <message>
+        <source>valorile ponderilor si pragului. </source>
+        <comment>Memo1</comment>
+        <translation>the weight and the bias. </translation>
+    </message>
+    <message>
+        <source>Alegeti functia de activare a </source>
+        <comment>Memo1</comment>
+        <translation>Choose the neuron&apos;s transfer </translation>
+    </message>
+    <message>
+        <source>neuronului. Veti observa, </source>
+        <comment>Memo1</comment>
+        <translation>function. You will see, in </translation>
+    </message>
+    <message>
+        <source>numeric si grafic, modificarea </source>
+        <comment>Memo1</comment>
+        <translation>numbers and on the chart, how </translation>
+    </message>
+    <message>
+        <source>marimii nete de intrare in neuron </source>
+        <comment>Memo1</comment>
+        <translation>the net input of the neuron </translation>
+    </message>
+    <message>
+        <source>(linia verde si valoarea n). </source>
+        <comment>Memo1</comment>
+        <translation>changes (green line and n). </translation>
+    </message>
+    <message>
+        <source>In functie de marimea neta si </source>
+        <comment>Memo1</comment>
+        <translation>Depending on the net input and </translation>
+    </message>
+    <message>
+        <source>functia de activare folosite, </source>
+        <comment>Memo1</comment>
+        <translation>the transfer function used, </translation>
+    </message>
+    <message>
+        <source>marimea de iesire din neuron va </source>
+        <comment>Memo1</comment>
+        <translation>the output of the neuron will </translation>
+    </message>
+    <message>
+        <source>avea diferite valori. </source>
+        <comment>Memo1</comment>
+        <translation>take different values. </translation>
+    </message>
+    <message>
+        <source>Inchide</source>
+        <comment>BitBtn1</comment>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Form2</name>
+    <message>
+        <source>Principiul de functionare al neuronului cu doua intrari</source>
+        <translation>How a neuron with two inputs works</translation>
+    </message>
+    <message>
+        <source>p1 = </source>
+        <comment>Label20</comment>
+        <translation>p1 = </translation>
+    </message>
+    <message>
+        <source>p2 = </source>
+        <comment>Label21</comment>
+        <translation>p2 = </translation>
+    </message>
+    <message>
+        <source>w1 = </source>
+        <comment>Label22</comment>
+        <translation>w1 = </translation>
+    </message>
+    <message>
+        <source>w2 = </source>
+        <comment>Label23</comment>
+        <translation>w2 = </translation>
+    </message>
+    <message>
+        <source>n = </source>
+        <comment>Label25</comment>
+        <translation>n = </translation>
+    </message>
+    <message>
+        <source>b = </source>
+        <comment>Label27</comment>
+        <translation>b = </translation>
+    </message>
+    <message>
+        <source>MARIMEA DE IESIRE</source>
+        <comment>Label29</comment>
+        <translation>OUTPUT</translation>
+    </message>
+    <message>
+        <source>FUNCTIA DE ACTIVARE</source>
+        <comment>Label30</comment>
+        <translation>TRANSFER FUNCTION</translation>
+    </message>
+    <message>
+        <source>INTRAREA NETA</source>
+        <comment>Label31</comment>
+        <translation>NET INPUT</translation>
+    </message>
+    <message>
+        <source>PRAG</source>
+        <comment>Label32</comment>
+        <translation>BIAS</translation>
+    </message>
+    <message>
+        <source>MARIMEA DE INTRARE 1</source>
+        <comment>Label33</comment>
+        <translation>INPUT 1</translation>
+    </message>
+    <message>
+        <source>MARIMEA DE INTRARE 2</source>
+        <comment>Label34</comment>
+        <translation>INPUT 2</translation>
+    </message>
+    <message>
+        <source>PONDERILE CONEXIUNILOR</source>
+        <comment>Label35</comment>
+        <translation>WEIGHTS</translation>
+    </message>
+    <message>
+        <source>Identitate</source>
+        <comment>ComboBox1</comment>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Tangent hiperbolic</source>
+        <comment>ComboBox1</comment>
+        <translation>Hyp. tangent</translation>
+    </message>
+    <message>
+        <source>Sigmoid logistic</source>
+        <comment>ComboBox1</comment>
+        <translation>Logistic sigmoid</translation>
+    </message>
+    <message>
+        <source>Functia de transfer a neuronului</source>
+        <comment>Chart1</comment>
+        <translation>The neuron&apos;s transfer function</translation>
+    </message>
+    <message>
+        <source>Modificati marimea de intrare, </source>
+        <comment>Memo1</comment>
+        <translation>Move the sliders of the input, </translation>
+    </message>
+    <message>
+        <source>valorile ponderilor si pragului. </source>
+        <comment>Memo1</comment>
+        <translation>the weight and the bias. </translation>
+    </message>
+    <message>
+        <source>Alegeti functia de activare a </source>
+        <comment>Memo1</comment>
+        <translation>Choose the neuron&apos;s transfer </translation>
+    </message>
+    <message>
+        <source>neuronului. Veti observa, </source>
+        <comment>Memo1</comment>
+        <translation>function. You will see, in </translation>
+    </message>
+    <message>
+        <source>numeric si grafic, modificarea </source>
+        <comment>Memo1</comment>
+        <translation>numbers and on the chart, how </translation>
+    </message>
+    <message>
+        <source>marimii nete de intrare in neuron </source>
+        <comment>Memo1</comment>
+        <translation>the net input of the neuron </translation>
+    </message>
+    <message>
+        <source>(linia verde si valoarea n). </source>
+        <comment>Memo1</comment>
+        <translation>changes (green line and n). </translation>
+    </message>
+    <message>
+        <source>In functie de marimea neta si </source>
+        <comment>Memo1</comment>
+        <translation>Depending on the net input and </translation>
+    </message>
+    <message>
+        <source>functia de activare folosite, </source>
+        <comment>Memo1</comment>
+        <translation>the transfer function used, </translation>
+    </message>
+    <message>
+        <source>marimea de iesire din neuron va </source>
+        <comment>Memo1</comment>
+        <translation>the output of the neuron will </translation>
+    </message>
+    <message>
+        <source>avea diferite valori. </source>
+        <comment>Memo1</comment>
+        <translation>take different values. </translation>
+    </message>
+    <message>
+        <source>Inchide</source>
+        <comment>BitBtn1</comment>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Form3</name>
+    <message>
+        <source>O retea neuronala simpla</source>
+        <translation>A simple neural network</translation>
+    </message>
+    <message>
+        <source>Identitate</source>
+        <comment>ComboBox1</comment>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Tangent hiperbolic</source>
+        <comment>ComboBox1</comment>
+        <translation>Hyperbolic tangent</translation>
+    </message>
+    <message>
+        <source>Sigmoid logistic</source>
+        <comment>ComboBox1</comment>
+        <translation>Logistic sigmoid</translation>
+    </message>
+    <message>
+        <source>Identitate</source>
+        <comment>ComboBox2</comment>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Tangent hiperbolic</source>
+        <comment>ComboBox2</comment>
+        <translation>Hyperbolic tangent</translation>
+    </message>
+    <message>
+        <source>Sigmoid logistic</source>
+        <comment>ComboBox2</comment>
+        <translation>Logistic sigmoid</translation>
+    </message>
+    <message>
+        <source>Identitate</source>
+        <comment>ComboBox3</comment>
+        <translation>Identity</translation>
+    </message>
+    <message>
+        <source>Tangent hiperbolic</source>
+        <comment>ComboBox3</comment>
+        <translation>Hyperbolic tangent</translation>
+    </message>
+    <message>
+        <source>Sigmoid logistic</source>
+        <comment>ComboBox3</comment>
+        <translation>Logistic sigmoid</translation>
+    </message>
+    <message>
+        <source>TChart</source>
+        <comment>Chart1</comment>
+        <translation>TChart</translation>
+    </message>
+    <message>
+        <source>Functia de transfer a neuronului de pe ultimul strat</source>
+        <comment>Chart3</comment>
+        <translation>Transfer function of the neuron on the last layer</translation>
+    </message>
+    <message>
+        <source>Modificati marimea de intrare, valorile ponderilor si </source>
+        <comment>Memo1</comment>
+        <translation>Move the sliders of the input, the weights and the </translation>
+    </message>
+    <message>
+        <source>pragurilor. Alegeti functiile de activare ale neuronilor de pe </source>
+        <comment>Memo1</comment>
+        <translation>biases. Choose the transfer functions of the neurons on </translation>
+    </message>
+    <message>
+        <source>ambele straturi. Veti observa, numeric si grafic, modificarea </source>
+        <comment>Memo1</comment>
+        <translation>both layers. You will see, in numbers and on the charts, how </translation>
+    </message>
+    <message>
+        <source>marimii nete de intrare in neuronul de pe ultimul strat (linia </source>
+        <comment>Memo1</comment>
+        <translation>the net input of the neuron on the last layer changes (green </translation>
+    </message>
+    <message>
+        <source>verde), precum si reprezentarea grafica a functiilor de activare</source>
+        <comment>Memo1</comment>
+        <translation>line), and the charts of the transfer functions</translation>
+    </message>
+    <message>
+        <source>folosite. </source>
+        <comment>Memo1</comment>
+        <translation>used. </translation>
+    </message>
+    <message>
+        <source>In functie de valorile introduse si functiile de activare alese, </source>
+        <comment>Memo1</comment>
+        <translation>Depending on the values given and the functions chosen, </translation>
+    </message>
+    <message>
+        <source>marimea de iesire din retea va avea diferite valori. </source>
+        <comment>Memo1</comment>
+        <translation>the output of the network will take different values. </translation>
+    </message>
+    <message>
+        <source>TChart</source>
+        <comment>Chart2</comment>
+        <translation>TChart</translation>
+    </message>
+    <message>
+        <source>Inchide</source>
+        <comment>BitBtn1</comment>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Ajutor</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Inchide</source>
+        <comment>BitBtn1</comment>
+        <translation>Close</translation>
+    </message>
+</context>
+</TS>

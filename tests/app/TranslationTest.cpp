@@ -1,0 +1,201 @@
+// The English version: every text a window shows has its translation, and each fits the control it is shown
+// in as the Romanian does; Romanian is kept whatever the system's language.
+#include "ProgramUnderTest.h"
+
+#include "app/THelpForm.h"
+#include "chart/canvas/ChartFontQt.h"
+#include "chart/panel/TChart.h"
+#include "neuron/model/NumericModel.h"
+#include "ui/TBitBtn.h"
+#include "ui/TComboBox.h"
+#include "ui/TLabel.h"
+#include "ui/TMemo.h"
+#include "ui/TextTranslation.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <QTranslator>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace rna::app::test {
+namespace {
+
+using rna::ui::TForm;
+
+// Asked before the program's own translations: notes every text of ours that the English ones lack.
+class MissingTranslations : public QTranslator {
+public:
+    MissingTranslations() { english_.load(QStringLiteral(":/assets/translations/en.qm")); }
+
+    QString translate(const char* context, const char* source, const char* disambiguation, int n) const override
+    {
+        const QString where = QString::fromUtf8(context);
+        // Qt asks for its own texts too, by its class names.
+        if (where.startsWith(QLatin1Char('Q')) && where.size() > 1 && where[1].isUpper())
+            return {};
+        ++asked;
+        if (english_.translate(context, source, disambiguation, n).isNull())
+            missing.append(where + QLatin1Char(' ') + QString::fromUtf8(disambiguation) + QStringLiteral(": \"") +
+                           QString::fromUtf8(source) + QLatin1Char('"'));
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+
+    mutable int asked = 0;
+    mutable QStringList missing;
+
+private:
+    QTranslator english_;
+};
+
+// Every window of a started program, help windows included (shown once so that they exist).
+std::vector<TForm*> allWindows(const Program& program)
+{
+    std::vector<TForm*> windows;
+    for (const auto& form : program.application().forms())
+        windows.push_back(form.get());
+    for (const auto& form : program.application().forms()) {
+        program.help().show(*form);
+        windows.push_back(program.help().helpOf(*form));
+    }
+    return windows;
+}
+
+TEST(Translations, EveryTextOfEveryWindowHasItsEnglish)
+{
+    MissingTranslations check;
+    Program program(ProgramPath, Language::English, &check);
+    allWindows(program);
+    EXPECT_GT(check.asked, 80) << "the texts of the windows were not asked for";
+    EXPECT_TRUE(check.missing.isEmpty()) << "no English for:\n"
+                                         << check.missing.join(QLatin1Char('\n')).toStdString()
+                                         << "\n(bash tools/update-translations.sh, then translate)";
+}
+
+// The room a text needs and the room its control offers, in pixels.
+struct TextRoom {
+    QSize need;
+    QSize room;
+};
+
+int widthOf(const QFont& font, const QString& text)
+{
+    return QFontMetrics(font).horizontalAdvance(text);
+}
+
+TextRoom labelRoom(const rna::ui::TLabel& label)
+{
+    const QFontMetrics metrics(label.tfont().toQFont());
+    const QRect described = label.describedBounds();
+    const int flags = label.wordWrap() ? Qt::TextWordWrap : 0;
+    const QRect text = metrics.boundingRect(QRect(0, 0, label.wordWrap() ? described.width() : 100000, 100000), flags,
+                                            label.caption());
+    return {text.size(), described.size()};
+}
+
+TextRoom buttonRoom(const rna::ui::TBitBtn& button)
+{
+    const int glyph = button.glyph().isNull() ? 0 : button.stateGlyph().width() + button.spacing();
+    constexpr int Edges = 8;  // the frame and a little air each side
+    return {QSize(glyph + widthOf(button.font(), button.caption()) + Edges, QFontMetrics(button.font()).height()),
+            button.size()};
+}
+
+TextRoom listRoom(const rna::ui::TComboBox& list)
+{
+    constexpr int Arrow = 20;  // the drop-down button and the edit field's margins
+    int widest = 0;
+    for (int i = 0; i < list.count(); ++i)
+        widest = std::max(widest, widthOf(list.font(), list.itemText(i)));
+    return {QSize(widest, 0), QSize(list.width() - Arrow, list.height())};
+}
+
+TextRoom memoRoom(const rna::ui::TMemo& memo)
+{
+    constexpr int Margins = 2 * (2 + 4);  // frame and document margin each side
+    const QFontMetrics metrics(memo.font());
+    const int width = memo.width() - Margins;
+    int lines = 0;
+    for (const QString& line : memo.lines())
+        lines += std::max(1, metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, line).height() /
+                                 metrics.lineSpacing());
+    return {QSize(width, lines * metrics.lineSpacing()), memo.size()};
+}
+
+void addChartRooms(const QString& key, rna::chart::TChart& chart, std::map<QString, TextRoom>& rooms)
+{
+    int title = 0;
+    for (const QString& line : chart.Title().Text())
+        title = std::max(title, widthOf(rna::chart::ToQFont(chart.Title().Font()), line));
+    if (chart.Title().Visible())
+        rooms[key + QStringLiteral(" Title")] = {QSize(title, 0), chart.size()};
+    const auto& bottom = chart.BottomAxis()->Title();
+    rooms[key + QStringLiteral(" BottomAxis")] = {
+        QSize(widthOf(rna::chart::ToQFont(bottom.Font()), bottom.Caption()), 0), chart.size()};
+}
+
+// What every text of every window needs, by window and control.
+std::map<QString, TextRoom> measureTexts(const Program& program)
+{
+    std::map<QString, TextRoom> rooms;
+    for (TForm* window : allWindows(program)) {
+        const QString name = window->name() + QLatin1Char(' ');
+        rooms[name + QStringLiteral("Caption")] = {QSize(widthOf(window->font(), window->caption()), 0),
+                                                   window->size()};
+        for (QObject* control : window->findChildren<QObject*>()) {
+            const QString key = name + control->objectName();
+            if (const auto* label = qobject_cast<rna::ui::TLabel*>(control))
+                rooms[key] = labelRoom(*label);
+            else if (const auto* button = qobject_cast<rna::ui::TBitBtn*>(control))
+                rooms[key] = buttonRoom(*button);
+            else if (const auto* list = qobject_cast<rna::ui::TComboBox*>(control))
+                rooms[key] = listRoom(*list);
+            else if (const auto* memo = qobject_cast<rna::ui::TMemo*>(control))
+                rooms[key] = memoRoom(*memo);
+            else if (auto* chart = qobject_cast<rna::chart::TChart*>(control))
+                addChartRooms(key, *chart, rooms);
+        }
+    }
+    return rooms;
+}
+
+// An English text fits where it needs no more room than its control offers, or than the Romanian needed there.
+TEST(Translations, EnglishTextsFitTheControlsTheRomanianFits)
+{
+    std::map<QString, TextRoom> romanian;
+    {
+        Program program(ProgramPath, Language::Romanian);
+        romanian = measureTexts(program);
+    }
+    Program program(ProgramPath, Language::English);
+    const std::map<QString, TextRoom> english = measureTexts(program);
+    ASSERT_EQ(english.size(), romanian.size());
+    for (const auto& [place, text] : english) {
+        SCOPED_TRACE(place.toStdString());
+        const TextRoom& before = romanian.at(place);
+        EXPECT_LE(text.need.width(), std::max(text.room.width(), before.need.width()));
+        EXPECT_LE(text.need.height(), std::max(text.room.height(), before.need.height()));
+    }
+}
+
+TEST(Translations, RomanianWhateverTheSystemLanguageAndTheLocalesSeparatorInEither)
+{
+    const QLocale system;
+    for (const Language language : {Language::Romanian, Language::English}) {
+        // A German desktop: English would be nearer than Romanian, and numbers are written with ','.
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        {
+            Program program(ProgramPath, language);
+            EXPECT_EQ(Form0->caption(), language == Language::Romanian ? QStringLiteral("RNA - Introducere")
+                                                                       : QStringLiteral("RNA - Introduction"));
+            EXPECT_EQ(rna::neuron::DecimalSeparator(), ',');
+        }
+        QLocale::setDefault(system);
+        rna::neuron::SetDecimalSeparator('.');
+    }
+}
+
+}  // namespace
+}  // namespace rna::app::test
