@@ -37,7 +37,8 @@ void clearProgramWideNames()
 
 Program::Program(const char* programPath, Language language, QTranslator* firstTranslator)
     : application_(std::make_unique<rna::ui::TApplication>(programPath)), language_(language),
-      translator_(TranslatorFor(language)), help_(std::make_unique<ScreenHelp>(language))
+      translator_(TranslatorFor(language)), help_(std::make_unique<ScreenHelp>(language)),
+      export_(std::make_unique<ValueExport>())
 {
     // Before any window loads: the descriptions' texts are translated as they are read. The translator installed
     // last is asked first.
@@ -74,6 +75,9 @@ void Program::createForms()
     rna::neuron::Form3 = &application_->createForm<rna::neuron::TForm3>(descriptionPath("Form3"));
     for (const auto& form : application_->forms())
         help_->attachTo(*form);
+    export_->attachTo(*rna::neuron::Form1, [form = rna::neuron::Form1] { return form->values(); });
+    export_->attachTo(*rna::neuron::Form2, [form = rna::neuron::Form2] { return form->values(); });
+    export_->attachTo(*rna::neuron::Form3, [form = rna::neuron::Form3] { return form->values(); });
 }
 
 rna::ui::TForm* Program::findForm(const QString& name) const

@@ -4,6 +4,7 @@
 
 #include "app/Language.h"
 #include "app/ScreenHelp.h"
+#include "app/ValueExport.h"
 #include "ui/TApplication.h"
 
 #include <QString>
@@ -32,6 +33,8 @@ public:
     Language language() const { return language_; }
     // F1 help of every window.
     ScreenHelp& help() const { return *help_; }
+    // Ctrl+Shift+C and Ctrl+S of the demonstration windows.
+    ValueExport& valueExport() const { return *export_; }
     // The window of that component name ("Form0" ... "Form3"), or null.
     rna::ui::TForm* findForm(const QString& name) const;
 
@@ -50,6 +53,7 @@ private:
     std::unique_ptr<QTranslator> translator_;
     // Destroyed before the windows whose keys it answers.
     std::unique_ptr<ScreenHelp> help_;
+    std::unique_ptr<ValueExport> export_;
 };
 
 }  // namespace rna::app

@@ -446,4 +446,161 @@
         <translation>Close</translation>
     </message>
 </context>
+<context>
+    <name>Program</name>
+    <message>
+        <source>Fisierul %1 nu a putut fi scris (%2); nu a ramas nimic din el.</source>
+        <comment>cannotWrite</comment>
+        <translation>The file %1 could not be written (%2); nothing of it was left.</translation>
+    </message>
+    <message>
+        <source>nume</source>
+        <comment>copySaveName</comment>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>neuron</source>
+        <comment>copySaveNeuron</comment>
+        <translation>neuron</translation>
+    </message>
+    <message>
+        <source>valoare</source>
+        <comment>copySaveValue</comment>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>Salvare</source>
+        <comment>saveAccept</comment>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Nume fisier:</source>
+        <comment>saveFileName</comment>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Tip fisier:</source>
+        <comment>saveFileType</comment>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Imagine PNG (*.png)</source>
+        <comment>saveFilter</comment>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Dosar:</source>
+        <comment>saveLookIn</comment>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Renuntare</source>
+        <comment>saveReject</comment>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Salvare imagine si valori</source>
+        <comment>saveTitle</comment>
+        <translation>Save the picture and the values</translation>
+    </message>
+</context>
+<context>
+    <name>Values</name>
+    <message>
+        <source>neuron</source>
+        <translation>neuron</translation>
+    </message>
+    <message>
+        <source>p</source>
+        <translation>p</translation>
+    </message>
+    <message>
+        <source>w</source>
+        <translation>w</translation>
+    </message>
+    <message>
+        <source>b</source>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>functia</source>
+        <translation>function</translation>
+    </message>
+    <message>
+        <source>iesire</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>p1</source>
+        <translation>p1</translation>
+    </message>
+    <message>
+        <source>p2</source>
+        <translation>p2</translation>
+    </message>
+    <message>
+        <source>w1</source>
+        <translation>w1</translation>
+    </message>
+    <message>
+        <source>w2</source>
+        <translation>w2</translation>
+    </message>
+    <message>
+        <source>neuron1</source>
+        <translation>neuron1</translation>
+    </message>
+    <message>
+        <source>b1</source>
+        <translation>b1</translation>
+    </message>
+    <message>
+        <source>n1</source>
+        <translation>n1</translation>
+    </message>
+    <message>
+        <source>a1</source>
+        <translation>a1</translation>
+    </message>
+    <message>
+        <source>neuron2</source>
+        <translation>neuron2</translation>
+    </message>
+    <message>
+        <source>b2</source>
+        <translation>b2</translation>
+    </message>
+    <message>
+        <source>n2</source>
+        <translation>n2</translation>
+    </message>
+    <message>
+        <source>a2</source>
+        <translation>a2</translation>
+    </message>
+    <message>
+        <source>neuron3</source>
+        <translation>neuron3</translation>
+    </message>
+    <message>
+        <source>v1</source>
+        <translation>v1</translation>
+    </message>
+    <message>
+        <source>v2</source>
+        <translation>v2</translation>
+    </message>
+    <message>
+        <source>b3</source>
+        <translation>b3</translation>
+    </message>
+    <message>
+        <source>n3</source>
+        <translation>n3</translation>
+    </message>
+</context>
 </TS>

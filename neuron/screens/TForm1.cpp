@@ -88,6 +88,13 @@ void TForm1::ComboBox1Change(QObject* /*sender*/)
     Label24->setCaption(FixedText(output, 8, 4));
 }
 
+ScreenValues TForm1::values() const
+{
+    return {{QStringLiteral("neuron"),
+             {generalValue("p", p_), generalValue("w", w_), generalValue("b", b_), fixedValue("n", n_, 4, 2),
+              functionValue(*ComboBox1), fixedValue("iesire", lastOutput_, 8, 4)}}};
+}
+
 void TForm1::BitBtn1Click(QObject* /*sender*/)
 {
     Form1->closeForm();

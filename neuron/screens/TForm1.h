@@ -2,6 +2,7 @@
 // function's chart with the green line at n.
 #pragma once
 
+#include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
 #include <memory>
@@ -38,6 +39,9 @@ public:
 
     // Reads p, w and b back from their labels, computes and shows n, then refills the chart.
     void IntrareNeta();
+
+    // p, w, b, n, the function and the output ("iesire"), as the screen shows them.
+    ScreenValues values() const;
 
 protected:
     void declareHandlers(rna::ui::HandlerTable& table) override;

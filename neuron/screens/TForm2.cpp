@@ -108,6 +108,14 @@ void TForm2::ComboBox1Change(QObject* /*sender*/)
     Label28->setCaption(FixedText(output, 8, 4));
 }
 
+ScreenValues TForm2::values() const
+{
+    return {{QStringLiteral("neuron"),
+             {generalValue("p1", p1_), generalValue("p2", p2_), generalValue("w1", w1_), generalValue("w2", w2_),
+              generalValue("b", b_), fixedValue("n", n_, 4, 2), functionValue(*ComboBox1),
+              fixedValue("iesire", lastOutput_, 8, 4)}}};
+}
+
 void TForm2::BitBtn1Click(QObject* /*sender*/)
 {
     Form2->closeForm();

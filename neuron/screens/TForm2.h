@@ -2,6 +2,7 @@
 // chosen transfer function's chart with the green line at n.
 #pragma once
 
+#include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
 #include <memory>
@@ -37,6 +38,9 @@ public:
 
     // Reads p1, p2, w1, w2 and b back from their labels, computes and shows n, then refills the chart.
     void IntrareNeta();
+
+    // p1, p2, w1, w2, b, n, the function and the output ("iesire"), as the screen shows them.
+    ScreenValues values() const;
 
 protected:
     void declareHandlers(rna::ui::HandlerTable& table) override;

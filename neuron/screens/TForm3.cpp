@@ -207,6 +207,29 @@ void TForm3::Edit2Change(QObject* /*sender*/)
     IntrareNeta3();
 }
 
+NeuronValues TForm3::neuronValues(int neuron) const
+{
+    switch (neuron) {
+    case 0:
+        return {QStringLiteral("neuron1"),
+                {generalValue("p", p_), generalValue("w1", w1_), generalValue("b1", b1_), generalValue("n1", n1_),
+                 functionValue(*ComboBox1), generalValue("a1", a1_)}};
+    case 1:
+        return {QStringLiteral("neuron2"),
+                {generalValue("p", p_), generalValue("w2", w2_), generalValue("b2", b2_), generalValue("n2", n2_),
+                 functionValue(*ComboBox2), generalValue("a2", a2_)}};
+    default:
+        return {QStringLiteral("neuron3"),
+                {generalValue("v1", v1_), generalValue("v2", v2_), generalValue("b3", b3_), fixedValue("n3", n3_, 6, 4),
+                 functionValue(*ComboBox3), fixedValue("iesire", a_, 6, 4)}};
+    }
+}
+
+ScreenValues TForm3::values() const
+{
+    return {neuronValues(0), neuronValues(1), neuronValues(2)};
+}
+
 void TForm3::BitBtn1Click(QObject* /*sender*/)
 {
     Form3->closeForm();

@@ -2,6 +2,7 @@
 // neuron. Each neuron has its own function list and chart; the output neuron's chart carries the green line.
 #pragma once
 
+#include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
 #include <memory>
@@ -51,11 +52,16 @@ public:
     // Output neuron: n3 = a1·v1 + a2·v2 + b3 with the stored a1 and a2, shown, then its chart and a.
     void IntrareNeta3();
 
+    // Per neuron, as the screen shows them: "neuron1" p, w1, b1, n1, the function and a1; "neuron2" p, w2, b2,
+    // n2, the function and a2; "neuron3" v1, v2, b3, n3, the function and the output ("iesire").
+    ScreenValues values() const;
+
 protected:
     void declareHandlers(rna::ui::HandlerTable& table) override;
     void afterLoad() override;
 
 private:
+    NeuronValues neuronValues(int neuron) const;
     // Writes a hidden output; its edit box's change event recomputes the output neuron. When the box already
     // shows that text (the user typed it) no event comes, and the output neuron is recomputed here instead
     // if it last used another value of this output.

@@ -1,0 +1,97 @@
+#include "app/ValueExport.h"
+
+#include "app/ProgramTexts.h"
+#include "app/ValueSheet.h"
+#include "neuron/model/NumericModel.h"
+#include "ui/CopyAndSave.h"
+#include "ui/TForm.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QSaveFile>
+#include <stdexcept>
+
+namespace rna::app {
+
+namespace {
+
+QString askFileName(rna::ui::TForm& window)
+{
+    return rna::ui::AskSaveFileName(window,
+                                    {ProgramText("saveTitle"), ProgramText("saveFilter"), ProgramText("saveFileName"),
+                                     ProgramText("saveFileType"), ProgramText("saveLookIn"), ProgramText("saveAccept"),
+                                     ProgramText("saveReject")});
+}
+
+[[noreturn]] void cannotWrite(const QString& path, const QString& reason)
+{
+    throw std::runtime_error(ProgramText("cannotWrite").arg(path, reason).toStdString());
+}
+
+SheetRow csvHeader()
+{
+    return {ProgramText("copySaveNeuron"), ProgramText("copySaveName"), ProgramText("copySaveValue")};
+}
+
+}  // namespace
+
+ValueExport::ValueExport() : chooser_(askFileName)
+{}
+
+void ValueExport::attachTo(rna::ui::TForm& window, ValuesOf values)
+{
+    window.addWindowKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                        [&window, values](QObject*) { copy(window, values()); });
+    window.addWindowKey(QKeySequence(Qt::CTRL | Qt::Key_S),
+                        [this, &window, values](QObject*) { save(window, values()); });
+}
+
+void ValueExport::copy(rna::ui::TForm& window, const rna::neuron::ScreenValues& values)
+{
+    rna::ui::PutOnClipboard(rna::ui::WindowPicture(window), ClipboardText(SheetRows(values)));
+}
+
+void ValueExport::save(rna::ui::TForm& window, const rna::neuron::ScreenValues& values) const
+{
+    const QString path = chooser_(window);
+    if (path.isEmpty())
+        return;
+    // The picture as the window shows it when the key was pressed, not with the dialog over it.
+    writeFiles(path, rna::ui::WindowPicture(window),
+               CsvText(SheetRows(values), csvHeader(), rna::neuron::DecimalSeparator()));
+}
+
+ValueExport::FileNameChooser ValueExport::setFileNameChooser(FileNameChooser chooser)
+{
+    std::swap(chooser, chooser_);
+    return chooser;
+}
+
+QString ValueExport::csvPathFor(const QString& pngPath)
+{
+    const QFileInfo png(pngPath);
+    const QString base = png.suffix().isEmpty() ? png.fileName() : png.completeBaseName();
+    return png.dir().filePath(base + QStringLiteral(".csv"));
+}
+
+void ValueExport::writeFiles(const QString& pngPath, const QImage& picture, const QByteArray& csv)
+{
+    const QString csvPath = csvPathFor(pngPath);
+    QSaveFile pngFile(pngPath);
+    QSaveFile csvFile(csvPath);
+    if (!pngFile.open(QIODevice::WriteOnly) || !picture.save(&pngFile, "PNG"))
+        cannotWrite(pngPath, pngFile.errorString());
+    if (!csvFile.open(QIODevice::WriteOnly) || csvFile.write(csv) != csv.size())
+        cannotWrite(csvPath, csvFile.errorString());
+    // Both are written in full: only the renames are left, and the first is undone if the second fails.
+    if (!pngFile.commit())
+        cannotWrite(pngPath, pngFile.errorString());
+    if (!csvFile.commit()) {
+        QFile::remove(pngPath);
+        cannotWrite(csvPath, csvFile.errorString());
+    }
+}
+
+}  // namespace rna::app

@@ -1,0 +1,39 @@
+// The values a screen shows, structured for whoever reports them (copying, export): per neuron, each value's name
+// (the screen's symbol), the number text the screen writes for it and the number itself. Built from the screen's
+// stored numbers, never read back from its labels.
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+namespace rna::ui {
+class TComboBox;
+}
+
+namespace rna::neuron {
+
+struct ShownValue {
+    QString name;  // "p", "w1", "n", "iesire"; "functia" for the transfer function
+    QString text;  // as the screen writes it; for "functia", the list's item (its text with none selected)
+    double number = 0;  // for "functia", the list's selected index (-1: none)
+};
+
+struct NeuronValues {
+    QString neuron;  // "neuron" on the one-neuron screens; "neuron1", "neuron2", "neuron3" on the network
+    std::vector<ShownValue> values;
+
+    // The value of that name, or null.
+    const ShownValue* find(QStringView name) const;
+};
+
+using ScreenValues = std::vector<NeuronValues>;
+
+// A value in the general format (slider values, the network's hidden outputs).
+ShownValue generalValue(const char* name, double number);
+// A value in the fixed format (net inputs and outputs where the screen shows them so).
+ShownValue fixedValue(const char* name, double number, int precision, int decimals);
+// The transfer function chosen in the list.
+ShownValue functionValue(const rna::ui::TComboBox& list);
+
+}  // namespace rna::neuron
