@@ -33,5 +33,8 @@ start_up "$root/build/app/RNA"
 start_up "$root/build/bench/rna_minimal_qt"
 start_up "$root/build/bench/rna_minimal_qt" --controls
 echo "start-up runs: all three programs reached their first paint"
+echo "== the Debian package, made from the plain build: checked, installed, started and removed =="
+package=$(SKIP_BUILD=1 BUILD_DIR="$root/build" bash "$root/tools/package.sh")
+bash "$root/tools/check-package.sh" "$package"
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite "$root/build-asan" -DRNA_SANITIZE=ON

@@ -10,6 +10,11 @@ apt-get install -y --no-install-recommends \
   clang libclang-rt-14-dev \
   fonts-liberation2 fontconfig \
   xvfb xauth imagemagick openbox x11-utils
+# The Debian package and its checks: the checkers a distribution runs on a package, its desktop entry and its
+# AppStream data; dpkg-shlibdeps and file, which cpack uses to find the package's dependencies; python3 for the
+# icon tool, whose output a test compares with the committed icons.
+apt-get install -y --no-install-recommends \
+  lintian desktop-file-utils appstream dpkg-dev file python3
 # Benchmark-only: the chart libraries rna_bench compares with (Qt Charts' CMake package needs the OpenGL
 # development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
 apt-get install -y --no-install-recommends \

@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Draws the program icon: a neuron with three inputs and one output, 32 x 32 pixels,
-16 colours (4-bit indexed PNG, colour 0 transparent).
+"""Draws the program icon: a neuron with three inputs and one output.
 
-Usage: python3 tools/icon/make_icon.py assets/icon/MAINICON.png
-Only the standard library is used, so the icon can be re-made anywhere.
+Two pictures of the same drawing:
+- the window icon, 32 x 32 pixels, 16 colours (4-bit indexed PNG, colour 0 transparent), drawn pixel by pixel:
+      python3 tools/icon/make_icon.py assets/icon/MAINICON.png
+- the desktop's icon theme entry, an SVG and antialiased PNGs at the theme's sizes, all from one list of shapes
+  laid on the window icon's 32-unit grid with its colours:
+      python3 tools/icon/make_icon.py --theme packaging/icons
+Only the standard library is used, so the icons can be re-made anywhere.
 """
+import os
 import struct
 import sys
 import zlib
@@ -19,6 +24,10 @@ PALETTE = [
     (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
 ]
 TRANSPARENT, NAVY, TEAL, RED, BLUE, AQUA = 0, 4, 6, 9, 12, 14
+
+# The drawing's geometry, in the window icon's pixels: the cell body and the three input terminals.
+BODY_X, BODY_Y, BODY_RADIUS = 15, 16, 7
+INPUTS = [(3, 5), (3, 16), (3, 27)]
 
 
 def new_canvas():
@@ -59,11 +68,11 @@ def disc(canvas, cx, cy, radius, fill, outline):
 
 def draw_icon():
     canvas = new_canvas()
-    body_x, body_y = 15, 16
-    inputs = [(3, 5), (3, 16), (3, 27)]
+    body_x, body_y = BODY_X, BODY_Y
+    inputs = INPUTS
     for x, y in inputs:
         line(canvas, x, y, body_x - 6, body_y + (y - body_y) // 4, NAVY)
-    disc(canvas, body_x, body_y, 7, TEAL, NAVY)
+    disc(canvas, body_x, body_y, BODY_RADIUS, TEAL, NAVY)
     # A highlight so the body reads as a cell rather than a flat dot.
     for x, y in [(12, 12), (13, 12), (12, 13)]:
         put(canvas, x, y, AQUA)
@@ -94,9 +103,165 @@ def encode_png(canvas):
             + chunk(b"tRNS", alpha) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
+# ---------------------------------------------------------------------------------------------------------------
+# The theme icon: the same drawing as shapes, in paint order, on a 32-unit grid where the window icon's pixel
+# (x, y) is the unit square from (x, y) to (x + 1, y + 1).
+
+THEME_NAME = "ro.rna_introducere.rna"
+THEME_SIZES = (16, 32, 48, 64, 128, 256)
+GRID = 32
+STROKE = 1.0
+
+
+def theme_shapes():
+    """Each shape: ("line", (x0, y0, x1, y1), width, colour), ("circle", (cx, cy, r), fill, outline) with a
+    STROKE-wide outline centred on the circle, or ("polygon", points, fill)."""
+    cx, cy = BODY_X + 0.5, BODY_Y + 0.5
+    shapes = []
+    # The connections run under the body to its centre line, so that they meet its rim whatever the size.
+    for x, y in INPUTS:
+        shapes.append(("line", (x + 0.5, y + 0.5, cx - 3, cy + (y - BODY_Y) / 4), 1.2, NAVY))
+    shapes.append(("circle", (cx, cy, BODY_RADIUS), TEAL, NAVY))
+    shapes.append(("circle", (cx - 2.4, cy - 2.4, 1.3), AQUA, None))
+    for x, y in INPUTS:
+        shapes.append(("circle", (x + 0.5, y + 0.5, 2.2), BLUE, NAVY))
+    # The output: a shaft from the body's rim and an arrow head, as in the window icon.
+    shapes.append(("polygon", [(cx + BODY_RADIUS, cy - 1.5), (25.5, cy - 1.5), (25.5, cy + 1.5),
+                               (cx + BODY_RADIUS, cy + 1.5)], RED))
+    shapes.append(("polygon", [(25, cy - 4.5), (30, cy), (25, cy + 4.5)], RED))
+    return shapes
+
+
+def hex_colour(index):
+    return "#%02x%02x%02x" % PALETTE[index]
+
+
+def number(value):
+    return ("%.2f" % value).rstrip("0").rstrip(".")
+
+
+def svg_text(shapes):
+    parts = ['<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">'
+             % (GRID, GRID, GRID, GRID)]
+    for shape in shapes:
+        kind = shape[0]
+        if kind == "line":
+            (x0, y0, x1, y1), width, colour = shape[1:]
+            parts.append('  <line x1="%s" y1="%s" x2="%s" y2="%s" stroke="%s" stroke-width="%s" '
+                         'stroke-linecap="round"/>' % (number(x0), number(y0), number(x1), number(y1),
+                                                        hex_colour(colour), number(width)))
+        elif kind == "circle":
+            (x, y, r), fill, outline = shape[1:]
+            stroke = ' stroke="%s" stroke-width="%s"' % (hex_colour(outline), number(STROKE)) if outline else ""
+            parts.append('  <circle cx="%s" cy="%s" r="%s" fill="%s"%s/>'
+                         % (number(x), number(y), number(r), hex_colour(fill), stroke))
+        else:
+            points, fill = shape[1:]
+            text = " ".join("%s,%s" % (number(x), number(y)) for x, y in points)
+            parts.append('  <polygon points="%s" fill="%s"/>' % (text, hex_colour(fill)))
+    parts.append("</svg>")
+    return "\n".join(parts) + "\n"
+
+
+def segment_distance2(px, py, x0, y0, x1, y1):
+    dx, dy = x1 - x0, y1 - y0
+    t = ((px - x0) * dx + (py - y0) * dy) / (dx * dx + dy * dy)
+    t = max(0.0, min(1.0, t))
+    ex, ey = x0 + t * dx - px, y0 + t * dy - py
+    return ex * ex + ey * ey
+
+
+def inside_polygon(px, py, points):
+    """Even-odd rule: a ray to the right crosses the outline an odd number of times."""
+    inside = False
+    for (x0, y0), (x1, y1) in zip(points, points[1:] + points[:1]):
+        if (y0 > py) != (y1 > py) and px < x0 + (py - y0) * (x1 - x0) / (y1 - y0):
+            inside = not inside
+    return inside
+
+
+def shape_regions(shape):
+    """The shape as regions, each (bounding box, test of a point, colour), painted in this order."""
+    kind = shape[0]
+    if kind == "line":
+        (x0, y0, x1, y1), width, colour = shape[1:]
+        h = width / 2
+        box = (min(x0, x1) - h, min(y0, y1) - h, max(x0, x1) + h, max(y0, y1) + h)
+        return [(box, lambda x, y: segment_distance2(x, y, x0, y0, x1, y1) <= h * h, colour)]
+    if kind == "circle":
+        (cx, cy, r), fill, outline = shape[1:]
+        regions = [((cx - r, cy - r, cx + r, cy + r), lambda x, y: (x - cx) ** 2 + (y - cy) ** 2 <= r * r, fill)]
+        if outline is not None:
+            lo, hi = r - STROKE / 2, r + STROKE / 2
+            regions.append(((cx - hi, cy - hi, cx + hi, cy + hi),
+                            lambda x, y: lo * lo <= (x - cx) ** 2 + (y - cy) ** 2 <= hi * hi, outline))
+        return regions
+    points, fill = shape[1:]
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return [((min(xs), min(ys), max(xs), max(ys)), lambda x, y: inside_polygon(x, y, points), fill)]
+
+
+def rasterise(shapes, size):
+    """Paints the shapes at size x size pixels, each pixel the average of n x n samples: RGBA rows."""
+    n = 8 if size <= 64 else 4
+    samples = size * n
+    scale = samples / GRID
+    colour_of = bytearray(samples * samples)  # 0: nothing painted, else palette index + 1
+    for shape in shapes:
+        for (x0, y0, x1, y1), test, colour in shape_regions(shape):
+            first_column, last_column = max(0, int(x0 * scale)), min(samples - 1, int(x1 * scale) + 1)
+            first_row, last_row = max(0, int(y0 * scale)), min(samples - 1, int(y1 * scale) + 1)
+            for sy in range(first_row, last_row + 1):
+                y = (sy + 0.5) / scale
+                row = sy * samples
+                for sx in range(first_column, last_column + 1):
+                    if test((sx + 0.5) / scale, y):
+                        colour_of[row + sx] = colour + 1
+    pixels = []
+    for py in range(size):
+        row = bytearray()
+        for px in range(size):
+            red = green = blue = covered = 0
+            for sy in range(py * n, py * n + n):
+                for value in colour_of[sy * samples + px * n: sy * samples + px * n + n]:
+                    if value:
+                        r, g, b = PALETTE[value - 1]
+                        red, green, blue, covered = red + r, green + g, blue + b, covered + 1
+            if covered:
+                row += bytes((round(red / covered), round(green / covered), round(blue / covered),
+                              round(255 * covered / (n * n))))
+            else:
+                row += bytes(4)
+        pixels.append(bytes(row))
+    return pixels
+
+
+def encode_rgba_png(pixels):
+    size = len(pixels)
+    rows = b"".join(b"\x00" + row for row in pixels)
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(rows, 9))
+            + chunk(b"IEND", b""))
+
+
+def write_theme(folder):
+    """Writes hicolor/scalable/apps/NAME.svg and hicolor/SxS/apps/NAME.png below folder."""
+    shapes = theme_shapes()
+    targets = [("scalable", ".svg", svg_text(shapes).encode())]
+    targets += [("%dx%d" % (size, size), ".png", encode_rgba_png(rasterise(shapes, size))) for size in THEME_SIZES]
+    for directory, suffix, data in targets:
+        path = os.path.join(folder, "hicolor", directory, "apps")
+        os.makedirs(path, exist_ok=True)
+        with open(os.path.join(path, THEME_NAME + suffix), "wb") as out:
+            out.write(data)
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--theme":
+        write_theme(sys.argv[2])
+        return
     if len(sys.argv) != 2:
-        sys.exit("usage: make_icon.py OUT.png")
+        sys.exit("usage: make_icon.py OUT.png | make_icon.py --theme FOLDER")
     with open(sys.argv[1], "wb") as out:
         out.write(encode_png(draw_icon()))
 

@@ -1,0 +1,83 @@
+# The manual page's option list is made from the program's own usage text (assets/cli/usage.txt), so that an
+# option added there, in both languages, shows in the manual page without a second copy of its description.
+#
+# In the usage text each language's half starts with its usage line ("Usage: %1 [OPTION]"); an option is a line
+# indented by two blanks that starts with "-", its name (and value) separated from its description by two or
+# more blanks; a line indented further continues the description above it.
+
+# Escapes text for roff: backslashes, minus signs (hyphens in option names must not break or turn into dashes)
+# and a leading dot or quote, which would start a request.
+function(rna_roff_escape text out_var)
+  string(REPLACE "\\" "\\(rs" text "${text}")
+  string(REPLACE "-" "\\-" text "${text}")
+  if(text MATCHES "^[.']")
+    set(text "\\&${text}")
+  endif()
+  set(${out_var} "${text}" PARENT_SCOPE)
+endfunction()
+
+# "--scale FACTOR" or "--scale=FACTOR": the option names in bold, their values in italics.
+function(rna_roff_option_synopsis synopsis out_var)
+  string(REPLACE "=" " = " synopsis "${synopsis}")
+  string(REPLACE " " ";" words "${synopsis}")
+  set(result "")
+  set(separator "")
+  foreach(word IN LISTS words)
+    if(word STREQUAL "=")
+      string(APPEND result "=")
+      set(separator "")
+      continue()
+    endif()
+    rna_roff_escape("${word}" escaped)
+    if(word MATCHES "^-")
+      string(APPEND result "${separator}\\fB${escaped}\\fR")
+    else()
+      string(APPEND result "${separator}\\fI${escaped}\\fR")
+    endif()
+    set(separator " ")
+  endforeach()
+  set(${out_var} "${result}" PARENT_SCOPE)
+endfunction()
+
+# Sets out_var to the roff paragraphs (.TP) of the options listed in the half of the usage text whose first line
+# starts with heading (e.g. "Usage:"). Fails when that half lists no option: an empty OPTIONS section would
+# mean the usage text changed its shape.
+function(rna_man_options usage_text heading out_var)
+  # One list element per line; characters that a CMake list would read as structure are set aside first.
+  string(REPLACE ";" "<rna-semicolon>" usage_text "${usage_text}")
+  string(REPLACE "[" "<rna-open>" usage_text "${usage_text}")
+  string(REPLACE "]" "<rna-close>" usage_text "${usage_text}")
+  string(REPLACE "\n" ";" lines "${usage_text}")
+  set(result "")
+  set(inside FALSE)
+  set(count 0)
+  foreach(line IN LISTS lines)
+    string(REPLACE "<rna-semicolon>" ";" line "${line}")
+    string(REPLACE "<rna-open>" "[" line "${line}")
+    string(REPLACE "<rna-close>" "]" line "${line}")
+    if(line MATCHES "^[^ ]+: %1")
+      string(FIND "${line}" "${heading}" at)
+      if(at EQUAL 0)
+        set(inside TRUE)
+      else()
+        set(inside FALSE)
+      endif()
+    elseif(NOT inside)
+    elseif(line MATCHES "^  (-[^ ]+( [^ ]+)*)  +([^ ].*)$")
+      set(description "${CMAKE_MATCH_3}")
+      rna_roff_option_synopsis("${CMAKE_MATCH_1}" synopsis)
+      rna_roff_escape("${description}" description)
+      string(APPEND result ".TP\n${synopsis}\n${description}\n")
+      math(EXPR count "${count} + 1")
+    elseif(count GREATER 0 AND line MATCHES "^   +([^ ].*)$")
+      rna_roff_escape("${CMAKE_MATCH_1}" continued)
+      string(APPEND result "${continued}\n")
+    elseif(line MATCHES "^  -")
+      message(FATAL_ERROR "An option line of the usage text has no two blanks before its description: ${line}")
+    endif()
+  endforeach()
+  if(count EQUAL 0)
+    message(FATAL_ERROR "The usage text lists no option under \"${heading}\"")
+  endif()
+  set(${out_var} "${result}" PARENT_SCOPE)
+endfunction()
