@@ -42,6 +42,8 @@ void THelpForm::showBeside(const QString& html, rna::ui::TForm& window)
     // user works in asks for it back.
     if (windowWasActive)
         window.activateWindow();
+    // Window managers raise the window they activate: the help goes back in front of it.
+    raise();
 }
 
 QPoint THelpForm::placeBeside(const QRect& desktop, const QRect& windowFrame, const QSize& outerSize)
