@@ -9,7 +9,8 @@ apt-get install -y --no-install-recommends \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-liberation2 fontconfig \
-  xvfb xauth imagemagick openbox x11-utils
+  xvfb xauth imagemagick openbox x11-utils \
+  dbus at-spi2-core python3-pyatspi
 # The Debian package and its checks: the checkers a distribution runs on a package, its desktop entry and its
 # AppStream data; dpkg-shlibdeps and file, which cpack uses to find the package's dependencies; python3 for the
 # icon tool, whose output a test compares with the committed icons.

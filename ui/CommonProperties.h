@@ -2,6 +2,7 @@
 // for kinds other libraries add (the chart), so that their meaning cannot drift apart.
 #pragma once
 
+#include "ui/AccessibleText.h"
 #include "ui/PropertyTable.h"
 #include "ui/TForm.h"
 #include "ui/TGraphicControl.h"
@@ -15,8 +16,18 @@ namespace rna::ui {
 // shows something (a chart) does not, so clicking it leaves the focus where the user put it.
 enum class ClickFocus { Yes, No };
 
+// What assistive technology reads of a control, beyond what the control shows: AccessibleName and
+// AccessibleDescription (which may hold fields the window's code fills in). Kept apart from the properties that
+// shape what the window looks like and does.
+template <class T>
+void addAccessibleProperties(PropertyTable<T>& table)
+{
+    table.add("AccessibleName", [](T& c, const QString& name) { setAccessibleName(c, name); })
+        .add("AccessibleDescription", [](T& c, const QString& text) { setAccessibleDescription(c, text); });
+}
+
 // Visible, Enabled and Hint (a tooltip whenever it is set), and the ignored Tag, HelpContext, ShowHint and
-// ParentShowHint. Bounds come from the entry's "bounds".
+// ParentShowHint, and the accessible properties. Bounds come from the entry's "bounds".
 template <class T>
 void addControlProperties(PropertyTable<T>& table)
 {
@@ -26,6 +37,7 @@ void addControlProperties(PropertyTable<T>& table)
         .ignore("HelpContext")
         .ignore("ShowHint")
         .ignore("ParentShowHint");
+    addAccessibleProperties(table);
     if constexpr (std::is_base_of_v<QWidget, T>)
         table.text("Hint", [](T& c, const QString& hint) { c.setToolTip(hint); });
     else

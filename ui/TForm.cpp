@@ -1,5 +1,7 @@
 #include "ui/TForm.h"
 
+#include "ui/AccessibleFactory.h"
+#include "ui/FocusRing.h"
 #include "ui/TApplication.h"
 #include "ui/TBitBtn.h"
 #include "ui/TGraphicControl.h"
@@ -27,13 +29,17 @@ QMargins lastKnownFrame;
 
 TForm::TForm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::NoFocus);
     setTFont(font_);
     updateWindowFlags();
+    focusChanges_ = connect(qApp, &QApplication::focusChanged, this, &TForm::updateFocusRing);
 }
 
 TForm::~TForm()
 {
+    // Deleting the controls below moves the focus: no longer this window's business.
+    disconnect(focusChanges_);
     // Graphic controls are QObject children; they unregister themselves while the list still exists.
     const QObjectList children = this->children();
     for (QObject* child : children)
@@ -313,6 +319,34 @@ TGraphicControl* TForm::graphicControlAt(const QPoint& point) const
     return nullptr;
 }
 
+std::vector<QObject*> TForm::accessibleChildren() const
+{
+    // Graphic controls and widgets are both created with the window as their parent, in description order.
+    std::vector<QObject*> result;
+    for (QObject* child : children()) {
+        const auto* widget = qobject_cast<const QWidget*>(child);
+        const bool control = widget ? !widget->isWindow() : qobject_cast<const TGraphicControl*>(child) != nullptr;
+        if (control)
+            result.push_back(child);
+    }
+    return result;
+}
+
+void TForm::updateFocusRing()
+{
+    // The focused widget may lie inside a control (a list's edit field): the ring goes round the control.
+    QWidget* control = isActiveWindow() ? QApplication::focusWidget() : nullptr;
+    while (control && control->parentWidget() != this)
+        control = control->parentWidget();
+    if (control == ringed_)
+        return;
+    for (const QWidget* ringed : {ringed_.data(), control})
+        if (ringed)
+            for (const QRect& strip : FocusRing::strips(ringed->geometry()))
+                update(strip);
+    ringed_ = control;
+}
+
 void TForm::registerComponent(const QString& name, QObject* component)
 {
     components_[name] = component;
@@ -352,6 +386,10 @@ void TForm::paintEvent(QPaintEvent* event)
 void TForm::paintArea(QPainter& painter, const QRegion& area, const QRect& fill) const
 {
     painter.fillRect(fill, toQColor(color_));
+    if (ringed_ && ringed_->isVisible())
+        for (const QRect& strip : FocusRing::strips(ringed_->geometry()))
+            if (strip.intersects(fill))
+                painter.fillRect(strip.intersected(fill), QColor::fromRgba(FocusRing::kColor));
     // Graphic controls in description order: each later one over the earlier ones. Only those touching the
     // area itself: its bounding rectangle spans the whole window when two far-apart labels changed.
     for (const TGraphicControl* graphic : graphics_) {
@@ -437,6 +475,8 @@ bool TForm::event(QEvent* event)
         lastFocus_ = focusWidget();
     if (event->type() == QEvent::WindowActivate)
         restoreFocus();
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        updateFocusRing();
     if (event->type() == QEvent::ToolTip && showGraphicHint(static_cast<QHelpEvent&>(*event)))
         return true;
     return QWidget::event(event);

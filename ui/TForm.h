@@ -88,6 +88,12 @@ public:
     // The topmost visible graphic control at a client point, or null.
     TGraphicControl* graphicControlAt(const QPoint& point) const;
 
+    // What assistive technology finds in the window: its controls, windowed and painted, in creation order (the
+    // description's).
+    std::vector<QObject*> accessibleChildren() const;
+    // The control ringed as having the keyboard focus, or null (the window is not active).
+    QWidget* markedControl() const { return ringed_; }
+
     // Controls by name (every object the description created, children included).
     void registerComponent(const QString& name, QObject* component);
     QObject* findComponent(const QString& name) const;
@@ -116,7 +122,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Paints the window's colour and the graphic controls touching `area`, inside the painter's clip.
+    // Paints the window's colour, the focus ring and the graphic controls touching `area`, inside the painter's
+    // clip.
     void paintArea(QPainter& painter, const QRegion& area, const QRect& fill) const;
     bool showGraphicHint(const QHelpEvent& help) const;
     void updateWindowFlags();
@@ -127,6 +134,8 @@ private:
     void placeOnceFramed();
     void focusFirstControl();
     void restoreFocus();
+    // Rings the control that has the focus while the window is active; hides the ring otherwise.
+    void updateFocusRing();
     bool isMainForm() const;
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
@@ -145,6 +154,8 @@ private:
     bool awaitingFrame_ = false;  // centred on its first showing, before the window manager framed it
     QMargins centredWith_;  // the frame the centring counted with
     QPointer<QWidget> lastFocus_;  // the control that had the focus when the window was last left
+    QPointer<QWidget> ringed_;  // the control with the focus ring
+    QMetaObject::Connection focusChanges_;
 };
 
 }  // namespace rna::ui

@@ -50,6 +50,31 @@ void TGraphicControl::click()
     fire(onClick_, this);
 }
 
+void TGraphicControl::setAccessibleName(const QString& name)
+{
+    if (name == accessibleName_)
+        return;
+    accessibleName_ = name;
+    announce(QAccessible::NameChanged);
+}
+
+void TGraphicControl::setAccessibleDescription(const QString& description)
+{
+    if (description == accessibleDescription_)
+        return;
+    accessibleDescription_ = description;
+    announce(QAccessible::DescriptionChanged);
+}
+
+void TGraphicControl::announce(QAccessible::Event change)
+{
+    // Making the event makes the control's accessible interface: not while nobody listens.
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(this, change);
+    QAccessible::updateAccessibility(&event);
+}
+
 void TGraphicControl::invalidate()
 {
     if (visible_)

@@ -3,6 +3,7 @@
 
 #include "ui/TNotifyEvent.h"
 
+#include <QAccessible>
 #include <QObject>
 #include <QRect>
 #include <QString>
@@ -55,6 +56,13 @@ public:
     const QString& hint() const { return hint_; }
     void setHint(const QString& hint) { hint_ = hint; }
 
+    // What assistive technology reads of the control: its name (empty: a label reads as its caption) and a
+    // description. A change is announced to a listening assistive technology.
+    const QString& accessibleName() const { return accessibleName_; }
+    void setAccessibleName(const QString& name);
+    const QString& accessibleDescription() const { return accessibleDescription_; }
+    void setAccessibleDescription(const QString& description);
+
     void setOnClick(TNotifyEvent handler) { onClick_ = std::move(handler); }
     // A left press and release inside the control.
     void click();
@@ -65,6 +73,8 @@ public:
     void invalidate();
 
 protected:
+    // Tells a listening assistive technology that what it reads of the control changed; nothing while none listens.
+    void announce(QAccessible::Event change);
     // Asks for settleNow() before the bounds are next read.
     void putOff() { unsettled_ = true; }
     virtual void settleNow() {}
@@ -82,6 +92,8 @@ private:
     bool enabled_ = true;
     mutable bool unsettled_ = false;
     QString hint_;
+    QString accessibleName_;
+    QString accessibleDescription_;
     TNotifyEvent onClick_;
 };
 

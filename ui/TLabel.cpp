@@ -76,6 +76,8 @@ void TLabel::setCaption(const QString& caption)
     caption_ = caption;
     contentChanged(true);
     invalidate();
+    if (accessibleName().isEmpty())
+        announce(QAccessible::NameChanged);
 }
 
 void TLabel::setAutoSize(bool on)

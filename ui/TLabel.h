@@ -11,7 +11,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <vector>
 
 namespace rna::ui {
@@ -24,8 +26,13 @@ public:
     explicit TLabel(TForm& form);
 
     QString caption() const { return caption_; }
-    // Equal caption: nothing. Otherwise stores, re-sizes (AutoSize) and repaints.
+    // Equal caption: nothing. Otherwise stores, re-sizes (AutoSize) and repaints; a label read by its caption
+    // announces its new name.
     void setCaption(const QString& caption);
+
+    // The control this label names for assistive technology (the slider whose value it shows), or null.
+    QWidget* labelFor() const { return labelFor_; }
+    void setLabelFor(QWidget* control) { labelFor_ = control; }
 
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool on);
@@ -102,6 +109,7 @@ private:
     TFont font_;
     bool parentFont_ = true;
     QRect describedBounds_;
+    QPointer<QWidget> labelFor_;
 
     TFont shownFont_;  // the font qfont_ and metrics_ were made from, once fontReady_
     bool fontReady_ = false;

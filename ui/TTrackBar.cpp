@@ -7,11 +7,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QVarLengthArray>
 #include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 namespace rna::ui {
 
@@ -44,6 +46,7 @@ TTrackBar::TTrackBar(QWidget* parent) : QSlider(Qt::Horizontal, parent), style_(
     style_->setParent(this);
     style_->setThumbLength(thumbLength_);
     setStyle(style_);
+    const QScopedValueRollback own(ownChange_, true);
     setRange(0, 10);
     setValue(0);
     setFocusPolicy(Qt::StrongFocus);
@@ -70,7 +73,10 @@ void TTrackBar::setMin(int min, Notify notify)
     if (min == minimum() || min > maximum())
         return;
     const int before = value();
-    setRange(min, maximum());
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        setRange(min, maximum());
+    }
     update();
     if (value() != before && notify == Notify::Yes)
         fireChange();
@@ -81,7 +87,10 @@ void TTrackBar::setMax(int max, Notify notify)
     if (max == maximum() || max < minimum())
         return;
     const int before = value();
-    setRange(minimum(), max);
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        setRange(minimum(), max);
+    }
     update();
     if (value() != before && notify == Notify::Yes)
         fireChange();
@@ -92,7 +101,10 @@ void TTrackBar::setPosition(int position, Notify notify)
     position = std::clamp(position, minimum(), maximum());
     if (position == value())
         return;
-    setValue(position);
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        setValue(position);
+    }
     update();
     if (notify == Notify::Yes)
         fireChange();
@@ -100,6 +112,7 @@ void TTrackBar::setPosition(int position, Notify notify)
 
 void TTrackBar::applyLoadedRange()
 {
+    const QScopedValueRollback own(ownChange_, true);
     const int min = pending_.min.value_or(minimum());
     const int max = pending_.max.value_or(maximum());
     if (min <= max)
@@ -194,9 +207,45 @@ std::vector<int> TTrackBar::tickPositions() const
 
 void TTrackBar::userScroll(int target)
 {
-    setValue(std::clamp(target, minimum(), maximum()));
+    {
+        const QScopedValueRollback own(ownChange_, true);
+        setValue(std::clamp(target, minimum(), maximum()));
+    }
     update();
     fireChange();
+}
+
+void TTrackBar::setPositionAsUser(int position)
+{
+    userScroll(position);
+    fireChange();  // the end of the action
+}
+
+void TTrackBar::sliderChange(SliderChange change)
+{
+    QSlider::sliderChange(change);
+    if (change == SliderValueChange && !ownChange_)
+        fireChange();
+}
+
+void TTrackBar::setReading(Reading reading)
+{
+    reading_ = std::move(reading);
+    reading_.positionsPerUnit = std::max(reading_.positionsPerUnit, 1);
+}
+
+QString TTrackBar::textOf(int position) const
+{
+    return reading_.text ? reading_.text(position) : QString::number(valueOf(position));
+}
+
+int TTrackBar::positionOf(double value) const
+{
+    if (std::isnan(value))
+        return this->value();
+    // Clamped before rounding, so that no value overflows the conversion.
+    const double positions = std::clamp(value * reading_.positionsPerUnit, double(minimum()), double(maximum()));
+    return int(std::lround(positions));
 }
 
 int TTrackBar::keyTarget(int key) const

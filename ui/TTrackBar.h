@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QVarLengthArray>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -36,6 +37,22 @@ public:
     void setMax(int max, Notify notify = Notify::Yes);
     // Clamped into Min ... Max; fires OnChange when the position changes.
     void setPosition(int position, Notify notify = Notify::Yes);
+    // A position asked for by an assistive technology: one user action, as a key press is (clamped; OnChange
+    // for the move and once more for its end, changed or not).
+    void setPositionAsUser(int position);
+
+    // How assistive technology reads the slider: `positionsPerUnit` positions make one unit of the value it
+    // reports, and `text` writes the value of a position as the window shows it. By default a position reads as
+    // itself, written in digits.
+    struct Reading {
+        int positionsPerUnit = 1;
+        std::function<QString(int position)> text;
+    };
+    void setReading(Reading reading);
+    double valueOf(int position) const { return double(position) / reading_.positionsPerUnit; }
+    QString textOf(int position) const;
+    // The position nearest a value, clamped into Min ... Max; no number (NaN) is the current position.
+    int positionOf(double value) const;
 
     int frequency() const { return frequency_; }
     void setFrequency(int frequency);
@@ -88,6 +105,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
+    // Every change of Qt's value passes here: one not made by this control's own setters (the slider's Qt
+    // interface, setValue) fires OnChange as a position set from code does.
+    void sliderChange(SliderChange change) override;
 
 private:
     enum class Drag { None, Thumb, Channel };
@@ -165,6 +185,8 @@ private:
     bool mouseTakenElsewhere() const;
 
     TNotifyEvent onChange_;
+    Reading reading_;
+    bool ownChange_ = false;  // set while this control's own setters change Qt's value or range
     int frequency_ = 1;
     int lineSize_ = 1;
     int pageSize_ = 2;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "chart/axis/PaintAxis.h"
+#include "chart/panel/ChartAccessible.h"
 #include "chart/panel/FitAxes.h"
 #include "chart/panel/FitSeriesMargins.h"
 
@@ -15,6 +16,7 @@ constexpr int TitleGap = 5;
 
 TCustomChart::TCustomChart(QWidget* parent) : TCustomAxisPanel(parent)
 {
+    ChartAccessible::Install();
     backWall_.Brush().SetStyle(TBrushStyle::bsClear);
 }
 

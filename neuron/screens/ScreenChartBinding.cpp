@@ -3,6 +3,7 @@
 #include "chart/axis/TChartAxis.h"
 #include "chart/panel/TChart.h"
 #include "chart/series/TLineSeries.h"
+#include "ui/AccessibleText.h"
 #include "ui/HeldRepaints.h"
 
 namespace rna::neuron {
@@ -44,7 +45,10 @@ double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int hal
     // The chart asks for a repaint at every point added; one request for the refilled chart shows the same.
     // Only Qt's repaint requests are held: the chart counts and handles its own redraw requests as before.
     const rna::ui::HeldRepaints held(chart.Chart());
-    return FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
+    const double output = FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
+    chart.SetPlottedIndex(selectedIndex);
+    rna::ui::accessibleFieldsChanged(chart.Chart());
+    return output;
 }
 
 }  // namespace rna::neuron

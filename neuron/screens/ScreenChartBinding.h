@@ -17,6 +17,10 @@ public:
 
     MarkerSeries Marker() const { return marker_ ? MarkerSeries::Present : MarkerSeries::Absent; }
     rna::chart::TChart& Chart() const { return chart_; }
+    // The list index the chart was last refilled for: the function it draws; -1 before the first refill and while
+    // it draws none (no item selected).
+    int PlottedIndex() const { return plottedIndex_; }
+    void SetPlottedIndex(int index) { plottedIndex_ = index; }
 
     void ClearPoints(TransferSeries series) override;
     void AddPoint(TransferSeries series, double x, double y) override;
@@ -28,9 +32,11 @@ private:
     rna::chart::TChart& chart_;
     rna::chart::TLineSeries& curve_;
     rna::chart::TLineSeries* marker_;
+    int plottedIndex_ = -1;
 };
 
-// FillTransferChart on the bound chart, with its marker series when it has one.
+// FillTransferChart on the bound chart, with its marker series when it has one; the chart's description is then
+// owed to assistive technology.
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
                            double& lastOutput);
 

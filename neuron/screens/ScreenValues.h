@@ -1,10 +1,11 @@
-// The values a screen shows, structured for whoever reports them (copying, export): per neuron, each value's name
-// (the screen's symbol), the number text the screen writes for it and the number itself. Built from the screen's
-// stored numbers, never read back from its labels.
+// The values a screen shows, structured for whoever reports them (the charts' summaries for assistive technology,
+// copying, export): per neuron, each value's name (the screen's symbol), the number text the screen writes for it
+// and the number itself. Built from the screen's stored numbers, never read back from its labels.
 #pragma once
 
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <vector>
 
 namespace rna::ui {
@@ -12,6 +13,8 @@ class TComboBox;
 }
 
 namespace rna::neuron {
+
+class ScreenChartBinding;
 
 struct ShownValue {
     QString name;  // "p", "w1", "n", "iesire"; "functia" for the transfer function
@@ -35,5 +38,11 @@ ShownValue generalValue(const char* name, double number);
 ShownValue fixedValue(const char* name, double number, int precision, int decimals);
 // The transfer function chosen in the list.
 ShownValue functionValue(const rna::ui::TComboBox& list);
+
+// Gives the chart's description its fields: the neuron's values, named after them ("{n}", "{iesire}"), the function
+// the chart draws ("{functia}", the list's item), and its axes' ranges "{xmin}", "{xmax}", "{ymin}" and "{ymax}"
+// (written as the axes write their labels). Worked out when assistive technology needs them, after each refill.
+// A chart that draws no function has no description.
+void describeChart(ScreenChartBinding& chart, const rna::ui::TComboBox& list, std::function<NeuronValues()> values);
 
 }  // namespace rna::neuron

@@ -39,13 +39,17 @@ void TForm1::afterLoad()
     Label18 = &control<rna::ui::TLabel>(QStringLiteral("Label18"));
     Label19 = &control<rna::ui::TLabel>(QStringLiteral("Label19"));
     Label24 = &control<rna::ui::TLabel>(QStringLiteral("Label24"));
-    TrackBar1 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar1"));
-    TrackBar2 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar2"));
-    TrackBar3 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar3"));
     ComboBox1 = &control<rna::ui::TComboBox>(QStringLiteral("ComboBox1"));
+    const auto slider = [this](const char* name) -> rna::ui::TTrackBar& {
+        return control<rna::ui::TTrackBar>(QLatin1String(name));
+    };
+    pSlider_ = ScreenSlider(slider("TrackBar1"), *Label16, SliderScale::Tenths);
+    wSlider_ = ScreenSlider(slider("TrackBar2"), *Label17, SliderScale::Tenths);
+    bSlider_ = ScreenSlider(slider("TrackBar3"), *Label18, SliderScale::Units);
     chart1_ = std::make_unique<ScreenChartBinding>(control<TChart>(QStringLiteral("Chart1")),
                                                    control<TLineSeries>(QStringLiteral("Series1")),
                                                    &control<TLineSeries>(QStringLiteral("Series2")));
+    describeChart(*chart1_, *ComboBox1, [this] { return values().front(); });
 }
 
 void TForm1::FormShow(QObject* /*sender*/)
@@ -55,19 +59,19 @@ void TForm1::FormShow(QObject* /*sender*/)
 
 void TForm1::TrackBar1Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label16, *TrackBar1, SliderScale::Tenths);
+    pSlider_.writeValue();
     IntrareNeta();
 }
 
 void TForm1::TrackBar2Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label17, *TrackBar2, SliderScale::Tenths);
+    wSlider_.writeValue();
     IntrareNeta();
 }
 
 void TForm1::TrackBar3Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label18, *TrackBar3, SliderScale::Units);
+    bSlider_.writeValue();
     IntrareNeta();
 }
 

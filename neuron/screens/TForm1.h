@@ -2,6 +2,7 @@
 // function's chart with the green line at n.
 #pragma once
 
+#include "neuron/screens/ScreenSlider.h"
 #include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
@@ -53,10 +54,10 @@ private:
     rna::ui::TLabel* Label18 = nullptr;  // b
     rna::ui::TLabel* Label19 = nullptr;  // n
     rna::ui::TLabel* Label24 = nullptr;  // output
-    rna::ui::TTrackBar* TrackBar1 = nullptr;
-    rna::ui::TTrackBar* TrackBar2 = nullptr;
-    rna::ui::TTrackBar* TrackBar3 = nullptr;
     rna::ui::TComboBox* ComboBox1 = nullptr;
+    ScreenSlider pSlider_;  // TrackBar1 and Label16
+    ScreenSlider wSlider_;  // TrackBar2 and Label17
+    ScreenSlider bSlider_;  // TrackBar3 and Label18
     std::unique_ptr<ScreenChartBinding> chart1_;
 
     // The screen's numbers, kept for the program's life.

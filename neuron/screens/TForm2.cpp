@@ -43,15 +43,19 @@ void TForm2::afterLoad()
     Label24 = &control<rna::ui::TLabel>(QStringLiteral("Label24"));
     Label26 = &control<rna::ui::TLabel>(QStringLiteral("Label26"));
     Label28 = &control<rna::ui::TLabel>(QStringLiteral("Label28"));
-    TrackBar1 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar1"));
-    TrackBar2 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar2"));
-    TrackBar3 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar3"));
-    TrackBar4 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar4"));
-    TrackBar5 = &control<rna::ui::TTrackBar>(QStringLiteral("TrackBar5"));
     ComboBox1 = &control<rna::ui::TComboBox>(QStringLiteral("ComboBox1"));
+    const auto slider = [this](const char* name) -> rna::ui::TTrackBar& {
+        return control<rna::ui::TTrackBar>(QLatin1String(name));
+    };
+    p1Slider_ = ScreenSlider(slider("TrackBar1"), *Label16, SliderScale::Tenths);
+    p2Slider_ = ScreenSlider(slider("TrackBar2"), *Label17, SliderScale::Tenths);
+    w1Slider_ = ScreenSlider(slider("TrackBar3"), *Label18, SliderScale::Tenths);
+    w2Slider_ = ScreenSlider(slider("TrackBar4"), *Label19, SliderScale::Tenths);
+    bSlider_ = ScreenSlider(slider("TrackBar5"), *Label26, SliderScale::Units);
     chart1_ = std::make_unique<ScreenChartBinding>(control<TChart>(QStringLiteral("Chart1")),
                                                    control<TLineSeries>(QStringLiteral("Series1")),
                                                    &control<TLineSeries>(QStringLiteral("Series2")));
+    describeChart(*chart1_, *ComboBox1, [this] { return values().front(); });
 }
 
 void TForm2::FormShow(QObject* /*sender*/)
@@ -61,31 +65,31 @@ void TForm2::FormShow(QObject* /*sender*/)
 
 void TForm2::TrackBar1Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label16, *TrackBar1, SliderScale::Tenths);
+    p1Slider_.writeValue();
     IntrareNeta();
 }
 
 void TForm2::TrackBar2Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label17, *TrackBar2, SliderScale::Tenths);
+    p2Slider_.writeValue();
     IntrareNeta();
 }
 
 void TForm2::TrackBar3Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label18, *TrackBar3, SliderScale::Tenths);
+    w1Slider_.writeValue();
     IntrareNeta();
 }
 
 void TForm2::TrackBar4Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label19, *TrackBar4, SliderScale::Tenths);
+    w2Slider_.writeValue();
     IntrareNeta();
 }
 
 void TForm2::TrackBar5Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label26, *TrackBar5, SliderScale::Units);
+    bSlider_.writeValue();
     IntrareNeta();
 }
 

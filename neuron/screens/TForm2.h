@@ -2,6 +2,7 @@
 // chosen transfer function's chart with the green line at n.
 #pragma once
 
+#include "neuron/screens/ScreenSlider.h"
 #include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
@@ -54,12 +55,12 @@ private:
     rna::ui::TLabel* Label24 = nullptr;  // n
     rna::ui::TLabel* Label26 = nullptr;  // b
     rna::ui::TLabel* Label28 = nullptr;  // output
-    rna::ui::TTrackBar* TrackBar1 = nullptr;
-    rna::ui::TTrackBar* TrackBar2 = nullptr;
-    rna::ui::TTrackBar* TrackBar3 = nullptr;
-    rna::ui::TTrackBar* TrackBar4 = nullptr;
-    rna::ui::TTrackBar* TrackBar5 = nullptr;
     rna::ui::TComboBox* ComboBox1 = nullptr;
+    ScreenSlider p1Slider_;  // TrackBar1 and Label16
+    ScreenSlider p2Slider_;  // TrackBar2 and Label17
+    ScreenSlider w1Slider_;  // TrackBar3 and Label18
+    ScreenSlider w2Slider_;  // TrackBar4 and Label19
+    ScreenSlider bSlider_;  // TrackBar5 and Label26
     std::unique_ptr<ScreenChartBinding> chart1_;
 
     // The screen's numbers, kept for the program's life.

@@ -46,7 +46,9 @@ void TForm3::declareHandlers(rna::ui::HandlerTable& table)
 void TForm3::afterLoad()
 {
     const auto label = [this](const char* name) { return &control<rna::ui::TLabel>(QLatin1String(name)); };
-    const auto slider = [this](const char* name) { return &control<rna::ui::TTrackBar>(QLatin1String(name)); };
+    const auto slider = [this](const char* name) -> rna::ui::TTrackBar& {
+        return control<rna::ui::TTrackBar>(QLatin1String(name));
+    };
     const auto list = [this](const char* name) { return &control<rna::ui::TComboBox>(QLatin1String(name)); };
     const auto series = [this](const char* name) { return &control<TLineSeries>(QLatin1String(name)); };
     const auto chart = [this](const char* name) -> TChart& { return control<TChart>(QLatin1String(name)); };
@@ -62,20 +64,23 @@ void TForm3::afterLoad()
     Label31 = label("Label31");
     Edit1 = &control<rna::ui::TEdit>(QStringLiteral("Edit1"));
     Edit2 = &control<rna::ui::TEdit>(QStringLiteral("Edit2"));
-    TrackBar1 = slider("TrackBar1");
-    TrackBar2 = slider("TrackBar2");
-    TrackBar3 = slider("TrackBar3");
-    TrackBar4 = slider("TrackBar4");
-    TrackBar5 = slider("TrackBar5");
-    TrackBar6 = slider("TrackBar6");
-    TrackBar7 = slider("TrackBar7");
-    TrackBar8 = slider("TrackBar8");
+    pSlider_ = ScreenSlider(slider("TrackBar1"), *Label22, SliderScale::Tenths);
+    w1Slider_ = ScreenSlider(slider("TrackBar2"), *Label23, SliderScale::Tenths);
+    w2Slider_ = ScreenSlider(slider("TrackBar3"), *Label24, SliderScale::Tenths);
+    b1Slider_ = ScreenSlider(slider("TrackBar4"), *Label25, SliderScale::Units);
+    b2Slider_ = ScreenSlider(slider("TrackBar5"), *Label26, SliderScale::Units);
+    v1Slider_ = ScreenSlider(slider("TrackBar6"), *Label27, SliderScale::Tenths);
+    v2Slider_ = ScreenSlider(slider("TrackBar7"), *Label28, SliderScale::Tenths);
+    b3Slider_ = ScreenSlider(slider("TrackBar8"), *Label29, SliderScale::Units);
     ComboBox1 = list("ComboBox1");
     ComboBox2 = list("ComboBox2");
     ComboBox3 = list("ComboBox3");
     chart1_ = std::make_unique<ScreenChartBinding>(chart("Chart1"), *series("Series1"), nullptr);
     chart2_ = std::make_unique<ScreenChartBinding>(chart("Chart2"), *series("Series2"), nullptr);
     chart3_ = std::make_unique<ScreenChartBinding>(chart("Chart3"), *series("Series3"), series("Series4"));
+    describeChart(*chart1_, *ComboBox1, [this] { return neuronValues(0); });
+    describeChart(*chart2_, *ComboBox2, [this] { return neuronValues(1); });
+    describeChart(*chart3_, *ComboBox3, [this] { return neuronValues(2); });
 }
 
 void TForm3::FormShow(QObject* /*sender*/)
@@ -88,72 +93,112 @@ void TForm3::FormShow(QObject* /*sender*/)
 void TForm3::TrackBar1Change(QObject* /*sender*/)
 {
     // p feeds both hidden neurons, the first one first.
-    WriteSliderValue(*Label22, *TrackBar1, SliderScale::Tenths);
-    IntrareNeta1();
-    IntrareNeta2();
+    pSlider_.writeValue();
+    RecomputeHidden1();
+    RecomputeHidden2();
 }
 
 void TForm3::TrackBar2Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label23, *TrackBar2, SliderScale::Tenths);
-    IntrareNeta1();
+    w1Slider_.writeValue();
+    RecomputeHidden1();
 }
 
 void TForm3::TrackBar3Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label24, *TrackBar3, SliderScale::Tenths);
-    IntrareNeta2();
+    w2Slider_.writeValue();
+    RecomputeHidden2();
 }
 
 void TForm3::TrackBar4Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label25, *TrackBar4, SliderScale::Units);
-    IntrareNeta1();
+    b1Slider_.writeValue();
+    RecomputeHidden1();
 }
 
 void TForm3::TrackBar5Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label26, *TrackBar5, SliderScale::Units);
-    IntrareNeta2();
+    b2Slider_.writeValue();
+    RecomputeHidden2();
 }
 
 void TForm3::TrackBar6Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label27, *TrackBar6, SliderScale::Tenths);
-    IntrareNeta3();
+    v1Slider_.writeValue();
+    RecomputeOutput();
 }
 
 void TForm3::TrackBar7Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label28, *TrackBar7, SliderScale::Tenths);
-    IntrareNeta3();
+    v2Slider_.writeValue();
+    RecomputeOutput();
 }
 
 void TForm3::TrackBar8Change(QObject* /*sender*/)
 {
-    WriteSliderValue(*Label29, *TrackBar8, SliderScale::Units);
-    IntrareNeta3();
+    b3Slider_.writeValue();
+    RecomputeOutput();
+}
+
+void TForm3::ComboBox1Change(QObject* /*sender*/)
+{
+    RefillHidden1();
+}
+
+void TForm3::ComboBox2Change(QObject* /*sender*/)
+{
+    RefillHidden2();
+}
+
+void TForm3::ComboBox3Change(QObject* /*sender*/)
+{
+    RefillOutput();
+}
+
+void TForm3::Edit1Change(QObject* /*sender*/)
+{
+    RecomputeOutput();
+}
+
+void TForm3::Edit2Change(QObject* /*sender*/)
+{
+    RecomputeOutput();
 }
 
 void TForm3::IntrareNeta1()
+{
+    RecomputeHidden1();
+}
+
+void TForm3::IntrareNeta2()
+{
+    RecomputeHidden2();
+}
+
+void TForm3::IntrareNeta3()
+{
+    RecomputeOutput();
+}
+
+void TForm3::RecomputeHidden1()
 {
     p_ = ReadLabelValue(*Label22);
     w1_ = ReadLabelValue(*Label23);
     b1_ = ReadLabelValue(*Label25);
     n1_ = NetInput({{p_, w1_}}, b1_);
-    ComboBox1Change(this);
+    RefillHidden1();
 }
 
-void TForm3::IntrareNeta2()
+void TForm3::RecomputeHidden2()
 {
     p_ = ReadLabelValue(*Label22);
     w2_ = ReadLabelValue(*Label24);
     b2_ = ReadLabelValue(*Label26);
     n2_ = NetInput({{p_, w2_}}, b2_);
-    ComboBox2Change(this);
+    RefillHidden2();
 }
 
-void TForm3::IntrareNeta3()
+void TForm3::RecomputeOutput()
 {
     v1_ = ReadLabelValue(*Label27);
     v2_ = ReadLabelValue(*Label28);
@@ -163,22 +208,22 @@ void TForm3::IntrareNeta3()
     a1UsedByOutput_ = a1_;
     a2UsedByOutput_ = a2_;
     Label31->setCaption(FixedText(n3_, 6, 4));
-    ComboBox3Change(this);
+    RefillOutput();
 }
 
-void TForm3::ComboBox1Change(QObject* /*sender*/)
+void TForm3::RefillHidden1()
 {
     const double output = RefillTransferChart(*chart1_, ComboBox1->itemIndex(), HiddenHalfRange, n1_, a1_);
     WriteHiddenOutput(*Edit1, output, a1UsedByOutput_);
 }
 
-void TForm3::ComboBox2Change(QObject* /*sender*/)
+void TForm3::RefillHidden2()
 {
     const double output = RefillTransferChart(*chart2_, ComboBox2->itemIndex(), HiddenHalfRange, n2_, a2_);
     WriteHiddenOutput(*Edit2, output, a2UsedByOutput_);
 }
 
-void TForm3::ComboBox3Change(QObject* /*sender*/)
+void TForm3::RefillOutput()
 {
     const double output = RefillTransferChart(*chart3_, ComboBox3->itemIndex(), OutputHalfRange, n3_, a_);
     Label30->setCaption(FixedText(output, 6, 4));
@@ -188,23 +233,13 @@ void TForm3::WriteHiddenOutput(rna::ui::TEdit& edit, double output, double usedB
 {
     const QString text = GeneralText(output);
     if (edit.text() != text) {
-        edit.setText(text);  // runs Edit1Change or Edit2Change, and with it the output neuron, before returning
+        edit.setText(text);  // runs Edit1Change or Edit2Change, and with it RecomputeOutput, before returning
         return;
     }
     // The box already shows this text (the user typed it, or the output moved by less than its 15 digits
     // show), so no change event comes; the output neuron must not keep a result made with another value.
     if (output != usedByOutputNeuron)
-        IntrareNeta3();
-}
-
-void TForm3::Edit1Change(QObject* /*sender*/)
-{
-    IntrareNeta3();
-}
-
-void TForm3::Edit2Change(QObject* /*sender*/)
-{
-    IntrareNeta3();
+        RecomputeOutput();
 }
 
 NeuronValues TForm3::neuronValues(int neuron) const

@@ -1,7 +1,26 @@
 // The simple network window: the input p feeds two hidden neurons, whose outputs a1 and a2 feed the output
 // neuron. Each neuron has its own function list and chart; the output neuron's chart carries the green line.
+//
+// The chain of recomputations from the input to the output. Each event runs these steps, in this order:
+//
+// | event                                      | steps                                              |
+// |--------------------------------------------|----------------------------------------------------|
+// | p (TrackBar1)                              | RecomputeHidden1, then RecomputeHidden2            |
+// | w1 or b1 (TrackBar2, TrackBar4)            | RecomputeHidden1                                   |
+// | w2 or b2 (TrackBar3, TrackBar5)            | RecomputeHidden2                                   |
+// | v1, v2 or b3 (TrackBar6, 7, 8)             | RecomputeOutput                                    |
+// | function of neuron 1 or 2 (ComboBox1, 2)   | RefillHidden1 or RefillHidden2                     |
+// | function of the output neuron (ComboBox3)  | RefillOutput                                       |
+// | text of a1 or a2 changed (Edit1, Edit2)    | RecomputeOutput                                    |
+//
+// RecomputeHiddenK (IntrareNetaK): nK = p·wK + bK from the labels, then RefillHiddenK.
+// RefillHiddenK (ComboBoxKChange): chart K and aK for the neuron's function; writing a changed aK into its edit
+//   box runs the box's change event, and with it RecomputeOutput, before the step ends.
+// RecomputeOutput (IntrareNeta3): n3 = a1·v1 + a2·v2 + b3 from the stored a1 and a2, shown, then RefillOutput.
+// RefillOutput (ComboBox3Change): chart 3 and the output a for the output neuron's function, shown.
 #pragma once
 
+#include "neuron/screens/ScreenSlider.h"
 #include "neuron/screens/ScreenValues.h"
 #include "ui/TForm.h"
 
@@ -45,11 +64,12 @@ public:
     // "Inchide": closes the window, which hides it and keeps its state.
     void BitBtn1Click(QObject* sender);
 
-    // Hidden neuron 1: n1 = p·w1 + b1, then its chart and a1.
+    // Hidden neuron 1: n1 = p·w1 + b1, then its chart and a1 (RecomputeHidden1).
     void IntrareNeta1();
-    // Hidden neuron 2: n2 = p·w2 + b2, then its chart and a2.
+    // Hidden neuron 2: n2 = p·w2 + b2, then its chart and a2 (RecomputeHidden2).
     void IntrareNeta2();
-    // Output neuron: n3 = a1·v1 + a2·v2 + b3 with the stored a1 and a2, shown, then its chart and a.
+    // Output neuron: n3 = a1·v1 + a2·v2 + b3 with the stored a1 and a2, shown, then its chart and a
+    // (RecomputeOutput).
     void IntrareNeta3();
 
     // Per neuron, as the screen shows them: "neuron1" p, w1, b1, n1, the function and a1; "neuron2" p, w2, b2,
@@ -61,7 +81,16 @@ protected:
     void afterLoad() override;
 
 private:
+    // The steps of the chain (see the table above).
+    void RecomputeHidden1();
+    void RecomputeHidden2();
+    void RecomputeOutput();
+    void RefillHidden1();
+    void RefillHidden2();
+    void RefillOutput();
+    // The values of one neuron (0, 1: hidden; 2: output).
     NeuronValues neuronValues(int neuron) const;
+
     // Writes a hidden output; its edit box's change event recomputes the output neuron. When the box already
     // shows that text (the user typed it) no event comes, and the output neuron is recomputed here instead
     // if it last used another value of this output.
@@ -79,14 +108,14 @@ private:
     rna::ui::TLabel* Label31 = nullptr;  // n3
     rna::ui::TEdit* Edit1 = nullptr;  // a1
     rna::ui::TEdit* Edit2 = nullptr;  // a2
-    rna::ui::TTrackBar* TrackBar1 = nullptr;
-    rna::ui::TTrackBar* TrackBar2 = nullptr;
-    rna::ui::TTrackBar* TrackBar3 = nullptr;
-    rna::ui::TTrackBar* TrackBar4 = nullptr;
-    rna::ui::TTrackBar* TrackBar5 = nullptr;
-    rna::ui::TTrackBar* TrackBar6 = nullptr;
-    rna::ui::TTrackBar* TrackBar7 = nullptr;
-    rna::ui::TTrackBar* TrackBar8 = nullptr;
+    ScreenSlider pSlider_;  // TrackBar1 and Label22
+    ScreenSlider w1Slider_;  // TrackBar2 and Label23
+    ScreenSlider w2Slider_;  // TrackBar3 and Label24
+    ScreenSlider b1Slider_;  // TrackBar4 and Label25
+    ScreenSlider b2Slider_;  // TrackBar5 and Label26
+    ScreenSlider v1Slider_;  // TrackBar6 and Label27
+    ScreenSlider v2Slider_;  // TrackBar7 and Label28
+    ScreenSlider b3Slider_;  // TrackBar8 and Label29
     rna::ui::TComboBox* ComboBox1 = nullptr;
     rna::ui::TComboBox* ComboBox2 = nullptr;
     rna::ui::TComboBox* ComboBox3 = nullptr;

@@ -1,21 +1,15 @@
 #include "PrivateDesktop.h"
 
+#include "ChildProcesses.h"
+
 #include <QElapsedTimer>
 #include <QProcessEnvironment>
 #include <QThread>
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace rna::desktop::test {
 
 namespace {
 constexpr int kStartTimeoutMs = 10000;
-
-// Runs in the started process: it is stopped when the test program ends in any way, a crash included.
-void diesWithTheTests()
-{
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-}
 }  // namespace
 
 PrivateDesktop::PrivateDesktop()
@@ -26,8 +20,8 @@ PrivateDesktop::PrivateDesktop()
 
 PrivateDesktop::~PrivateDesktop()
 {
-    stop(manager_);
-    stop(server_);
+    stopProcess(manager_);
+    stopProcess(server_);
 }
 
 bool PrivateDesktop::startServer()
@@ -47,9 +41,7 @@ bool PrivateDesktop::startServer()
     }
     QElapsedTimer timer;
     timer.start();
-    while (!server_.canReadLine() && timer.elapsed() < kStartTimeoutMs && server_.state() == QProcess::Running)
-        server_.waitForReadyRead(100);
-    const QString number = QString::fromLatin1(server_.readLine()).trimmed();
+    const QString number = firstLine(server_, kStartTimeoutMs);
     if (number.isEmpty()) {
         error_ = QStringLiteral("Xvfb gave no display number");
         return false;
@@ -107,17 +99,6 @@ QString PrivateDesktop::runClient(const QString& display, const QString& program
         client.exitCode() != 0)
         return {};
     return QString::fromLocal8Bit(client.readAllStandardOutput());
-}
-
-void PrivateDesktop::stop(QProcess& process)
-{
-    if (process.state() == QProcess::NotRunning)
-        return;
-    process.terminate();
-    if (!process.waitForFinished(3000)) {
-        process.kill();
-        process.waitForFinished(3000);
-    }
 }
 
 }  // namespace rna::desktop::test

@@ -28,7 +28,6 @@ public:
 private:
     bool startServer();
     bool startWindowManager();
-    static void stop(QProcess& process);
 
     QProcess server_;
     QProcess manager_;

@@ -1,0 +1,148 @@
+#include "ui/AccessibleText.h"
+
+#include "ui/TGraphicControl.h"
+
+#include <QAccessible>
+#include <QVariant>
+#include <QWidget>
+
+namespace rna::ui {
+
+namespace {
+
+const char* const kPatternProperty = "rnaAccessibleDescriptionPattern";
+
+// The controls whose descriptions take field values from their window's code.
+struct Described {
+    AccessibleFieldsSource source;
+    bool owed = false;  // the values changed since the description was last worked out
+};
+
+std::map<const QObject*, Described>& described()
+{
+    static std::map<const QObject*, Described> controls;
+    return controls;
+}
+
+void setDescriptionText(QObject& control, const QString& text)
+{
+    // Qt announces a widget's description as changed whenever it is set: only a new text is set.
+    if (auto* widget = qobject_cast<QWidget*>(&control)) {
+        if (widget->accessibleDescription() != text)
+            widget->setAccessibleDescription(text);
+    } else if (auto* graphic = qobject_cast<TGraphicControl*>(&control)) {
+        graphic->setAccessibleDescription(text);
+    }
+}
+
+void describe(QObject& control, Described& entry)
+{
+    entry.owed = false;
+    const QVariant pattern = control.property(kPatternProperty);
+    if (pattern.isValid())
+        setDescriptionText(control, fillFields(pattern.toString(), entry.source()));
+}
+
+// Descriptions owed while nobody listened are worked out when an assistive technology starts to listen.
+class ListeningStarts : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override
+    {
+        if (!active)
+            return;
+        for (auto& [control, entry] : described())
+            if (entry.owed)
+                describe(const_cast<QObject&>(*control), entry);
+    }
+};
+
+}  // namespace
+
+QString accessibleName(const QObject& control)
+{
+    if (const auto* widget = qobject_cast<const QWidget*>(&control))
+        return widget->accessibleName();
+    if (const auto* graphic = qobject_cast<const TGraphicControl*>(&control))
+        return graphic->accessibleName();
+    return {};
+}
+
+void setAccessibleName(QObject& control, const QString& name)
+{
+    if (auto* widget = qobject_cast<QWidget*>(&control))
+        widget->setAccessibleName(name);
+    else if (auto* graphic = qobject_cast<TGraphicControl*>(&control))
+        graphic->setAccessibleName(name);
+}
+
+QString accessibleDescription(const QObject& control)
+{
+    settleAccessibleDescription(control);
+    if (const auto* widget = qobject_cast<const QWidget*>(&control))
+        return widget->accessibleDescription();
+    if (const auto* graphic = qobject_cast<const TGraphicControl*>(&control))
+        return graphic->accessibleDescription();
+    return {};
+}
+
+void setAccessibleDescription(QObject& control, const QString& text)
+{
+    const bool hasFields = text.contains(QLatin1Char('{'));
+    control.setProperty(kPatternProperty, hasFields ? QVariant(text) : QVariant());
+    setDescriptionText(control, hasFields ? QString() : text);
+}
+
+void setAccessibleFieldsSource(QObject& control, AccessibleFieldsSource source)
+{
+    // Qt forgets its observers with the application object that knew them: installed again for each one.
+    static ListeningStarts listeningStarts;
+    QAccessible::installActivationObserver(&listeningStarts);
+    const bool known = described().count(&control) != 0;
+    described()[&control] = Described{std::move(source), true};
+    if (!known)
+        QObject::connect(&control, &QObject::destroyed, [object = &control] { described().erase(object); });
+}
+
+void accessibleFieldsChanged(QObject& control)
+{
+    const auto found = described().find(&control);
+    if (found == described().end())
+        return;
+    found->second.owed = true;
+    if (QAccessible::isActive())
+        describe(control, found->second);
+}
+
+void settleAccessibleDescription(const QObject& control)
+{
+    const auto found = described().find(&control);
+    if (found != described().end() && found->second.owed)
+        describe(const_cast<QObject&>(control), found->second);
+}
+
+QString fillFields(const QString& pattern, const AccessibleFields& values)
+{
+    QString text;
+    qsizetype at = 0;
+    while (at < pattern.size()) {
+        const qsizetype open = pattern.indexOf(QLatin1Char('{'), at);
+        const qsizetype close = pattern.indexOf(QLatin1Char('}'), at);
+        if (open < 0) {
+            if (close >= 0)
+                return {};
+            text += QStringView(pattern).mid(at);
+            break;
+        }
+        if (close < open)
+            return {};
+        const auto value = values.find(pattern.mid(open + 1, close - open - 1));
+        if (value == values.end())
+            return {};
+        text += QStringView(pattern).mid(at, open - at);
+        text += value->second;
+        at = close + 1;
+    }
+    return text;
+}
+
+}  // namespace rna::ui
