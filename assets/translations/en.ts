@@ -169,6 +169,46 @@
         <comment>BitBtn1</comment>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Schema neuronului cu o intrare: intrarea p, ponderea w, suma, pragul b, functia de activare, iesirea</source>
+        <comment>Image1</comment>
+        <translation>Diagram of the neuron with one input: the input p, the weight w, the sum, the bias b, the transfer function, the output</translation>
+    </message>
+    <message>
+        <source>Schema neuronului cu o intrare</source>
+        <comment>Image1</comment>
+        <translation>Diagram of the neuron with one input</translation>
+    </message>
+    <message>
+        <source>{functia}; intrarea neta n = {n}; iesirea {iesire}; axa orizontala de la {xmin} la {xmax}, axa verticala de la {ymin} la {ymax}</source>
+        <comment>Chart1</comment>
+        <translation>{functia}; net input n = {n}; output {iesire}; horizontal axis from {xmin} to {xmax}, vertical axis from {ymin} to {ymax}</translation>
+    </message>
+    <message>
+        <source>Functia de activare</source>
+        <comment>ComboBox1</comment>
+        <translation>Transfer function</translation>
+    </message>
+    <message>
+        <source>Marimea de intrare p</source>
+        <comment>TrackBar1</comment>
+        <translation>Input p</translation>
+    </message>
+    <message>
+        <source>Ponderea w</source>
+        <comment>TrackBar2</comment>
+        <translation>Weight w</translation>
+    </message>
+    <message>
+        <source>Pragul b</source>
+        <comment>TrackBar3</comment>
+        <translation>Bias b</translation>
+    </message>
+    <message>
+        <source>Instructiuni</source>
+        <comment>Memo1</comment>
+        <translation>Instructions</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -321,6 +361,56 @@
         <comment>BitBtn1</comment>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Schema neuronului cu doua intrari: intrarile p1 si p2, ponderile w1 si w2, suma, pragul b, functia de activare, iesirea</source>
+        <comment>Image2</comment>
+        <translation>Diagram of the neuron with two inputs: the inputs p1 and p2, the weights w1 and w2, the sum, the bias b, the transfer function, the output</translation>
+    </message>
+    <message>
+        <source>Schema neuronului cu doua intrari</source>
+        <comment>Image2</comment>
+        <translation>Diagram of the neuron with two inputs</translation>
+    </message>
+    <message>
+        <source>Marimea de intrare p1</source>
+        <comment>TrackBar1</comment>
+        <translation>Input p1</translation>
+    </message>
+    <message>
+        <source>Marimea de intrare p2</source>
+        <comment>TrackBar2</comment>
+        <translation>Input p2</translation>
+    </message>
+    <message>
+        <source>Ponderea w1</source>
+        <comment>TrackBar3</comment>
+        <translation>Weight w1</translation>
+    </message>
+    <message>
+        <source>Ponderea w2</source>
+        <comment>TrackBar4</comment>
+        <translation>Weight w2</translation>
+    </message>
+    <message>
+        <source>Pragul b</source>
+        <comment>TrackBar5</comment>
+        <translation>Bias b</translation>
+    </message>
+    <message>
+        <source>Functia de activare</source>
+        <comment>ComboBox1</comment>
+        <translation>Transfer function</translation>
+    </message>
+    <message>
+        <source>{functia}; intrarea neta n = {n}; iesirea {iesire}; axa orizontala de la {xmin} la {xmax}, axa verticala de la {ymin} la {ymax}</source>
+        <comment>Chart1</comment>
+        <translation>{functia}; net input n = {n}; output {iesire}; horizontal axis from {xmin} to {xmax}, vertical axis from {ymin} to {ymax}</translation>
+    </message>
+    <message>
+        <source>Instructiuni</source>
+        <comment>Memo1</comment>
+        <translation>Instructions</translation>
+    </message>
 </context>
 <context>
     <name>Form3</name>
@@ -432,6 +522,111 @@
         <source>Inchide</source>
         <comment>BitBtn1</comment>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Schema retelei neuronale: intrarea p alimenteaza neuronul 1 si neuronul 2, fiecare cu ponderea, pragul si functia sa de activare; iesirile lor, a1 si a2, intra prin ponderile v1 si v2 in neuronul de iesire, cu pragul b3 si functia sa de activare, care da iesirea retelei</source>
+        <comment>Image2</comment>
+        <translation>Diagram of the neural network: the input p feeds neuron 1 and neuron 2, each with its own weight, bias and transfer function; their outputs, a1 and a2, enter the output neuron through the weights v1 and v2, with its bias b3 and its transfer function, which gives the network&apos;s output</translation>
+    </message>
+    <message>
+        <source>Schema retelei neuronale</source>
+        <comment>Image2</comment>
+        <translation>Diagram of the neural network</translation>
+    </message>
+    <message>
+        <source>Marimea de intrare p</source>
+        <comment>TrackBar1</comment>
+        <translation>Input p</translation>
+    </message>
+    <message>
+        <source>Functia de activare a neuronului 1</source>
+        <comment>ComboBox1</comment>
+        <translation>Transfer function of neuron 1</translation>
+    </message>
+    <message>
+        <source>Functia de activare a neuronului 2</source>
+        <comment>ComboBox2</comment>
+        <translation>Transfer function of neuron 2</translation>
+    </message>
+    <message>
+        <source>Functia de activare a neuronului de iesire</source>
+        <comment>ComboBox3</comment>
+        <translation>Transfer function of the output neuron</translation>
+    </message>
+    <message>
+        <source>Ponderea w1 a neuronului 1</source>
+        <comment>TrackBar2</comment>
+        <translation>Weight w1 of neuron 1</translation>
+    </message>
+    <message>
+        <source>Ponderea w2 a neuronului 2</source>
+        <comment>TrackBar3</comment>
+        <translation>Weight w2 of neuron 2</translation>
+    </message>
+    <message>
+        <source>Pragul b1 al neuronului 1</source>
+        <comment>TrackBar4</comment>
+        <translation>Bias b1 of neuron 1</translation>
+    </message>
+    <message>
+        <source>Pragul b2 al neuronului 2</source>
+        <comment>TrackBar5</comment>
+        <translation>Bias b2 of neuron 2</translation>
+    </message>
+    <message>
+        <source>Ponderea v1 a neuronului de iesire</source>
+        <comment>TrackBar6</comment>
+        <translation>Weight v1 of the output neuron</translation>
+    </message>
+    <message>
+        <source>Ponderea v2 a neuronului de iesire</source>
+        <comment>TrackBar7</comment>
+        <translation>Weight v2 of the output neuron</translation>
+    </message>
+    <message>
+        <source>Pragul b3 al neuronului de iesire</source>
+        <comment>TrackBar8</comment>
+        <translation>Bias b3 of the output neuron</translation>
+    </message>
+    <message>
+        <source>{functia}; intrarea neta n1 = {n1}; iesirea a1 = {a1}; axa orizontala de la {xmin} la {xmax}, axa verticala de la {ymin} la {ymax}</source>
+        <comment>Chart1</comment>
+        <translation>{functia}; net input n1 = {n1}; output a1 = {a1}; horizontal axis from {xmin} to {xmax}, vertical axis from {ymin} to {ymax}</translation>
+    </message>
+    <message>
+        <source>Functia de transfer a neuronului 1</source>
+        <comment>Chart1</comment>
+        <translation>Chart of the transfer function of neuron 1</translation>
+    </message>
+    <message>
+        <source>{functia}; intrarea neta n3 = {n3}; iesirea {iesire}; axa orizontala de la {xmin} la {xmax}, axa verticala de la {ymin} la {ymax}</source>
+        <comment>Chart3</comment>
+        <translation>{functia}; net input n3 = {n3}; output {iesire}; horizontal axis from {xmin} to {xmax}, vertical axis from {ymin} to {ymax}</translation>
+    </message>
+    <message>
+        <source>Instructiuni</source>
+        <comment>Memo1</comment>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>Iesirea neuronului 1 (a1)</source>
+        <comment>Edit1</comment>
+        <translation>Output of neuron 1 (a1)</translation>
+    </message>
+    <message>
+        <source>Iesirea neuronului 2 (a2)</source>
+        <comment>Edit2</comment>
+        <translation>Output of neuron 2 (a2)</translation>
+    </message>
+    <message>
+        <source>{functia}; intrarea neta n2 = {n2}; iesirea a2 = {a2}; axa orizontala de la {xmin} la {xmax}, axa verticala de la {ymin} la {ymax}</source>
+        <comment>Chart2</comment>
+        <translation>{functia}; net input n2 = {n2}; output a2 = {a2}; horizontal axis from {xmin} to {xmax}, vertical axis from {ymin} to {ymax}</translation>
+    </message>
+    <message>
+        <source>Functia de transfer a neuronului 2</source>
+        <comment>Chart2</comment>
+        <translation>Chart of the transfer function of neuron 2</translation>
     </message>
 </context>
 <context>

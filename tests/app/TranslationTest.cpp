@@ -12,8 +12,10 @@
 #include "ui/TMemo.h"
 #include "ui/TextTranslation.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTranslator>
 #include <gtest/gtest.h>
 #include <map>
@@ -24,10 +26,23 @@ namespace {
 
 using rna::ui::TForm;
 
-// Asked before the program's own translations: notes every text of ours that the English ones lack.
+// The fields a description's pattern leaves for the window's code to fill in ("{n}", "{xmin}"), sorted.
+QStringList fieldsOf(const QString& text)
+{
+    QStringList fields;
+    static const QRegularExpression field(QStringLiteral("\\{[a-z0-9]+\\}"));
+    for (const QRegularExpressionMatch& match : field.globalMatch(text))
+        fields.append(match.captured());
+    fields.sort();
+    return fields;
+}
+
+// Asked before the program's own translations: notes every text of ours that the English ones lack, and every
+// English text that does not leave the same fields as its Romanian (a field lost or misspelt there would leave
+// the English description unfilled, and so silent).
 class MissingTranslations : public QTranslator {
 public:
-    MissingTranslations() { english_.load(QStringLiteral(":/assets/translations/en.qm")); }
+    MissingTranslations() { loaded = english_.load(QStringLiteral(":/assets/translations/en.qm")); }
 
     QString translate(const char* context, const char* source, const char* disambiguation, int n) const override
     {
@@ -36,15 +51,22 @@ public:
         if (where.startsWith(QLatin1Char('Q')) && where.size() > 1 && where[1].isUpper())
             return {};
         ++asked;
-        if (english_.translate(context, source, disambiguation, n).isNull())
-            missing.append(where + QLatin1Char(' ') + QString::fromUtf8(disambiguation) + QStringLiteral(": \"") +
-                           QString::fromUtf8(source) + QLatin1Char('"'));
+        const QString text = QString::fromUtf8(source);
+        const QString place = where + QLatin1Char(' ') + QString::fromUtf8(disambiguation) + QStringLiteral(": \"") +
+                              text + QLatin1Char('"');
+        const QString english = english_.translate(context, source, disambiguation, n);
+        if (english.isNull())
+            missing.append(place);
+        else if (fieldsOf(english) != fieldsOf(text))
+            otherFields.append(place);
         return {};
     }
     bool isEmpty() const override { return false; }
 
+    bool loaded = false;
     mutable int asked = 0;
     mutable QStringList missing;
+    mutable QStringList otherFields;
 
 private:
     QTranslator english_;
@@ -66,12 +88,39 @@ std::vector<TForm*> allWindows(const Program& program)
 TEST(Translations, EveryTextOfEveryWindowHasItsEnglish)
 {
     MissingTranslations check;
+    ASSERT_TRUE(check.loaded);
     Program program(ProgramPath, Language::English, &check);
     allWindows(program);
     EXPECT_GT(check.asked, 80) << "the texts of the windows were not asked for";
     EXPECT_TRUE(check.missing.isEmpty()) << "no English for:\n"
                                          << check.missing.join(QLatin1Char('\n')).toStdString()
                                          << "\n(bash tools/update-translations.sh, then translate)";
+    EXPECT_TRUE(check.otherFields.isEmpty()) << "the English leaves other fields than:\n"
+                                             << check.otherFields.join(QLatin1Char('\n')).toStdString();
+}
+
+// In English a screen reader reads English: the names and descriptions of the controls, and the chart's summary
+// with the function's English name in its field.
+TEST(Translations, AssistiveTechnologyReadsTheEnglishWindowsInEnglish)
+{
+    Program program(ProgramPath, Language::English);
+    TForm& network = *program.findForm(QStringLiteral("Form3"));
+    ASSERT_TRUE(showAndActivate(network));
+    const auto read = [&](const char* control, QAccessible::Text text) {
+        QObject& object = network.control<QObject>(QString::fromLatin1(control));
+        return QAccessible::queryAccessibleInterface(&object)->text(text).toStdString();
+    };
+    QAccessible::queryAccessibleInterface(&network.control<QObject>(QStringLiteral("TrackBar1")))
+        ->valueInterface()
+        ->setCurrentValue(2.0);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&network)->text(QAccessible::Name), network.caption());
+    EXPECT_EQ(read("TrackBar2", QAccessible::Name), "Weight w1 of neuron 1");
+    EXPECT_EQ(read("ComboBox3", QAccessible::Name), "Transfer function of the output neuron");
+    EXPECT_EQ(read("Image2", QAccessible::Name), "Diagram of the neural network");
+    EXPECT_EQ(read("Chart1", QAccessible::Name), "Chart of the transfer function of neuron 1");
+    EXPECT_EQ(read("Chart1", QAccessible::Description),
+              "Identity; net input n1 = 0; output a1 = 0; horizontal axis from -10 to 10, vertical axis from -10.05 "
+              "to 10.05");
 }
 
 // The room a text needs and the room its control offers, in pixels.
