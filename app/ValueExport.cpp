@@ -30,6 +30,26 @@ QString askFileName(rna::ui::TForm& window)
     throw std::runtime_error(ProgramText("cannotWrite").arg(path, reason).toStdString());
 }
 
+// Moves a file out of the way under a free name beside it; empty when there is no such file.
+QString setAside(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return {};
+    QString aside;
+    for (int i = 0; aside.isEmpty() || QFileInfo::exists(aside); ++i)
+        aside = path + QStringLiteral(".%1.old").arg(i);
+    QFile file(path);
+    if (!file.rename(aside))
+        cannotWrite(path, file.errorString());
+    return aside;
+}
+
+void putBack(const QString& aside, const QString& path)
+{
+    if (!aside.isEmpty())
+        QFile::rename(aside, path);
+}
+
 SheetRow csvHeader()
 {
     return {ProgramText("copySaveNeuron"), ProgramText("copySaveName"), ProgramText("copySaveValue")};
@@ -83,15 +103,22 @@ void ValueExport::writeFiles(const QString& pngPath, const QImage& picture, cons
     QSaveFile csvFile(csvPath);
     if (!pngFile.open(QIODevice::WriteOnly) || !picture.save(&pngFile, "PNG"))
         cannotWrite(pngPath, pngFile.errorString());
-    if (!csvFile.open(QIODevice::WriteOnly) || csvFile.write(csv) != csv.size())
+    if (!csvFile.open(QIODevice::WriteOnly) || csvFile.write(csv) != csv.size() || !csvFile.flush())
         cannotWrite(csvPath, csvFile.errorString());
-    // Both are written in full: only the renames are left, and the first is undone if the second fails.
-    if (!pngFile.commit())
+    // Both are written in full: only the renames are left. A picture saved earlier under that name is set aside
+    // until the values are in place too, so that a rename that fails gives it back as it was.
+    const QString earlier = setAside(pngPath);
+    if (!pngFile.commit()) {
+        putBack(earlier, pngPath);
         cannotWrite(pngPath, pngFile.errorString());
+    }
     if (!csvFile.commit()) {
         QFile::remove(pngPath);
+        putBack(earlier, pngPath);
         cannotWrite(csvPath, csvFile.errorString());
     }
+    if (!earlier.isEmpty())
+        QFile::remove(earlier);
 }
 
 }  // namespace rna::app

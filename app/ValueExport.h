@@ -35,8 +35,8 @@ public:
     FileNameChooser setFileNameChooser(FileNameChooser chooser);
 
     // Writes the PNG and the CSV each to a temporary file in the target folder and renames both only when both
-    // are written; when either fails, neither is left (a PNG already renamed is removed) and the message, naming
-    // the file, is thrown as std::runtime_error.
+    // are written; when either fails, neither is left (a PNG already renamed is removed, and one saved earlier
+    // under its name is put back) and the message, naming the file, is thrown as std::runtime_error.
     static void writeFiles(const QString& pngPath, const QImage& picture, const QByteArray& csv);
     // The CSV's path beside the PNG: its name with ".csv" in place of its last suffix.
     static QString csvPathFor(const QString& pngPath);

@@ -1,7 +1,9 @@
 #include "ui/CopyAndSave.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QPixmap>
@@ -24,11 +26,16 @@ void PutOnClipboard(const QImage& picture, const QString& text)
     QGuiApplication::clipboard()->setMimeData(item);  // the clipboard owns the item
 }
 
+QString SaveFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
+}
+
 QString AskSaveFileName(QWidget& parent, const SaveDialogTexts& texts)
 {
     // Qt's own dialog, so that its labels can be given in the program's language.
-    QFileDialog dialog(&parent, texts.caption, QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                       texts.filter);
+    QFileDialog dialog(&parent, texts.caption, SaveFolder(), texts.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

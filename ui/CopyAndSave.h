@@ -26,6 +26,10 @@ struct SaveDialogTexts {
     QString reject;
 };
 
+// Where the save dialog opens: the desktop's pictures folder when there is one, the home folder otherwise (a
+// folder that does not exist would be offered as the file's name).
+QString SaveFolder();
+
 // Asks the user for the file to save to (modal to `parent`, "png" added to a name without a suffix, replacing an
 // existing file confirmed). Empty when the user cancels.
 QString AskSaveFileName(QWidget& parent, const SaveDialogTexts& texts);
