@@ -75,12 +75,13 @@ void ValueExport::copy(rna::ui::TForm& window, const rna::neuron::ScreenValues& 
 
 void ValueExport::save(rna::ui::TForm& window, const rna::neuron::ScreenValues& values) const
 {
+    // The picture as the window shows it when the key was pressed: once the dialog has closed, the window may
+    // not have its activation (and its focus ring) back yet.
+    const QImage picture = rna::ui::WindowPicture(window);
     const QString path = chooser_(window);
     if (path.isEmpty())
         return;
-    // The picture as the window shows it when the key was pressed, not with the dialog over it.
-    writeFiles(path, rna::ui::WindowPicture(window),
-               CsvText(SheetRows(values), csvHeader(), rna::neuron::DecimalSeparator()));
+    writeFiles(path, picture, CsvText(SheetRows(values), csvHeader(), rna::neuron::DecimalSeparator()));
 }
 
 ValueExport::FileNameChooser ValueExport::setFileNameChooser(FileNameChooser chooser)
