@@ -16,6 +16,8 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTranslator>
 #include <gtest/gtest.h>
 #include <map>
@@ -154,11 +156,18 @@ TextRoom buttonRoom(const rna::ui::TBitBtn& button)
 
 TextRoom listRoom(const rna::ui::TComboBox& list)
 {
-    constexpr int Arrow = 20;  // the drop-down button and the edit field's margins
+    // The edit field shows the chosen item; a longer text scrolls in it and loses its first letters. The field is
+    // what the style leaves beside the drop-down button, less Qt's 2-pixel margin each side and the caret.
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.editable = true;
+    option.frame = list.hasFrame();
+    const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list);
+    constexpr int MarginsAndCaret = 2 * 2 + 1;
     int widest = 0;
     for (int i = 0; i < list.count(); ++i)
         widest = std::max(widest, widthOf(list.font(), list.itemText(i)));
-    return {QSize(widest, 0), QSize(list.width() - Arrow, list.height())};
+    return {QSize(widest, 0), QSize(field.width() - MarginsAndCaret, list.height())};
 }
 
 TextRoom memoRoom(const rna::ui::TMemo& memo)
