@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 #ifndef RNA_VERSION
@@ -16,35 +17,52 @@ namespace rna::app {
 namespace {
 
 // One option: its name and what it sets. An option that takes a value receives it; the others get an empty
-// view. A setter that refuses its value returns the key of the refusal's message, else null.
+// view. A setter that refuses its value answers False, and the line is refused with the option's message.
 struct Option {
     std::string_view name;
     bool takesValue;
-    const char* (*apply)(CommandLine& line, std::string_view value);
+    bool (*apply)(CommandLine& line, std::string_view value);
+    const char* refusal = nullptr;  // the message key for a refused value
 };
+
+// The largest --scale: four times is already more than a projector needs, and Qt's windows grow with it.
+constexpr double MaxScale = 4;
+
+// A number above 0 and at most MaxScale, written with a point, and nothing else.
+bool applyScale(CommandLine& line, std::string_view value)
+{
+    double scale = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), scale);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size() || !(scale > 0) || scale > MaxScale)
+        return false;
+    line.scale = std::string(value);
+    return true;
+}
 
 constexpr std::array Options{
     Option{"--help", false,
-           [](CommandLine& line, std::string_view) -> const char* {
+           [](CommandLine& line, std::string_view) {
                line.action = CommandLine::Action::PrintUsage;
-               return nullptr;
+               return true;
            }},
     Option{"--version", false,
-           [](CommandLine& line, std::string_view) -> const char* {
+           [](CommandLine& line, std::string_view) {
                if (line.action != CommandLine::Action::PrintUsage)
                    line.action = CommandLine::Action::PrintVersion;
-               return nullptr;
+               return true;
            }},
     Option{"--lang", true,
-           [](CommandLine& line, std::string_view value) -> const char* {
+           [](CommandLine& line, std::string_view value) {
                if (value == "ro")
                    line.language = Language::Romanian;
                else if (value == "en")
                    line.language = Language::English;
                else
-                   return "unknownLanguage";
-               return nullptr;
-           }},
+                   return false;
+               return true;
+           },
+           "unknownLanguage"},
+    Option{"--scale", true, applyScale, "badScale"},
 };
 
 const Option* findOption(std::string_view name)
@@ -106,8 +124,8 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments, std
                 return refuse("missingValue", programName, name);
             value = arguments[++i];
         }
-        if (const char* refusal = option->apply(line, value))
-            return refuse(refusal, programName, value);
+        if (!option->apply(line, value))
+            return refuse(option->refusal, programName, value);
     }
     return line;
 }
@@ -129,6 +147,12 @@ int FinishWithoutRunning(const CommandLine& line, std::string_view programName)
         break;
     }
     return 0;
+}
+
+void ApplyBeforeApplication(const CommandLine& line)
+{
+    if (!line.scale.empty())
+        qputenv("QT_SCALE_FACTOR", QByteArray::fromStdString(line.scale));
 }
 
 std::string ProgramName(const char* programPath)

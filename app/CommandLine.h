@@ -16,6 +16,9 @@ struct CommandLine {
     Language language = Language::Romanian;
     // Why the line was refused: the message for the error output, without the pointer to --help.
     std::string error;
+    // --scale: how many times larger the whole program is drawn, as Qt's QT_SCALE_FACTOR takes it (empty: not
+    // given).
+    std::string scale;
 };
 
 // Reads the arguments after the program path. Options are the rows of one table; a value is given as
@@ -26,6 +29,10 @@ CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments, std
 // What main() does with a line that does not start the program: prints the usage, the version or the error
 // (with the pointer to --help) and returns the exit status: 0, or 2 for a refused line.
 int FinishWithoutRunning(const CommandLine& line, std::string_view programName);
+
+// What the line sets before the application object exists: --scale becomes QT_SCALE_FACTOR, exactly as if the
+// user had set that variable.
+void ApplyBeforeApplication(const CommandLine& line);
 
 // The program's file name without its folder, as the usage and messages name it.
 std::string ProgramName(const char* programPath);

@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     const rna::app::CommandLine line = rna::app::ParseCommandLine(arguments, programName);
     if (line.action != rna::app::CommandLine::Action::Run)
         return rna::app::FinishWithoutRunning(line, programName);
+    rna::app::ApplyBeforeApplication(line);
     // Beyond the options above only the program's path matters (for the application title).
     try {
         rna::app::Program program(argv[0], line.language);

@@ -1,5 +1,7 @@
 #include "ChartUpdateData.h"
 
+#include <cmath>
+
 #include "neuron/model/NumericModel.h"
 
 #include <QDir>
@@ -12,9 +14,10 @@ constexpr int HalfRange = 10;
 constexpr int SweepSteps = 200;  // tenths from -10 to 10
 }  // namespace
 
-QImage NewTargetImage()
+QImage NewTargetImage(double ratio)
 {
-    QImage image(ChartWidth, ChartHeight, QImage::Format_RGB32);
+    QImage image(int(std::lround(ChartWidth * ratio)), int(std::lround(ChartHeight * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     return image;
 }

@@ -8,10 +8,11 @@
 
 namespace rna::bench {
 
-// The single-input screen's chart, and the image a paint copies it to.
+// The single-input screen's chart, and the image a paint copies it to: ChartWidth x ChartHeight of the window's
+// own pixels, on a screen of `ratio` device pixels to each of them.
 inline constexpr int ChartWidth = 433;
 inline constexpr int ChartHeight = 177;
-QImage NewTargetImage();
+QImage NewTargetImage(double ratio = 1);
 
 // The net input of the nth update: the marker sweeps -10, -9.9, ..., 10 in steps of 0.1 and starts again.
 double SweptNetInput(std::int64_t update);

@@ -62,6 +62,9 @@ while IFS=, read -r name time; do
     echo "| $name | $time | | |"
   fi
 done <<<"$cases"
+echo
+echo "ChartUpdate/rna-ratio2 / ChartUpdate/rna: $(ratio "$(case_time ChartUpdate/rna-ratio2)" "$rna") (a chart drawn at two" \
+  "device pixels to each of its own, four times the pixels)"
 
 # STARTUP_RUNS starts of each program, taken in turn so that a change of load hits all three alike; then the median
 # time and memory of each, "ms kb".

@@ -8,7 +8,7 @@ apt-get install -y --no-install-recommends \
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
-  fonts-liberation2 fontconfig \
+  fonts-liberation2 fonts-liberation fontconfig \
   xvfb xauth imagemagick openbox x11-utils \
   dbus at-spi2-core python3-pyatspi
 # The Debian package and its checks: the checkers a distribution runs on a package, its desktop entry and its

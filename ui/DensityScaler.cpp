@@ -1,5 +1,6 @@
 #include "ui/DensityScaler.h"
 
+#include "ui/ContentScale.h"
 #include "ui/StandardKinds.h"
 #include "ui/TForm.h"
 #include "ui/TGraphicControl.h"
@@ -45,6 +46,9 @@ void scaleFonts(const std::vector<QObject*>& controls, double dpi)
 
 void scaleBounds(TForm& form, const std::vector<QObject*>& controls, int numerator, int denominator)
 {
+    for (QObject* control : controls)
+        if (auto* content = dynamic_cast<ContentScale*>(control))
+            content->setContentScale(qreal(numerator) / denominator);
     form.setClientSize(DensityScaler::mulDiv(form.clientWidth(), numerator, denominator),
                        DensityScaler::mulDiv(form.clientHeight(), numerator, denominator));
     for (QObject* control : controls) {

@@ -40,7 +40,7 @@ void TComboBox::setItems(const QStringList& items)
     clear();
     addItems(items);
     setCurrentIndex(-1);
-    lineEdit()->setText(keep);
+    showText(keep);
 }
 
 void TComboBox::setItemIndex(int index)
@@ -52,7 +52,7 @@ void TComboBox::setItemIndex(int index)
         return;
     }
     setCurrentIndex(index);
-    lineEdit()->setText(itemText(index));
+    showText(itemText(index));
 }
 
 void TComboBox::applyLoadedItemIndex()
@@ -69,7 +69,16 @@ void TComboBox::setText(const QString& text)
 {
     if (text == lineEdit()->text())
         return;
+    showText(text);
+}
+
+// A text set while the user is not in the edit field shows from its first letter, as the platform's combo box
+// shows it; in the field, the caret goes to its end as the user expects.
+void TComboBox::showText(const QString& text)
+{
     lineEdit()->setText(text);
+    if (!lineEdit()->hasFocus())
+        lineEdit()->setCursorPosition(0);
 }
 
 bool TComboBox::isDroppedDown() const
@@ -114,7 +123,7 @@ void TComboBox::userPicked(int index)
 {
     // The edit field shows the picked item's text, then OnClick, then OnChange (also for the same item).
     if (index >= 0 && lineEdit()->text() != itemText(index))
-        lineEdit()->setText(itemText(index));
+        showText(itemText(index));
     fire(onClick_, this);
     fire(onChange_, this);
 }

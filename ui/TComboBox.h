@@ -40,6 +40,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showText(const QString& text);
     void userPicked(int index);
     void userEdited(const QString& text);
     void selectKeepingText(int index);

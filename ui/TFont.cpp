@@ -6,9 +6,12 @@ namespace rna::ui {
 
 QString TFont::mappedFace(const QString& name)
 {
-    // The descriptions' window face has no free copy; Liberation Sans matches its widths within a pixel.
-    if (name == QLatin1String("MS Sans Serif") || name == QLatin1String("Arial") ||
-        name == QLatin1String("Microsoft Sans Serif"))
+    // The descriptions' window face has no free copy. Its characters are narrow: the layouts give its texts
+    // little room (a memo line of 161 pixels, "CONEXIUNILOR" in 81), so it is mapped to the narrow cut of
+    // the face whose capitals it has. "Arial" (the charts' face) has a metric-compatible free copy.
+    if (name == QLatin1String("MS Sans Serif") || name == QLatin1String("Microsoft Sans Serif"))
+        return QStringLiteral("Liberation Sans Narrow");
+    if (name == QLatin1String("Arial"))
         return QStringLiteral("Liberation Sans");
     return name;
 }

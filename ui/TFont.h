@@ -43,7 +43,7 @@ struct TFont {
 
     bool operator==(const TFont&) const = default;
 
-    // The Qt font: faces without a free copy are mapped explicitly ("MS Sans Serif" -> "Liberation Sans"),
+    // The Qt font: faces without a free copy are mapped explicitly ("MS Sans Serif" -> "Liberation Sans Narrow"),
     // pixel size |height|, full hinting.
     QFont toQFont() const;
     // Qt's face for a description's face name.

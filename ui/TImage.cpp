@@ -1,9 +1,11 @@
 #include "ui/TImage.h"
 
 #include "ui/EmbeddedImage.h"
+#include "ui/PaintRatio.h"
 #include "ui/TForm.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace rna::ui {
 
@@ -25,6 +27,7 @@ void TImage::setPicture(const QImage& picture)
 {
     picture_ = picture;
     pendingFile_.clear();
+    file_.clear();
     pictureSize_ = picture.size();
     dropMasked();
     if (autoSize_ && hasPicture())
@@ -36,6 +39,7 @@ void TImage::setPictureFile(const QString& path, QSize size)
 {
     picture_ = QImage();
     pendingFile_ = path;
+    file_ = path;
     pictureSize_ = size;
     dropMasked();
     if (autoSize_ && hasPicture())
@@ -90,6 +94,58 @@ void TImage::dropMasked()
     masked_ = QImage();
     maskedValid_ = false;
     stretched_ = QImage();
+    device_ = QImage();
+}
+
+QString TImage::scaledFile(const QString& path, int scale)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return (dot < 0 ? path : path.left(dot)) + QStringLiteral("@%1x.png").arg(scale);
+}
+
+QImage TImage::sourceForRatio(qreal ratio) const
+{
+    if (!file_.isEmpty() && ratio > 1) {
+        for (const int scale : {2, 3}) {
+            if (scale < ratio && scale != 3)
+                continue;
+            const QImage scaled = ReadEmbeddedImage(scaledFile(file_, scale));
+            if (!scaled.isNull())
+                return scaled;
+        }
+    }
+    return picture();
+}
+
+void TImage::paintAtRatio(QPainter& painter, QPoint origin, QSize size, qreal shown) const
+{
+    const QSize device(qRound(size.width() * shown), qRound(size.height() * shown));
+    if (device_.size() != device || device_.devicePixelRatio() != shown) {
+        const qreal enlargement =
+            std::max(qreal(device.width()) / pictureSize_.width(), qreal(device.height()) / pictureSize_.height());
+        QImage source = sourceForRatio(enlargement).convertToFormat(QImage::Format_ARGB32);
+        if (transparent_) {
+            // The transparent colour is the bottom-left pixel's, at every scale.
+            const QRgb key = source.pixel(0, source.height() - 1);
+            for (int y = 0; y < source.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(source.scanLine(y));
+                std::replace(line, line + source.width(), key, QRgb(0));
+            }
+        }
+        device_ = source.convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                      .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        device_.setDevicePixelRatio(shown);
+    }
+    painter.drawImage(origin, device_);
+}
+
+void TImage::setContentScale(qreal scale)
+{
+    if (scale == contentScale_)
+        return;
+    contentScale_ = scale;
+    device_ = QImage();
+    invalidate();
 }
 
 void TImage::paintStretched(QPainter& painter) const
@@ -144,6 +200,20 @@ void TImage::paint(QPainter& painter) const
 {
     if (!hasPicture())
         return;
+    const qreal shown = paintRatio(painter);
+    if (shown * contentScale_ != 1.0) {
+        if (stretch_) {
+            if (width() > 0 && height() > 0)
+                paintAtRatio(painter, QPoint(0, 0), QSize(width(), height()), shown);
+            return;
+        }
+        const QSize size(qRound(pictureSize_.width() * contentScale_), qRound(pictureSize_.height() * contentScale_));
+        QPoint origin(0, 0);
+        if (center_)
+            origin = QPoint((width() - size.width()) / 2, (height() - size.height()) / 2);
+        paintAtRatio(painter, origin, size, shown);
+        return;
+    }
     // Nearest-pixel scaling keeps the transparency mask exact when stretching.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (stretch_) {

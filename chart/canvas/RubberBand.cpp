@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "chart/canvas/ChartFontQt.h"
+#include "chart/canvas/SpanRaster.h"
+#include "ui/PaintRatio.h"
 
 namespace rna::chart {
 
@@ -19,54 +21,73 @@ void NotXorFill(QPainter& painter, const QRect& area, TColor pen)
     painter.fillRect(area, ToQColor(pen));
 }
 
+Rect Ordered(const Rect& corners)
+{
+    return {std::min(corners.Left, corners.Right), std::min(corners.Top, corners.Bottom),
+            std::max(corners.Left, corners.Right), std::max(corners.Top, corners.Bottom)};
+}
+
 }  // namespace
 
 std::array<Rect, 4> RubberBandEdges(const Rect& corners)
 {
-    const int left = std::min(corners.Left, corners.Right);
-    const int right = std::max(corners.Left, corners.Right);
-    const int top = std::min(corners.Top, corners.Bottom);
-    const int bottom = std::max(corners.Top, corners.Bottom);
-    if (left == right || top == bottom)
-        return {};
-    // Top and bottom rows span the whole width; the columns lie between them. A rectangle one pixel wide
-    // or high has no second column or row.
-    const Rect topRow{left, top, right, top + 1};
-    const Rect bottomRow = bottom - 1 > top ? Rect{left, bottom - 1, right, bottom} : Rect{};
-    const Rect leftColumn{left, top + 1, left + 1, bottom - 1};
-    const Rect rightColumn = right - 1 > left ? Rect{right - 1, top + 1, right, bottom - 1} : Rect{};
-    return {topRow, bottomRow, leftColumn, rightColumn};
+    std::array<Rect, 4> edges{};
+    const std::array<QRect, 4> bands = OutlineBands(ToQRect(Ordered(corners)), 1);
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        if (!bands[i].isEmpty())
+            edges[i] = {bands[i].left(), bands[i].top(), bands[i].right() + 1, bands[i].bottom() + 1};
+    return edges;
 }
 
-void DrawRubberBand(QImage& image, const Rect& corners, TColor pen)
+std::array<QRect, 4> RubberBandBands(const Rect& corners, const DeviceGrid& grid)
 {
-    QPainter painter(&image);
-    const Rect bounds{0, 0, image.width(), image.height()};
-    for (const Rect& edge : RubberBandEdges(corners))
-        if (const Rect r = Intersect(edge, bounds); !r.IsEmpty())
-            NotXorFill(painter, ToQRect(r), pen);
+    const Rect r = Ordered(corners);
+    if (r.IsEmpty())
+        return {};
+    const int width = grid.LineWidth(1);
+    return OutlineBands(QRect(QPoint(grid.Edge(r.Left), grid.Edge(r.Top)),
+                              QPoint(grid.Edge(r.Right - 1) + width - 1, grid.Edge(r.Bottom - 1) + width - 1)),
+                        width);
 }
 
-void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen)
+void DrawRubberBand(QImage& image, const Rect& corners, TColor pen, const DeviceGrid& grid)
+{
+    // Drawn in the image's own pixels whatever its ratio: on a view of its pixels with none.
+    QImage pixels(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    QPainter painter(&pixels);
+    for (const QRect& band : RubberBandBands(corners, grid))
+        if (const QRect r = band & pixels.rect(); !r.isEmpty())
+            NotXorFill(painter, r, pen);
+}
+
+void PaintRubberBand(QPainter& target, const QImage& shown, const Rect& corners, TColor pen, const DeviceGrid& grid)
 {
     target.save();
-    const Rect bounds{0, 0, shown.width(), shown.height()};
-    for (const Rect& edge : RubberBandEdges(corners)) {
-        if (shown.isNull()) {
+    if (shown.isNull()) {
+        for (const Rect& edge : RubberBandEdges(corners))
             if (!edge.IsEmpty())
                 NotXorFill(target, ToQRect(edge), pen);
+        target.restore();
+        return;
+    }
+    // The strips are placed in target's device pixels where the picture's own pixels are shown: the picture is
+    // drawn pixel for pixel at its origin's device position rounded, so that is where its pixel (0, 0) lies.
+    const qreal scale = rna::ui::paintRatio(target);
+    const QPointF origin = target.deviceTransform().map(QPointF(0, 0));
+    const QPointF shift(qRound(origin.x()) - origin.x(), qRound(origin.y()) - origin.y());
+    target.setWorldTransform(QTransform::fromScale(1 / scale, 1 / scale), true);
+    for (const QRect& band : RubberBandBands(corners, grid)) {
+        const QRect r = band & shown.rect();
+        if (r.isEmpty())
             continue;
-        }
-        const Rect r = Intersect(edge, bounds);
-        if (r.IsEmpty())
-            continue;
-        QImage strip = shown.copy(ToQRect(r));
+        QImage strip = shown.copy(r);
+        strip.setDevicePixelRatio(1);
         {
             QPainter painter(&strip);
             NotXorFill(painter, strip.rect(), pen);
         }
         target.setCompositionMode(QPainter::CompositionMode_Source);
-        target.drawImage(QPoint(r.Left, r.Top), strip);
+        target.drawImage(QPointF(r.left() + shift.x(), r.top() + shift.y()), strip);
     }
     target.restore();
 }

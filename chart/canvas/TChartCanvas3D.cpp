@@ -1,192 +1,17 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
-#include <QGuiApplication>
-#include <QPalette>
 #include <QPolygon>
 #include <algorithm>
-#include <array>
-#include <climits>
 #include <cmath>
-#include <cstring>
+#include <cstdint>
 #include <numbers>
 
 #include "chart/canvas/ChartFontQt.h"
-#include "chart/canvas/EllipseRaster.h"
+#include "chart/canvas/QtRealisation.h"
 
 namespace rna::chart {
 
 namespace {
-
-// On/off run lengths of the one-pixel pen styles, starting with "on".
-struct DashPattern {
-    std::array<int, 6> runs{};
-    int count = 0;
-    int period = 0;
-};
-
-constexpr DashPattern PatternOf(TPenStyle style, bool alternate)
-{
-    if (alternate)
-        return {{1, 1}, 2, 2};
-    switch (style) {
-    case TPenStyle::psDash:
-        return {{18, 6}, 2, 24};
-    case TPenStyle::psDot:
-        return {{3, 3}, 2, 6};
-    case TPenStyle::psDashDot:
-        return {{9, 6, 3, 6}, 4, 24};
-    case TPenStyle::psDashDotDot:
-        return {{9, 3, 3, 3, 3, 3}, 6, 24};
-    default:
-        return {};
-    }
-}
-
-bool PatternOn(const DashPattern& pattern, int index)
-{
-    if (pattern.count == 0)
-        return true;
-    int position = index % pattern.period;
-    for (int run = 0; run < pattern.count; ++run) {
-        if (position < pattern.runs[run])
-            return run % 2 == 0;
-        position -= pattern.runs[run];
-    }
-    return false;
-}
-
-QPainter::CompositionMode CompositionOf(TPenMode mode)
-{
-    using M = QPainter::CompositionMode;
-    switch (mode) {
-    case TPenMode::pmBlack:
-        return M::RasterOp_ClearDestination;
-    case TPenMode::pmWhite:
-        return M::RasterOp_SetDestination;
-    case TPenMode::pmNop:
-        return M::CompositionMode_Destination;
-    case TPenMode::pmNot:
-        return M::RasterOp_NotDestination;
-    case TPenMode::pmNotCopy:
-        return M::RasterOp_NotSource;
-    case TPenMode::pmMergePenNot:
-        return M::RasterOp_SourceOrNotDestination;
-    case TPenMode::pmMaskPenNot:
-        return M::RasterOp_SourceAndNotDestination;
-    case TPenMode::pmMergeNotPen:
-        return M::RasterOp_NotSourceOrDestination;
-    case TPenMode::pmMaskNotPen:
-        return M::RasterOp_NotSourceAndDestination;
-    case TPenMode::pmMerge:
-        return M::RasterOp_SourceOrDestination;
-    case TPenMode::pmNotMerge:
-        return M::RasterOp_NotSourceAndNotDestination;
-    case TPenMode::pmMask:
-        return M::RasterOp_SourceAndDestination;
-    case TPenMode::pmNotMask:
-        return M::RasterOp_NotSourceOrNotDestination;
-    case TPenMode::pmXor:
-        return M::RasterOp_SourceXorDestination;
-    case TPenMode::pmNotXor:
-        return M::RasterOp_NotSourceXorDestination;
-    default:
-        return M::CompositionMode_SourceOver;
-    }
-}
-
-Qt::PenStyle QtPenStyle(TPenStyle style)
-{
-    switch (style) {
-    case TPenStyle::psDash:
-        return Qt::DashLine;
-    case TPenStyle::psDot:
-        return Qt::DotLine;
-    case TPenStyle::psDashDot:
-        return Qt::DashDotLine;
-    case TPenStyle::psDashDotDot:
-        return Qt::DashDotDotLine;
-    case TPenStyle::psClear:
-        return Qt::NoPen;
-    default:
-        return Qt::SolidLine;
-    }
-}
-
-Qt::BrushStyle QtBrushStyle(TBrushStyle style)
-{
-    switch (style) {
-    case TBrushStyle::bsClear:
-        return Qt::NoBrush;
-    case TBrushStyle::bsHorizontal:
-        return Qt::HorPattern;
-    case TBrushStyle::bsVertical:
-        return Qt::VerPattern;
-    case TBrushStyle::bsFDiagonal:
-        return Qt::BDiagPattern;
-    case TBrushStyle::bsBDiagonal:
-        return Qt::FDiagPattern;
-    case TBrushStyle::bsCross:
-        return Qt::CrossPattern;
-    case TBrushStyle::bsDiagCross:
-        return Qt::DiagCrossPattern;
-    default:
-        return Qt::SolidPattern;
-    }
-}
-
-// The pixels of the line from (x0, y0) by (dx, dy), one per step along the longer axis: pixel i lies i steps
-// along it and round(i * shorter / longer) steps across (halves away from the start). The rounded step
-// across is carried as an exact quotient and remainder instead of being divided out for every pixel.
-class LineWalk {
-public:
-    LineWalk(int x0, int y0, int dx, int dy)
-        : x_(x0), y_(y0), sx_(dx < 0 ? -1 : 1), sy_(dy < 0 ? -1 : 1), alongX_(std::abs(dx) >= std::abs(dy)),
-          across_(2LL * std::min(std::abs(dx), std::abs(dy))), divisor_(2LL * std::max(std::abs(dx), std::abs(dy))),
-          remainder_(divisor_ / 2)
-    {}
-    QPoint Pixel() const { return {x_, y_}; }
-    void Next()
-    {
-        // The step across grows by at most one per pixel, since across_ <= divisor_.
-        remainder_ += across_;
-        const bool stepAcross = remainder_ >= divisor_;
-        if (stepAcross)
-            remainder_ -= divisor_;
-        if (alongX_) {
-            x_ += sx_;
-            y_ += stepAcross ? sy_ : 0;
-        } else {
-            y_ += sy_;
-            x_ += stepAcross ? sx_ : 0;
-        }
-    }
-
-private:
-    int x_;
-    int y_;
-    int sx_;
-    int sy_;
-    bool alongX_;
-    long long across_;
-    long long divisor_;
-    long long remainder_;  // of (i * across_ + divisor_ / 2) divided by divisor_
-};
-
-// Adds the pixels left .. right of row y, lengthening the last rectangle when it covers the same
-// columns on the row above, so that a straight stretch of rows becomes one rectangle.
-void AddSpan(std::vector<QRect>& spans, int left, int right, int y)
-{
-    if (left > right)
-        return;
-    if (!spans.empty()) {
-        QRect& last = spans.back();
-        if (last.left() == left && last.right() == right && last.bottom() == y - 1) {
-            last.setBottom(y);
-            return;
-        }
-    }
-    spans.emplace_back(QPoint(left, y), QPoint(right, y));
-}
 
 int Interpolate(int from, int to, int step, int steps)
 {
@@ -214,40 +39,36 @@ void TChartCanvas3D::SetView3D(bool view3D, int zoomPercent, bool zoomText)
     zoomText_ = zoomText;
 }
 
-Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds)
+Rect TChartCanvas3D::BeginDrawing(QPainter* target, const Rect& bounds, double ratio, double shownRatio)
 {
     bounds_ = bounds;
     if (!buffered_) {
+        grid_ = DeviceGrid();  // the target's own transform scales what is drawn
         StartPainter(target);
         return bounds;
     }
+    grid_ = DeviceGrid(ratio);
     const int width = bounds.Width();
     const int height = bounds.Height();
-    PrepareImage(width, height);
-    if (!image_.isNull()) {
-        // The pixels direct writes go to: taken before the painter starts, so that both see one buffer.
-        pixels_ = image_.bits();
-        direct_ = image_.format() == QImage::Format_RGB32
-                      ? ImagePixels(pixels_, image_.bytesPerLine(), image_.width(), image_.height())
-                      : ImagePixels();
-        // Past this many rectangles a full copy is as quick as copying them one by one.
-        if (layerDifference_.size() > MaxLayerDifference)
-            layerDifferenceKnown_ = false;
-        direct_.RecordInto(layerDifferenceKnown_ ? &layerDifference_ : nullptr);
-        imagePainter_ = std::make_unique<QPainter>(&image_);
-        StartPainter(imagePainter_.get());
-    }
+    image_.Prepare(grid_.Edge(width), grid_.Edge(height), shownRatio > 0 ? shownRatio : grid_.Ratio());
+    if (QPainter* painter = image_.Begin())
+        StartPainter(painter);
     return {0, 0, width, height};
+}
+
+bool TChartCanvas3D::ImageFits(int width, int height, double ratio, double shownRatio) const
+{
+    const DeviceGrid grid(ratio);
+    return !image_.IsNull() && grid_.Ratio() == grid.Ratio() && Image().width() == grid.Edge(width) &&
+           Image().height() == grid.Edge(height) && Image().devicePixelRatio() == shownRatio;
 }
 
 void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
 {
     if (buffered_) {
-        imagePainter_.reset();
-        if (target != nullptr && !image_.isNull()) {
-            target->setCompositionMode(QPainter::CompositionMode_SourceOver);
-            target->drawImage(topLeft, monochrome_ ? image_.convertToFormat(QImage::Format_Mono) : image_);
-        }
+        image_.End();
+        if (target != nullptr)
+            image_.CopyTo(*target, topLeft, monochrome_);
         dirty_ = false;
     }
     ref_ = nullptr;
@@ -255,81 +76,28 @@ void TChartCanvas3D::EndDrawing(QPainter* target, QPoint topLeft)
 
 bool TChartCanvas3D::ShowCachedImage(QPainter* target)
 {
-    if (dirty_ || !buffered_ || image_.isNull())
+    if (dirty_ || !buffered_ || image_.IsNull())
         return false;
-    if (target != nullptr) {
-        target->setCompositionMode(QPainter::CompositionMode_SourceOver);
-        target->drawImage(QPoint(0, 0), monochrome_ ? image_.convertToFormat(QImage::Format_Mono) : image_);
-    }
+    if (target != nullptr)
+        image_.CopyTo(*target, QPoint(0, 0), monochrome_);
     return true;
-}
-
-void TChartCanvas3D::PrepareImage(int width, int height)
-{
-    if (!image_.isNull() && (image_.width() != width || image_.height() != height))
-        DiscardImage();
-    if (image_.isNull() && width > 0 && height > 0) {
-        image_ = QImage(width, height, QImage::Format_RGB32);
-        image_.fill(Qt::white);
-    }
 }
 
 bool TChartCanvas3D::SaveLayer()
 {
-    if (!Drawing() || ref_ != imagePainter_.get())
-        return false;
-    if (layer_.size() != image_.size() || layer_.format() != image_.format())
-        layer_ = QImage(image_.size(), image_.format());
-    std::memcpy(layer_.bits(), image_.constBits(), std::size_t(image_.sizeInBytes()));
-    layerPalette_ = QGuiApplication::palette().cacheKey();
-    StartLayerDifference();
-    return true;
-}
-
-void TChartCanvas3D::StartLayerDifference()
-{
-    layerDifference_.clear();
-    layerDifferenceKnown_ = true;
-    direct_.RecordInto(&layerDifference_);
+    return Drawing() && ref_ == image_.Painter() && image_.SaveLayer();
 }
 
 bool TChartCanvas3D::RestoreLayer()
 {
-    if (!Drawing() || ref_ != imagePainter_.get() || layer_.size() != image_.size() ||
-        layer_.format() != image_.format() || layerPalette_ != QGuiApplication::palette().cacheKey())
-        return false;
-    if (!layerDifferenceKnown_) {
-        std::memcpy(pixels_, layer_.constBits(), std::size_t(image_.sizeInBytes()));
-    } else {
-        // Both images have the same size and format, so one offset serves both.
-        const qsizetype stride = image_.bytesPerLine();
-        const uchar* layer = layer_.constBits();
-        for (const QRect& r : layerDifference_) {
-            const qsizetype end = (r.bottom() + 1) * stride;
-            qsizetype offset = r.top() * stride + r.left() * 4;
-            if (r.width() == 1) {  // the pixels of steep lines: copied without a call each
-                for (; offset < end; offset += stride)
-                    std::copy_n(layer + offset, 4, pixels_ + offset);
-                continue;
-            }
-            for (; offset < end; offset += stride)
-                std::memcpy(pixels_ + offset, layer + offset, std::size_t(r.width()) * 4);
-        }
-    }
-    StartLayerDifference();
-    return true;
+    return Drawing() && ref_ == image_.Painter() && image_.RestoreLayer();
 }
 
 void TChartCanvas3D::DiscardImage()
 {
-    DiscardLayer();
-    direct_.RecordInto(nullptr);
-    pixels_ = nullptr;
-    direct_ = ImagePixels();
-    if (ref_ != nullptr && ref_ == imagePainter_.get())
+    if (ref_ != nullptr && ref_ == image_.Painter())
         ref_ = nullptr;
-    imagePainter_.reset();
-    image_ = QImage();
+    image_.Discard();
 }
 
 void TChartCanvas3D::StartPainter(QPainter* painter)
@@ -337,7 +105,7 @@ void TChartCanvas3D::StartPainter(QPainter* painter)
     ref_ = painter;
     penDirty_ = brushDirty_ = fontDirty_ = true;
     clipped_ = false;
-    direct_.RemoveClip();
+    image_.Direct().RemoveClip();
     if (painter == nullptr)
         return;
     painter->setRenderHint(QPainter::Antialiasing, false);
@@ -400,12 +168,7 @@ void TChartCanvas3D::ApplyPen()
         return;
     }
     // Wide pens end and join round; what Qt still strokes itself (dashes, arcs) follows that.
-    const bool wide = Pen().Width() > 1;
-    QPen pen(ToQColor(Pen().Color()), std::max(1, Pen().Width()), QtPenStyle(Pen().Style()),
-             wide ? Qt::RoundCap : Qt::FlatCap, wide ? Qt::RoundJoin : Qt::MiterJoin);
-    if (AlternatePen())
-        pen.setDashPattern({1.0, 1.0});
-    ref_->setPen(pen);
+    ref_->setPen(ToQPen(Pen(), grid_.LineWidth(Pen().Width()), AlternatePen()));
 }
 
 void TChartCanvas3D::ApplyBrush()
@@ -414,7 +177,7 @@ void TChartCanvas3D::ApplyBrush()
     if (!brushDirty_)
         return;
     brushDirty_ = false;
-    ref_->setBrush(QBrush(ToQColor(Brush().Color()), QtBrushStyle(Brush().Style())));
+    ref_->setBrush(ToQBrush(Brush()));
 }
 
 // Hatched brushes fill their gaps with the text background colour in opaque mode. Qt's opaque mode
@@ -463,22 +226,42 @@ void TChartCanvas3D::DrawLineTo(int x, int y)
 
 // Solid colour in the copy mode is written into the image directly, as QPainter would write it; other
 // modes, transforms and unbuffered targets go through the painter.
-bool TChartCanvas3D::DirectWrites() const
+bool TChartCanvas3D::DirectWrites()
 {
-    return !direct_.IsNull() && ref_ != nullptr && ref_ == imagePainter_.get() &&
+    return ref_ != nullptr && ref_ == image_.Painter() && !image_.Direct().IsNull() &&
            ref_->compositionMode() == QPainter::CompositionMode_SourceOver &&
            ref_->transform().type() == QTransform::TxNone;
 }
 
-void TChartCanvas3D::FillSpan(int x, int y, int width, int height, const QColor& color)
+void TChartCanvas3D::FillCells(int x, int y, int width, int height, const QColor& color)
 {
-    if (DirectWrites())
-        direct_.Fill(QRect(x, y, width, height), color.rgb());
-    else
-        WritingPainter()->fillRect(QRect(x, y, width, height), color);
+    FillDevice(grid_.Cells(x, y, width, height), color);
 }
 
-// One-pixel lines are rasterised here so that the end pixel is left out in every direction.
+void TChartCanvas3D::FillDevice(const QRect& rect, const QColor& color)
+{
+    if (DirectWrites())
+        image_.Direct().Fill(rect, color.rgb());
+    else
+        WritingPainter()->fillRect(rect, color);
+}
+
+// Where a line `width` logical pixels wide through logical pixel x puts the device pixel it is centred on,
+// as the round nib centres on it: its band of grid_.LineWidth(width) device pixels starts at the cell of the
+// band's first logical pixel.
+int TChartCanvas3D::NibCentre(int x, int width) const
+{
+    return grid_.Edge(x - width / 2) + grid_.LineWidth(width) / 2;
+}
+
+QPoint TChartCanvas3D::NibCentre(QPoint p, int width) const
+{
+    return {NibCentre(p.x(), width), NibCentre(p.y(), width)};
+}
+
+// One-pixel lines are rasterised here so that the end pixel is left out in every direction. A straight
+// line covers the cells of its pixels along it; across it, and along the walk of a sloping line in device
+// pixels, it is grid_.LineWidth(1) device pixels wide from the edge of the cell it starts in.
 void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
 {
     const int dx = x1 - x0;
@@ -489,32 +272,74 @@ void TChartCanvas3D::ThinLine(int x0, int y0, int x1, int y1)
     if (steps == 0)
         return;
     ApplyPenMode();  // the pixels are set with the pen's colour; the painter's pen is not used
-    const QColor color = ToQColor(Pen().Color());
-    const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
-    if (pattern.count == 0 && (dx == 0 || dy == 0)) {
-        FillSpan(dx < 0 ? x1 + 1 : x0, dy < 0 ? y1 + 1 : y0, std::max(adx, 1), std::max(ady, 1), color);
+    const int width = grid_.LineWidth(1);
+    if (dx == 0 || dy == 0) {
+        const int left = dx < 0 ? x1 + 1 : x0;
+        const int top = dy < 0 ? y1 + 1 : y0;
+        if (PatternOf(Pen().Style(), AlternatePen()).Solid()) {
+            const QRect cells = grid_.Cells(left, top, std::max(adx, 1), std::max(ady, 1));
+            FillDevice(dx == 0 ? QRect(cells.left(), cells.top(), width, cells.height())
+                               : QRect(cells.left(), cells.top(), cells.width(), width),
+                       ToQColor(Pen().Color()));
+            return;
+        }
+        LinePixels(x0, y0, x1, y1, path_);
+        PatternedPath(path_, steps, dy == 0, true);
         return;
     }
-    path_.clear();
-    for (LineWalk walk(x0, y0, dx, dy); int(path_.size()) < steps; walk.Next())
-        path_.push_back(walk.Pixel());
-    PatternedPath(path_);
+    const QPoint from = grid_.Edge(QPoint(x0, y0));
+    const QPoint to = grid_.Edge(QPoint(x1, y1));
+    LinePixels(from.x(), from.y(), to.x(), to.y(), path_);
+    PatternedPath(path_, steps, adx >= ady, false);
 }
 
-// Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel.
-void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
+// Sets the pixels of a one-pixel path in the pen's style, counting the pattern from its first pixel over
+// `length` logical pixels. A path of logical pixels (`cells`) sets their cells along it, one of device pixels
+// its pixels; either is as wide across as the canvas' one-pixel lines.
+void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path, int length, bool alongX, bool cells)
 {
     const DashPattern pattern = PatternOf(Pen().Style(), AlternatePen());
     // Styled lines fill their gaps with the text background colour in opaque mode.
     const bool fillGaps = textBackMode_ == OPAQUE && pattern.count > 0 && !AlternatePen();
+    const int size = int(path.size());
+    const auto on = [&](int i) { return pattern.On(size == length ? i : int(std::int64_t(i) * length / size)); };
+    if (grid_.Identity()) {
+        SetPathPixels(path, on, fillGaps);
+        return;
+    }
+    const int width = grid_.LineWidth(1);
+    std::vector<QRect>& set = penScratch_;
+    std::vector<QRect>& gaps = gapScratch_;
+    set.clear();
+    gaps.clear();
+    for (int i = 0; i < size; ++i) {
+        const QPoint p = path[std::size_t(i)];
+        QRect r = cells ? grid_.Cells(p.x(), p.y(), 1, 1) : QRect(p, QSize(1, 1));
+        if (alongX)
+            r.setHeight(width);
+        else
+            r.setWidth(width);
+        if (on(i))
+            set.push_back(r);
+        else if (fillGaps)
+            gaps.push_back(r);
+    }
+    SolidSpans(gaps, ToQColor(textBackColor_));
+    PenSpans(set);
+}
+
+// The pixels themselves, at ratio 1: straight into the image, or as points through the painter.
+template <typename On>
+void TChartCanvas3D::SetPathPixels(const std::vector<QPoint>& path, const On& on, bool fillGaps)
+{
     if (DirectWrites()) {
-        const QRgb on = ToQColor(Pen().Color()).rgb();
+        const QRgb penColor = ToQColor(Pen().Color()).rgb();
         const QRgb gap = ToQColor(textBackColor_).rgb();
         for (std::size_t i = 0; i < path.size(); ++i) {
-            if (PatternOn(pattern, int(i)))
-                direct_.Set(path[i].x(), path[i].y(), on);
+            if (on(int(i)))
+                image_.Direct().Set(path[i].x(), path[i].y(), penColor);
             else if (fillGaps)
-                direct_.Set(path[i].x(), path[i].y(), gap);
+                image_.Direct().Set(path[i].x(), path[i].y(), gap);
         }
         return;
     }
@@ -522,7 +347,7 @@ void TChartCanvas3D::PatternedPath(const std::vector<QPoint>& path)
     QPolygon gaps;
     points.reserve(int(path.size()));
     for (std::size_t i = 0; i < path.size(); ++i) {
-        if (PatternOn(pattern, int(i)))
+        if (on(int(i)))
             points.append(path[i]);
         else if (fillGaps)
             gaps.append(path[i]);
@@ -544,61 +369,17 @@ void TChartCanvas3D::WideLine(int x0, int y0, int x1, int y1)
         return;
     }
     ApplyPen();
-    WritingPainter()->drawLine(x0, y0, x1, y1);
+    WritingPainter()->drawLine(NibCentre(QPoint(x0, y0), Pen().Width()), NibCentre(QPoint(x1, y1), Pen().Width()));
 }
 
 // A pen wider than one pixel is a round nib swept along the line, end points included, so that lines
-// end round and the segments of a polyline join round. Across the line the nib is as wide as the pen
-// and lies as the pen grows (a 2-pixel pen covers x - 1 and x, a 3-pixel one x - 1 to x + 1); along
-// the line it takes the nearest odd size, so that it centres on the end points and both ends reach
-// past them alike: a 3-pixel line gets a one-pixel tip beyond each end, a 2-pixel line ends at its
-// end points. The nib is the ellipse of its box; being convex, it leaves one span per row.
+// end round and the segments of a polyline join round.
 void TChartCanvas3D::RoundPenLine(int x0, int y0, int x1, int y1)
 {
-    const int width = Pen().Width();
-    const int dx = x1 - x0;
-    const int dy = y1 - y0;
-    const int steps = std::max(std::abs(dx), std::abs(dy));
-    const int along = steps == 0 || width % 2 == 1 ? width : width - 1;  // a dot has no direction
-    const bool horizontal = std::abs(dx) >= std::abs(dy);
-    const int nibWidth = horizontal ? along : width;
-    const int nibHeight = horizontal ? width : along;
-    const int left = -(nibWidth / 2);
-    const int up = -(nibHeight / 2);
-    const std::vector<EllipseRow>& nib = EllipseShape(nibWidth, nibHeight);  // columns from 0: shift by left
-    const int top = std::min(y0, y1) + up;
-    std::vector<EllipseRow>& rows = rowsScratch_;
-    rows.assign(std::abs(dy) + nibHeight, EllipseRow{INT_MAX, INT_MIN});
-    LineWalk walk(x0, y0, dx, dy);
-    for (int i = 0; i <= steps; ++i, walk.Next()) {
-        const QPoint p = walk.Pixel();
-        for (int r = 0; r < int(nib.size()); ++r) {
-            EllipseRow& row = rows[p.y() + up + r - top];
-            row.left = std::min(row.left, p.x() + left + nib[r].left);
-            row.right = std::max(row.right, p.x() + left + nib[r].right);
-        }
-    }
-    std::vector<QRect>& spans = penScratch_;
-    spans.clear();
-    for (int i = 0; i < int(rows.size()); ++i)
-        AddSpan(spans, rows[i].left, rows[i].right, top + i);
-    PenSpans(spans);
-}
-
-// EllipseRows of a box at (0, 0); a box elsewhere has the same rows moved by its left edge. Markers and
-// round pen nibs are many ellipses of a few sizes, so the shapes used last are kept, the latest at the
-// back; a list, so that the rows of one shape stay in place while the next is looked up.
-const std::vector<EllipseRow>& TChartCanvas3D::EllipseShape(int width, int height)
-{
-    for (auto shape = ellipseShapes_.begin(); shape != ellipseShapes_.end(); ++shape)
-        if (shape->width == width && shape->height == height) {
-            ellipseShapes_.splice(ellipseShapes_.end(), ellipseShapes_, shape);
-            return shape->rows;
-        }
-    if (ellipseShapes_.size() == MaxEllipseShapes)
-        ellipseShapes_.pop_front();
-    ellipseShapes_.push_back({width, height, EllipseRows(0, 0, width, height)});
-    return ellipseShapes_.back().rows;
+    const int w = Pen().Width();
+    RoundNibSpans(NibCentre(x0, w), NibCentre(y0, w), NibCentre(x1, w), NibCentre(y1, w), grid_.LineWidth(w),
+                  ellipseShapes_, rowsScratch_, penScratch_);
+    PenSpans(penScratch_);
 }
 
 void TChartCanvas3D::PenSpans(const std::vector<QRect>& spans)
@@ -612,7 +393,7 @@ void TChartCanvas3D::SolidSpans(const std::vector<QRect>& spans, const QColor& c
     if (DirectWrites()) {
         const QRgb rgb = color.rgb();
         for (const QRect& span : spans)
-            direct_.Fill(span, rgb);
+            image_.Direct().Fill(span, rgb);
         return;
     }
     for (const QRect& span : spans)
@@ -640,8 +421,8 @@ void TChartCanvas3D::FillRectangle(const Rect& rect)
 {
     if (ref_ == nullptr || Brush().Style() == TBrushStyle::bsClear)
         return;
-    const QRect r(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom), std::abs(rect.Width()),
-                  std::abs(rect.Height()));
+    const QRect r = grid_.Cells(std::min(rect.Left, rect.Right), std::min(rect.Top, rect.Bottom),
+                                std::abs(rect.Width()), std::abs(rect.Height()));
     if (r.isEmpty())
         return;
     ApplyPen();
@@ -680,15 +461,32 @@ void TChartCanvas3D::DrawRectangle(int x0, int y0, int x1, int y1)
     }
     ref_->setBrush(Qt::NoBrush);
     brushDirty_ = true;
-    WritingPainter()->drawRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    const int w = Pen().Width();
+    // Qt outlines a rectangle one pixel beyond its right and bottom edges.
+    WritingPainter()->drawRect(
+        QRect(NibCentre(QPoint(x0, y0), w), NibCentre(QPoint(x1 - 1, y1 - 1), w) - QPoint(1, 1)));
 }
 
+// The outline rows and columns as one-pixel lines would draw them, each pixel once at device ratios: a line
+// as wide as the canvas' one-pixel lines along each edge, the columns between the rows.
 void TChartCanvas3D::RectangleOutline(int x0, int y0, int x1, int y1)
 {
-    ThinLine(x0, y0, x1, y0);
-    ThinLine(x0, y1 - 1, x1, y1 - 1);
-    ThinLine(x0, y0 + 1, x0, y1 - 1);
-    ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
+    if (grid_.Identity()) {
+        ThinLine(x0, y0, x1, y0);
+        ThinLine(x0, y1 - 1, x1, y1 - 1);
+        ThinLine(x0, y0 + 1, x0, y1 - 1);
+        ThinLine(x1 - 1, y0 + 1, x1 - 1, y1 - 1);
+        return;
+    }
+    ApplyPenMode();
+    const int width = grid_.LineWidth(1);
+    const QRect outer(QPoint(grid_.Edge(x0), grid_.Edge(y0)),
+                      QPoint(grid_.Edge(x1 - 1) + width - 1, grid_.Edge(y1 - 1) + width - 1));
+    penScratch_.clear();
+    for (const QRect& band : OutlineBands(outer, width))
+        if (!band.isEmpty())
+            penScratch_.push_back(band);
+    PenSpans(penScratch_);
 }
 
 // Ellipses are rasterised here rather than by Qt, whose small ones are square (a 4 x 4 ring with its
@@ -702,55 +500,36 @@ void TChartCanvas3D::DrawEllipse(int x0, int y0, int x1, int y1)
     if (ref_ == nullptr || x1 - x0 < 1 || y1 - y0 < 1)
         return;
     ApplyPenMode();  // outline and inside are set as spans of colour; the painter's pen is not used
+    const QRect box = grid_.Cells(Rect{x0, y0, x1, y1});
+    const int left = box.left();
+    const int top = box.top();
+    const int right = box.right() + 1;
+    const int bottom = box.bottom() + 1;
     const bool clear = Pen().Style() == TPenStyle::psClear;
-    if (!clear && !(ThinPen() && PatternOf(Pen().Style(), AlternatePen()).count > 0)) {
-        EllipseRing(x0, y0, x1, y1);
+    if (!clear && !(ThinPen() && !PatternOf(Pen().Style(), AlternatePen()).Solid())) {
+        EllipseRing(left, top, right, bottom);
         return;
     }
-    const std::vector<EllipseRow> rows = EllipseRows(x0, y0, x1, y1);
+    const std::vector<EllipseRow> rows = EllipseRows(left, top, right, bottom);
     std::vector<QRect> fill;
     for (int i = 0; i < int(rows.size()); ++i)
-        AddSpan(fill, clear ? rows[i].left : rows[i].innerLeft, clear ? rows[i].right : rows[i].innerRight, y0 + i);
+        AddSpan(fill, clear ? rows[i].left : rows[i].innerLeft, clear ? rows[i].right : rows[i].innerRight, top + i);
     FillSpans(fill);
-    if (!clear)
-        PatternedPath(EllipseOutline(x0, y0, x1, y1));
+    if (!clear) {
+        const std::vector<QPoint> outline = EllipseOutline(left, top, right, bottom);
+        const int length = int(std::lround(double(outline.size()) / grid_.Ratio()));
+        PatternedPath(outline, std::max(1, length), true, false);
+    }
 }
 
-// A solid outline in the pen's width around the brush's inside. A wide outline grows around the
-// one-pixel one as a wide line grows (up and left first); the inside is what the innermost outline
-// encloses. Outline and inside never overlap, so raster modes such as xor draw each pixel once.
-// Wide pens of other styles draw solid outlines.
+// A solid outline in the pen's width around the brush's inside, in device pixels; wide pens of other styles
+// draw solid outlines.
 void TChartCanvas3D::EllipseRing(int x0, int y0, int x1, int y1)
 {
-    const int width = ThinPen() ? 1 : Pen().Width();
-    const int out = width / 2;
-    const int in = width - 1 - out;
-    // Both shapes come with columns from 0; ox and ix move them to their boxes.
-    const int ox = x0 - out;
-    const int ix = x0 + in;
-    const std::vector<EllipseRow>& outer = EllipseShape(x1 + in - ox, y1 + in - (y0 - out));
-    const std::vector<EllipseRow>& inner = EllipseShape(x1 - out - ix, y1 - out - (y0 + in));
-    std::vector<QRect>& fill = fillScratch_;
-    std::vector<QRect>& leftRuns = penScratch_;
-    std::vector<QRect>& rightRuns = rightScratch_;
-    fill.clear();
-    leftRuns.clear();
-    rightRuns.clear();
-    for (int i = 0; i < int(outer.size()); ++i) {
-        const int y = y0 - out + i;
-        const int k = y - (y0 + in);
-        const bool hollow = k >= 0 && k < int(inner.size()) && inner[k].innerLeft <= inner[k].innerRight;
-        if (!hollow) {
-            AddSpan(leftRuns, ox + outer[i].left, ox + outer[i].right, y);
-            continue;
-        }
-        AddSpan(leftRuns, ox + outer[i].left, ix + inner[k].innerLeft - 1, y);
-        AddSpan(rightRuns, ix + inner[k].innerRight + 1, ox + outer[i].right, y);
-        AddSpan(fill, ix + inner[k].innerLeft, ix + inner[k].innerRight, y);
-    }
-    FillSpans(fill);
-    PenSpans(leftRuns);
-    PenSpans(rightRuns);
+    EllipseRingSpans(x0, y0, x1, y1, grid_.LineWidth(ThinPen() ? 1 : Pen().Width()), ellipseShapes_, ringScratch_);
+    FillSpans(ringScratch_.inside);
+    PenSpans(ringScratch_.left);
+    PenSpans(ringScratch_.right);
 }
 
 void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWidth, int cornerHeight)
@@ -763,7 +542,9 @@ void TChartCanvas3D::DrawRoundRect(int x0, int y0, int x1, int y1, int cornerWid
         return;
     ApplyPen();
     ApplyBrush();
-    WritingPainter()->drawRoundedRect(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1), cornerWidth / 2.0, cornerHeight / 2.0);
+    const QRect box = grid_.Cells(Rect{x0, y0, x1, y1});
+    WritingPainter()->drawRoundedRect(QRect(box.left(), box.top(), box.width() - 1, box.height() - 1),
+                                      grid_.Ratio() * cornerWidth / 2.0, grid_.Ratio() * cornerHeight / 2.0);
 }
 
 // A one-pixel outline is rasterised edge by edge, so that every vertex is set exactly once.
@@ -774,13 +555,16 @@ void TChartCanvas3D::DrawPolygon(const std::vector<QPoint>& points)
     ApplyPen();
     ApplyBrush();
     const bool roundEdges = !ThinPen() && SolidPen();
+    std::vector<QPoint> device(points);
+    for (QPoint& p : device)
+        p = NibCentre(p, std::max(1, Pen().Width()));
     if ((!ThinPen() && !roundEdges) || Pen().Style() == TPenStyle::psClear) {
-        WritingPainter()->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(device.data(), int(device.size()));
         return;
     }
     if (Brush().Style() != TBrushStyle::bsClear) {
         ref_->setPen(Qt::NoPen);
-        WritingPainter()->drawPolygon(points.data(), int(points.size()));
+        WritingPainter()->drawPolygon(device.data(), int(device.size()));
         penDirty_ = true;
     }
     for (std::size_t i = 0; i < points.size(); ++i) {
@@ -801,31 +585,36 @@ double TChartCanvas3D::ArcAngle(const Rect& box, QPoint p) const
     return std::atan2(cy - p.y(), p.x() - cx) * 180.0 / std::numbers::pi;
 }
 
-void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
+// The box in device pixels as Qt's arcs take it, and the start and span of the arc in sixteenths of a degree,
+// counterclockwise from the start point to the end point as seen from the box centre.
+TChartCanvas3D::ArcGeometry TChartCanvas3D::Arc(const Rect& box, QPoint start, QPoint end) const
 {
-    if (ref_ == nullptr || box.IsEmpty())
-        return;
     const double from = ArcAngle(box, start);
     double span = std::fmod(ArcAngle(box, end) - from + 360.0, 360.0);
     if (span == 0)
         span = 360.0;
+    const QRect cells = grid_.Cells(box);
+    return {QRect(cells.left(), cells.top(), cells.width() - 1, cells.height() - 1), int(std::lround(from * 16)),
+            int(std::lround(span * 16))};
+}
+
+void TChartCanvas3D::DrawArc(const Rect& box, QPoint start, QPoint end)
+{
+    if (ref_ == nullptr || box.IsEmpty())
+        return;
+    const ArcGeometry arc = Arc(box, start, end);
     ApplyPen();
-    WritingPainter()->drawArc(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                              int(std::lround(span * 16)));
+    WritingPainter()->drawArc(arc.Box, arc.Start, arc.Span);
 }
 
 void TChartCanvas3D::DrawPie(const Rect& box, QPoint start, QPoint end)
 {
     if (ref_ == nullptr || box.IsEmpty())
         return;
-    const double from = ArcAngle(box, start);
-    double span = std::fmod(ArcAngle(box, end) - from + 360.0, 360.0);
-    if (span == 0)
-        span = 360.0;
+    const ArcGeometry arc = Arc(box, start, end);
     ApplyPen();
     ApplyBrush();
-    WritingPainter()->drawPie(QRect(box.Left, box.Top, box.Width() - 1, box.Height() - 1), int(std::lround(from * 16)),
-                              int(std::lround(span * 16)));
+    WritingPainter()->drawPie(arc.Box, arc.Start, arc.Span);
 }
 
 void TChartCanvas3D::DrawBevel(const Rect& rect, TColor topLeft, TColor bottomRight, int width)
@@ -867,18 +656,18 @@ void TChartCanvas3D::FillGradient(const Rect& rect, TColor start, TColor end, TG
         const int a = band * span / bands;
         const int b = (band + 1) * span / bands;
         if (vertical) {
-            FillSpan(rect.Left, rect.Top + a, rect.Width(), b - a, color);
+            FillCells(rect.Left, rect.Top + a, rect.Width(), b - a, color);
         } else if (horizontal) {
-            FillSpan(rect.Left + a, rect.Top, b - a, rect.Height(), color);
+            FillCells(rect.Left + a, rect.Top, b - a, rect.Height(), color);
         } else if (direction == D::gdFromCenter) {
             const int dx = band * rect.Width() / (2 * bands);
             const int dy = band * rect.Height() / (2 * bands);
-            FillSpan(rect.Left + dx, rect.Top + dy, rect.Width() - 2 * dx, rect.Height() - 2 * dy, color);
+            FillCells(rect.Left + dx, rect.Top + dy, rect.Width() - 2 * dx, rect.Height() - 2 * dy, color);
         } else {
             const int w = rect.Width() - band * rect.Width() / bands;
             const int h = rect.Height() - band * rect.Height() / bands;
             const int top = direction == D::gdFromTopLeft ? rect.Top : rect.Bottom - h;
-            FillSpan(rect.Left, top, w, h, color);
+            FillCells(rect.Left, top, w, h, color);
         }
     }
 }
@@ -891,7 +680,7 @@ void TChartCanvas3D::PutPixel(int x, int y, TColor color)
         return;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
-    FillSpan(x, y, 1, 1, ToQColor(color));
+    FillCells(x, y, 1, 1, ToQColor(color));
 }
 
 void TChartCanvas3D::Pixel3D(int x, int y, int, TColor color)
@@ -913,13 +702,27 @@ void TChartCanvas3D::DrawPicture(int x, int y, const QImage& picture)
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (picture.depth() != 1) {
-        WritingPainter()->drawImage(QPoint(x, y), picture);
+        DrawPictureIn(Rect{x, y, x + picture.width(), y + picture.height()}, picture);
         return;
     }
     QImage mono = picture;
     mono.setColor(0, ToQColor(Font().Color()).rgb());
     mono.setColor(1, ToQColor(Brush().Color()).rgb());
-    WritingPainter()->drawImage(QPoint(x, y), mono);
+    DrawPictureIn(Rect{x, y, x + picture.width(), y + picture.height()}, mono);
+}
+
+// A picture scaled into the cells of rect: at ratio 1 pixel for pixel (or stretched by nearest pixel), at other
+// ratios smoothly.
+void TChartCanvas3D::DrawPictureIn(const Rect& rect, const QImage& picture)
+{
+    const QRect cells = grid_.Cells(rect);
+    if (grid_.Identity() && cells.size() == picture.size()) {
+        WritingPainter()->drawImage(cells.topLeft(), picture);
+        return;
+    }
+    ref_->setRenderHint(QPainter::SmoothPixmapTransform, !grid_.Identity());
+    WritingPainter()->drawImage(cells, picture);
+    ref_->setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
 void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
@@ -928,7 +731,7 @@ void TChartCanvas3D::StretchPicture(const Rect& rect, const QImage& picture)
         return;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
-    WritingPainter()->drawImage(QRect(rect.Left, rect.Top, rect.Width(), rect.Height()), picture);
+    DrawPictureIn(rect, picture);
 }
 
 // ---- text ----
@@ -940,27 +743,53 @@ void TChartCanvas3D::DrawTextAt(int x, int y, const QString& text)
     DrawTextLine(x, y, text);
 }
 
-// Draws one line anchored at (x, y) by the text alignment flags, in the painter's current transform.
+// Draws one line anchored at (x, y) by the text alignment flags, in the painter's current transform. At device
+// ratios the anchor is the device edge of (x, y), and the font, its measures and the text's width are the
+// device's, so that the text is aligned at its anchor as sharply as at ratio 1.
 void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
 {
-    const QFontMetrics& metrics = RealisedMetrics();
-    const int width = TextWidthOf(text);
+    const QFontMetrics& metrics = DrawingMetrics();
+    const int width = grid_.Identity() ? TextWidthOf(text) : metrics.horizontalAdvance(text);
     const int height = metrics.height();
+    const int ax = grid_.Edge(x);
+    const int ay = grid_.Edge(y);
     const int horizontal = textAlign_ & TA_CENTER;
     const int vertical = textAlign_ & TA_BASELINE;
-    const int left = horizontal == TA_CENTER ? x - width / 2 : horizontal == TA_RIGHT ? x - width : x;
-    const int top = vertical == TA_BASELINE ? y - metrics.ascent() : vertical == TA_BOTTOM ? y - height : y;
+    const int left = horizontal == TA_CENTER ? ax - width / 2 : horizontal == TA_RIGHT ? ax - width : ax;
+    const int top = vertical == TA_BASELINE ? ay - metrics.ascent() : vertical == TA_BOTTOM ? ay - height : ay;
     ref_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     penDirty_ = true;
     if (textBackMode_ == OPAQUE)
         WritingPainter()->fillRect(QRect(left, top, width, height), ToQColor(textBackColor_));
     if (fontDirty_) {
-        ref_->setFont(RealisedFont());
+        ref_->setFont(DrawingFont());
         fontDirty_ = false;
     }
     ref_->setPen(ToQColor(Font().Color()));
     ref_->setBackgroundMode(Qt::TransparentMode);  // the cell background is filled above, as one rectangle
     WritingPainter()->drawText(QPoint(left, top + metrics.ascent()), text);
+}
+
+// The font text is drawn in: the realised font at ratio 1, else the same font at the device's size, kept
+// until the font or the ratio changes.
+const QFont& TChartCanvas3D::DrawingFont()
+{
+    if (grid_.Identity())
+        return RealisedFont();
+    if (!deviceFont_ || deviceFont_->Source != RealisedFont() || deviceFont_->Ratio != grid_.Ratio()) {
+        QFont font = RealisedFont();
+        font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * grid_.Ratio()))));
+        deviceFont_.emplace(DeviceFont{RealisedFont(), grid_.Ratio(), font, QFontMetrics(font)});
+    }
+    return deviceFont_->Font;
+}
+
+const QFontMetrics& TChartCanvas3D::DrawingMetrics()
+{
+    if (grid_.Identity())
+        return RealisedMetrics();
+    DrawingFont();
+    return deviceFont_->Metrics;
 }
 
 void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& text)
@@ -971,17 +800,17 @@ void TChartCanvas3D::DrawRotatedText(int x, int y, int angle, const QString& tex
     if (angle > 360)
         angle -= 360;
     ref_->save();
-    ref_->translate(x, y);
+    ref_->translate(grid_.Edge(x), grid_.Edge(y));
     ref_->rotate(-angle);
     if (view3D_ && zoomText_ && zoomFactor_ != 1.0) {
-        QFont zoomed = RealisedFont();
-        zoomed.setPixelSize(std::max(1, int(std::lround(std::abs(Font().Height()) * zoomFactor_))));
+        QFont zoomed = DrawingFont();
+        zoomed.setPixelSize(std::max(1, int(std::lround(std::abs(Font().Height()) * zoomFactor_ * grid_.Ratio()))));
         ref_->setFont(zoomed);
     } else {
-        ref_->setFont(RealisedFont());
+        ref_->setFont(DrawingFont());
     }
     fontDirty_ = false;
-    DrawTextLine(0, 0, text);
+    DrawTextLine(0, 0, text);  // the origin is the anchor's device edge already
     ref_->restore();
     penDirty_ = brushDirty_ = fontDirty_ = true;
 }
@@ -994,9 +823,9 @@ void TChartCanvas3D::ClipToRect(const Rect& rect)
     clipRect_ = rect;
     if (ref_ == nullptr)
         return;
-    const QRect clip(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
+    const QRect clip = grid_.Cells(rect.Left, rect.Top, std::max(0, rect.Width()), std::max(0, rect.Height()));
     ref_->setClipRect(clip);
-    direct_.SetClip(clip);
+    image_.Direct().SetClip(clip);
 }
 
 void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
@@ -1007,7 +836,7 @@ void TChartCanvas3D::ClipToPlotArea(const Rect& rect, int, int)
 void TChartCanvas3D::RemoveClip()
 {
     clipped_ = false;
-    direct_.RemoveClip();
+    image_.Direct().RemoveClip();
     if (ref_ != nullptr)
         ref_->setClipping(false);
 }

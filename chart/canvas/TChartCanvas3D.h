@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QPainter>
-#include <list>
-#include <memory>
+#include <optional>
 #include <vector>
 
-#include "chart/canvas/EllipseRaster.h"
-#include "chart/canvas/ImagePixels.h"
+#include "chart/canvas/CanvasImage.h"
+#include "chart/canvas/DeviceGrid.h"
+#include "chart/canvas/SpanRaster.h"
 #include "chart/canvas/TCanvas3D.h"
 #include "chart/core/ChangeNotifier.h"
 
@@ -16,6 +16,11 @@ namespace rna::chart {
 // Pixel rules held by every primitive: filled shapes and rectangles exclude their right and bottom
 // edges, a one-pixel line excludes its end pixel, wider pens end and join round, no antialiasing.
 // Outside a paint nothing is drawn, but text can still be measured.
+//
+// Every coordinate is in the chart's own (logical) pixels, and so is every text measure: the layout is the
+// same at every device pixel ratio. A buffered drawing may rasterise at a ratio (DeviceGrid): its image has
+// that many device pixels to each logical one, shapes and fills cover their cells, lines are
+// round(ratio x width) device pixels wide, text is drawn in its font at the device's size.
 class TChartCanvas3D : public TCanvas3D {
 public:
     TChartCanvas3D();
@@ -26,27 +31,30 @@ public:
     void SetView3D(bool view3D, int zoomPercent, bool zoomText);
     // Buffered painting. BeginDrawing answers the bounds to draw into: (0, 0, w, h) of the off-screen
     // image, or the given bounds on the target when unbuffered. target may be null (draw into the image).
-    Rect BeginDrawing(QPainter* target, const Rect& bounds);
+    // A buffered drawing rasterises at `ratio` device pixels to each of the chart's own; the image says it has
+    // `shownRatio` device pixels to each pixel of what shows it (the same ratio, unless the chart's pixels are
+    // larger than its window's, see ChartWidget::ContentScale).
+    Rect BeginDrawing(QPainter* target, const Rect& bounds, double ratio = 1.0, double shownRatio = 0);
+    // Whether the image is of a drawing of width x height of the chart's own pixels at those ratios.
+    bool ImageFits(int width, int height, double ratio, double shownRatio) const;
     // Copies the image onto target at topLeft (when buffered and target is given); the image is current.
     void EndDrawing(QPainter* target, QPoint topLeft);
     // Copies the current image to target at (0, 0) and answers True, or answers False when it is stale.
     bool ShowCachedImage(QPainter* target);
     bool Dirty() const { return dirty_; }
     bool Drawing() const { return ref_ != nullptr; }
-    // The off-screen image (null before the first buffered paint).
-    const QImage& Image() const { return image_; }
+    // The off-screen image (null before the first buffered paint), in device pixels: its device pixel ratio
+    // says how many of them make one of the chart's own.
+    const QImage& Image() const { return image_.Image(); }
+    // The grid of the current (or last) buffered drawing.
+    const DeviceGrid& Grid() const { return grid_; }
     const Rect& Bounds() const { return bounds_; }
-    // The image layer: a copy of the image as the chart's drawing left it before its series (or after its
-    // first few series), so that a later drawing that would draw the same pixels up to there copies it back
-    // instead. Only during a buffered drawing; RestoreLayer answers False (and copies nothing) when there is no layer
-    // of the image's size or the system colours changed since it was saved. SaveLayer answers whether it saved.
+    // The image layer (CanvasImage): only during a buffered drawing. RestoreLayer answers False (and copies
+    // nothing) when there is no layer of the image's size or the system colours changed since it was saved.
+    // SaveLayer answers whether it saved.
     bool SaveLayer();
     bool RestoreLayer();
-    void DiscardLayer()
-    {
-        layer_ = QImage();
-        layerDifferenceKnown_ = false;
-    }
+    void DiscardLayer() { image_.DiscardLayer(); }
     // Called when a setting of the canvas needs the chart to repaint (Monochrome).
     void SetOnChange(TNotifyChange onChange) { changes_.SetOnChange(std::move(onChange)); }
 
@@ -129,61 +137,65 @@ protected:
 
 private:
     void DiscardImage();
-    void PrepareImage(int width, int height);
     void StartPainter(QPainter* painter);
     void ApplyPen();
     void ApplyPenMode();
     void ApplyBrush();
     void ApplyBackground();
     bool ThinPen() const;
-    bool DirectWrites() const;
+    bool DirectWrites();
+    int NibCentre(int x, int width) const;
+    QPoint NibCentre(QPoint p, int width) const;
     // The painter, for a call that writes pixels: what it changes is not known, so the image no longer
     // differs from the layer by the recorded rectangles only.
     QPainter* WritingPainter()
     {
-        layerDifferenceKnown_ = false;
+        image_.ForgetDifference();
         return ref_;
     }
-    void StartLayerDifference();
     bool SolidPen() const;
     void ThinLine(int x0, int y0, int x1, int y1);
-    void PatternedPath(const std::vector<QPoint>& path);
+    void PatternedPath(const std::vector<QPoint>& path, int length, bool alongX, bool cells);
+    template <typename On>
+    void SetPathPixels(const std::vector<QPoint>& path, const On& on, bool fillGaps);
     void WideLine(int x0, int y0, int x1, int y1);
     void RoundPenLine(int x0, int y0, int x1, int y1);
     void RectangleOutline(int x0, int y0, int x1, int y1);
     void EllipseRing(int x0, int y0, int x1, int y1);
-    const std::vector<EllipseRow>& EllipseShape(int width, int height);
-    void FillSpan(int x, int y, int width, int height, const QColor& color);
+    void FillCells(int x, int y, int width, int height, const QColor& color);
+    void FillDevice(const QRect& rect, const QColor& color);
     void FillSpans(const std::vector<QRect>& spans);
     void PenSpans(const std::vector<QRect>& spans);
     void SolidSpans(const std::vector<QRect>& spans, const QColor& color);
+    void DrawPictureIn(const Rect& rect, const QImage& picture);
     void DrawTextLine(int x, int y, const QString& text);
+    const QFont& DrawingFont();
+    const QFontMetrics& DrawingMetrics();
     double ArcAngle(const Rect& box, QPoint p) const;
+    struct ArcGeometry {
+        QRect Box;
+        int Start = 0;
+        int Span = 0;
+    };
+    ArcGeometry Arc(const Rect& box, QPoint start, QPoint end) const;
 
-    QImage image_;
-    QImage layer_;
-    qint64 layerPalette_ = 0;  // the system colours the layer was drawn with
-    // While layerDifferenceKnown_, the image equals the layer outside these rectangles (the direct writes
-    // since the layer was saved or restored), so restoring it copies only them.
-    std::vector<QRect> layerDifference_;
-    bool layerDifferenceKnown_ = false;
-    static constexpr std::size_t MaxLayerDifference = 16384;
-    std::unique_ptr<QPainter> imagePainter_;
-    uchar* pixels_ = nullptr;  // image_'s pixels during a buffered drawing
-    ImagePixels direct_;  // the same pixels, for solid writes that bypass the painter
+    CanvasImage image_;
+    DeviceGrid grid_;
+    // The font of the current font at the device's size.
+    struct DeviceFont {
+        QFont Source;
+        double Ratio = 1.0;
+        QFont Font;
+        QFontMetrics Metrics;
+    };
+    std::optional<DeviceFont> deviceFont_;
     std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
     // Spans and rows of the shape being drawn, kept likewise.
     std::vector<QRect> penScratch_;
-    std::vector<QRect> rightScratch_;
-    std::vector<QRect> fillScratch_;
+    std::vector<QRect> gapScratch_;
     std::vector<EllipseRow> rowsScratch_;
-    struct EllipseShapeEntry {
-        int width = 0;
-        int height = 0;
-        std::vector<EllipseRow> rows;
-    };
-    static constexpr std::size_t MaxEllipseShapes = 8;
-    std::list<EllipseShapeEntry> ellipseShapes_;
+    RingSpans ringScratch_;
+    EllipseShapes ellipseShapes_;
     QPainter* ref_ = nullptr;
     bool buffered_ = true;
     bool monochrome_ = false;

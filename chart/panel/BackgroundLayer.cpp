@@ -21,12 +21,6 @@ bool BackgroundLayer::MatchesStart(unsigned settingsChanges, const Rect& bounds,
            (!startPenPosUsed_ || canvas.PenPosition() == startPenPos_);
 }
 
-void BackgroundLayer::RestoreStartState(TChartCanvas3D& canvas) const
-{
-    startState_.Restore(canvas);
-    canvas.MovePenTo(startPenPos_.x(), startPenPos_.y());
-}
-
 void BackgroundLayer::RestoreEndState(TChartCanvas3D& canvas) const
 {
     endState_.Restore(canvas);

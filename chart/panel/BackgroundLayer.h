@@ -36,8 +36,7 @@ public:
     const Rect& LayoutPlotRect() const { return plotRect_; }
     // The layout just worked out, from the inputs LayoutInputsMatch last saw, is the layer's: both are kept.
     void KeepLayout(const TCustomAxisPanel& chart);
-    // Gives the canvas the state the layer's drawing started from, or the one it left the canvas in.
-    void RestoreStartState(TChartCanvas3D& canvas) const;
+    // Gives the canvas the state the layer's drawing left it in.
     void RestoreEndState(TChartCanvas3D& canvas) const;
 
     // Remembers the start of a drawing (before anything is drawn), then where the titles left the plotting

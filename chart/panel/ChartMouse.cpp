@@ -329,7 +329,8 @@ void ChartMouse::Wheel(int notches)
 void ChartMouse::PaintRubberBand(QPainter& painter) const
 {
     if (zoom_.Active)
-        rna::chart::PaintRubberBand(painter, chart_.Canvas().Image(), zoom_.Corners(), RubberBandPen(chart_.Color()));
+        rna::chart::PaintRubberBand(painter, chart_.Canvas().Image(), zoom_.Corners(), RubberBandPen(chart_.Color()),
+                                    chart_.Canvas().Grid());
 }
 
 void ChartMouse::RepaintRubberBand() const

@@ -3,20 +3,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "ui/CursorShapes.h"
 
 namespace rna::chart {
-
-namespace {
-
-ChartMouseInput InputOf(const QMouseEvent& event, bool doubleClick = false)
-{
-    const QPoint p = event.position().toPoint();
-    return {event.button(), event.buttons(), event.modifiers(), p.x(), p.y(), doubleClick};
-}
-
-}  // namespace
 
 ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
 {
@@ -28,10 +19,41 @@ ChartWidget::ChartWidget(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
 }
 
+// The chart pixel under the pointer: the pixel the control's pixel lies in.
+ChartMouseInput ChartWidget::InputOf(const QMouseEvent& event, bool doubleClick) const
+{
+    QPoint p = event.position().toPoint();
+    if (contentScale_ != 1)
+        p = QPoint(int(std::floor(event.position().x() / contentScale_)),
+                   int(std::floor(event.position().y() / contentScale_)));
+    return {event.button(), event.buttons(), event.modifiers(), p.x(), p.y(), doubleClick};
+}
+
+int ChartWidget::ChartWidth() const
+{
+    return contentScale_ == 1 ? width() : qRound(width() / contentScale_);
+}
+
+int ChartWidget::ChartHeight() const
+{
+    return contentScale_ == 1 ? height() : qRound(height() / contentScale_);
+}
+
+void ChartWidget::setContentScale(qreal scale)
+{
+    if (scale <= 0 || scale == contentScale_)
+        return;
+    contentScale_ = scale;
+    ContentScaleChanged();
+}
+
 void ChartWidget::RepaintArea(const Rect& area)
 {
-    if (!area.IsEmpty())
-        update(QRect(area.Left, area.Top, area.Width(), area.Height()));
+    if (area.IsEmpty())
+        return;
+    const qreal s = contentScale_;
+    update(QRect(QPoint(int(std::floor(area.Left * s)), int(std::floor(area.Top * s))),
+                 QPoint(int(std::ceil(area.Right * s)) - 1, int(std::ceil(area.Bottom * s)) - 1)));
 }
 
 void ChartWidget::ShowCursor(int cursor)

@@ -6,17 +6,27 @@
 #include "chart/core/ChartGeometry.h"
 #include "chart/panel/ChartMouseInput.h"
 #include "chart/panel/WheelNotches.h"
+#include "ui/ContentScale.h"
 
 class QPainter;
 
 namespace rna::chart {
 
-class ChartWidget : public QWidget {
+// The chart's own pixels are the control's, unless the window was scaled to a screen of another density: then
+// the chart keeps the size its description gives it and each of its pixels is ContentScale() of the control's
+// (the mouse, repaints and the drawing's device pixels follow).
+class ChartWidget : public QWidget, public rna::ui::ContentScale {
     Q_OBJECT
 public:
     explicit ChartWidget(QWidget* parent = nullptr);
 
-    // Repaints the area from the cached image and the overlay, without drawing the chart again.
+    // The chart's size in its own pixels.
+    int ChartWidth() const;
+    int ChartHeight() const;
+    qreal ContentScale() const { return contentScale_; }
+    void setContentScale(qreal scale) override;
+    // Repaints the area (the chart's own pixels) from the cached image and the overlay, without drawing the chart
+    // again.
     void RepaintArea(const Rect& area);
     // Paints the control at once (a chart whose image is stale is drawn first).
     void RepaintNow() { repaint(); }
@@ -29,6 +39,7 @@ protected:
     // Drawn over the copied image and never into it (the zoom rectangle).
     virtual void PaintOverlay(QPainter&) {}
     virtual void ControlResized() {}
+    virtual void ContentScaleChanged() {}
 
     // The mouse, in the control's client pixels.
     virtual void MouseDown(const ChartMouseInput&) {}
@@ -50,7 +61,10 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    ChartMouseInput InputOf(const QMouseEvent& event, bool doubleClick = false) const;
+
     WheelNotches wheel_;
+    qreal contentScale_ = 1;
 };
 
 }  // namespace rna::chart

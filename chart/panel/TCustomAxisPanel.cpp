@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/canvas/CanvasStateSaver.h"
 #include "chart/core/ChartException.h"
 #include "chart/series/TChartSeries.h"
 #include "chart/series/TChartValueList.h"
@@ -131,13 +132,52 @@ void TCustomAxisPanel::SetPage(int value)
 
 // ---- drawing
 
-// The drawing order: background, titles, axis layout, walls, axes, then the series in list order.
-// Everything before the series is copied from the image layer instead while it would draw the same, and
-// so are the first series while they would, unless a chart event runs before or while they are drawn.
+// The layout of a drawing: titles, then the axes and the series' margins. It measures texts in the
+// canvas' fonts, and the rendering starts from the canvas' state as the drawing found it.
+void TCustomAxisPanel::LayOutChart(const Rect& bounds)
+{
+    CanvasStateSaver keepState(Canvas());
+    if (!ReuseLayout(bounds)) {
+        layoutIsLayers_ = false;
+        LayOutTitleBlocks();
+        plotRectAfterTitles_ = PlotRect();
+        FitAxes();
+        FitSeriesMargins();
+    }
+    Canvas().SetProjection(0, bounds, PlotRect());
+}
+
+// The axis layout is worked out anew, since the series may have moved automatic axis ends, unless
+// everything it reads is as it was when the layer's layout was last worked out: then that layout is put back.
+bool TCustomAxisPanel::ReuseLayout(const Rect& bounds)
+{
+    if (!BackgroundLayer::MayKeep(*this) || !background_.MatchesStart(SettingsChanges(), bounds, Canvas()))
+        return false;
+    SetPlotRect(background_.PlotRectAfterTitles());
+    NormalizePlotRect();
+    plotRectAfterTitles_ = PlotRect();
+    if (background_.LayoutInputsMatch(*this)) {
+        background_.PutBackLayout(*this);
+        SetPlotRect(background_.LayoutPlotRect());
+        NormalizePlotRect();
+        layoutIsLayers_ = true;
+        return true;
+    }
+    FitAxes();
+    FitSeriesMargins();
+    layoutIsLayers_ = background_.MatchesLayout(*this);
+    if (layoutIsLayers_)
+        background_.KeepLayout(*this);
+    return true;
+}
+
+// The drawing order: background, titles, walls, axes, then the series in list order. Everything before the
+// series is copied from the image layer instead while it would draw the same, and so are the first series
+// while they would, unless a chart event runs before or while they are drawn.
 void TCustomAxisPanel::RenderChart(const Rect& bounds)
 {
     const bool mayHoldSeries = !onBeforeDrawSeries_;
-    if (!ReuseBackground(bounds, mayHoldSeries))
+    if (!ReuseBackground(mayHoldSeries))
         DrawBackground(bounds);
     if (onBeforeDrawSeries_)
         onBeforeDrawSeries_();
@@ -157,8 +197,7 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
         Canvas().DiscardLayer();
     DrawPanelBackground(bounds);
     DrawTitleBlocks();
-    background_.KeepPlotRectAfterTitles(PlotRect());
-    LayOut(bounds);
+    background_.KeepPlotRectAfterTitles(plotRectAfterTitles_);
     PaintWalls();
     if (axisVisible_) {
         if (onBeforeDrawAxes_)
@@ -171,46 +210,13 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
     }
 }
 
-// The titles' share of the plotting rectangle comes from the layer. The axis layout is worked out anew,
-// since the series may have moved automatic axis ends, unless everything it reads is as it was when the
-// layer's layout was last worked out: then that layout is put back. When the layout differs from the
-// layer's, or a series the layer holds would not draw what it holds, the chart and the canvas are left as
-// they were found, for a full drawing.
-bool TCustomAxisPanel::ReuseBackground(const Rect& bounds, bool mayHoldSeries)
+bool TCustomAxisPanel::ReuseBackground(bool mayHoldSeries)
 {
-    if (!BackgroundLayer::MayKeep(*this) || !background_.MatchesStart(SettingsChanges(), bounds, Canvas()))
+    if (!layoutIsLayers_ || !seriesLayer_.HeldSeriesMatch(series_, PlotRect(), clipPoints_, mayHoldSeries) ||
+        !Canvas().RestoreLayer())
         return false;
-    const Rect start = PlotRect();
-    SetPlotRect(background_.PlotRectAfterTitles());
-    NormalizePlotRect();
-    bool sameLayout = background_.LayoutInputsMatch(*this);
-    if (sameLayout) {
-        background_.PutBackLayout(*this);
-        SetPlotRect(background_.LayoutPlotRect());
-        NormalizePlotRect();
-        Canvas().SetProjection(0, bounds, PlotRect());
-    } else {
-        LayOut(bounds);
-        sameLayout = background_.MatchesLayout(*this);
-        if (sameLayout)
-            background_.KeepLayout(*this);
-    }
-    if (sameLayout && seriesLayer_.HeldSeriesMatch(series_, PlotRect(), clipPoints_, mayHoldSeries) &&
-        Canvas().RestoreLayer()) {
-        background_.RestoreEndState(Canvas());
-        return true;
-    }
-    background_.RestoreStartState(Canvas());
-    SetPlotRect(start);
-    NormalizePlotRect();
-    return false;
-}
-
-void TCustomAxisPanel::LayOut(const Rect& bounds)
-{
-    FitAxes();
-    FitSeriesMargins();
-    Canvas().SetProjection(0, bounds, PlotRect());
+    background_.RestoreEndState(Canvas());
+    return true;
 }
 
 void TCustomAxisPanel::PaintAxes()

@@ -100,11 +100,14 @@ public:
     void GetNextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) const override;
 
 protected:
+    void LayOutChart(const Rect& bounds) override;
     void RenderChart(const Rect& bounds) override;
     // Axes take their space from PlotRect and fix their pixel ranges.
     virtual void FitAxes() = 0;
     // Axes widen their ranges so the pixels series ask for stay free at their ends.
     virtual void FitSeriesMargins() = 0;
+    // The titles take their space from PlotRect and fix their boxes; DrawTitleBlocks draws them there.
+    virtual void LayOutTitleBlocks() = 0;
     virtual void DrawTitleBlocks() = 0;
     virtual void PaintWalls() = 0;
     // Draws one axis completely (title, labels, line, ticks, grid).
@@ -112,12 +115,15 @@ protected:
 
 private:
     void CreateAxes();
-    // The background, titles, axis layout, walls and axes, kept as the image layer when it may be.
+    // When the drawing starts as the kept layer's did, the titles' share of PlotRect comes from the layer,
+    // and so does the axis layout while everything it reads is as it was when the layer's was worked out.
+    // Answers False when the layout is to be worked out in full.
+    bool ReuseLayout(const Rect& bounds);
+    // The background, titles, walls and axes, kept as the image layer when it may be.
     void DrawBackground(const Rect& bounds);
-    // Copies the kept layer instead when this drawing would draw the same; the layout is then in place.
-    // `mayHoldSeries`: no chart event runs before the series are drawn, so the layer may hold series.
-    bool ReuseBackground(const Rect& bounds, bool mayHoldSeries);
-    void LayOut(const Rect& bounds);
+    // Copies the kept layer instead when this drawing's layout is the layer's and the series it holds would
+    // draw what it holds. `mayHoldSeries`: no chart event runs before the series are drawn.
+    bool ReuseBackground(bool mayHoldSeries);
     void PaintAxes();
     // `mayHold`: the layer holds the background, and no chart event runs while the series are drawn.
     void PaintSeries(bool mayHold);
@@ -148,6 +154,8 @@ private:
     TChartEvent onAfterDraw_;
     BackgroundLayer background_;
     SeriesLayer seriesLayer_;
+    Rect plotRectAfterTitles_;  // where this drawing's titles left PlotRect
+    bool layoutIsLayers_ = false;  // this drawing's layout is the one the kept layer was drawn with
 };
 
 }  // namespace rna::chart

@@ -50,22 +50,41 @@ void TCustomChart::PaintAxis(TCustomChartAxis& axis)
 }
 
 // The legend's own drawing is not part of this chart engine; a hidden legend takes no space.
+void TCustomChart::LayOutTitleBlocks()
+{
+    if (title_.Visible())
+        titlePlacement_ = LayOutTitle(title_, true);
+    if (foot_.Visible())
+        footPlacement_ = LayOutTitle(foot_, false);
+}
+
 void TCustomChart::DrawTitleBlocks()
 {
     if (title_.Visible())
-        RenderTitle(title_, true);
+        DrawTitle(title_, titlePlacement_);
     if (foot_.Visible())
-        RenderTitle(foot_, false);
+        DrawTitle(foot_, footPlacement_);
 }
 
-void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
+bool TCustomChart::Framed(const TChartTitle& title)
+{
+    return title.Frame().Visible() && title.Frame().Color() != clUseSeriesColor;
+}
+
+// A solid brush without a colour of its own leaves the box unfilled.
+bool TCustomChart::Filled(const TChartTitle& title)
+{
+    return title.Brush().Style() != TBrushStyle::bsSolid || title.FillColor() != clUseSeriesColor;
+}
+
+TCustomChart::TitlePlacement TCustomChart::LayOutTitle(TChartTitle& title, bool atTop)
 {
     TChartCanvas3D& canvas = Canvas();
     SelectChartFont(title.Font());
     const int h = canvas.FontHeight();
     const int n = int(title.Text().size());
-    const bool filled = PrepareTitleFill(title);
-    const bool framed = title.Frame().Visible() && title.Frame().Color() != clUseSeriesColor;
+    const bool framed = Framed(title);
+    const bool filled = Filled(title);
     const int fw = framed ? title.Frame().Width() : 0;
     const Rect& plot = PlotRect();
     Rect work{plot.Left + fw, 0, plot.Right - fw, 0};
@@ -81,19 +100,11 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
         box.Bottom = work.Top + n * h;
     else
         box.Top = work.Bottom - n * h;
-    if (framed) {
-        canvas.UseVisiblePen(title.Frame());
+    if (framed)
         box = {box.Left - fw, box.Top - fw, box.Right + fw, box.Bottom + fw};
-    } else {
-        canvas.Pen().SetStyle(TPenStyle::psClear);
-    }
-    if (framed || filled) {
-        if (title.AdjustFrame())
-            AdjustTitleBox(title, box);
-        canvas.DrawRect(box);
-    }
+    if ((framed || filled) && title.AdjustFrame())
+        AdjustTitleBox(title, box);
     title.SetTitleBox(box);
-    DrawTitleLines(title, work, atTop);
     int y = atTop ? (n > 0 ? work.Top + n * h : work.Top - TitleGap) + fw
                   : (n > 0 ? work.Bottom - n * h : work.Bottom + TitleGap) - fw;
     if (atTop)
@@ -101,22 +112,33 @@ void TCustomChart::RenderTitle(TChartTitle& title, bool atTop)
     else
         PlotRect().Bottom = y - TitleGap;
     NormalizePlotRect();
+    return {work, atTop, framed || filled};
 }
 
-// Sets the canvas brush for the title box; answers whether the box has a fill.
-bool TCustomChart::PrepareTitleFill(const TChartTitle& title)
+void TCustomChart::DrawTitle(const TChartTitle& title, const TitlePlacement& placement)
+{
+    TChartCanvas3D& canvas = Canvas();
+    SelectChartFont(title.Font());
+    PrepareTitleFill(title);
+    if (Framed(title))
+        canvas.UseVisiblePen(title.Frame());
+    else
+        canvas.Pen().SetStyle(TPenStyle::psClear);
+    if (placement.BoxDrawn)
+        canvas.DrawRect(title.TitleBox());
+    DrawTitleLines(title, placement.Lines, placement.AtTop);
+}
+
+void TCustomChart::PrepareTitleFill(const TChartTitle& title)
 {
     TChartCanvas3D& canvas = Canvas();
     const TChartBrush& brush = title.Brush();
     const TColor color = title.FillColor();
     if (brush.Style() == TBrushStyle::bsSolid) {
-        if (color == clUseSeriesColor) {
-            canvas.Brush().SetStyle(TBrushStyle::bsClear);
-            return false;
-        }
-        canvas.Brush().SetColor(color);
-        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-        return true;
+        if (color != clUseSeriesColor)
+            canvas.Brush().SetColor(color);
+        canvas.Brush().SetStyle(color != clUseSeriesColor ? TBrushStyle::bsSolid : TBrushStyle::bsClear);
+        return;
     }
     canvas.Brush().SetColor(brush.Color());
     canvas.Brush().SetStyle(brush.Style());
@@ -124,7 +146,6 @@ bool TCustomChart::PrepareTitleFill(const TChartTitle& title)
     canvas.SetTextBackMode(transparent ? TRANSPARENT : OPAQUE);
     if (!transparent)
         canvas.SetTextBackColor(color);
-    return true;
 }
 
 // Fits the box width to the widest line plus the width of "W".

@@ -56,6 +56,7 @@ public:
 protected:
     void FitAxes() override;
     void FitSeriesMargins() override;
+    void LayOutTitleBlocks() override;
     void DrawTitleBlocks() override;
     void PaintWalls() override;
     void PaintAxis(TCustomChartAxis& axis) override;
@@ -66,14 +67,27 @@ protected:
     void MouseWheel(int notches) override { mouse_.Wheel(notches); }
     void MouseInputLost() override { mouse_.CancelDrag(); }
 
-    // Lays out and draws a title at the top or the foot at the bottom; PlotRect gives up its space.
-    void RenderTitle(TChartTitle& title, bool atTop);
+    // Where a title's lines go and whether its box is drawn, as the layout fixed them.
+    struct TitlePlacement {
+        Rect Lines;  // the working box: the lines' left and right edges, and their top (title) or bottom (foot)
+        bool AtTop = true;
+        bool BoxDrawn = false;
+    };
+    // Lays out a title at the top or the foot at the bottom: PlotRect gives up its space, the title's box is set.
+    TitlePlacement LayOutTitle(TChartTitle& title, bool atTop);
+    void DrawTitle(const TChartTitle& title, const TitlePlacement& placement);
 
 private:
-    bool PrepareTitleFill(const TChartTitle& title);
+    static bool Framed(const TChartTitle& title);
+    static bool Filled(const TChartTitle& title);
+    // Sets the canvas brush for the title box.
+    void PrepareTitleFill(const TChartTitle& title);
     void DrawTitleLines(const TChartTitle& title, const Rect& box, bool atTop);
     void AdjustTitleBox(const TChartTitle& title, Rect& box);
     void PrepareBackWallBrush();
+
+    TitlePlacement titlePlacement_;
+    TitlePlacement footPlacement_;
 
     TChartTitle title_{ChangeHandler()};
     TChartTitle foot_{ChangeHandler()};

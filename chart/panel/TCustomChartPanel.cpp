@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "chart/core/ChartException.h"
+#include "ui/PaintRatio.h"
 
 namespace rna::chart {
 
@@ -69,17 +70,28 @@ void TCustomChartPanel::PaintTo(QPainter& painter)
     repaintRequested_ = false;  // changes from here on need a repaint of their own
     if (printing_)
         return;
-    // A hidden control gets its resize event only when shown, so the image size is checked here too.
-    const bool sameSize = canvas_->Image().size() == size();
-    if (sameSize && canvas_->ShowCachedImage(&painter))
+    // A hidden control gets its resize event only when shown, and a move to a screen of another pixel ratio
+    // changes the image's pixels without any setting: the image's size and ratio are checked here too.
+    const bool fits = canvas_->ImageFits(ChartWidth(), ChartHeight(), DeviceRatio(&painter), ShownRatio(&painter));
+    if (fits && canvas_->ShowCachedImage(&painter))
         return;
-    DrawChart(&painter, {0, 0, width(), height()});
+    DrawChart(&painter, {0, 0, ChartWidth(), ChartHeight()});
+}
+
+double TCustomChartPanel::DeviceRatio(const QPainter* target) const
+{
+    return ShownRatio(target) * ContentScale();
+}
+
+double TCustomChartPanel::ShownRatio(const QPainter* target) const
+{
+    return target != nullptr ? ui::paintRatio(*target) : devicePixelRatio();
 }
 
 void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
 {
     canvas_->SetView3D(view3D_, view3DOptions_->Zoom(), view3DOptions_->ZoomText());
-    drawBounds_ = canvas_->BeginDrawing(target, rect);
+    drawBounds_ = canvas_->BeginDrawing(target, rect, DeviceRatio(target), ShownRatio(target));
     const int w = drawBounds_.Width();
     const int h = drawBounds_.Height();
     const int b = borderWidth_;
@@ -87,6 +99,7 @@ void TCustomChartPanel::DrawChart(QPainter* target, const Rect& rect)
                  drawBounds_.Right - b - MulDiv(marginRight_, w, 100),
                  drawBounds_.Bottom - b - MulDiv(marginBottom_, h, 100)};
     NormalizePlotRect();
+    LayOutChart(drawBounds_);
     RenderChart(drawBounds_);
     canvas_->EndDrawing(target, QPoint(rect.Left, rect.Top));
 }
@@ -100,11 +113,11 @@ void TCustomChartPanel::NormalizePlotRect()
     if (r.Right < r.Left)
         r.Right = r.Left + 1;
     else if (r.Right == r.Left)
-        r.Right = r.Left + width();
+        r.Right = r.Left + ChartWidth();
     if (r.Bottom < r.Top)
         r.Bottom = r.Top + 1;
     else if (r.Bottom == r.Top)
-        r.Bottom = r.Top + height();
+        r.Bottom = r.Top + ChartHeight();
     plotWidth_ = r.Right - r.Left;
     plotHeight_ = r.Bottom - r.Top;
     plotCenterX_ = (r.Left + r.Right) / 2;

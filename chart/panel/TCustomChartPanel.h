@@ -35,8 +35,13 @@ public:
         return [this] { ScheduleRedraw(); };
     }
 
-    // Draws the whole chart into rect of target (null: only into the image).
+    // Draws the whole chart into rect of target (null: only into the image): lays it out, then renders it, at
+    // the device pixel ratio of target (without one, of the screen the control is on).
     void DrawChart(QPainter* target, const Rect& rect);
+    // The device pixels to each of the chart's own that a drawing onto target rasterises at, and to each of the
+    // control's pixels, which its image says it has.
+    double DeviceRatio(const QPainter* target) const;
+    double ShownRatio(const QPainter* target) const;
     // The paint handler: one image copy when nothing changed, else a full DrawChart.
     void PaintTo(QPainter& painter);
     // Gives the font the canvas' resolution and selects it into the canvas.
@@ -85,7 +90,10 @@ public:
     TView3DOptions& View3DOptions() { return *view3DOptions_; }
 
 protected:
-    // Draws everything into the given bounds of the canvas.
+    // Lays the chart out in the given bounds, in the chart's own pixels, once PlotRect holds what the margins
+    // leave: whatever the rendering and the mouse read (titles' boxes, axis ranges and positions).
+    virtual void LayOutChart(const Rect& bounds) = 0;
+    // Draws everything into the given bounds of the canvas from that layout; it changes no setting.
     virtual void RenderChart(const Rect& bounds) = 0;
     // Bevels and border just inside rect, which shrinks by their width.
     virtual void DrawPanelBorder(Rect& rect);
@@ -94,9 +102,10 @@ protected:
     // Qt may deliver a resize without a change of size (a hidden control's first event): no redraw then.
     void ControlResized() override
     {
-        if (canvas_->Image().size() != size())
+        if (!canvas_->ImageFits(ChartWidth(), ChartHeight(), DeviceRatio(nullptr), ShownRatio(nullptr)))
             ScheduleRedraw();
     }
+    void ContentScaleChanged() override { ScheduleRedraw(); }
 
     // The store-and-notify of the chart's setters: a changed setting schedules a redraw.
     const ChangeNotifier& Changes() const { return changes_; }

@@ -16,6 +16,7 @@ struct LineCase {
     Action action;
     const char* errorPart;  // a part of the refusal's message, or null
     Language language = Language::Romanian;
+    const char* scale = "";  // what --scale hands to Qt
 };
 
 TEST(CommandLine, EachLineEndsInOneAction)
@@ -41,6 +42,20 @@ TEST(CommandLine, EachLineEndsInOneAction)
         {{"--lang", "EN"}, Action::Refuse, "unknown language 'EN'"},
         {{"--lang="}, Action::Refuse, "unknown language ''"},
         {{"--lang"}, Action::Refuse, "option --lang needs a value"},
+        {{"--scale", "2"}, Action::Run, nullptr, Language::Romanian, "2"},
+        {{"--scale=1.5"}, Action::Run, nullptr, Language::Romanian, "1.5"},
+        {{"--scale", "4"}, Action::Run, nullptr, Language::Romanian, "4"},
+        {{"--lang=en", "--scale=2"}, Action::Run, nullptr, Language::English, "2"},
+        {{"--scale", "0.75", "--help"}, Action::PrintUsage, nullptr, Language::Romanian, "0.75"},
+        {{"--scale"}, Action::Refuse, "option --scale needs a value"},
+        {{"--scale", "0"}, Action::Refuse, "--scale needs a number above 0 and at most 4 (for example 1.5), not \"0\""},
+        {{"--scale", "-1"}, Action::Refuse, "not \"-1\""},
+        {{"--scale", "4.01"}, Action::Refuse, "not \"4.01\""},
+        {{"--scale", "mare"}, Action::Refuse, "not \"mare\""},
+        {{"--scale", "1,5"}, Action::Refuse, "not \"1,5\""},
+        {{"--scale", "2x"}, Action::Refuse, "not \"2x\""},
+        {{"--scale", "nan"}, Action::Refuse, "not \"nan\""},
+        {{"--scale="}, Action::Refuse, "not \"\""},
     };
     for (const LineCase& c : cases) {
         const CommandLine line = ParseCommandLine(c.arguments, "RNA");
@@ -48,10 +63,12 @@ TEST(CommandLine, EachLineEndsInOneAction)
         EXPECT_EQ(line.action, c.action);
         if (c.errorPart) {
             EXPECT_NE(line.error.find(c.errorPart), std::string::npos) << line.error;
-            EXPECT_EQ(line.error.rfind("RNA: ", 0), 0u) << line.error;
+            EXPECT_EQ(line.error.find("RNA: "), 0u) << line.error;
             EXPECT_GT(line.error.find(c.errorPart), line.error.find('\n')) << "Romanian first: " << line.error;
-        } else
+        } else {
             EXPECT_EQ(line.language, c.language);
+            EXPECT_EQ(line.scale, c.scale);
+        }
     }
 }
 
@@ -97,8 +114,29 @@ TEST(CommandLine, TheProgramAnswersWithoutOpeningAWindow)
     EXPECT_TRUE(refused.out.isEmpty());
     EXPECT_TRUE(refused.err.contains(QStringLiteral("unknown option: --nonsense"))) << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains(QStringLiteral("RNA --help")));
+
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--scale F")));
+    const ProgramRun tooLarge = runProgram({QStringLiteral("--scale"), QStringLiteral("5")});
+    EXPECT_EQ(tooLarge.exitCode, 2);
+    EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("--scale needs a number above 0 and at most 4")))
+        << tooLarge.err.toStdString();
 }
 #endif
+
+// --scale is QT_SCALE_FACTOR set before the application object exists, replacing one the user set.
+TEST(CommandLine, ScaleBecomesQtsScaleFactor)
+{
+    const QByteArray before = qgetenv("QT_SCALE_FACTOR");
+    qputenv("QT_SCALE_FACTOR", "3");
+    ApplyBeforeApplication(ParseCommandLine({"--scale", "1.5"}, "RNA"));
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.5");
+    ApplyBeforeApplication(ParseCommandLine({}, "RNA"));
+    EXPECT_EQ(qgetenv("QT_SCALE_FACTOR"), "1.5");  // no option: left as it is
+    if (before.isNull())
+        qunsetenv("QT_SCALE_FACTOR");
+    else
+        qputenv("QT_SCALE_FACTOR", before);
+}
 
 }  // namespace
 }  // namespace rna::app::test

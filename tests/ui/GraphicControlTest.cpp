@@ -1,5 +1,6 @@
 // Labels and pictures: auto size, painting by the window in description order, transparency, OnClick.
 #include "RecordingForm.h"
+#include "tests/common/Enlargement.h"
 #include "ui/EmbeddedImage.h"
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
@@ -20,18 +21,16 @@ QByteArray label(const char* name, const char* bounds, const QByteArray& propert
            ", \"properties\": " + properties + "}";
 }
 
+// The window face is the narrow cut (the layouts' texts need its widths), the charts' "Arial" the regular one.
 TEST(Font, TheWindowFaceIsMappedWithFullHinting)
 {
     const QFont font = TFont{}.toQFont();
-    EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans");
+    EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans Narrow");
     EXPECT_EQ(font.pixelSize(), 11);
     EXPECT_EQ(font.hintingPreference(), QFont::PreferFullHinting);
     const QFontMetrics metrics(font);
-    EXPECT_EQ(metrics.height(), 12);
-    // Within a pixel of the widths the descriptions were made with.
-    EXPECT_NEAR(metrics.horizontalAdvance("FUNCTIA DE ACTIVARE"), 120, 1);
-    EXPECT_NEAR(metrics.horizontalAdvance("0.0"), 15, 1);
-    EXPECT_NEAR(metrics.horizontalAdvance("0"), 6, 1);
+    EXPECT_LE(metrics.lineSpacing(), 13);  // the memos' lines were laid out 13 pixels apart
+    EXPECT_EQ(QFontInfo(TFont{QStringLiteral("Arial")}.toQFont()).family(), "Liberation Sans");
 }
 
 struct AutoSizeCase {
@@ -88,7 +87,8 @@ TEST(Label, LoadingSizesTheLabelToItsCaption)
     form.load(describeWindow(
         label("Label4", "[408, 304, 120, 13]", "{\"Caption\": \"FUNCTIA DE ACTIVARE\"}") + "," +
         label("Label16", "[88, 245, 8, 13]", "{\"Caption\": \"0\", \"Font\": {\"Style\": [\"fsBold\"]}}")));
-    EXPECT_NEAR(form.control<TLabel>("Label4").width(), 120, 1);
+    EXPECT_EQ(form.control<TLabel>("Label4").width(),
+              QFontMetrics(TFont{}.toQFont()).horizontalAdvance(QStringLiteral("FUNCTIA DE ACTIVARE")));
     EXPECT_EQ(form.control<TLabel>("Label4").height(), 12);
     const TLabel& bold = form.control<TLabel>("Label16");
     EXPECT_TRUE(bold.tfont().bold);
@@ -268,6 +268,44 @@ TEST(Picture, ADescribedPictureIsSizedAtOnceAndPaintedWhole)
             differing += painted.pixel(x + 4, y + 6) != expected.pixel(x, y);
     EXPECT_EQ(differing, 0);
     EXPECT_EQ(image.picture(), expected);
+}
+
+// The window painted onto an image of `ratio` device pixels to each of the window's own.
+QImage renderAt(QWidget& form, double ratio)
+{
+    form.show();
+    QImage image(qRound(form.width() * ratio), qRound(form.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    form.render(&image);
+    return image;
+}
+
+// On a screen of two device pixels to each of the window's, a described picture is the one its file was drawn
+// at twice the size, pixel for pixel, its transparent colour showing the window; at 1.5 it is that picture
+// scaled down smoothly, not the picture enlarged by repeating its rows and columns.
+TEST(Picture, AtADevicePixelRatioTheLargerDrawingOfThePictureIsShown)
+{
+    RecordingForm form;
+    form.load(describeWindow("{\"kind\": \"TImage\", \"name\": \"Image1\", \"bounds\": [0, 0, 565, 244], "
+                             "\"properties\": {\"Picture\": \"pictures/form2-diagram.bmp\", \"Transparent\": true}}"));
+    form.setClientSize(600, 260);
+    const QImage twice = ReadEmbeddedImage(QStringLiteral(":/assets/pictures/form2-diagram@2x.png"));
+    ASSERT_EQ(twice.size(), QSize(1130, 488));
+    const QImage painted = renderAt(form, 2);
+    painted.save("/tmp/painted2.png");
+    const QRgb window = toQColor(clBtnFace).rgb();
+    const QRgb silver = twice.pixel(0, twice.height() - 1);
+    int differing = 0;
+    for (int y = 0; y < twice.height(); ++y)
+        for (int x = 0; x < twice.width(); ++x)
+            differing += painted.pixel(x, y) != (twice.pixel(x, y) == silver ? window : twice.pixel(x, y));
+    EXPECT_EQ(differing, 0);
+
+    const QImage smaller = renderAt(form, 1.5);
+    smaller.save("/tmp/painted15.png");
+    EXPECT_EQ(smaller.pixel(0, smaller.height() - 1), window);
+    EXPECT_FALSE(rna::test::RepeatsLikeAnEnlargement(smaller, QRect(0, 0, 847, 366), 1.5));
+    EXPECT_FALSE(rna::test::RepeatsLikeAnEnlargement(smaller, QRect(0, 0, 847, 366), 1.5, true));
 }
 
 TEST(Painting, GraphicControlsInDescriptionOrderBeneathWindowedControls)

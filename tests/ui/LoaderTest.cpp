@@ -127,7 +127,7 @@ TEST(Loader, HintsAreTooltipsOnEveryKind)
                              "{\"Hint\": \"iesirea\"}}"));
     form.show();
     EXPECT_EQ(form.control<TEdit>("E").toolTip(), "iesirea");
-    QHelpEvent help(QEvent::ToolTip, QPoint(15, 15), form.mapToGlobal(QPoint(15, 15)));
+    QHelpEvent help(QEvent::ToolTip, QPoint(12, 15), form.mapToGlobal(QPoint(12, 15)));
     QApplication::sendEvent(&form, &help);
     EXPECT_TRUE(help.isAccepted());
     EXPECT_EQ(QToolTip::text(), "valoarea lui p");

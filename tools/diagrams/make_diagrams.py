@@ -5,10 +5,17 @@
   form2-diagram.bmp  two-input neuron,    565 x 244, 4 bits per pixel, standard 16 colours
   form3-diagram.bmp  network of three,    740 x 227, 4 bits per pixel, standard 16 colours
 
+and the same diagrams drawn at two and three times their size for screens with more pixels,
+as palette PNG files form1-diagram@2x.png, form1-diagram@3x.png and so on.
+
 Every picture has a silver background (the bottom-left pixel, which the windows treat as
 transparent), red lines, navy boxes with red frames and a maroon inner edge, and yellow
 sum signs and F letters with olive and black fringes. Coordinates are inclusive pixel ranges
-in picture coordinates, written the way the windows' layouts were measured.
+in picture coordinates, written the way the windows' layouts were measured. At a larger scale
+every pixel of those coordinates is a square of scale x scale pixels, and what slopes (lines,
+the strokes of the sum signs, arrowheads) and the glyphs' fringes are drawn at the finer
+pixels rather than enlarged, so that they keep their shape without steps; at scale 1 the
+pictures are the ones the layouts were measured on.
 
 Usage: python3 tools/diagrams/make_diagrams.py assets/pictures
 Only the standard library is used, and the output is the same bytes on every run.
@@ -17,6 +24,7 @@ import math
 import os
 import struct
 import sys
+import zlib
 
 SILVER = (0xC0, 0xC0, 0xC0)
 GREY = (0x80, 0x80, 0x80)
@@ -47,22 +55,32 @@ def lerp(a, b, i, n):
     return a + abs(b - a) * i // n * (1 if b >= a else -1)
 
 
+def scaled_range(r, scale):
+    """The pixels at `scale` of the inclusive range r = (first, last) of picture pixels."""
+    return r[0] * scale, r[1] * scale + scale - 1
+
+
 class Canvas:
-    def __init__(self, width, height):
-        self.width, self.height = width, height
-        self.rows = [[SILVER] * width for _ in range(height)]
+    """A picture width x height of the layouts' pixels, drawn with `scale` x `scale` pixels to each."""
+
+    def __init__(self, width, height, scale=1):
+        self.scale = scale
+        self.width, self.height = width * scale, height * scale
+        self.rows = [[SILVER] * self.width for _ in range(self.height)]
 
     def put(self, x, y, colour):
         if 0 <= x < self.width and 0 <= y < self.height:
             self.rows[y][x] = colour
 
     def fill(self, xs, ys, colour):
-        """Fills the inclusive ranges xs = (left, right), ys = (top, bottom)."""
+        """Fills the inclusive ranges xs = (left, right), ys = (top, bottom) of picture pixels."""
+        xs, ys = scaled_range(xs, self.scale), scaled_range(ys, self.scale)
         for y in range(ys[0], ys[1] + 1):
             for x in range(xs[0], xs[1] + 1):
                 self.put(x, y, colour)
 
     def paint(self, pixels, colour):
+        """Sets pixels at the canvas' own scale."""
         for x, y in pixels:
             self.put(x, y, colour)
 
@@ -80,16 +98,29 @@ class Canvas:
         (x0, y0), (x1, y1) = start, end
         if x1 < x0:
             (x0, y0), (x1, y1) = (x1, y1), (x0, y0)
-        run = round(width * math.hypot(x1 - x0, y1 - y0) / (x1 - x0))
-        for x in range(x0, x1 + 1):
-            centre = y0 + (y1 - y0) * (x - x0) / (x1 - x0)
+        s = self.scale
+        # Pixel centres and the columns from the first to the last one, at the canvas' scale.
+        centre0 = (x0 * s + (s - 1) / 2, y0 * s + (s - 1) / 2)
+        centre1 = (x1 * s + (s - 1) / 2, y1 * s + (s - 1) / 2)
+        run = round(width * s * math.hypot(x1 - x0, y1 - y0) / (x1 - x0))
+        for x in range(x0 * s, x1 * s + s):
+            centre = centre0[1] + (centre1[1] - centre0[1]) * (x - centre0[0]) / (centre1[0] - centre0[0])
             top = math.floor(centre - (run - 1) / 2 + 0.5)
-            self.fill((x, x), (top, top + run - 1), colour)
+            for y in range(top, top + run):
+                self.put(x, y, colour)
 
 
-def slanted_rows(first, last, spans):
+def slanted_rows(first, last, spans, scale=1):
     """Pixels of a stroke whose row spans move linearly from spans[0] (at row first) to spans[1]
-    (at row last); a span is (left, right). The rows may run upwards (last < first)."""
+    (at row last); a span is (left, right). The rows may run upwards (last < first). At a scale,
+    the rows and spans of the end rows become those of their pixels at that scale, and the stroke
+    moves between them row by row of the finer pixels."""
+    if scale != 1:
+        (l0, r0), (l1, r1) = spans
+        upwards = last < first
+        first = first * scale + (scale - 1 if upwards else 0)
+        last = last * scale + (0 if upwards else scale - 1)
+        spans = (scaled_range((l0, r0), scale), scaled_range((l1, r1), scale))
     (l0, r0), (l1, r1) = spans
     n = abs(last - first)
     step = 1 if last >= first else -1
@@ -98,26 +129,27 @@ def slanted_rows(first, last, spans):
             yield x, first + step * i
 
 
-def rect_pixels(xs, ys):
+def rect_pixels(xs, ys, scale=1):
+    xs, ys = scaled_range(xs, scale), scaled_range(ys, scale)
     return {(x, y) for y in range(ys[0], ys[1] + 1) for x in range(xs[0], xs[1] + 1)}
 
 
-def sigma(xs, top_bar, bottom_bar, top_foot, point, bottom_foot):
+def sigma(xs, top_bar, bottom_bar, top_foot, point, bottom_foot, scale=1):
     """The sum sign: two bars over the columns xs, joined on the left by two strokes that meet at a
     point on the right. top_foot and bottom_foot are the strokes' spans where they leave the bars;
     point is (left, right, top, bottom) of the part where the strokes meet."""
-    pixels = rect_pixels(xs, top_bar) | rect_pixels(xs, bottom_bar)
-    pixels |= rect_pixels(point[0:2], point[2:4])
-    pixels |= set(slanted_rows(top_bar[1] + 1, point[2], (top_foot, point[0:2])))
-    pixels |= set(slanted_rows(point[3], bottom_bar[0] - 1, (point[0:2], bottom_foot)))
+    pixels = rect_pixels(xs, top_bar, scale) | rect_pixels(xs, bottom_bar, scale)
+    pixels |= rect_pixels(point[0:2], point[2:4], scale)
+    pixels |= set(slanted_rows(top_bar[1] + 1, point[2], (top_foot, point[0:2]), scale))
+    pixels |= set(slanted_rows(point[3], bottom_bar[0] - 1, (point[0:2], bottom_foot), scale))
     return pixels
 
 
-def letter_f(stem, ys, right, top_bar, middle_bar):
+def letter_f(stem, ys, right, top_bar, middle_bar, scale=1):
     """The letter F: a stem over the rows ys and two bars from the stem's left edge to right."""
-    pixels = rect_pixels(stem, ys)
-    pixels |= rect_pixels((stem[0], right), top_bar)
-    pixels |= rect_pixels((stem[0], right), middle_bar)
+    pixels = rect_pixels(stem, ys, scale)
+    pixels |= rect_pixels((stem[0], right), top_bar, scale)
+    pixels |= rect_pixels((stem[0], right), middle_bar, scale)
     return pixels
 
 
@@ -126,24 +158,34 @@ def shifted(pixels, dx, dy):
 
 
 def paint_outlined(canvas, glyph):
-    """A yellow glyph with a one-pixel outline: olive where the glyph lies to the right of or below
-    the outline pixel (its upper and left edges), black on its lower and right edges."""
+    """A yellow glyph with a one-pixel outline (one picture pixel: `scale` pixels wide): olive where
+    the glyph lies to the right of or below the outline pixel (its upper and left edges), black on
+    its lower and right edges."""
+    s = canvas.scale
     outline = set()
-    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
-        outline |= shifted(glyph, dx, dy)
+    for k in range(1, s + 1):
+        for dx, dy in ((k, 0), (-k, 0), (0, k), (0, -k)):
+            outline |= shifted(glyph, dx, dy)
     outline -= glyph
-    upper_left = shifted(glyph, -1, 0) | shifted(glyph, 0, -1)
+    upper_left = set()
+    for k in range(1, s + 1):
+        upper_left |= shifted(glyph, -k, 0) | shifted(glyph, 0, -k)
     canvas.paint(outline & upper_left, OLIVE)
     canvas.paint(outline - upper_left, BLACK)
     canvas.paint(glyph, YELLOW)
 
 
 def paint_shadowed(canvas, glyph):
-    """A yellow glyph with a shadow on its right and lower edges: one olive pixel, then one black."""
-    near = shifted(glyph, 1, 0) | shifted(glyph, 0, 1) | shifted(glyph, 1, 1)
+    """A yellow glyph with a shadow on its right and lower edges: one olive picture pixel, then one
+    black."""
+    s = canvas.scale
+    near = set()
+    for dx in range(s + 1):
+        for dy in range(s + 1):
+            near |= shifted(glyph, dx, dy)
     far = set()
-    for dx in range(3):
-        for dy in range(3):
+    for dx in range(2 * s + 1):
+        for dy in range(2 * s + 1):
             far |= shifted(glyph, dx, dy)
     canvas.paint(far - near - glyph, BLACK)
     canvas.paint(near - glyph, OLIVE)
@@ -157,17 +199,18 @@ def open_arrowhead(canvas, upper_start, lower_start, tip, width):
     tip_x, (tip_top, tip_bottom) = tip
     (ux, uy), (lx, ly) = upper_start, lower_start
     right = tip_x - width + 1
-    canvas.paint(slanted_rows(uy, tip_top, ((ux, ux + width - 1), (right, tip_x))), RED)
-    canvas.paint(slanted_rows(ly, tip_bottom, ((lx, lx + width - 1), (right, tip_x))), RED)
+    s = canvas.scale
+    canvas.paint(slanted_rows(uy, tip_top, ((ux, ux + width - 1), (right, tip_x)), s), RED)
+    canvas.paint(slanted_rows(ly, tip_bottom, ((lx, lx + width - 1), (right, tip_x)), s), RED)
 
 
-def form1_diagram():
+def form1_diagram(scale=1):
     """The single-input neuron: input line, sum box, function box, output arrow, threshold."""
-    c = Canvas(561, 130)
+    c = Canvas(561, 130, scale)
     c.box((201, 289, 6, 94), (210, 281, 14, 86))
-    paint_outlined(c, sigma((226, 265), (22, 26), (74, 77), (226, 234), (246, 254, 48, 53), (226, 234)))
+    paint_outlined(c, sigma((226, 265), (22, 26), (74, 77), (226, 234), (246, 254, 48, 53), (226, 234), scale))
     c.box((381, 470, 6, 94), (391, 461, 14, 86))
-    paint_shadowed(c, letter_f((404, 411), (22, 77), 446, (22, 27), (47, 53)))
+    paint_shadowed(c, letter_f((404, 411), (22, 77), 446, (22, 27), (47, 53), scale))
     c.fill((65, 208), (48, 53), RED)  # input line, running into the sum box's frame
     c.fill((283, 389), (48, 53), RED)  # link from the sum box to the function box
     c.fill((462, 519), (48, 53), RED)  # output arrow's shaft
@@ -179,21 +222,28 @@ def form1_diagram():
 
 def form2_input_line(c, top_at_start, bottom_at_start, slope_sign):
     """An input line from its vertical cut at x 64 to the sum box's left side, moving one row for
-    every two columns (down for slope_sign 1, up for -1)."""
-    for x in range(64, 210):
-        step = slope_sign * ((x - 64) // 2)
-        c.fill((x, x), (top_at_start + step, bottom_at_start + step), RED)
+    every two columns (down for slope_sign 1, up for -1). Its edges run straight through the middle
+    of each two-column step: row edge + (x - 64.5) / 2 at the centre x of a column, rounded, which
+    at scale 1 is the step of every second column."""
+    s = c.scale
+    for x in range(64 * s, 210 * s):
+        centre = (x + 0.5) / s - 0.5  # in picture pixels
+        shift = slope_sign * (centre - 64.5) / 2
+        top = math.floor((top_at_start + shift) * s + 0.5)
+        bottom = math.floor((bottom_at_start + 1 + shift) * s + 0.5)
+        for y in range(top, bottom):
+            c.put(x, y, RED)
 
 
-def form2_diagram():
+def form2_diagram(scale=1):
     """The two-input neuron: two slanted input lines, sum box, function box, output arrow, threshold."""
-    c = Canvas(565, 244)
+    c = Canvas(565, 244, scale)
     form2_input_line(c, 7, 15, 1)
     form2_input_line(c, 202, 209, -1)
     c.box((210, 306, 59, 157), (219, 297, 69, 146))
-    paint_outlined(c, sigma((237, 279), (77, 83), (133, 138), (237, 247), (259, 267, 106, 110), (237, 249)))
+    paint_outlined(c, sigma((237, 279), (77, 83), (133, 138), (237, 247), (259, 267, 106, 110), (237, 249), scale))
     c.box((406, 503, 59, 157), (416, 493, 69, 146))
-    paint_shadowed(c, letter_f((431, 438), (77, 138), 477, (77, 83), (105, 110)))
+    paint_shadowed(c, letter_f((431, 438), (77, 138), 477, (77, 83), (105, 110), scale))
     c.fill((307, 405), (106, 112), RED)  # link from the sum box to the function box
     c.fill((504, 557), (106, 112), RED)  # output arrow's shaft
     open_arrowhead(c, (531, 86), (531, 130), (557, (106, 112)), 12)
@@ -214,14 +264,14 @@ def form3_neuron(c, sum_box, sum_glyph_origin, function_box, f_origin, sigma_hei
     last = y + sigma_height - 1
     middle = y + (sigma_height - 4) // 2
     paint_outlined(c, sigma((x, x + 38), (y, y + 3), (last - 3, last), (x, x + 3),
-                            (x + 11, x + 15, middle, middle + 3), (x, x + 3)))
+                            (x + 11, x + 15, middle, middle + 3), (x, x + 3), c.scale))
     x, y = f_origin
-    paint_shadowed(c, letter_f((x, x + 4), (y, y + 43), f_right, (y, y + 5), (y + 20, y + 23)))
+    paint_shadowed(c, letter_f((x, x + 4), (y, y + 43), f_right, (y, y + 5), (y + 20, y + 23), c.scale))
 
 
-def form3_diagram():
+def form3_diagram(scale=1):
     """The network: one input feeding two hidden neurons, whose outputs feed the output neuron."""
-    c = Canvas(740, 227)
+    c = Canvas(740, 227, scale)
     form3_neuron(c, (184, 252, 32, 100), (198, 42), (277, 336, 32, 99), (292, 44), 48, 320)
     form3_neuron(c, (184, 252, 121, 189), (198, 131), (278, 337, 122, 190), (293, 135), 48, 321)
     form3_neuron(c, (499, 566, 77, 145), (512, 87), (594, 652, 77, 143), (609, 89), 46, 636)
@@ -261,19 +311,36 @@ def encode_bmp(canvas, palette, bits):
     return header + info + table + bytes(pixels)
 
 
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+
+def encode_png(canvas, palette):
+    """A PNG of 8-bit palette indices, the given palette, each row unfiltered, compressed at level 9."""
+    index = {colour: i for i, colour in enumerate(palette)}
+    raw = b"".join(b"\0" + bytes(index[colour] for colour in row) for row in canvas.rows)
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 3, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header)
+            + png_chunk(b"PLTE", b"".join(bytes(colour) for colour in palette))
+            + png_chunk(b"IDAT", zlib.compress(raw, 9)) + png_chunk(b"IEND", b""))
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_diagrams.py OUTDIR")
     out_dir = sys.argv[1]
     os.makedirs(out_dir, exist_ok=True)
     pictures = [
-        ("form1-diagram.bmp", form1_diagram(), SEVEN_COLOURS, 8),
-        ("form2-diagram.bmp", form2_diagram(), STANDARD_16, 4),
-        ("form3-diagram.bmp", form3_diagram(), STANDARD_16, 4),
+        ("form1-diagram", form1_diagram, SEVEN_COLOURS, 8),
+        ("form2-diagram", form2_diagram, STANDARD_16, 4),
+        ("form3-diagram", form3_diagram, STANDARD_16, 4),
     ]
-    for name, canvas, palette, bits in pictures:
-        with open(os.path.join(out_dir, name), "wb") as out:
-            out.write(encode_bmp(canvas, palette, bits))
+    for name, draw, palette, bits in pictures:
+        with open(os.path.join(out_dir, name + ".bmp"), "wb") as out:
+            out.write(encode_bmp(draw(), palette, bits))
+        for scale in (2, 3):
+            with open(os.path.join(out_dir, "%s@%dx.png" % (name, scale)), "wb") as out:
+                out.write(encode_png(draw(scale), palette))
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include "tools/snapshot/ActionRunner.h"
 
+#include "chart/panel/ChartWidget.h"
 #include "ui/TBitBtn.h"
 #include "ui/TComboBox.h"
 #include "ui/TEdit.h"
@@ -14,6 +15,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -188,15 +190,22 @@ void ActionRunner::AnnounceDecimalSeparator(const QLocale& locale)
 }
 
 // Press, then one pixel at a time along the straight line (the longer direction steps by one each move), release.
+// The points are the chart's own pixels; on a window scaled to another density each is the middle of its cell
+// of the control's pixels.
 void ActionRunner::DragChart(QWidget& chart, Qt::MouseButton button, QPoint from, QPoint to)
 {
-    QTest::mousePress(&chart, button, {}, from);
+    const auto* widget = qobject_cast<const rna::chart::ChartWidget*>(&chart);
+    const qreal scale = widget != nullptr ? widget->ContentScale() : 1.0;
+    const auto at = [scale](QPoint p) {
+        return QPoint(int(std::floor((p.x() + 0.5) * scale)), int(std::floor((p.y() + 0.5) * scale)));
+    };
+    QTest::mousePress(&chart, button, {}, at(from));
     const QPoint way = to - from;
     const int steps = std::max(std::abs(way.x()), std::abs(way.y()));
     for (int i = 1; i <= steps; ++i)
         QTest::mouseMove(&chart,
-                         from + QPoint(qRound(double(way.x()) * i / steps), qRound(double(way.y()) * i / steps)));
-    QTest::mouseRelease(&chart, button, {}, to);
+                         at(from + QPoint(qRound(double(way.x()) * i / steps), qRound(double(way.y()) * i / steps))));
+    QTest::mouseRelease(&chart, button, {}, at(to));
 }
 
 // One wheel event per notch over the chart's centre; a notch towards the user is a negative angle.

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <cmath>
 #include <functional>
 
 #include "PanelTestChart.h"
@@ -18,9 +19,12 @@ using rna::chart::test::RecordingChart;
 
 namespace {
 
-QImage PaintWindow(RecordingChart& chart)
+// A paint onto a window of the chart's size on a screen of `ratio` device pixels to each of the window's own.
+QImage PaintWindow(RecordingChart& chart, double ratio = 1)
 {
-    QImage window(chart.width(), chart.height(), QImage::Format_RGB32);
+    QImage window(int(std::lround(chart.width() * ratio)), int(std::lround(chart.height() * ratio)),
+                  QImage::Format_RGB32);
+    window.setDevicePixelRatio(ratio);
     window.fill(Qt::black);
     QPainter painter(&window);
     chart.PaintTo(painter);
@@ -82,6 +86,32 @@ TEST(PanelPaint, ResizeRecreatesTheImage)
     EXPECT_EQ(chart.Canvas().Image().size(), QSize(200, 150));
     EXPECT_EQ(chart.startPlotRect, (Rect{6, 6, 194, 144}));
     EXPECT_EQ(window.pixel(199, 149), PaletteRgb(QPalette::Dark));  // bottom-right bevel edge
+}
+
+// Moved to a screen of another pixel ratio, the chart is drawn again at that ratio with nothing changed, in
+// the same layout; the window is covered by the image to its last device pixel.
+TEST(PanelPaint, AnotherPixelRatioRedrawsInTheSameLayout)
+{
+    RecordingChart chart;
+    chart.resize(121, 90);
+    chart.Title().SetText({"title"});
+    PaintWindow(chart);
+    const Rect plot = chart.PlotRect();
+    const int left = chart.LeftAxis()->LabelsPos;
+    for (const double ratio : {2.0, 1.5, 1.0}) {
+        SCOPED_TRACE(ratio);
+        const int renders = chart.renders;
+        const int requests = chart.RedrawRequests();
+        const QImage window = PaintWindow(chart, ratio);
+        EXPECT_EQ(chart.renders, renders + 1);
+        EXPECT_EQ(chart.RedrawRequests(), requests);
+        EXPECT_EQ(chart.PlotRect(), plot);
+        EXPECT_EQ(chart.LeftAxis()->LabelsPos, left);
+        EXPECT_EQ(chart.Canvas().Image().size(), window.size());
+        EXPECT_EQ(window.pixel(window.width() - 1, window.height() - 1), PaletteRgb(QPalette::Dark));
+        PaintWindow(chart, ratio);
+        EXPECT_EQ(chart.renders, renders + 1);  // then copied again, as at any ratio
+    }
 }
 
 TEST(PanelPaint, BackgroundBevelAndBackWallPixels)

@@ -13,18 +13,21 @@ public:
 
     // Draws the whole chart into its own image, as a paint without a window would.
     void Draw() { DrawChart(nullptr, {0, 0, width(), height()}); }
-    using TChart::RenderTitle;
 
 protected:
+    void LayOutChart(const Rect& bounds) override
+    {
+        startPlotRect = PlotRect();
+        TChart::LayOutChart(bounds);
+    }
     void RenderChart(const Rect& bounds) override
     {
         ++renders;
-        startPlotRect = PlotRect();
         TChart::RenderChart(bounds);
     }
-    void DrawTitleBlocks() override
+    void LayOutTitleBlocks() override
     {
-        TChart::DrawTitleBlocks();
+        TChart::LayOutTitleBlocks();
         afterTitles = PlotRect();
     }
 };
