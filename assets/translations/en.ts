@@ -426,7 +426,7 @@
     <message>
         <source>Tangent hiperbolic</source>
         <comment>ComboBox1</comment>
-        <translation>Hyp. tangent</translation>
+        <translation>Hyperbolic tangent</translation>
     </message>
     <message>
         <source>Sigmoid logistic</source>
@@ -441,7 +441,7 @@
     <message>
         <source>Tangent hiperbolic</source>
         <comment>ComboBox2</comment>
-        <translation>Hyp. tangent</translation>
+        <translation>Hyperbolic tangent</translation>
     </message>
     <message>
         <source>Sigmoid logistic</source>
@@ -456,7 +456,7 @@
     <message>
         <source>Tangent hiperbolic</source>
         <comment>ComboBox3</comment>
-        <translation>Hyp. tangent</translation>
+        <translation>Hyperbolic tangent</translation>
     </message>
     <message>
         <source>Sigmoid logistic</source>
