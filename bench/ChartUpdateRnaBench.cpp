@@ -5,41 +5,18 @@
 // ChartUpdate/rna-ratio2: the same on a screen of two device pixels to each of the window's: the chart is laid
 // out as before and drawn into an image, and onto a target, of 866 x 354 pixels.
 #include "BenchProgram.h"
-#include "ChartUpdateData.h"
 
-#include "chart/panel/TChart.h"
-#include "chart/series/TLineSeries.h"
 #include "neuron/model/NumericModel.h"
-#include "neuron/screens/ScreenChartBinding.h"
-#include "neuron/screens/TForm1.h"
 
-#include <QPainter>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-using rna::chart::TChart;
-using rna::chart::TLineSeries;
-
-constexpr int TanhIndex = static_cast<int>(rna::neuron::TransferKind::HyperbolicTangent);
-
 void ChartUpdateRna(benchmark::State& state, double ratio)
 {
-    rna::bench::BenchProgram();
-    rna::neuron::TForm1& window = *rna::neuron::Form1;
-    auto& chart = window.control<TChart>(QStringLiteral("Chart1"));
-    rna::neuron::ScreenChartBinding binding(chart, window.control<TLineSeries>(QStringLiteral("Series1")),
-                                            &window.control<TLineSeries>(QStringLiteral("Series2")));
-    QImage target = rna::bench::NewTargetImage(ratio);
-    double lastOutput = 0;
-    std::int64_t update = 0;
-    for (auto _ : state) {
-        const double netInput = rna::bench::SweptNetInput(update++);
-        benchmark::DoNotOptimize(rna::neuron::RefillTransferChart(binding, TanhIndex, 10, netInput, lastOutput));
-        QPainter painter(&target);
-        chart.PaintTo(painter);
-    }
-    rna::bench::SaveImageIfAsked(target, ratio == 1 ? "ChartUpdate-rna" : "ChartUpdate-rna-ratio2");
+    rna::bench::SingleInputChartUpdates(
+        state, [](std::int64_t) { return static_cast<int>(rna::neuron::TransferKind::HyperbolicTangent); },
+        ratio == 1 ? "ChartUpdate-rna" : "ChartUpdate-rna-ratio2", ratio);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: a plain build, then one with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Tests run headless.
+# AddressSanitizer and UndefinedBehaviorSanitizer. Tests run headless. Then a storm of
+# random real X input against the sanitizer build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -38,3 +39,11 @@ package=$(SKIP_BUILD=1 BUILD_DIR="$root/build" bash "$root/tools/package.sh")
 bash "$root/tools/check-package.sh" "$package"
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite "$root/build-asan" -DRNA_SANITIZE=ON
+echo "== storm of random real input against the sanitizer build =="
+# The storm's self-test (a stand-in program with planted faults), then a minute of input with a seed taken from
+# the commit: a failure prints the command that replays it.
+bash "$root/tools/storm.sh" selftest --build "$root/build-asan"
+commit=$(git -C "$root" rev-parse HEAD 2>/dev/null || echo 0)
+seed=$((16#${commit:0:8}))
+echo "storm seed $seed (from commit ${commit:0:12})"
+bash "$root/tools/storm.sh" run --build "$root/build-asan" --seconds 60 --seed "$seed"

@@ -20,3 +20,6 @@ apt-get install -y --no-install-recommends \
 # development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
 apt-get install -y --no-install-recommends \
   libqcustomplot-dev qt6-charts-dev libqt6opengl6-dev time
+# Real X input: python3-xlib for the storm of random input (tools/storm/), xdotool for the desktop tests'
+# window-manager requests; libxcb's headers for the window-manager hints the windowing layer writes.
+apt-get install -y --no-install-recommends python3-xlib xdotool libxcb1-dev

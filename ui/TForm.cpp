@@ -6,6 +6,7 @@
 #include "ui/TBitBtn.h"
 #include "ui/TGraphicControl.h"
 #include "ui/TLabel.h"
+#include "ui/WindowManagerHints.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -98,6 +99,8 @@ void TForm::updateWindowFlags()
         return;
     const bool wasVisible = isVisible();
     setWindowFlags(flags);
+    // Qt writes its own window-manager hints with the flags; ours follow them.
+    applyMotifHints(*this, borderStyle_, borderIcons_);
     if (wasVisible)
         QWidget::setVisible(true);
 }
@@ -133,6 +136,10 @@ void TForm::setTFont(const TFont& font)
 void TForm::showForm()
 {
     setVisible(true);
+    // A window minimised through the window manager stays visible to Qt; without a task bar the user has no
+    // other way back to it, so showing brings it back from its icon.
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
 }
@@ -469,6 +476,9 @@ bool TForm::eventFilter(QObject* watched, QEvent* event)
 
 bool TForm::event(QEvent* event)
 {
+    // A new native window carries the hints Qt wrote when it made it.
+    if (event->type() == QEvent::WinIdChange)
+        applyMotifHints(*this, borderStyle_, borderIcons_);
     if (event->type() == QEvent::Hide)
         awaitingFrame_ = false;
     if (event->type() == QEvent::WindowDeactivate && focusWidget())

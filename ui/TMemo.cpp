@@ -3,6 +3,7 @@
 #include "ui/WidgetLook.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 
 namespace rna::ui {
 
@@ -71,6 +72,20 @@ void TMemo::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+// Qt's text control (6.4) takes the first format of what it pastes without checking that there is one: a paste
+// with nothing to paste (Ctrl+V with an empty clipboard, the middle button with no text selected anywhere on X11)
+// crashed the program. Such a paste inserts nothing.
+bool TMemo::canInsertFromMimeData(const QMimeData* source) const
+{
+    return source && !source->formats().isEmpty() && QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void TMemo::insertFromMimeData(const QMimeData* source)
+{
+    if (source && !source->formats().isEmpty())
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
 }  // namespace rna::ui

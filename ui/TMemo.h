@@ -35,6 +35,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     TNotifyEvent onChange_;

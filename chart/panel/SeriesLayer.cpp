@@ -11,9 +11,10 @@ namespace rna::chart {
 namespace {
 
 // Values compared bit for bit: a NaN matches itself, and 0 and -0 (which could map apart) do not match.
+// Empty lists may hold no storage at all, and memcmp must not be given a null pointer even for no bytes.
 bool SameBits(const std::vector<double>& a, const std::vector<double>& b)
 {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+    return a.size() == b.size() && (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
 }
 
 }  // namespace

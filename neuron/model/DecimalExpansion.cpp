@@ -81,6 +81,14 @@ DecimalDigits DecimalExpansion(long double v)
     return d;
 }
 
+void FinishDigits(DecimalDigits& d, bool roundUp)
+{
+    if (roundUp)
+        RoundUp(d);
+    else
+        DropTrailingZeros(d);
+}
+
 void RoundDigitsHalfUp(DecimalDigits& d, int keep)
 {
     if (keep >= d.count)
@@ -91,10 +99,7 @@ void RoundDigitsHalfUp(DecimalDigits& d, int keep)
     }
     const bool up = d.digits[keep] >= 5;
     d.count = keep;
-    if (up)
-        RoundUp(d);
-    else
-        DropTrailingZeros(d);
+    FinishDigits(d, up);
 }
 
 }  // namespace rna::neuron

@@ -21,4 +21,9 @@ std::optional<long double> DecimalToExtended(const DecimalSource& source);
 // The same conversion without the shortcut for short texts: the reference the shortcut is checked against.
 std::optional<long double> DecimalToExtendedExact(const DecimalSource& source);
 
+// A conversion of the digits, and the reader over a given one (ParseValue uses DecimalToExtended): an
+// earlier conversion is checked behind exactly the program's scanning of the text.
+using DecimalConversion = std::optional<long double> (*)(const DecimalSource& source);
+long double ParseValueWith(DecimalConversion conversion, std::string_view text);
+
 }  // namespace rna::neuron

@@ -85,14 +85,14 @@ void AppendFixed(const DecimalDigits& d, int decimals, char separator, NumberTex
     AppendDigitsPadded(d, std::max(e, 0), decimals - leadingZeros, text);
 }
 
-}  // namespace
-
-std::string FormatGeneral(long double v)
+// The two formats over an expansion: a direct call for the program's own, a pointer for another one.
+template <typename Expansion>
+std::string General(Expansion expansion, long double v)
 {
     NumberText text;
     if (AppendNonFinite(v, text))
         return text.ToString();
-    DecimalDigits d = DecimalExpansion(v);
+    DecimalDigits d = expansion(v);
     if (d.count == 0)
         return "0";
     RoundDigitsHalfUp(d, GeneralPrecision);
@@ -100,14 +100,15 @@ std::string FormatGeneral(long double v)
     return text.ToString();
 }
 
-std::string FormatFixed(long double v, int precision, int decimals)
+template <typename Expansion>
+std::string Fixed(Expansion expansion, long double v, int precision, int decimals)
 {
     NumberText text;
     if (AppendNonFinite(v, text))
         return text.ToString();
     precision = std::clamp(precision, 1, DecimalDigits::MaxDigits);
     decimals = std::clamp(decimals, 0, DecimalDigits::MaxDigits);
-    DecimalDigits d = DecimalExpansion(v);
+    DecimalDigits d = expansion(v);
     if (d.count > 0)
         RoundDigitsHalfUp(d, d.exponent + decimals < 0 ? -1 : std::min(d.exponent + decimals, precision));
     if (d.count > 0 && d.exponent > precision)
@@ -115,6 +116,30 @@ std::string FormatFixed(long double v, int precision, int decimals)
     else
         AppendFixed(d, decimals, DecimalSeparator(), text);
     return text.ToString();
+}
+
+constexpr auto OwnExpansion = [](long double v) { return DecimalExpansion(v); };
+
+}  // namespace
+
+std::string FormatGeneral(long double v)
+{
+    return General(OwnExpansion, v);
+}
+
+std::string FormatFixed(long double v, int precision, int decimals)
+{
+    return Fixed(OwnExpansion, v, precision, decimals);
+}
+
+std::string FormatGeneralWith(DigitExpansion expansion, long double v)
+{
+    return General(expansion, v);
+}
+
+std::string FormatFixedWith(DigitExpansion expansion, long double v, int precision, int decimals)
+{
+    return Fixed(expansion, v, precision, decimals);
 }
 
 }  // namespace rna::neuron

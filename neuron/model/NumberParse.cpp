@@ -98,17 +98,28 @@ ScannedNumber Scan(std::string_view text, char separator)
     return number;
 }
 
-}  // namespace
-
-long double ParseValue(std::string_view text)
+template <typename Conversion>
+long double Parse(Conversion conversion, std::string_view text)
 {
     const ScannedNumber number = Scan(text, DecimalSeparator());
     if (!number.valid)
         throw ValueParseError(text);
-    const std::optional<long double> magnitude = DecimalToExtended(number.source);
+    const std::optional<long double> magnitude = conversion(number.source);
     if (!magnitude)
         throw ValueParseError(text);
     return number.negative ? -*magnitude : *magnitude;
+}
+
+}  // namespace
+
+long double ParseValue(std::string_view text)
+{
+    return Parse([](const DecimalSource& source) { return DecimalToExtended(source); }, text);
+}
+
+long double ParseValueWith(DecimalConversion conversion, std::string_view text)
+{
+    return Parse(conversion, text);
 }
 
 }  // namespace rna::neuron

@@ -33,10 +33,17 @@ void ScreenChartBinding::AddPoint(TransferSeries series, double x, double y)
 
 void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
 {
-    if (limit == AxisLimit::Maximum)
-        chart_.LeftAxis()->SetMaximum(value);
-    else
-        chart_.LeftAxis()->SetMinimum(value);
+    // The refill sets the maximum, then the minimum: an order every range the refills leave accepts. The user
+    // may have scrolled the axis since (the wheel, a right drag) until its minimum lies above the new maximum,
+    // which the axis would refuse ("Axis Maximum Value must be >= Minimum"): the minimum comes down to it
+    // first, and the minimum set next puts it in its place.
+    auto& axis = *chart_.LeftAxis();
+    if (limit == AxisLimit::Maximum) {
+        if (value < axis.Minimum())
+            axis.SetMinimum(value);
+        axis.SetMaximum(value);
+    } else
+        axis.SetMinimum(value);
 }
 
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,

@@ -101,4 +101,12 @@ QString PrivateDesktop::runClient(const QString& display, const QString& program
     return QString::fromLocal8Bit(client.readAllStandardOutput());
 }
 
+bool PrivateDesktop::xdotool(const QStringList& arguments)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), arguments);
+    return xdotool.waitForFinished(kStartTimeoutMs) && xdotool.exitStatus() == QProcess::NormalExit &&
+           xdotool.exitCode() == 0;
+}
+
 }  // namespace rna::desktop::test

@@ -24,6 +24,9 @@ public:
 
     // Runs an X client program (xprop, xwininfo) on a display and returns its output, empty on failure.
     static QString runClient(const QString& display, const QString& program, const QStringList& arguments);
+    // Runs xdotool on the display of the environment: real input and window-manager requests, as a keyboard,
+    // a mouse, a task bar or a title-bar button send them. False when it failed.
+    static bool xdotool(const QStringList& arguments);
 
 private:
     bool startServer();

@@ -1,5 +1,6 @@
 // The program's windows under openbox on a private X display: centred by their outer frame on the first
-// showing, and window-manager hints that offer only the title-bar buttons their border icons allow.
+// showing, window-manager hints that offer only the title-bar buttons their border icons allow, and a window
+// minimised through the window manager brought back by its main menu button.
 #include "PrivateDesktop.h"
 #include "app/Program.h"
 #include "app/TForm0.h"
@@ -117,13 +118,13 @@ TEST(UnderAWindowManager, EveryWindowIsCentredByItsOuterFrameOnTheFirstShowing)
     }
 }
 
-// The Motif hints Qt writes for the window manager: functions and decorations.
+// The Motif hints the window manager reads: which operations it offers and which decorations it draws.
 struct MotifHints {
     qulonglong flags = 0, functions = 0, decorations = 0;
 };
 constexpr qulonglong kFunctionsSet = 1, kDecorationsSet = 2;
-constexpr qulonglong kFuncMinimize = 8, kFuncMaximize = 16, kFuncClose = 32;
-constexpr qulonglong kDecorTitle = 8, kDecorMenu = 16, kDecorMinimize = 32, kDecorMaximize = 64;
+constexpr qulonglong kFuncMove = 4, kFuncClose = 32;
+constexpr qulonglong kDecorBorder = 2, kDecorTitle = 8, kDecorMenu = 16;
 
 TEST(UnderAWindowManager, TitleBarButtonsAreOnlyThoseTheBorderIconsAllow)
 {
@@ -149,17 +150,48 @@ TEST(UnderAWindowManager, TitleBarButtonsAreOnlyThoseTheBorderIconsAllow)
         const QList<qulonglong> values = numbers(xprop(form, "_MOTIF_WM_HINTS"));
         ASSERT_EQ(values.size(), 5);
         const MotifHints hints{values[0], values[1], values[2]};
-        // The functions say what the window manager may offer: move (and resize, bounded by the fixed size),
-        // close only with the close box, never minimise or maximise.
-        ASSERT_TRUE(hints.flags & kFunctionsSet);
-        EXPECT_EQ(hints.functions & (kFuncMinimize | kFuncMaximize), 0u);
-        EXPECT_EQ(bool(hints.functions & kFuncClose), c.closeBox);
-        // Decorations, when given, keep the title bar and leave out the minimise and maximise boxes.
-        if (hints.flags & kDecorationsSet) {
-            EXPECT_TRUE(hints.decorations & kDecorTitle);
-            EXPECT_EQ(hints.decorations & (kDecorMinimize | kDecorMaximize), 0u);
-            EXPECT_EQ(bool(hints.decorations & kDecorMenu), c.closeBox);
-        }
+        // Both fields are given: a window manager that reads only one of them still sees the whole intent.
+        EXPECT_EQ(hints.flags, kFunctionsSet | kDecorationsSet);
+        // The fixed-size windows can be moved, and closed only with the close box; never resized, minimised
+        // or maximised. The frame is a title bar and a border, with the system menu only beside the close box.
+        EXPECT_EQ(hints.functions, kFuncMove | (c.closeBox ? kFuncClose : 0));
+        EXPECT_EQ(hints.decorations, kDecorBorder | kDecorTitle | (c.closeBox ? kDecorMenu : 0));
+    }
+}
+
+// The state the window manager gives a window ("Normal", "Iconic"), as xprop names it; empty when it has none.
+QString wmState(const TForm& form)
+{
+    const QRegularExpression pattern(QStringLiteral("window state:\\s*(\\w+)"));
+    return pattern.match(xprop(form, "WM_STATE")).captured(1);
+}
+
+// Without a task bar the main menu's button is the only way back to a window minimised through the window
+// manager (openbox keeps a minimise button on every title bar): a real click on it must bring the window back
+// and activate it. The click comes through the X server, as the window manager weighs the program's
+// activation request against the user's last input.
+TEST(UnderAWindowManager, TheMenuButtonBringsBackAWindowMinimisedThroughTheWindowManager)
+{
+    rna::app::Program program("/usr/local/bin/RNA");
+    showAll(program);
+    for (const Window& window : kWindows) {
+        if (!window.menuButton)
+            continue;
+        SCOPED_TRACE(window.name);
+        TForm& form = *program.findForm(QLatin1String(window.name));
+        ASSERT_TRUE(PrivateDesktop::xdotool({QStringLiteral("windowminimize"), QString::number(form.winId())}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return wmState(form) == QLatin1String("Iconic"); }, 5000))
+            << "minimised by the window manager";
+        ASSERT_TRUE(
+            PrivateDesktop::xdotool({QStringLiteral("windowactivate"), QString::number(rna::app::Form0->winId())}));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(rna::app::Form0)) << "the main menu in front, ready for the click";
+        const auto& button = rna::app::Form0->control<rna::ui::TBitBtn>(QLatin1String(window.menuButton));
+        const QPoint at = button.mapToGlobal(button.rect().center());
+        ASSERT_TRUE(PrivateDesktop::xdotool({QStringLiteral("mousemove"), QString::number(at.x()),
+                                             QString::number(at.y()), QStringLiteral("click"), QStringLiteral("1")}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return wmState(form) == QLatin1String("Normal"); }, 5000)) << "shown again";
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        EXPECT_FALSE(form.windowState() & Qt::WindowMinimized);
     }
 }
 

@@ -2,7 +2,6 @@
 
 #include "neuron/model/DecimalExpansion.h"
 #include "neuron/model/NumericModel.h"
-#include "tools/fuzz/reference/DecimalExpansion.h"
 #include "tools/fuzz/reference/ReferenceNumericModel.h"
 
 #include <cmath>

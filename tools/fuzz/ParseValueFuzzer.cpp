@@ -126,7 +126,8 @@ void CheckWithSeparator(std::string_view text, char separator)
 void CheckBytesAsValue(std::string_view text)
 {
     std::array<std::uint8_t, 10> bytes{};
-    std::memcpy(bytes.data(), text.data(), std::min(text.size(), bytes.size()));
+    // An empty input may come with no storage: copied element-wise, nothing is read then.
+    std::copy_n(text.begin(), std::min(text.size(), bytes.size()), bytes.begin());
     const long double v = rna::fuzz::ExtendedFromBytes(bytes);
     const int precision = ByteInRange(text, 10, -1, 20);
     const int decimals = ByteInRange(text, 11, -2, 20);

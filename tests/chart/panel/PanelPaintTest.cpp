@@ -342,39 +342,3 @@ TEST(PanelPaint, ChartDestructionDetachesItsSeries)
     series.AddPoint(1, 1);  // no chart to notify any more
     EXPECT_EQ(series.PointCount(), 1);
 }
-
-TEST(PanelPaint, FullRedrawOfAScreenChartIsFarBelowAFrame)
-{
-    RecordingChart chart;
-    chart.resize(433, 177);
-    chart.SetBevelOuter(TBevelCut::bvNone);
-    chart.SetView3D(false);
-    chart.Legend().SetVisible(false);
-    chart.Title().SetText({"Tangent hiperbolic"});
-    chart.LeftAxis()->SetAutomatic(false);
-    chart.LeftAxis()->SetMaximum(1.05);
-    chart.LeftAxis()->SetMinimum(-1.05);
-    chart.BottomAxis()->SetAutomatic(false);
-    chart.BottomAxis()->SetMaximum(10.05);
-    chart.BottomAxis()->SetMinimum(-10.05);
-    TLineSeries curve, marker;
-    curve.SetParentChart(&chart);
-    marker.SetParentChart(&chart);
-    chart.Draw();
-    constexpr int Redraws = 20;
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < Redraws; ++i) {
-        curve.ClearPoints();
-        marker.ClearPoints();
-        for (int x = -10; x <= 10; ++x) {
-            curve.AddPoint(x, std::tanh(x));
-            marker.AddPoint(2.5, std::tanh(x));
-        }
-        chart.Draw();
-    }
-    const double perRedrawMs = double(timer.nsecsElapsed()) / 1e6 / Redraws;
-    RecordProperty("RedrawMilliseconds", QString::number(perRedrawMs).toStdString());
-    // A generous bound for debug and sanitizer builds on a loaded machine; a frame is 16 ms.
-    EXPECT_LT(perRedrawMs, 16.0);
-}

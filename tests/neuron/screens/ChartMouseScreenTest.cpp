@@ -1,6 +1,9 @@
 // Mouse zoom on a demonstration chart: what the screen's refills do to it, and drags cut short by the window.
 #include "ScreenDriver.h"
 
+#include <QWheelEvent>
+#include <cstdlib>
+
 namespace rna::neuron::test {
 namespace {
 
@@ -46,6 +49,30 @@ TEST_F(ChartMouseScreen, RefillsResetTheLeftAxisTheBottomAxisStaysZoomedUntilThe
     drag(lowerRight, upperLeft);
     EXPECT_EQ(screen.leftAxis("Chart1"), (AxisRange{-10.05, 10.05}));
     EXPECT_EQ(bottomAxis(), (AxisRange{-10.05, 10.05}));
+}
+
+// The wheel scrolls the left axis as far as the user likes, above or below the function's range; the next refill
+// sets the function's range again whichever way it went, without an error.
+TEST_F(ChartMouseScreen, ARefillAfterTheWheelScrolledTheLeftAxisAwaySetsItsRangeAgain)
+{
+    screen.key("TrackBar2", Qt::Key_Right);
+    screen.pick("ComboBox1", 1);
+    ASSERT_EQ(screen.leftAxis("Chart1"), (AxisRange{-1.05, 1.05}));
+    for (const int notches : {-60, 60}) {
+        SCOPED_TRACE(notches);
+        screen.render("Chart1");
+        const QPointF centre = chart().rect().center();
+        for (int i = 0; i < std::abs(notches); ++i) {
+            QWheelEvent wheel(centre, chart().mapToGlobal(centre), {}, {0, notches < 0 ? -120 : 120}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&chart(), &wheel);
+        }
+        const AxisRange scrolled = screen.leftAxis("Chart1");
+        ASSERT_TRUE(notches < 0 ? scrolled.minimum > 1.05 : scrolled.maximum < -1.05) << scrolled;
+        screen.key("TrackBar1", Qt::Key_Right);
+        EXPECT_EQ(screen.leftAxis("Chart1"), (AxisRange{-1.05, 1.05}));
+        EXPECT_TRUE(screen.errors.empty()) << screen.errors.front();
+    }
 }
 
 // Enter clicks the window's "Inchide" button, or the chart is hidden, while the left button is held: the drag

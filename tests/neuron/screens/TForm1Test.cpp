@@ -153,13 +153,23 @@ TEST_F(Form1Screen, TheZeroUnderTheThresholdSliderRecomputesOtherLabelsDoNothing
     EXPECT_EQ(screen.points("Series2").size(), 21u);
 }
 
+// The empty chart is painted after each change: two paints in a row then compare two empty series.
 TEST_F(Form1Screen, TypingIntoTheClosedListEmptiesTheChartKeepsTheAxisAndRewritesTheLastOutput)
 {
+    const auto redrawnWithoutCurve = [this] {
+        const QImage chart = screen.render("Chart1");
+        for (int y = 0; y < chart.height(); ++y)
+            for (int x = 0; x < chart.width(); ++x)
+                if (isRed(chart.pixel(x, y)))
+                    return false;
+        return true;
+    };
     screen.moveSlider("TrackBar1", 50);
     screen.moveSlider("TrackBar2", 10);
     ASSERT_EQ(screen.caption("Label24"), "5.0000");
     ClearRecorder clears(screen, {"Series1", "Series2"});
     screen.typeOver("ComboBox1", QStringLiteral("Sig"));
+    EXPECT_TRUE(redrawnWithoutCurve());
     EXPECT_EQ(clears.log, (std::vector<std::string>{"Series1", "Series2", "Series1", "Series2", "Series1", "Series2"}))
         << "one refill per typed character";
     EXPECT_EQ(screen.get<rna::ui::TComboBox>("ComboBox1").itemIndex(), -1);
@@ -172,6 +182,9 @@ TEST_F(Form1Screen, TypingIntoTheClosedListEmptiesTheChartKeepsTheAxisAndRewrite
     EXPECT_EQ(screen.caption("Label19"), "6.00");
     EXPECT_EQ(screen.caption("Label24"), "5.0000");
     EXPECT_TRUE(screen.points("Series1").empty());
+    EXPECT_TRUE(redrawnWithoutCurve());
+    screen.key("TrackBar1", Qt::Key_Right);
+    EXPECT_TRUE(redrawnWithoutCurve());
 }
 
 TEST_F(Form1Screen, EnterInASliderOrTheClosedListHidesTheWindowInTheMemoItDoesNothing)

@@ -1,6 +1,6 @@
 // Exact binary-to-decimal digit generation: the value is written as the ratio r / s of two big integers,
 // scaled by a power of ten into [0.1, 1), and the digits are produced one at a time by long division.
-#include "tools/fuzz/reference/DecimalExpansion.h"
+#include "tools/fuzz/reference/ReferenceNumericModel.h"
 
 #include "tools/fuzz/reference/BigUnsigned.h"
 
@@ -44,35 +44,6 @@ int ScaleToUnitInterval(long double v, Big& r, Big& s)
     return exponent;
 }
 
-// Adds one to the last of the first `count` digits; false when every one of them was 9 (all become 0).
-bool IncrementDigits(DecimalDigits& d, int count)
-{
-    for (int i = count - 1; i >= 0; --i) {
-        if (d.digits[i] < 9) {
-            ++d.digits[i];
-            return true;
-        }
-        d.digits[i] = 0;
-    }
-    return false;
-}
-
-void DropTrailingZeros(DecimalDigits& d)
-{
-    while (d.count > 0 && d.digits[d.count - 1] == 0)
-        --d.count;
-}
-
-void RoundUp(DecimalDigits& d)
-{
-    if (!IncrementDigits(d, d.count)) {
-        d.digits[0] = 1;
-        d.count = 1;
-        ++d.exponent;
-    }
-    DropTrailingZeros(d);
-}
-
 }  // namespace
 
 DecimalDigits DecimalExpansion(long double v)
@@ -100,27 +71,8 @@ DecimalDigits DecimalExpansion(long double v)
     d.count = DecimalDigits::MaxDigits;
     r.ShiftLeft(1);
     const int half = Compare(r, s);
-    if (half > 0 || (half == 0 && d.digits[d.count - 1] % 2 == 1))
-        RoundUp(d);
-    else
-        DropTrailingZeros(d);
+    neuron::FinishDigits(d, half > 0 || (half == 0 && d.digits[d.count - 1] % 2 == 1));
     return d;
-}
-
-void RoundDigitsHalfUp(DecimalDigits& d, int keep)
-{
-    if (keep >= d.count)
-        return;
-    if (keep < 0) {
-        d.count = 0;
-        return;
-    }
-    const bool up = d.digits[keep] >= 5;
-    d.count = keep;
-    if (up)
-        RoundUp(d);
-    else
-        DropTrailingZeros(d);
 }
 
 }  // namespace rna::reference

@@ -1,7 +1,7 @@
 // Decimal to extended conversion. Short texts take one correctly rounded extended multiplication or
 // division; the rest go through big integers: the digits D and 10^X become the ratio num / den, which is
 // scaled by 2^b so that the quotient has 64 bits, and the remainder decides the rounding.
-#include "tools/fuzz/reference/DecimalToExtended.h"
+#include "tools/fuzz/reference/ReferenceNumericModel.h"
 
 #include "tools/fuzz/reference/BigUnsigned.h"
 

@@ -1,24 +1,39 @@
 #pragma once
-// The number texts and the reader as they were before they moved to the standard library's conversions:
-// big-integer digit generation and decimal reading, kept only as the fuzzers' reference.
-//
-// They share the decimal separator setting, the text buffer and the error type with the model; everything
-// else is their own, so that a missing piece fails to compile instead of quietly using the new code.
-#include "neuron/model/NumberText.h"
-#include "neuron/model/NumericModel.h"
-#include "neuron/model/ValueParseError.h"
+// The earlier big-integer digit generation and decimal reading, kept only as the fuzzers' reference, and the
+// number texts and the reader built on them: the program's own layout and scanning around the old conversions.
+#include "neuron/model/DecimalExpansion.h"
+#include "neuron/model/DecimalToExtended.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace rna::reference {
 
-using neuron::DecimalSeparator;
-using neuron::NumberText;
-using neuron::ValueParseError;
+using neuron::DecimalDigits;
+using neuron::DecimalSource;
 
-std::string FormatGeneral(long double v);
-std::string FormatFixed(long double v, int precision, int decimals);
-long double ParseValue(std::string_view text);
+// The 18 leading significant digits by long division of big integers (DecimalExpansion's contract).
+DecimalDigits DecimalExpansion(long double v);
+
+// Decimal digits to extended by big-integer division (DecimalToExtended's contract), with a shortcut of its
+// own for short texts, and the same without it.
+std::optional<long double> DecimalToExtended(const DecimalSource& source);
+std::optional<long double> DecimalToExtendedExact(const DecimalSource& source);
+
+inline std::string FormatGeneral(long double v)
+{
+    return neuron::FormatGeneralWith(DecimalExpansion, v);
+}
+
+inline std::string FormatFixed(long double v, int precision, int decimals)
+{
+    return neuron::FormatFixedWith(DecimalExpansion, v, precision, decimals);
+}
+
+inline long double ParseValue(std::string_view text)
+{
+    return neuron::ParseValueWith(DecimalToExtended, text);
+}
 
 }  // namespace rna::reference
