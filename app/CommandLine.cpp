@@ -51,6 +51,17 @@ constexpr std::array Options{
                    line.action = CommandLine::Action::PrintVersion;
                return true;
            }},
+    Option{"--lang", true,
+           [](CommandLine& line, std::string_view value) {
+               if (value == "ro")
+                   line.language = Language::Romanian;
+               else if (value == "en")
+                   line.language = Language::English;
+               else
+                   return false;
+               return true;
+           },
+           "unknownLanguage"},
     Option{"--scale", true, applyScale, "badScale"},
 };
 

@@ -2,6 +2,8 @@
 // before the application object exists, so that a refused line opens no window.
 #pragma once
 
+#include "app/Language.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,7 @@ namespace rna::app {
 struct CommandLine {
     enum class Action { Run, PrintUsage, PrintVersion, Refuse };
     Action action = Action::Run;
+    Language language = Language::Romanian;
     // Why the line was refused: the message for the error output, without the pointer to --help.
     std::string error;
     // --scale: how many times larger the whole program is drawn, as Qt's QT_SCALE_FACTOR takes it (empty: not

@@ -11,6 +11,7 @@
 #include "ui/EmbeddedImage.h"
 
 #include <QIcon>
+#include <QTranslator>
 #include <cstdio>
 
 namespace rna::app {
@@ -34,8 +35,17 @@ void clearProgramWideNames()
 
 }  // namespace
 
-Program::Program(const char* programPath) : application_(std::make_unique<rna::ui::TApplication>(programPath))
+Program::Program(const char* programPath, Language language, QTranslator* firstTranslator)
+    : application_(std::make_unique<rna::ui::TApplication>(programPath)), language_(language),
+      translator_(TranslatorFor(language)), help_(std::make_unique<ScreenHelp>(language)),
+      export_(std::make_unique<ValueExport>())
 {
+    // Before any window loads: the descriptions' texts are translated as they are read. The translator installed
+    // last is asked first.
+    if (translator_)
+        QCoreApplication::installTranslator(translator_.get());
+    if (firstTranslator)
+        QCoreApplication::installTranslator(firstTranslator);
     ReadLocaleNumberSettings();
     application_->setTitle(QString::fromStdString(ApplicationTitleFromPath(programPath)));
     QApplication::setWindowIcon(rna::ui::ReadEmbeddedIcon(QString::fromLatin1(IconPath)));
@@ -63,6 +73,11 @@ void Program::createForms()
     rna::neuron::Form1 = &application_->createForm<rna::neuron::TForm1>(descriptionPath("Form1"));
     rna::neuron::Form2 = &application_->createForm<rna::neuron::TForm2>(descriptionPath("Form2"));
     rna::neuron::Form3 = &application_->createForm<rna::neuron::TForm3>(descriptionPath("Form3"));
+    for (const auto& form : application_->forms())
+        help_->attachTo(*form);
+    export_->attachTo(*rna::neuron::Form1, [form = rna::neuron::Form1] { return form->values(); });
+    export_->attachTo(*rna::neuron::Form2, [form = rna::neuron::Form2] { return form->values(); });
+    export_->attachTo(*rna::neuron::Form3, [form = rna::neuron::Form3] { return form->values(); });
 }
 
 rna::ui::TForm* Program::findForm(const QString& name) const

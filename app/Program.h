@@ -2,19 +2,27 @@
 // from their descriptions. The program and the snapshot tool both start through this class.
 #pragma once
 
+#include "app/Language.h"
+#include "app/ScreenHelp.h"
+#include "app/ValueExport.h"
 #include "ui/TApplication.h"
 
 #include <QString>
 #include <memory>
+
+class QTranslator;
 
 namespace rna::app {
 
 class Program {
 public:
     // Start-up up to the event loop: locale number settings, application title (from programPath) and icon,
-    // the chart kinds for the form loader, then Form0 (the main window), Form1, Form2 and Form3, all hidden. A
-    // malformed description throws rna::ui::LoadError naming the file and the entry.
-    explicit Program(const char* programPath);
+    // the language's translations, the chart kinds for the form loader, then Form0 (the main window), Form1,
+    // Form2 and Form3, all hidden. A malformed description throws rna::ui::LoadError naming the file and the
+    // entry. firstTranslator, if given, is asked for every text before the language's own translations (tools
+    // and tests record or check the texts with it); the caller keeps it alive while the program lives.
+    explicit Program(const char* programPath, Language language = Language::Romanian,
+                     QTranslator* firstTranslator = nullptr);
     // Destroys the windows and the application object; the program-wide window names are cleared first.
     ~Program();
 
@@ -22,6 +30,11 @@ public:
     Program& operator=(const Program&) = delete;
 
     rna::ui::TApplication& application() const { return *application_; }
+    Language language() const { return language_; }
+    // F1 help of every window.
+    ScreenHelp& help() const { return *help_; }
+    // Ctrl+Shift+C and Ctrl+S of the demonstration windows.
+    ValueExport& valueExport() const { return *export_; }
     // The window of that component name ("Form0" ... "Form3"), or null.
     rna::ui::TForm* findForm(const QString& name) const;
 
@@ -36,6 +49,11 @@ private:
     void createForms();
 
     std::unique_ptr<rna::ui::TApplication> application_;
+    Language language_;
+    std::unique_ptr<QTranslator> translator_;
+    // Destroyed before the windows whose keys it answers.
+    std::unique_ptr<ScreenHelp> help_;
+    std::unique_ptr<ValueExport> export_;
 };
 
 }  // namespace rna::app

@@ -16,7 +16,7 @@ int main(int argc, char** argv)
     rna::app::ApplyBeforeApplication(line);
     // Beyond the options above only the program's path matters (for the application title).
     try {
-        rna::app::Program program(argv[0]);
+        rna::app::Program program(argv[0], line.language);
         return program.run();
     } catch (const std::exception& error) {
         // A malformed window description: its message names the file and the entry.

@@ -18,12 +18,12 @@ enum class ClickFocus { Yes, No };
 
 // What assistive technology reads of a control, beyond what the control shows: AccessibleName and
 // AccessibleDescription (which may hold fields the window's code fills in). Kept apart from the properties that
-// shape what the window looks like and does.
+// shape what the window looks like and does. Both are texts in the program's language, like the ones shown.
 template <class T>
 void addAccessibleProperties(PropertyTable<T>& table)
 {
-    table.add("AccessibleName", [](T& c, const QString& name) { setAccessibleName(c, name); })
-        .add("AccessibleDescription", [](T& c, const QString& text) { setAccessibleDescription(c, text); });
+    table.text("AccessibleName", [](T& c, const QString& name) { setAccessibleName(c, name); })
+        .text("AccessibleDescription", [](T& c, const QString& text) { setAccessibleDescription(c, text); });
 }
 
 // Visible, Enabled and Hint (a tooltip whenever it is set), and the ignored Tag, HelpContext, ShowHint and
@@ -39,9 +39,9 @@ void addControlProperties(PropertyTable<T>& table)
         .ignore("ParentShowHint");
     addAccessibleProperties(table);
     if constexpr (std::is_base_of_v<QWidget, T>)
-        table.add("Hint", [](T& c, const QString& hint) { c.setToolTip(hint); });
+        table.text("Hint", [](T& c, const QString& hint) { c.setToolTip(hint); });
     else
-        table.add("Hint", [](T& c, const QString& hint) { c.setHint(hint); });
+        table.text("Hint", [](T& c, const QString& hint) { c.setHint(hint); });
 }
 
 // The control properties, plus TabOrder (the place in its window's Tab sequence) and TabStop (whether Tab

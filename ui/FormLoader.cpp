@@ -76,11 +76,13 @@ void Loading::run(const QByteArray& json, const LoadOptions& options)
     if (name.isEmpty())
         root.member(QStringLiteral("name")).fail(QStringLiteral("the window needs a name"));
     form_.setObjectName(name);
+    // The window's own texts (its caption) are translated with the window's name alone.
+    const PropertyValue window(root.json(), file_, QString(), TextPlace{name, QString()});
     const QJsonObject object = root.toObject();
     if (object.contains(QLatin1String("properties")))
-        formPropertyTable()->apply(form_, root.member(QStringLiteral("properties")));
+        formPropertyTable()->apply(form_, window.member(QStringLiteral("properties")));
     if (object.contains(QLatin1String("controls")))
-        createControls(root.member(QStringLiteral("controls")), form_);
+        createControls(window.member(QStringLiteral("controls")), form_);
 
     std::vector<QObject*> objects;
     for (const Created& item : created_)
@@ -116,7 +118,8 @@ void Loading::createControl(const PropertyValue& raw, QObject& parent)
     checkKeys(raw, {"kind", "name", "bounds", "properties", "events", "children"});
     const QString name = raw.member(QStringLiteral("name")).toString();
     // Entries are named "controls[3] Label16" in messages.
-    const PropertyValue entry(raw.json(), file_, raw.entry() + QLatin1Char(' ') + name);
+    const PropertyValue entry(raw.json(), file_, raw.entry() + QLatin1Char(' ') + name,
+                              TextPlace{form_.objectName(), name});
     const PropertyValue kindName = entry.member(QStringLiteral("kind"));
     const ControlKind* kind = ControlRegistry::global().find(kindName.toString());
     if (!kind)

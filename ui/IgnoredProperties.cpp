@@ -26,7 +26,7 @@ void pitch(const PropertyValue& value)
 // The one list of what the loader accepts and drops, and why.
 constexpr IgnoredProperty ignored[] = {
     {"Tag", integer, "a number for the program's own use; no handler reads it"},
-    {"HelpContext", integer, "the program has no help file"},
+    {"HelpContext", integer, "help is given per window (F1), not per control"},
     {"ShowHint", boolean, "a control's Hint shows as a tooltip whenever it is set"},
     {"ParentShowHint", boolean, "a control's Hint shows as a tooltip whenever it is set"},
     {"ParentFont", boolean, "a windowed control without a Font of its own takes its window's font anyway"},

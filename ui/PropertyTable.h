@@ -59,6 +59,22 @@ public:
         return *this;
     }
 
+    // A text the user reads (a caption, list items, memo lines, a title): the setter, taking a QString or a
+    // QStringList, gets it translated for its place in the window (see TextTranslation.h).
+    template <class F>
+    PropertyTable& text(const QString& name, F setter)
+    {
+        using Arg = typename detail::SetterTraits<F>::Arg;
+        static_assert(std::is_same_v<Arg, QString> || std::is_same_v<Arg, QStringList>, "a text or a list of texts");
+        insert(name, [setter = std::move(setter)](T& object, const PropertyValue& value) {
+            if constexpr (std::is_same_v<Arg, QString>)
+                std::invoke(setter, object, value.toText());
+            else
+                std::invoke(setter, object, value.toTexts());
+        });
+        return *this;
+    }
+
     // An owned object reached through `access`, whose own properties are set through `table`
     // ("Title": {"Text": [...]} or "Title.Text": [...]).
     template <class N, class Access>

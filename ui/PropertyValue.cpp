@@ -1,6 +1,7 @@
 #include "ui/PropertyValue.h"
 
 #include "ui/EmbeddedImage.h"
+#include "ui/TextTranslation.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -8,8 +9,8 @@
 
 namespace rna::ui {
 
-PropertyValue::PropertyValue(QJsonValue value, QString file, QString entry)
-    : value_(std::move(value)), file_(std::move(file)), entry_(std::move(entry))
+PropertyValue::PropertyValue(QJsonValue value, QString file, QString entry, TextPlace place)
+    : value_(std::move(value)), file_(std::move(file)), entry_(std::move(entry)), place_(std::move(place))
 {}
 
 void PropertyValue::fail(const QString& problem) const
@@ -57,6 +58,19 @@ QStringList PropertyValue::toStrings() const
         list.append(item.toString());
     }
     return list;
+}
+
+QString PropertyValue::toText() const
+{
+    return TranslatedText(place_, toString());
+}
+
+QStringList PropertyValue::toTexts() const
+{
+    QStringList texts = toStrings();
+    for (QString& text : texts)
+        text = TranslatedText(place_, text);
+    return texts;
 }
 
 TColor PropertyValue::toColor() const
@@ -110,12 +124,13 @@ QJsonObject PropertyValue::toObject() const
 
 PropertyValue PropertyValue::member(const QString& key) const
 {
-    return PropertyValue(toObject().value(key), file_, entry_.isEmpty() ? key : entry_ + QLatin1Char('.') + key);
+    return PropertyValue(toObject().value(key), file_, entry_.isEmpty() ? key : entry_ + QLatin1Char('.') + key,
+                         place_);
 }
 
 PropertyValue PropertyValue::withValue(const QJsonValue& value, const QString& key) const
 {
-    return PropertyValue(value, file_, entry_ + key);
+    return PropertyValue(value, file_, entry_ + key, place_);
 }
 
 }  // namespace rna::ui

@@ -17,13 +17,20 @@
 
 namespace rna::ui {
 
+// Where a text of a description is shown: its window and its control (empty for the window itself).
+struct TextPlace {
+    QString window;
+    QString control;
+};
+
 class PropertyValue {
 public:
-    PropertyValue(QJsonValue value, QString file, QString entry);
+    PropertyValue(QJsonValue value, QString file, QString entry, TextPlace place = {});
 
     const QJsonValue& json() const { return value_; }
     const QString& file() const { return file_; }
     const QString& entry() const { return entry_; }
+    const TextPlace& place() const { return place_; }
 
     [[noreturn]] void fail(const QString& problem) const;
 
@@ -32,6 +39,9 @@ public:
     bool toBool() const;
     QString toString() const;
     QStringList toStrings() const;
+    // A text the user reads, and a list of them (items, lines): in the program's language for their place.
+    QString toText() const;
+    QStringList toTexts() const;
     TColor toColor() const;
     QRect toBounds() const;  // [left, top, width, height]
     QImage toPicture() const;  // file name under assets/
@@ -72,6 +82,7 @@ private:
     QJsonValue value_;
     QString file_;
     QString entry_;
+    TextPlace place_;
 };
 
 }  // namespace rna::ui

@@ -8,6 +8,7 @@
 #include "ui/TImage.h"
 #include "ui/TLabel.h"
 #include "ui/TMemo.h"
+#include "ui/TRichView.h"
 #include "ui/TTrackBar.h"
 #include "ui/WidgetLook.h"
 
@@ -125,9 +126,9 @@ std::shared_ptr<const PropertyTable<TComboBox>> comboBoxTable()
 {
     auto table = std::make_shared<PropertyTable<TComboBox>>();
     addWindowedCommon<TComboBox>(*table, [](TComboBox& c, const TFont& f) { applyWidgetFont(c, f); });
-    table->add("Items", &TComboBox::setItems)
+    table->text("Items", &TComboBox::setItems)
         .add("ItemIndex", &TComboBox::setLoadedItemIndex)
-        .add("Text", &TComboBox::setText)
+        .text("Text", &TComboBox::setText)
         .add("ItemHeight", &TComboBox::setItemHeight)
         .add("DropDownCount", [](TComboBox& c, int count) { c.setMaxVisibleItems(count); })
         .add("Sorted",
@@ -150,7 +151,7 @@ std::shared_ptr<const PropertyTable<TLabel>> labelTable()
         .add("ParentFont", &TLabel::setParentFont)
         .add("Color", &TLabel::setColor)
         .add("ParentColor", &TLabel::setParentColor)
-        .add("Caption", &TLabel::setCaption)
+        .text("Caption", &TLabel::setCaption)
         .add("AutoSize", &TLabel::setAutoSize)
         .add("WordWrap", &TLabel::setWordWrap)
         .add("Transparent", &TLabel::setTransparent)
@@ -195,7 +196,7 @@ std::shared_ptr<const PropertyTable<TMemo>> memoTable()
 {
     auto table = std::make_shared<PropertyTable<TMemo>>();
     addWindowedCommon<TMemo>(*table, [](TMemo& c, const TFont& f) { c.setTFont(f); });
-    table->add("Lines", &TMemo::setLines)
+    table->text("Lines", &TMemo::setLines)
         .add("ReadOnly", &TMemo::setReadOnlyMemo)
         .add("WordWrap", &TMemo::setWordWrap)
         .add("WantReturns", &TMemo::setWantReturns)
@@ -205,11 +206,20 @@ std::shared_ptr<const PropertyTable<TMemo>> memoTable()
     return table;
 }
 
+// Its text is given by code (a help file), not by the description.
+std::shared_ptr<const PropertyTable<TRichView>> richViewTable()
+{
+    auto table = std::make_shared<PropertyTable<TRichView>>();
+    addWindowedCommon<TRichView>(*table, [](TRichView& c, const TFont& f) { c.setTFont(f); });
+    table->add("Color", &TRichView::setColor);
+    return table;
+}
+
 std::shared_ptr<const PropertyTable<TBitBtn>> bitBtnTable()
 {
     auto table = std::make_shared<PropertyTable<TBitBtn>>();
     addWindowedCommon<TBitBtn>(*table, [](TBitBtn& c, const TFont& f) { c.setTFont(f); });
-    table->add("Caption", &TBitBtn::setCaption)
+    table->text("Caption", &TBitBtn::setCaption)
         .add("Kind", &TBitBtn::setKind)
         .add("Default", &TBitBtn::setDefaultButton)
         .add("Cancel", &TBitBtn::setCancel)
@@ -290,6 +300,10 @@ std::vector<ControlKind> standardControlKinds()
                         .properties(memoTable())
                         .event(QStringLiteral("OnChange"), &TMemo::setOnChange)
                         .build());
+    kinds.push_back(ControlKindBuilder<TRichView>(QStringLiteral("TRichView"))
+                        .create(widgetFactory<TRichView>())
+                        .properties(richViewTable())
+                        .build());
     kinds.push_back(ControlKindBuilder<TBitBtn>(QStringLiteral("TBitBtn"))
                         .create(widgetFactory<TBitBtn>())
                         .properties(bitBtnTable())
@@ -302,7 +316,7 @@ std::vector<ControlKind> standardControlKinds()
 std::shared_ptr<const PropertyTable<TForm>> formPropertyTable()
 {
     auto table = std::make_shared<PropertyTable<TForm>>();
-    table->add("Caption", &TForm::setCaption)
+    table->text("Caption", &TForm::setCaption)
         .add("ClientWidth", [](TForm& f, int width) { f.setClientSize(width, f.clientHeight()); })
         .add("ClientHeight", [](TForm& f, int height) { f.setClientSize(f.clientWidth(), height); })
         .add("Left", [](TForm& f, int left) { f.setDesignedPlace(left, f.y()); })

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
@@ -245,6 +246,13 @@ TBitBtn* TForm::enterTarget() const
     if (auto* focused = qobject_cast<TBitBtn*>(focusWidget()); focused && focused->window() == this)
         return focused;
     return defaultButton_;
+}
+
+void TForm::addWindowKey(const QKeySequence& key, TNotifyEvent handler)
+{
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, handler = std::move(handler)] { fire(handler, this); });
 }
 
 void TForm::focusControl(QWidget& control)

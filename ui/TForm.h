@@ -17,6 +17,7 @@
 #include <vector>
 
 class QHelpEvent;
+class QKeySequence;
 
 namespace rna::ui {
 
@@ -68,6 +69,10 @@ public:
     void setDefaultButton(TBitBtn* button);
     // The button Enter would click now: a focused button, else the default button.
     TBitBtn* enterTarget() const;
+
+    // A key the whole window answers, whichever of its controls has the focus (help, copy, save); the handler
+    // runs through fire(). A key a focused control uses itself (Ctrl+C in an edit box) stays with the control.
+    void addWindowKey(const QKeySequence& key, TNotifyEvent handler);
 
     // Gives a control the keyboard focus; a hidden or disabled window or control refuses it
     // ("Cannot focus a disabled or invisible window").

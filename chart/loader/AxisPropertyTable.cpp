@@ -14,7 +14,7 @@ namespace {
 std::shared_ptr<const PropertyTable<TChartAxisTitle>> TitleTable()
 {
     auto t = std::make_shared<PropertyTable<TChartAxisTitle>>();
-    t->add("Caption", &TChartAxisTitle::SetCaption).add("Angle", &TChartAxisTitle::SetAngle);
+    t->text("Caption", &TChartAxisTitle::SetCaption).add("Angle", &TChartAxisTitle::SetAngle);
     AddFont<TChartAxisTitle>(*t, "Font", &TChartAxisTitle::Font);
     return t;
 }

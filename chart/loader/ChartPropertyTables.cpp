@@ -66,7 +66,7 @@ std::shared_ptr<const PropertyTable<TChartTitle>> TitlePropertyTable()
     static const auto table = [] {
         using T = TChartTitle;
         auto t = std::make_shared<PropertyTable<T>>();
-        t->add("Text", &T::SetText)
+        t->text("Text", &T::SetText)
             .add("Visible", &T::SetVisible)
             .add("Alignment", &T::SetAlignment)
             .add("Color", &T::SetColor)

@@ -5,6 +5,7 @@
 // rounded to double wherever a quantity is stored. Number texts never depend on the C library's locale:
 // the decimal separator is the setting below, and no thousands separator is written or accepted.
 #include "neuron/model/TransferChartBinding.h"
+#include "neuron/model/TransferFunctionTable.h"
 #include "neuron/model/ValueParseError.h"
 
 #include <initializer_list>
@@ -13,10 +14,7 @@
 
 namespace rna::neuron {
 
-// The items of a screen's drop-down list, in list order; the list's selected index is the kind.
-enum class TransferKind { Identity = 0, HyperbolicTangent = 1, LogisticSigmoid = 2 };
-
-// x, (e^(2x) - 1) / (e^(2x) + 1) or 1 / (e^(-x) + 1), in extended precision.
+// The kind's function at x (TransferFunctions), in extended precision.
 long double TransferValue(TransferKind kind, long double x);
 
 // Tenths: input and weight sliders (position / 10); Units: threshold sliders (the position itself).

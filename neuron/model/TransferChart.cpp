@@ -9,29 +9,23 @@ namespace rna::neuron {
 
 namespace {
 
-bool IsTransferKind(int index)
+void SetLeftAxisRange(TransferChartBinding& chart, const TransferAxisRange& axis, int halfRange)
 {
-    return index >= 0 && index <= 2;
-}
-
-void SetLeftAxisRange(TransferChartBinding& chart, TransferKind kind, int halfRange)
-{
-    long double maximum = 1.05L;
-    long double minimum = -1.05L;
-    if (kind == TransferKind::Identity) {
-        maximum = halfRange + 0.05L;
-        minimum = -maximum;
-    } else if (kind == TransferKind::LogisticSigmoid) {
-        minimum = -0.05L;
+    long double maximum = axis.maximum;
+    long double minimum = axis.minimum;
+    if (axis.spansHalfRange) {
+        maximum += halfRange;
+        minimum -= halfRange;
     }
     // Maximum first: with these ranges the minimum never exceeds the maximum at any step.
     chart.SetLeftAxisLimit(AxisLimit::Maximum, static_cast<double>(maximum));
     chart.SetLeftAxisLimit(AxisLimit::Minimum, static_cast<double>(minimum));
 }
 
-void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, TransferKind kind, int halfRange, double netInput)
+void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, const TransferFunction& function, int halfRange,
+                    double netInput)
 {
-    const std::vector<double>& curve = chart.Curve().Values(kind, halfRange);
+    const std::vector<double>& curve = chart.Curve().Values(function.kind, halfRange);
     for (int i = -halfRange; i <= halfRange; ++i) {
         const double y = curve[static_cast<std::size_t>(i + halfRange)];
         chart.AddPoint(TransferSeries::Curve, i, y);
@@ -50,10 +44,11 @@ double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int s
         chart.ClearPoints(TransferSeries::Marker);
     if (!IsTransferKind(selectedIndex))
         return lastOutput;
-    const auto kind = static_cast<TransferKind>(selectedIndex);
-    SetLeftAxisRange(chart, kind, halfRange);
-    AddCurvePoints(chart, marker, kind, halfRange, netInput);
-    lastOutput = kind == TransferKind::Identity ? netInput : static_cast<double>(TransferValue(kind, netInput));
+    const TransferFunction& function = TransferFunctions[static_cast<std::size_t>(selectedIndex)];
+    SetLeftAxisRange(chart, function.axis, halfRange);
+    AddCurvePoints(chart, marker, function, halfRange, netInput);
+    // The identity gives the net input itself: a double widened and rounded back is the same double.
+    lastOutput = static_cast<double>(function.value(netInput));
     return lastOutput;
 }
 

@@ -8,9 +8,12 @@ namespace rna::neuron {
 
 static_assert(LDBL_MANT_DIG == 64, "the neuron arithmetic needs long double with a 64-bit significand");
 
-namespace {
+long double IdentityValue(long double x)
+{
+    return x;
+}
 
-long double HyperbolicTangent(long double x)
+long double HyperbolicTangentValue(long double x)
 {
     // e^(2x) is evaluated for the numerator and again for the denominator, as the quotient is defined.
     const long double numerator = std::exp(2 * x) - 1;
@@ -21,24 +24,14 @@ long double HyperbolicTangent(long double x)
     return numerator / denominator;
 }
 
-long double LogisticSigmoid(long double x)
+long double LogisticSigmoidValue(long double x)
 {
     return 1 / (std::exp(-x) + 1);
 }
 
-}  // namespace
-
 long double TransferValue(TransferKind kind, long double x)
 {
-    switch (kind) {
-    case TransferKind::Identity:
-        return x;
-    case TransferKind::HyperbolicTangent:
-        return HyperbolicTangent(x);
-    case TransferKind::LogisticSigmoid:
-        return LogisticSigmoid(x);
-    }
-    return x;
+    return TransferFunctionOf(kind).value(x);
 }
 
 long double SliderValue(int position, SliderScale scale)

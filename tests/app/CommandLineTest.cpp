@@ -15,6 +15,7 @@ struct LineCase {
     std::vector<std::string_view> arguments;
     Action action;
     const char* errorPart;  // a part of the refusal's message, or null
+    Language language = Language::Romanian;
     const char* scale = "";  // what --scale hands to Qt
 };
 
@@ -33,10 +34,19 @@ TEST(CommandLine, EachLineEndsInOneAction)
         {{"--help", "--bogus"}, Action::Refuse, "unknown option: --bogus"},
         {{"--version=2"}, Action::Refuse, "option --version takes no value"},
         {{"--bogus=1"}, Action::Refuse, "unknown option: --bogus"},
-        {{"--scale", "2"}, Action::Run, nullptr, "2"},
-        {{"--scale=1.5"}, Action::Run, nullptr, "1.5"},
-        {{"--scale", "4"}, Action::Run, nullptr, "4"},
-        {{"--scale", "0.75", "--help"}, Action::PrintUsage, nullptr, "0.75"},
+        {{"--lang", "en"}, Action::Run, nullptr, Language::English},
+        {{"--lang=en"}, Action::Run, nullptr, Language::English},
+        {{"--lang", "en", "--lang", "ro"}, Action::Run, nullptr, Language::Romanian},
+        {{"--lang", "en", "--help"}, Action::PrintUsage, nullptr, Language::English},
+        {{"--lang", "fr"}, Action::Refuse, "unknown language 'fr' (ro or en)"},
+        {{"--lang", "EN"}, Action::Refuse, "unknown language 'EN'"},
+        {{"--lang="}, Action::Refuse, "unknown language ''"},
+        {{"--lang"}, Action::Refuse, "option --lang needs a value"},
+        {{"--scale", "2"}, Action::Run, nullptr, Language::Romanian, "2"},
+        {{"--scale=1.5"}, Action::Run, nullptr, Language::Romanian, "1.5"},
+        {{"--scale", "4"}, Action::Run, nullptr, Language::Romanian, "4"},
+        {{"--lang=en", "--scale=2"}, Action::Run, nullptr, Language::English, "2"},
+        {{"--scale", "0.75", "--help"}, Action::PrintUsage, nullptr, Language::Romanian, "0.75"},
         {{"--scale"}, Action::Refuse, "option --scale needs a value"},
         {{"--scale", "0"}, Action::Refuse, "--scale needs a number above 0 and at most 4 (for example 1.5), not \"0\""},
         {{"--scale", "-1"}, Action::Refuse, "not \"-1\""},
@@ -54,8 +64,9 @@ TEST(CommandLine, EachLineEndsInOneAction)
         if (c.errorPart) {
             EXPECT_NE(line.error.find(c.errorPart), std::string::npos) << line.error;
             EXPECT_EQ(line.error.find("RNA: "), 0u) << line.error;
-            EXPECT_LT(line.error.find("optiune"), line.error.find("option")) << "Romanian first: " << line.error;
+            EXPECT_GT(line.error.find(c.errorPart), line.error.find('\n')) << "Romanian first: " << line.error;
         } else {
+            EXPECT_EQ(line.language, c.language);
             EXPECT_EQ(line.scale, c.scale);
         }
     }
@@ -90,6 +101,8 @@ TEST(CommandLine, TheProgramAnswersWithoutOpeningAWindow)
     const qsizetype english = help.out.indexOf(QStringLiteral("Usage: RNA [OPTION]"));
     EXPECT_GE(romanian, 0) << help.out.toStdString();
     EXPECT_GT(english, romanian) << "the Romanian usage comes first";
+    EXPECT_GT(help.out.indexOf(QStringLiteral("--lang LIMBA")), romanian);
+    EXPECT_GT(help.out.indexOf(QStringLiteral("--lang LANG")), english);
     EXPECT_TRUE(help.err.isEmpty());
 
     const ProgramRun version = runProgram({QStringLiteral("--version")});

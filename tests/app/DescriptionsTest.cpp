@@ -1,10 +1,13 @@
 // Every window description embedded in the program loads into the window class it names.
 #include "ProgramUnderTest.h"
 
+#include "app/THelpForm.h"
+#include "neuron/model/TransferFunctionTable.h"
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"
 #include "ui/FormLoader.h"
+#include "ui/TComboBox.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -40,6 +43,7 @@ TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
         {QStringLiteral("TForm1"), factory<rna::neuron::TForm1>()},
         {QStringLiteral("TForm2"), factory<rna::neuron::TForm2>()},
         {QStringLiteral("TForm3"), factory<rna::neuron::TForm3>()},
+        {QStringLiteral("THelpForm"), factory<THelpForm>()},
     };
     // A started program: the loader knows every control kind, the charts' included.
     Program program(ProgramPath);
@@ -60,7 +64,27 @@ TEST(Descriptions, EveryEmbeddedDescriptionLoadsIntoItsWindowClass)
             ADD_FAILURE() << error.what();
         }
     }
-    EXPECT_GE(loaded, 4);
+    EXPECT_GE(loaded, 5);
+}
+
+// Every drop-down list of the program chooses a transfer function: its items are the table's names, in order.
+TEST(Descriptions, EveryListHoldsTheTransferFunctionsOfTheTable)
+{
+    QStringList names;
+    for (const rna::neuron::TransferFunction& function : rna::neuron::TransferFunctions)
+        names.append(QString::fromUtf8(function.name.data(), qsizetype(function.name.size())));
+    Program program(ProgramPath);
+    int lists = 0;
+    for (const auto& form : program.application().forms())
+        for (const rna::ui::TComboBox* list : form->findChildren<rna::ui::TComboBox*>()) {
+            SCOPED_TRACE((form->name() + QLatin1Char(' ') + list->objectName()).toStdString());
+            QStringList items;
+            for (int i = 0; i < list->count(); ++i)
+                items.append(list->itemText(i));
+            EXPECT_EQ(items, names);
+            ++lists;
+        }
+    EXPECT_EQ(lists, 5);
 }
 
 }  // namespace

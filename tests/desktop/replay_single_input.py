@@ -89,6 +89,14 @@ def on_event(event):
         events.append({'event': event.type, 'error': str(error)})
 
 
+def announced_since(start, text):
+    """True once a label announced that name after the first `start` events, else None (for wait_for)."""
+    for event in events[start:]:
+        if event.get('event') == 'accessible-name' and event.get('role') == 'label' and event.get('text') == text:
+            return True
+    return None
+
+
 def describe(node):
     entry = {'role': node.getRoleName(), 'name': node.name, 'description': node.description}
     if 'Value' in pyatspi.listInterfaces(node):
@@ -118,13 +126,19 @@ def main():
     functions = wait_for(lambda: child(form, 'combo box'), 'the function list')
     functions.queryComponent().grabFocus()
     pump(0.3)
+    # An event's text is read when the event is delivered, so each step waits for the last caption it changes
+    # before the next step changes it again: on a loaded machine the events come late.
+    start = len(events)
     pyatspi.Registry.generateKeyboardEvent(KEY_DOWN, None, pyatspi.KEY_SYM)
     wait_for(lambda: True if functions.getChildAtIndex(0).queryText().getText(0, -1)
              == 'Tangent hiperbolic' else None, 'the function picked with Down')
-    for name, value in (('Marimea de intrare p', 2.5), ('Ponderea w', 0.8), ('Pragul b', -1.0)):
+    wait_for(lambda: announced_since(start, '0.0000'), 'the output of the function picked')
+    for name, value, output in (('Marimea de intrare p', 2.5, '0.00'), ('Ponderea w', 0.8, '0.9640'),
+                                ('Pragul b', -1.0, '0.7616')):
         slider = wait_for(lambda: child(form, 'slider', name), 'the slider ' + name)
+        start = len(events)
         slider.queryValue().currentValue = value
-        pump(0.2)
+        wait_for(lambda: announced_since(start, output), 'the caption ' + output + ' after the slider ' + name)
     pump(1.0)
     print(json.dumps({'window': describe(form), 'events': events}, indent=1))
 

@@ -97,7 +97,7 @@ long double ScreenValue(Random& random)
     const double v = static_cast<double>(SliderValue(Uniform(random, -10, 50), SliderScale::Tenths));
     const double b = static_cast<double>(SliderValue(Uniform(random, -5, 5), SliderScale::Units));
     const double n = random() % 2 != 0 ? NetInput({{p, w}}, b) : NetInput({{p, w}, {q, v}}, b);
-    const auto kind = static_cast<TransferKind>(Uniform(random, 0, 2));
+    const auto kind = static_cast<TransferKind>(Uniform(random, 0, static_cast<int>(TransferFunctions.size()) - 1));
     return random() % 2 != 0 ? n : TransferValue(kind, random() % 2 != 0 ? n : Uniform(random, -10, 10));
 }
 

@@ -1,5 +1,6 @@
 #include "tools/snapshot/WindowSnapshot.h"
 
+#include "ui/CopyAndSave.h"
 #include "ui/TForm.h"
 
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ rna::ui::TForm* ShowWindowAsUser(const rna::app::Program& program, const QString
 QImage RenderWindow(rna::ui::TForm& window)
 {
     QCoreApplication::processEvents();
-    return window.grab().toImage();
+    return rna::ui::WindowPicture(window);
 }
 
 }  // namespace rna::tools

@@ -46,18 +46,25 @@ def _controls(entries, offset=(0, 0)):
     return found
 
 
+def _form(path):
+    with open(path, encoding="utf-8") as file:
+        description = json.load(file)
+    properties = description.get("properties", {})
+    return Form(description.get("name", ""), properties.get("Caption", ""),
+                (properties.get("ClientWidth", 1), properties.get("ClientHeight", 1)),
+                _controls(description.get("controls", [])))
+
+
 class Forms:
     """The main menu (the first description) and the windows its buttons open, in order."""
 
     def __init__(self, folder):
         self.all = []
         for path in sorted(glob.glob(os.path.join(folder, "Form*.json"))):
-            with open(path, encoding="utf-8") as file:
-                description = json.load(file)
-            properties = description.get("properties", {})
-            self.all.append(Form(description.get("name", ""), properties.get("Caption", ""),
-                                 (properties.get("ClientWidth", 1), properties.get("ClientHeight", 1)),
-                                 _controls(description.get("controls", []))))
+            self.all.append(_form(path))
+        # F1 shows a help window, captioned with its screen's name after the description's caption.
+        help_path = os.path.join(folder, "Help.json")
+        self.help = _form(help_path) if os.path.exists(help_path) else None
         if not self.all:
             raise RuntimeError("no window descriptions in %s" % folder)
         self.main = self.all[0]
@@ -68,4 +75,10 @@ class Forms:
         self.openers = list(zip(openers, self.all[1:]))  # (button, the window it shows)
 
     def by_caption(self, caption):
-        return next((f for f in self.all if f.caption == caption), None)
+        found = next((f for f in self.all if f.caption == caption), None)
+        if found is None and self.is_help(caption):
+            return self.help
+        return found
+
+    def is_help(self, caption):
+        return self.help is not None and (caption == self.help.caption or caption.startswith(self.help.caption + ":"))

@@ -5,15 +5,15 @@ import string
 
 # Keys as X names them; combinations are written with "+".
 KEYS = ["Left", "Right", "Up", "Down", "Prior", "Next", "Home", "End", "Tab", "Shift_L+Tab", "Return", "Escape",
-        "space", "Alt_L+Down", "F4", "BackSpace", "Delete"]
+        "space", "Alt_L+Down", "F1", "F4", "BackSpace", "Delete"]
 TYPED = string.digits + ".,-" + "eE" + "aSitz"
 KEY_OF = {".": "period", ",": "comma", "-": "minus", " ": "space"}
 # Keys that press a focused button or the default one, or close the active window: the only input after which
 # the program may end (with the main menu's "Iesire" or its window closed).
 ENDING_KEYS = {"Return", "KP_Enter", "space", "F4"}
 # How much of the input goes to each kind of control, when a move aims at one.
-CONTROL_WEIGHTS = {"TChart": 6, "TTrackBar": 6, "TComboBox": 5, "TEdit": 4, "TMemo": 3, "TBitBtn": 2, "TLabel": 1,
-                   "TImage": 1}
+CONTROL_WEIGHTS = {"TChart": 6, "TTrackBar": 6, "TComboBox": 5, "TEdit": 4, "TMemo": 3, "TRichView": 3, "TBitBtn": 2,
+                   "TLabel": 1, "TImage": 1}
 
 
 def key_events(name):
@@ -85,6 +85,11 @@ class Scene:
 
     def is_top_at(self, shown, x, y):
         return self.top_framed_at(x, y) is shown
+
+    def help_over(self, x, y):
+        """Whether a help window covers the point: help comes back in front of its window when that window is
+        activated, so a press meant for the main menu may land on the main menu's help instead."""
+        return any(s.contains(x, y) for s in self.framed if self.forms.is_help(s.caption))
 
 
 class Mover:
@@ -182,7 +187,7 @@ class Mover:
         if scene.popups:  # an open list would take the click only to close itself
             events = key_events("Escape") + events
         events += [["move", x, y], ["pause", 20], ["press", 1], ["pause", 30], ["release", 1]]
-        expect = form.caption if not scene.dialogs and not scene.popups else None
+        expect = form.caption if not scene.dialogs and not scene.popups and not scene.help_over(x, y) else None
         return self.move("open", "%s from %s" % (form.name, button.name), events, expect)
 
     def close(self, scene):

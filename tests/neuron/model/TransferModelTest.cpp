@@ -175,6 +175,25 @@ TEST(FillTransferChart, CallSequenceForEachFunctionAndChart)
     }
 }
 
+// A row of the table draws its whole curve inside its left axis, for every half range a screen samples.
+TEST(FillTransferChart, EveryFunctionsAxisHoldsItsCurve)
+{
+    for (const TransferFunction& function : TransferFunctions)
+        for (int halfRange : {10, 15, 25}) {
+            SCOPED_TRACE(testing::Message() << function.name << " R " << halfRange);
+            ChartRecorder chart;
+            double lastOutput = 0;
+            FillTransferChart(chart, MarkerSeries::Absent, static_cast<int>(function.kind), halfRange, 0, lastOutput);
+            ASSERT_GE(chart.calls.size(), 3u);
+            const double maximum = chart.calls[1].x;
+            const double minimum = chart.calls[2].x;
+            for (std::size_t i = 3; i < chart.calls.size(); ++i) {
+                EXPECT_LT(chart.calls[i].y, maximum);
+                EXPECT_GT(chart.calls[i].y, minimum);
+            }
+        }
+}
+
 TEST(FillTransferChart, PointsAreTheExtendedValuesRoundedToDouble)
 {
     ChartRecorder chart;

@@ -50,8 +50,9 @@ TEST(TextFit, ListsShowTheirItemsFromTheFirstLetter)
                 const QPoint leftEdge(list->lineEdit()->contentsRect().left() + LineEditMargin + 1,
                                       list->lineEdit()->height() / 2);
                 EXPECT_EQ(list->lineEdit()->cursorPositionAt(leftEdge), 0);
-                if (list->width() > 100)
+                if (list->width() > 100) {
                     EXPECT_LE(list->lineEdit()->fontMetrics().horizontalAdvance(list->itemText(i)), room);
+                }
             }
         }
     }
