@@ -5,7 +5,7 @@ import string
 
 # Keys as X names them; combinations are written with "+".
 KEYS = ["Left", "Right", "Up", "Down", "Prior", "Next", "Home", "End", "Tab", "Shift_L+Tab", "Return", "Escape",
-        "space", "Alt_L+Down", "F1", "F4", "BackSpace", "Delete"]
+        "space", "Alt_L+Down", "F1", "F4", "BackSpace", "Delete", "Control_L+Shift_L+c", "Control_L+v"]
 TYPED = string.digits + ".,-" + "eE" + "aSitz"
 KEY_OF = {".": "period", ",": "comma", "-": "minus", " ": "space"}
 # Keys that press a focused button or the default one, or close the active window: the only input after which

@@ -87,13 +87,21 @@ class PrivateDesktop:
                     raise RuntimeError("openbox did not take the screen (is the openbox package installed?)")
                 time.sleep(0.05)
             # One desktop: the wheel over the desktop itself switches desktops, which would hide every window.
+            # The request is sent again until it holds: openbox may still set up its own desktops from its
+            # configuration after it has published the client list, and that undoes an early request.
             desktops = probe.intern_atom("_NET_NUMBER_OF_DESKTOPS")
             request = xevent.ClientMessage(window=root, client_type=desktops, data=(32, [1, 0, 0, 0, 0]))
-            root.send_event(request, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
-            probe.sync()
-            while list(root.get_full_property(desktops, X.AnyPropertyType).value) != [1]:
+            sent = 0.0
+            while True:
+                number = root.get_full_property(desktops, X.AnyPropertyType)
+                if number is not None and list(number.value) == [1]:
+                    break
                 if time.monotonic() > deadline:
                     raise RuntimeError("openbox kept more than one desktop")
+                if time.monotonic() - sent > 0.5:
+                    root.send_event(request, event_mask=X.SubstructureRedirectMask | X.SubstructureNotifyMask)
+                    probe.sync()
+                    sent = time.monotonic()
                 time.sleep(0.05)
         finally:
             probe.close()
