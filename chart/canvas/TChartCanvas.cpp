@@ -50,7 +50,7 @@ int TChartCanvas::TextWidthOf(const QString& text) const
     const auto kept = entry.widths.constFind(text);
     if (kept != entry.widths.constEnd())
         return *kept;
-    const int width = entry.metrics.horizontalAdvance(text);
+    const int width = MeasureText(entry.font, entry.metrics, text);
     if (entry.widths.size() == MaxKeptWidths)
         current_->widths.clear();
     current_->widths.insert(text, width);

@@ -110,6 +110,12 @@ public:
     }
 
 protected:
+    // The width of one line of text in a font, as QFontMetrics::horizontalAdvance gives it. A canvas that draws
+    // text may measure it with the shaping it draws from, so that the text is shaped once.
+    virtual int MeasureText(const QFont&, const QFontMetrics& metrics, const QString& text) const
+    {
+        return metrics.horizontalAdvance(text);
+    }
     // Called whenever the pen, brush or font object changes, so the drawing surface can follow.
     virtual void PenChanged() {}
     virtual void BrushChanged() {}

@@ -1,5 +1,6 @@
 #include "chart/canvas/TChartCanvas3D.h"
 
+#include <QGuiApplication>
 #include <QPolygon>
 #include <QTextLayout>
 #include <algorithm>
@@ -808,28 +809,46 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
         return;
     }
     const TextGlyphs& glyphs = GlyphsOf(font, text);
+    if (glyphs.Layout) {  // measured, not drawn yet: its glyphs come from the shaping of the measurement
+        glyphs.Runs = glyphs.Layout->glyphRuns();
+        glyphs.Layout.reset();
+    }
     QPainter* painter = WritingPainter();
     for (const QGlyphRun& run : glyphs.Runs)
         painter->drawGlyphRun(QPointF(baseline.x(), baseline.y() - glyphs.Baseline), run);
 }
 
-const TChartCanvas3D::TextGlyphs& TChartCanvas3D::GlyphsOf(const QFont& font, const QString& text)
+// The text is shaped once: its width and its glyphs come from the same layout, which keeps what it shaped
+// (setCacheEnabled) until the glyphs are taken from it.
+const TChartCanvas3D::TextGlyphs& TChartCanvas3D::GlyphsOf(const QFont& font, const QString& text) const
 {
+    const Qt::LayoutDirection direction =
+        ref_ != nullptr ? ref_->layoutDirection() : QGuiApplication::layoutDirection();
     for (auto kept = glyphs_.rbegin(); kept != glyphs_.rend(); ++kept)
-        if (kept->Text == text && kept->Font == font)
+        if (kept->Text == text && kept->Direction == direction && kept->Font == font)
             return *kept;
     if (glyphs_.size() == MaxKeptGlyphs)
         glyphs_.erase(glyphs_.begin());
-    QTextLayout layout(text, font);
+    auto layout = std::make_unique<QTextLayout>(text, font);
     QTextOption option;
-    option.setTextDirection(ref_->layoutDirection());
+    option.setTextDirection(direction);
     option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    glyphs_.push_back({font, text, layout.glyphRuns(), line.isValid() ? line.ascent() : 0});
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    const QTextLine line = layout->createLine();
+    layout->endLayout();
+    if (!line.isValid())
+        glyphs_.push_back({font, text, direction, {}, {}, 0, QFontMetrics(font).horizontalAdvance(text)});
+    else  // the line's advance counts trailing blanks too, as horizontalAdvance does
+        glyphs_.push_back(
+            {font, text, direction, std::move(layout), {}, line.ascent(), qRound(line.horizontalAdvance())});
     return glyphs_.back();
+}
+
+int TChartCanvas3D::MeasureText(const QFont& font, const QFontMetrics&, const QString& text) const
+{
+    return text.isEmpty() ? 0 : GlyphsOf(font, text).Width;
 }
 
 // The font text is drawn in: the realised font at ratio 1, else the same font at the device's size, kept

@@ -3,6 +3,8 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -186,14 +188,20 @@ private:
     void DrawTextLine(int x, int y, const QString& text);
     const QFont& DrawingFont();
     const QFontMetrics& DrawingMetrics();
-    // A text's glyphs in a font, laid out as QPainter::drawText lays them out, with the baseline they lie on.
+    // A text's glyphs in a font, laid out as QPainter::drawText lays them out, with the baseline they lie on and
+    // the text's width as QFontMetrics::horizontalAdvance gives it, all from one shaping of the text. Until the
+    // text is drawn, its glyphs stay in the layout that shaped it (Layout), taken from it at the first drawing.
     struct TextGlyphs {
         QFont Font;
         QString Text;
-        QList<QGlyphRun> Runs;
+        Qt::LayoutDirection Direction = Qt::LeftToRight;
+        mutable std::unique_ptr<QTextLayout> Layout;
+        mutable QList<QGlyphRun> Runs;
         qreal Baseline = 0;
+        int Width = 0;
     };
-    const TextGlyphs& GlyphsOf(const QFont& font, const QString& text);
+    const TextGlyphs& GlyphsOf(const QFont& font, const QString& text) const;
+    int MeasureText(const QFont& font, const QFontMetrics& metrics, const QString& text) const override;
     double ArcAngle(const Rect& box, QPoint p) const;
     struct ArcGeometry {
         QRect Box;
@@ -212,9 +220,10 @@ private:
         QFontMetrics Metrics;
     };
     std::optional<DeviceFont> deviceFont_;
-    // The texts drawn last (a chart's labels and titles), the latest at the back: drawing one again draws its
-    // glyphs without shaping the text again, which was most of the cost of drawing it.
-    std::vector<TextGlyphs> glyphs_;
+    // The texts measured or drawn last (a chart's labels and titles), the latest at the back: a text the layout
+    // measured is drawn from the shaping of that measurement, and drawing one again draws its glyphs, without
+    // shaping the text again, which was most of the cost of drawing it.
+    mutable std::vector<TextGlyphs> glyphs_;
     static constexpr std::size_t MaxKeptGlyphs = 64;
     std::vector<QPoint> path_;  // the pixels of the line being drawn, kept to save allocations
     // Spans and rows of the shape being drawn, kept likewise.

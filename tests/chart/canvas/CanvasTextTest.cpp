@@ -148,8 +148,8 @@ TEST(CanvasText, RotatedTextFollowsThePushed3DZoom)
     }
 }
 
-// The canvas keeps the glyphs of the texts it drew and draws them again without laying the text out: whatever the
-// text, font and device pixel ratio, every drawing of it gives the pixels of Qt's own text drawing.
+// The canvas draws a text from the glyphs of the shaping that measured it, and keeps them to draw it again: whatever
+// the text, font and device pixel ratio, every drawing of it gives the pixels of Qt's own text drawing.
 TEST(CanvasText, TextDrawnAgainGivesThePixelsOfQtsOwnTextDrawing)
 {
     const QString texts[] = {"-10", "0,5", "Intrare neta", "Functia de transfer a neuronului", "AVATAR fi"};
@@ -166,7 +166,7 @@ TEST(CanvasText, TextDrawnAgainGivesThePixelsOfQtsOwnTextDrawing)
             if (ratio != 1)
                 font.setPixelSize(std::max(1, int(std::lround(font.pixelSize() * ratio))));
             const DeviceGrid grid(ratio);
-            for (int pass = 0; pass < 2; ++pass) {  // laid out, then drawn from the kept glyphs
+            for (int pass = 0; pass < 2; ++pass) {  // measured and drawn, then drawn from the kept glyphs
                 for (const QString& text : texts) {
                     SCOPED_TRACE(testing::Message() << "pass " << pass << ": " << text.toStdString());
                     canvas.BeginDrawing(nullptr, {0, 0, 240, 24}, ratio);
@@ -188,6 +188,37 @@ TEST(CanvasText, TextDrawnAgainGivesThePixelsOfQtsOwnTextDrawing)
                     EXPECT_TRUE(drawn == expected);
                 }
             }
+        }
+    }
+}
+
+// The width the layout is given comes from the shaping the text is drawn from, so it must be the width Qt's own
+// measurement gives, for every text and font a chart uses, measured in a drawing or outside one, before or after
+// it was drawn (sizes 8, 12 and 16 are the default font at device ratios 1, 1.5 and 2).
+TEST(CanvasText, MeasuredWidthIsQtsHorizontalAdvance)
+{
+    const QString texts[] = {"-10",           "0,5", "-0,75", "1E-5", "Intrare neta", "Functia de transfer",
+                             "AVATAR fi ffl", "W",   " ",     "a  ",  "  b",          "x\ty"};
+    const std::pair<int, TFontStyles> fonts[] = {{8, 0}, {8, fsBold}, {12, fsItalic}, {16, 0}, {10, fsUnderline}};
+    for (const auto& [size, style] : fonts) {
+        TChartCanvas3D canvas;
+        canvas.Font().SetSize(size);
+        canvas.Font().SetStyle(style);
+        const QFontMetrics metrics(ToQFont(canvas.Font()));
+        for (const bool drawing : {false, true}) {
+            if (drawing)
+                canvas.BeginDrawing(nullptr, {0, 0, 240, 24});
+            for (const QString& text : texts) {
+                SCOPED_TRACE(testing::Message() << "size " << size << ", style " << style << ", drawing " << drawing
+                                                << ": '" << text.toStdString() << "'");
+                canvas.ForgetKeptTexts();
+                EXPECT_EQ(canvas.TextWidthOf(text), metrics.horizontalAdvance(text));
+                canvas.DrawTextAt(3, 2, text);
+                canvas.ForgetTextWidths();  // measured again from the kept glyphs
+                EXPECT_EQ(canvas.TextWidthOf(text), metrics.horizontalAdvance(text));
+            }
+            if (drawing)
+                canvas.EndDrawing(nullptr, {});
         }
     }
 }
