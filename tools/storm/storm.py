@@ -66,6 +66,7 @@ class Storm:
         self.dialogs_seen = set()
         self.started_at = time.monotonic()
         self.recent = []
+        self.started_after = 0  # the move after which the program was last started
         self.log = None
 
     # The program.
@@ -154,7 +155,11 @@ class Storm:
     def check(self, move):
         if not self.target.running():
             self.let_go()
-            self.target.ended(expected=move.get("may_end", False))
+            # A slow program may still be closing after the move that ended it: the one before counts too.
+            earlier = self.recent[-2] if len(self.recent) > 1 else {}
+            earlier_may_end = earlier.get("may_end", False) and earlier.get("n", 0) > self.started_after
+            self.target.ended(expected=move.get("may_end", False) or earlier_may_end)
+            self.started_after = move.get("n", 0)
             self.restarts += 1
             self.log.write({"restart": self.restarts, "t": self.elapsed(), "after": move.get("n")})
             self.start()

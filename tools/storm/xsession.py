@@ -56,9 +56,18 @@ class PrivateDesktop:
             self.server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end)] + arguments, pass_fds=(write_end,),
                                            stdout=self._log, stderr=self._log, preexec_fn=die_with_parent)
             os.close(write_end)
-            ready, _, _ = select.select([read_end], [], [], timeout)
-            digits = os.read(read_end, 16).decode().strip() if ready else ""
+            # The server writes the number and then a newline in two writes: the pipe stays open until the
+            # newline is in, since a server whose second write finds the pipe closed gives up.
+            received = b""
+            deadline = time.monotonic() + timeout
+            while b"\n" not in received:
+                ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))
+                chunk = os.read(read_end, 16) if ready else b""
+                if not chunk:
+                    break
+                received += chunk
             os.close(read_end)
+            digits = received.decode().strip()
             if not digits:
                 raise RuntimeError("Xvfb gave no display number (is the xvfb package installed?)")
             name = ":" + digits
