@@ -810,7 +810,7 @@ void TChartCanvas3D::DrawTextLine(int x, int y, const QString& text)
     }
     const TextGlyphs& glyphs = GlyphsOf(font, text);
     if (glyphs.Layout) {  // measured, not drawn yet: its glyphs come from the shaping of the measurement
-        glyphs.Runs = glyphs.Layout->glyphRuns();
+        glyphs.Runs = glyphs.Layout->lineAt(0).glyphRuns();
         glyphs.Layout.reset();
     }
     QPainter* painter = WritingPainter();
