@@ -846,8 +846,12 @@ const TChartCanvas3D::TextGlyphs& TChartCanvas3D::GlyphsOf(const QFont& font, co
     return glyphs_.back();
 }
 
-int TChartCanvas3D::MeasureText(const QFont& font, const QFontMetrics&, const QString& text) const
+// A single character is measured from its advance, which needs no shaping: the layout measures one character
+// (a blank, the "W" of a margin) far more often than it draws one.
+int TChartCanvas3D::MeasureText(const QFont& font, const QFontMetrics& metrics, const QString& text) const
 {
+    if (text.size() == 1 && !text.front().isSurrogate())
+        return metrics.horizontalAdvance(text.front());
     return text.isEmpty() ? 0 : GlyphsOf(font, text).Width;
 }
 

@@ -197,8 +197,23 @@ TEST(CanvasText, TextDrawnAgainGivesThePixelsOfQtsOwnTextDrawing)
 // it was drawn (sizes 8, 12 and 16 are the default font at device ratios 1, 1.5 and 2).
 TEST(CanvasText, MeasuredWidthIsQtsHorizontalAdvance)
 {
-    const QString texts[] = {"-10",           "0,5", "-0,75", "1E-5", "Intrare neta", "Functia de transfer",
-                             "AVATAR fi ffl", "W",   " ",     "a  ",  "  b",          "x\ty"};
+    const QString texts[] = {"-10",
+                             "0,5",
+                             "-0,75",
+                             "1E-5",
+                             "Intrare neta",
+                             "Functia de transfer",
+                             "AVATAR fi ffl",
+                             "W",
+                             " ",
+                             "a  ",
+                             "  b",
+                             "x\ty",
+                             "0",
+                             "8",
+                             "-",
+                             "i",
+                             "f"};
     const std::pair<int, TFontStyles> fonts[] = {{8, 0}, {8, fsBold}, {12, fsItalic}, {16, 0}, {10, fsUnderline}};
     for (const auto& [size, style] : fonts) {
         TChartCanvas3D canvas;
