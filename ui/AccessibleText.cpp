@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QVariant>
 #include <QWidget>
+#include <type_traits>
+#include <utility>
 
 namespace rna::ui {
 
@@ -24,15 +26,27 @@ std::map<const QObject*, Described>& described()
     return controls;
 }
 
+// Applies the action to the control as the kind that holds its accessible texts: a windowed control (QWidget) or
+// a painted one (TGraphicControl); other objects have none, and the action's default value is given back.
+template <typename Object, typename Action>
+auto onAccessible(Object& control, Action action)
+{
+    using Widget = std::conditional_t<std::is_const_v<Object>, const QWidget, QWidget>;
+    using Graphic = std::conditional_t<std::is_const_v<Object>, const TGraphicControl, TGraphicControl>;
+    if (auto* widget = qobject_cast<Widget*>(&control))
+        return action(*widget);
+    if (auto* graphic = qobject_cast<Graphic*>(&control))
+        return action(*graphic);
+    return decltype(action(std::declval<Widget&>())){};
+}
+
 void setDescriptionText(QObject& control, const QString& text)
 {
     // Qt announces a widget's description as changed whenever it is set: only a new text is set.
-    if (auto* widget = qobject_cast<QWidget*>(&control)) {
-        if (widget->accessibleDescription() != text)
-            widget->setAccessibleDescription(text);
-    } else if (auto* graphic = qobject_cast<TGraphicControl*>(&control)) {
-        graphic->setAccessibleDescription(text);
-    }
+    onAccessible(control, [&](auto& c) {
+        if (c.accessibleDescription() != text)
+            c.setAccessibleDescription(text);
+    });
 }
 
 void describe(QObject& control, Described& entry)
@@ -60,29 +74,18 @@ public:
 
 QString accessibleName(const QObject& control)
 {
-    if (const auto* widget = qobject_cast<const QWidget*>(&control))
-        return widget->accessibleName();
-    if (const auto* graphic = qobject_cast<const TGraphicControl*>(&control))
-        return graphic->accessibleName();
-    return {};
+    return onAccessible(control, [](const auto& c) { return QString(c.accessibleName()); });
 }
 
 void setAccessibleName(QObject& control, const QString& name)
 {
-    if (auto* widget = qobject_cast<QWidget*>(&control))
-        widget->setAccessibleName(name);
-    else if (auto* graphic = qobject_cast<TGraphicControl*>(&control))
-        graphic->setAccessibleName(name);
+    onAccessible(control, [&](auto& c) { c.setAccessibleName(name); });
 }
 
 QString accessibleDescription(const QObject& control)
 {
     settleAccessibleDescription(control);
-    if (const auto* widget = qobject_cast<const QWidget*>(&control))
-        return widget->accessibleDescription();
-    if (const auto* graphic = qobject_cast<const TGraphicControl*>(&control))
-        return graphic->accessibleDescription();
-    return {};
+    return onAccessible(control, [](const auto& c) { return QString(c.accessibleDescription()); });
 }
 
 void setAccessibleDescription(QObject& control, const QString& text)
