@@ -9,6 +9,7 @@
 #include "neuron/model/ValueParseError.h"
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,10 +17,16 @@ namespace rna::neuron {
 
 // The kind's function at x (TransferFunctions), in extended precision.
 long double TransferValue(TransferKind kind, long double x);
+// A neuron's output for its stored net input: the function's extended value rounded to double once. The identity
+// gives the net input itself: a double widened and rounded back is the same double.
+double TransferOutput(TransferKind kind, double netInput);
 
 // Tenths: input and weight sliders (position / 10); Units: threshold sliders (the position itself).
 enum class SliderScale { Tenths, Units };
 long double SliderValue(int position, SliderScale scale);
+// The number a slider position stands for once its label has been written and read back (the copy that counts):
+// ParseValue(FormatGeneral(SliderValue(position))) rounded to double.
+double SliderNumber(int position, SliderScale scale);
 
 // One term of a net input: a stored input (or hidden output) and its weight.
 struct WeightedInput {
@@ -29,7 +36,11 @@ struct WeightedInput {
 
 // The sum of input x weight over the terms, left to right, plus the threshold. Products and sums are
 // carried in extended precision; the result is rounded to double once, at the end.
-double NetInput(std::initializer_list<WeightedInput> terms, double threshold);
+double NetInput(std::span<const WeightedInput> terms, double threshold);
+inline double NetInput(std::initializer_list<WeightedInput> terms, double threshold)
+{
+    return NetInput(std::span<const WeightedInput>(terms.begin(), terms.size()), threshold);
+}
 
 // Whether the chart has a marker series (the green line at the net input) besides its curve.
 enum class MarkerSeries { Absent, Present };
@@ -39,6 +50,9 @@ enum class MarkerSeries { Absent, Present };
 // which also becomes lastOutput; with no selection the series are only cleared and lastOutput is returned.
 double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
                          double netInput, double& lastOutput);
+// The same refill without the output (a Neuron computes its own).
+void DrawTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
+                       double netInput);
 
 // At most 15 significant digits; exponent form below 0.0001 and from 10^15 ("4.53978687024344E-5", "1E15").
 // Infinities and NaN, which no computation here produces, are written "INF", "-INF" and "NAN".

@@ -1,5 +1,5 @@
-// FillTransferChart: clears the chart, sets the left axis for the selected function, samples the curve at
-// the integers of [-R, R] with the marker at the net input, and gives the output for the net input.
+// FillTransferChart and DrawTransferChart: clear the chart, set the left axis for the selected function, samples the
+// curve at the integers of [-R, R] with the marker at the net input; the first also gives the output for the net input.
 #include "neuron/model/NumericModel.h"
 
 #include <cstddef>
@@ -36,19 +36,25 @@ void AddCurvePoints(TransferChartBinding& chart, MarkerSeries marker, const Tran
 
 }  // namespace
 
-double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
-                         double netInput, double& lastOutput)
+void DrawTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
+                       double netInput)
 {
     chart.ClearPoints(TransferSeries::Curve);
     if (marker == MarkerSeries::Present)
         chart.ClearPoints(TransferSeries::Marker);
     if (!IsTransferKind(selectedIndex))
-        return lastOutput;
+        return;
     const TransferFunction& function = TransferFunctions[static_cast<std::size_t>(selectedIndex)];
     SetLeftAxisRange(chart, function.axis, halfRange);
     AddCurvePoints(chart, marker, function, halfRange, netInput);
-    // The identity gives the net input itself: a double widened and rounded back is the same double.
-    lastOutput = static_cast<double>(function.value(netInput));
+}
+
+double FillTransferChart(TransferChartBinding& chart, MarkerSeries marker, int selectedIndex, int halfRange,
+                         double netInput, double& lastOutput)
+{
+    DrawTransferChart(chart, marker, selectedIndex, halfRange, netInput);
+    if (const std::optional<TransferKind> kind = TransferKindAt(selectedIndex))
+        lastOutput = TransferOutput(*kind, netInput);
     return lastOutput;
 }
 

@@ -2,6 +2,7 @@
 // The transfer functions, one row each: everything the program knows about a function is derived from here.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace rna::neuron {
@@ -26,16 +27,19 @@ struct TransferFunction {
     TransferKind kind;
     // The item text of the screens' lists, as their descriptions give it (translations come with the texts).
     std::string_view name;
+    // The name files and models use for it, the same in every language.
+    std::string_view id;
     long double (*value)(long double x);
     TransferAxisRange axis;
 };
 
 // In list order: a row's index is its kind and the list index that selects it.
 inline constexpr std::array TransferFunctions{
-    TransferFunction{TransferKind::Identity, "Identitate", IdentityValue, {0.05L, -0.05L, true}},
+    TransferFunction{TransferKind::Identity, "Identitate", "identity", IdentityValue, {0.05L, -0.05L, true}},
     TransferFunction{
-        TransferKind::HyperbolicTangent, "Tangent hiperbolic", HyperbolicTangentValue, {1.05L, -1.05L, false}},
-    TransferFunction{TransferKind::LogisticSigmoid, "Sigmoid logistic", LogisticSigmoidValue, {1.05L, -0.05L, false}},
+        TransferKind::HyperbolicTangent, "Tangent hiperbolic", "tanh", HyperbolicTangentValue, {1.05L, -1.05L, false}},
+    TransferFunction{
+        TransferKind::LogisticSigmoid, "Sigmoid logistic", "logistic", LogisticSigmoidValue, {1.05L, -0.05L, false}},
 };
 
 constexpr bool RowsAreInKindOrder()
@@ -56,6 +60,29 @@ constexpr bool IsTransferKind(int index)
 constexpr const TransferFunction& TransferFunctionOf(TransferKind kind)
 {
     return TransferFunctions[static_cast<std::size_t>(kind)];
+}
+
+// The function a list index selects; none for -1 (no selection) or any other index.
+constexpr std::optional<TransferKind> TransferKindAt(int index)
+{
+    if (!IsTransferKind(index))
+        return std::nullopt;
+    return TransferFunctions[static_cast<std::size_t>(index)].kind;
+}
+
+// The list index of a function; -1 for none.
+constexpr int ListIndexOf(std::optional<TransferKind> kind)
+{
+    return kind ? static_cast<int>(*kind) : -1;
+}
+
+// The function of that stable id ("identity", "tanh", "logistic"); none for any other text.
+constexpr std::optional<TransferKind> TransferKindNamed(std::string_view id)
+{
+    for (const TransferFunction& function : TransferFunctions)
+        if (function.id == id)
+            return function.kind;
+    return std::nullopt;
 }
 
 }  // namespace rna::neuron

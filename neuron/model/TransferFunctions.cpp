@@ -34,13 +34,23 @@ long double TransferValue(TransferKind kind, long double x)
     return TransferFunctionOf(kind).value(x);
 }
 
+double TransferOutput(TransferKind kind, double netInput)
+{
+    return static_cast<double>(TransferValue(kind, netInput));
+}
+
 long double SliderValue(int position, SliderScale scale)
 {
     const long double value = position;
     return scale == SliderScale::Tenths ? value / 10 : value;
 }
 
-double NetInput(std::initializer_list<WeightedInput> terms, double threshold)
+double SliderNumber(int position, SliderScale scale)
+{
+    return static_cast<double>(ParseValue(FormatGeneral(SliderValue(position, scale))));
+}
+
+double NetInput(std::span<const WeightedInput> terms, double threshold)
 {
     if (terms.size() == 0)
         return threshold;

@@ -45,13 +45,28 @@ void ScreenChartBinding::SetLeftAxisLimit(AxisLimit limit, double value)
         axis.SetMinimum(value);
 }
 
+namespace {
+
+void Refilled(ScreenChartBinding& chart, int selectedIndex)
+{
+    chart.SetPlottedIndex(selectedIndex);
+    rna::ui::accessibleFieldsChanged(chart.Chart());
+}
+
+}  // namespace
+
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
                            double& lastOutput)
 {
     const double output = FillTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput, lastOutput);
-    chart.SetPlottedIndex(selectedIndex);
-    rna::ui::accessibleFieldsChanged(chart.Chart());
+    Refilled(chart, selectedIndex);
     return output;
+}
+
+void RedrawTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput)
+{
+    DrawTransferChart(chart, chart.Marker(), selectedIndex, halfRange, netInput);
+    Refilled(chart, selectedIndex);
 }
 
 }  // namespace rna::neuron

@@ -39,5 +39,7 @@ private:
 // owed to assistive technology.
 double RefillTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput,
                            double& lastOutput);
+// DrawTransferChart on the bound chart, likewise.
+void RedrawTransferChart(ScreenChartBinding& chart, int selectedIndex, int halfRange, double netInput);
 
 }  // namespace rna::neuron

@@ -25,4 +25,9 @@ QString FixedText(long double value, int precision, int decimals)
     return QString::fromStdString(FormatFixed(value, precision, decimals));
 }
 
+QString StyledText(long double value, NumberStyle style)
+{
+    return style.precision == 0 ? GeneralText(value) : FixedText(value, style.precision, style.decimals);
+}
+
 }  // namespace rna::neuron

@@ -21,4 +21,11 @@ double ReadLabelValue(const rna::ui::TLabel& label);
 QString GeneralText(long double value);
 QString FixedText(long double value, int precision, int decimals);
 
+// How a screen writes a result: the general format (precision 0), or fixed with that precision and decimals.
+struct NumberStyle {
+    int precision = 0;
+    int decimals = 0;
+};
+QString StyledText(long double value, NumberStyle style);
+
 }  // namespace rna::neuron

@@ -17,19 +17,13 @@ const ShownValue* NeuronValues::find(QStringView name) const
     return found == values.end() ? nullptr : &*found;
 }
 
-ShownValue generalValue(const char* name, double number)
+ShownValue shownValue(const char* name, double number, NumberStyle style)
 {
-    return {QString::fromLatin1(name), GeneralText(number), number};
+    return {QString::fromLatin1(name), StyledText(number, style), number};
 }
 
-ShownValue fixedValue(const char* name, double number, int precision, int decimals)
+ShownValue functionValue(const rna::ui::TComboBox& list, int index)
 {
-    return {QString::fromLatin1(name), FixedText(number, precision, decimals), number};
-}
-
-ShownValue functionValue(const rna::ui::TComboBox& list)
-{
-    const int index = list.itemIndex();
     return {QStringLiteral("functia"), index >= 0 ? list.itemText(index) : list.text(), double(index)};
 }
 

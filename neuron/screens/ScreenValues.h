@@ -3,6 +3,8 @@
 // and the number itself. Built from the screen's stored numbers, never read back from its labels.
 #pragma once
 
+#include "neuron/screens/ScreenText.h"
+
 #include <QString>
 #include <QStringView>
 #include <functional>
@@ -32,12 +34,10 @@ struct NeuronValues {
 
 using ScreenValues = std::vector<NeuronValues>;
 
-// A value in the general format (slider values, the network's hidden outputs).
-ShownValue generalValue(const char* name, double number);
-// A value in the fixed format (net inputs and outputs where the screen shows them so).
-ShownValue fixedValue(const char* name, double number, int precision, int decimals);
-// The transfer function chosen in the list.
-ShownValue functionValue(const rna::ui::TComboBox& list);
+// A value written as the screen writes it.
+ShownValue shownValue(const char* name, double number, NumberStyle style);
+// The transfer function of that list index (the model's, which is the list's selection), with the list's item.
+ShownValue functionValue(const rna::ui::TComboBox& list, int index);
 
 // Gives the chart's description its fields: the neuron's values, named after them ("{n}", "{iesire}"), the function
 // the chart draws ("{functia}", the list's item), and its axes' ranges "{xmin}", "{xmax}", "{ymin}" and "{ymax}"

@@ -1,0 +1,42 @@
+#pragma once
+// A screen's numbers by stable name, for whoever sets or reads them without knowing the screen's controls: its
+// panels, lesson files, exercises. The names are those of the screens' symbols ("p", "w1", "b3"), never texts.
+#include "neuron/model/TransferFunctionTable.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+#include <utility>
+
+namespace rna::neuron {
+
+class NamedValues {
+public:
+    virtual ~NamedValues() = default;
+
+    // The values a user sets (the screen's sliders), in the screen's order.
+    virtual std::span<const std::string_view> ValueNames() const = 0;
+    // The results the model computes from them ("n", "a"; "n1" ... "a" on the network), in the screen's order.
+    virtual std::span<const std::string_view> ResultNames() const = 0;
+    // The transfer functions, one per neuron ("f"; "f1", "f2", "f3" on the network).
+    virtual std::span<const std::string_view> FunctionNames() const = 0;
+
+    // A value or a result as stored; none for a name the model does not have.
+    virtual std::optional<double> Value(std::string_view name) const = 0;
+    // Stores a value (not a result); false, and nothing changed, for another name. Nothing is recomputed.
+    virtual bool SetValue(std::string_view name, double value) = 0;
+    // The function of that name's neuron; null for a name the model does not have. An empty function is none
+    // (a list with no selection).
+    virtual const std::optional<TransferKind>* Function(std::string_view name) const = 0;
+    std::optional<TransferKind>* Function(std::string_view name)
+    {
+        return const_cast<std::optional<TransferKind>*>(std::as_const(*this).Function(name));
+    }
+
+protected:
+    NamedValues() = default;
+    NamedValues(const NamedValues&) = default;
+    NamedValues& operator=(const NamedValues&) = default;
+};
+
+}  // namespace rna::neuron

@@ -1,0 +1,114 @@
+#include "neuron/model/Network.h"
+
+namespace rna::neuron {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::array NetworkValueNames{"p"sv, "w1"sv, "w2"sv, "b1"sv, "b2"sv, "v1"sv, "v2"sv, "b3"sv};
+constexpr std::array NetworkResultNames{"n1"sv, "n2"sv, "n3"sv, "a1"sv, "a2"sv, "a"sv};
+constexpr std::array NetworkFunctionNames{"f1"sv, "f2"sv, "f3"sv};
+
+// A network name and the name its neuron gives it: "w2" is hidden neuron 1's "w", "v1" the output neuron's "w1".
+struct NeuronName {
+    std::string_view network;
+    int neuron;  // 0, 1: hidden; 2: output
+    std::string_view own;
+};
+
+constexpr std::array NetworkNames{
+    NeuronName{"w1", 0, "w"},  NeuronName{"w2", 1, "w"},  NeuronName{"b1", 0, "b"}, NeuronName{"b2", 1, "b"},
+    NeuronName{"v1", 2, "w1"}, NeuronName{"v2", 2, "w2"}, NeuronName{"b3", 2, "b"}, NeuronName{"n1", 0, "n"},
+    NeuronName{"n2", 1, "n"},  NeuronName{"n3", 2, "n"},  NeuronName{"a1", 0, "a"}, NeuronName{"a2", 1, "a"},
+    NeuronName{"a", 2, "a"},   NeuronName{"f1", 0, "f"},  NeuronName{"f2", 1, "f"}, NeuronName{"f3", 2, "f"},
+};
+
+// The neuron's entry for a network name other than "p"; null for another name.
+const NeuronName* Translate(std::string_view name)
+{
+    for (const NeuronName& entry : NetworkNames)
+        if (entry.network == name)
+            return &entry;
+    return nullptr;
+}
+
+}  // namespace
+
+Network::Network() = default;
+
+void Network::SetInput(double p)
+{
+    hidden_[0].SetInput(0, p);
+    hidden_[1].SetInput(0, p);
+}
+
+void Network::FeedOutputNeuron()
+{
+    output_.SetInput(0, hidden_[0].Output());
+    output_.SetInput(1, hidden_[1].Output());
+}
+
+Network& Network::Evaluate()
+{
+    hidden_[0].Evaluate();
+    hidden_[1].Evaluate();
+    FeedOutputNeuron();
+    output_.Evaluate();
+    return *this;
+}
+
+Network Network::EvaluatedAt(double p) const
+{
+    Network copy = *this;
+    copy.SetInput(p);
+    copy.Evaluate();
+    return copy;
+}
+
+std::span<const std::string_view> Network::ValueNames() const
+{
+    return NetworkValueNames;
+}
+
+std::span<const std::string_view> Network::ResultNames() const
+{
+    return NetworkResultNames;
+}
+
+std::span<const std::string_view> Network::FunctionNames() const
+{
+    return NetworkFunctionNames;
+}
+
+std::optional<double> Network::Value(std::string_view name) const
+{
+    if (name == "p")
+        return Input();
+    const NeuronName* own = Translate(name);
+    if (!own)
+        return std::nullopt;
+    return Part(own->neuron).Value(own->own);
+}
+
+bool Network::SetValue(std::string_view name, double value)
+{
+    if (name == "p") {
+        SetInput(value);
+        return true;
+    }
+    const NeuronName* own = Translate(name);
+    if (!own)
+        return false;
+    return Part(own->neuron).SetValue(own->own, value);
+}
+
+const std::optional<TransferKind>* Network::Function(std::string_view name) const
+{
+    const NeuronName* own = Translate(name);
+    if (!own)
+        return nullptr;
+    return Part(own->neuron).Function(own->own);
+}
+
+}  // namespace rna::neuron
