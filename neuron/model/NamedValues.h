@@ -3,6 +3,7 @@
 // panels, lesson files, exercises. The names are those of the screens' symbols ("p", "w1", "b3"), never texts.
 #include "neuron/model/TransferFunctionTable.h"
 
+#include <cstddef>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -24,7 +25,26 @@ public:
     // A value or a result as stored; none for a name the model does not have.
     virtual std::optional<double> Value(std::string_view name) const = 0;
     // Stores a value (not a result); false, and nothing changed, for another name. Nothing is recomputed.
-    virtual bool SetValue(std::string_view name, double value) = 0;
+    bool SetValue(std::string_view name, double value)
+    {
+        const std::size_t index = ValueIndex(name);
+        if (index == NoValue)
+            return false;
+        SetValueAt(index, value);
+        return true;
+    }
+    // The same by the value's index in ValueNames, for a caller that sets the same values often (a screen's panel
+    // looks its rows up once).
+    static constexpr std::size_t NoValue = static_cast<std::size_t>(-1);
+    std::size_t ValueIndex(std::string_view name) const
+    {
+        const std::span<const std::string_view> names = ValueNames();
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i] == name)
+                return i;
+        return NoValue;
+    }
+    virtual void SetValueAt(std::size_t index, double value) = 0;
     // The function of that name's neuron; null for a name the model does not have. An empty function is none
     // (a list with no selection).
     virtual const std::optional<TransferKind>* Function(std::string_view name) const = 0;

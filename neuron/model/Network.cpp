@@ -91,16 +91,16 @@ std::optional<double> Network::Value(std::string_view name) const
     return Part(own->neuron).Value(own->own);
 }
 
-bool Network::SetValue(std::string_view name, double value)
+void Network::SetValueAt(std::size_t index, double value)
 {
-    if (name == "p") {
+    // p, then w1, w2, b1, b2 of the hidden neurons, then v1, v2, b3 of the output neuron.
+    constexpr std::array hiddenIndex{1u, 1u, 2u, 2u};  // "w", "b" in a one-input neuron's names
+    if (index == 0)
         SetInput(value);
-        return true;
-    }
-    const NeuronName* own = Translate(name);
-    if (!own)
-        return false;
-    return Part(own->neuron).SetValue(own->own, value);
+    else if (index <= hiddenIndex.size())
+        hidden_[(index - 1) % 2].SetValueAt(hiddenIndex[index - 1], value);
+    else
+        output_.SetValueAt(index - 3, value);  // v1, v2, b3: the output neuron's "w1", "w2", "b" (2, 3, 4)
 }
 
 const std::optional<TransferKind>* Network::Function(std::string_view name) const

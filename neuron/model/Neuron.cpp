@@ -88,12 +88,15 @@ std::optional<double> Neuron::Value(std::string_view name) const
     return std::nullopt;
 }
 
-bool Neuron::SetValue(std::string_view name, double value)
+void Neuron::SetValueAt(std::size_t index, double value)
 {
-    if (std::find(ValueNames().begin(), ValueNames().end(), name) == ValueNames().end())
-        return false;
-    *const_cast<double*>(Slot(name)) = value;
-    return true;
+    // In the order of the names: the inputs, the weights, the threshold.
+    if (index < count_)
+        terms_[index].input = value;
+    else if (index < 2 * count_)
+        terms_[index - count_].weight = value;
+    else
+        threshold_ = value;
 }
 
 const std::optional<TransferKind>* Neuron::Function(std::string_view name) const

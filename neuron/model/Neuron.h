@@ -46,7 +46,7 @@ public:
     std::span<const std::string_view> ResultNames() const override;
     std::span<const std::string_view> FunctionNames() const override;
     std::optional<double> Value(std::string_view name) const override;
-    bool SetValue(std::string_view name, double value) override;
+    void SetValueAt(std::size_t index, double value) override;
     using NamedValues::Function;
     const std::optional<TransferKind>* Function(std::string_view name) const override;
 

@@ -9,6 +9,9 @@
 #include "ui/TLabel.h"
 #include "ui/TTrackBar.h"
 
+#include <stdexcept>
+#include <string>
+
 namespace rna::neuron {
 
 using rna::chart::TChart;
@@ -44,6 +47,9 @@ void NeuronPanel::declareHandlers(rna::ui::HandlerTable& table, std::function<vo
 void NeuronPanel::bind(rna::ui::TForm& form)
 {
     for (const PanelRow& row : description_.rows) {
+        valueIndex_.push_back(model_.ValueIndex(row.name));
+        if (valueIndex_.back() == NamedValues::NoValue)
+            throw std::logic_error(std::string("the screen's model has no value ") + row.name);
         labels_.push_back(&form.control<rna::ui::TLabel>(QLatin1String(row.label)));
         auto* slider = optionalControl<rna::ui::TTrackBar>(form, row.slider);
         sliders_.push_back(slider ? ScreenSlider(*slider, *labels_.back(), row.scale) : ScreenSlider());
@@ -66,7 +72,7 @@ void NeuronPanel::writeRow(std::size_t row) const
 void NeuronPanel::readRows()
 {
     for (std::size_t row = 0; row < labels_.size(); ++row)
-        model_.SetValue(description_.rows[row].name, ReadLabelValue(*labels_[row]));
+        model_.SetValueAt(valueIndex_[row], ReadLabelValue(*labels_[row]));
 }
 
 void NeuronPanel::computeNet()

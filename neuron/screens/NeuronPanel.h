@@ -87,6 +87,7 @@ private:
     Neuron& neuron_;
     std::vector<ScreenSlider> sliders_;  // one per row (empty for rows without their own slider)
     std::vector<rna::ui::TLabel*> labels_;
+    std::vector<std::size_t> valueIndex_;  // each row's value in the model
     rna::ui::TComboBox* list_ = nullptr;
     rna::ui::TLabel* netLabel_ = nullptr;
     rna::ui::TLabel* outputLabel_ = nullptr;
