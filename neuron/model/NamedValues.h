@@ -13,14 +13,16 @@ namespace rna::neuron {
 
 class NamedValues {
 public:
+    using Names = std::span<const std::string_view>;
+
     virtual ~NamedValues() = default;
 
     // The values a user sets (the screen's sliders), in the screen's order.
-    virtual std::span<const std::string_view> ValueNames() const = 0;
+    Names ValueNames() const { return values_; }
     // The results the model computes from them ("n", "a"; "n1" ... "a" on the network), in the screen's order.
-    virtual std::span<const std::string_view> ResultNames() const = 0;
+    Names ResultNames() const { return results_; }
     // The transfer functions, one per neuron ("f"; "f1", "f2", "f3" on the network).
-    virtual std::span<const std::string_view> FunctionNames() const = 0;
+    Names FunctionNames() const { return functions_; }
 
     // A value or a result as stored; none for a name the model does not have.
     virtual std::optional<double> Value(std::string_view name) const = 0;
@@ -54,9 +56,17 @@ public:
     }
 
 protected:
-    NamedValues() = default;
+    // The lists of names, kept for the model's life (constant tables).
+    NamedValues(Names values, Names results, Names functions)
+        : values_(values), results_(results), functions_(functions)
+    {}
     NamedValues(const NamedValues&) = default;
     NamedValues& operator=(const NamedValues&) = default;
+
+private:
+    Names values_;
+    Names results_;
+    Names functions_;
 };
 
 }  // namespace rna::neuron

@@ -35,7 +35,8 @@ const NeuronName* Translate(std::string_view name)
 
 }  // namespace
 
-Network::Network() = default;
+Network::Network() : NamedValues(NetworkValueNames, NetworkResultNames, NetworkFunctionNames)
+{}
 
 void Network::SetInput(double p)
 {
@@ -64,21 +65,6 @@ Network Network::EvaluatedAt(double p) const
     copy.SetInput(p);
     copy.Evaluate();
     return copy;
-}
-
-std::span<const std::string_view> Network::ValueNames() const
-{
-    return NetworkValueNames;
-}
-
-std::span<const std::string_view> Network::ResultNames() const
-{
-    return NetworkResultNames;
-}
-
-std::span<const std::string_view> Network::FunctionNames() const
-{
-    return NetworkFunctionNames;
 }
 
 std::optional<double> Network::Value(std::string_view name) const

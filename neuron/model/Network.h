@@ -28,9 +28,6 @@ public:
     double OutputAt(double p) const { return EvaluatedAt(p).OutputNeuron().Output(); }
 
     // p, w1, w2, b1, b2, v1, v2, b3; results n1, n2, n3, a1, a2, a; functions f1, f2, f3.
-    std::span<const std::string_view> ValueNames() const override;
-    std::span<const std::string_view> ResultNames() const override;
-    std::span<const std::string_view> FunctionNames() const override;
     std::optional<double> Value(std::string_view name) const override;
     void SetValueAt(std::size_t index, double value) override;
     using NamedValues::Function;

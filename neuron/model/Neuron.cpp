@@ -15,7 +15,10 @@ constexpr std::array FunctionNamesOfNeuron{"f"sv};
 
 }  // namespace
 
-Neuron::Neuron(std::size_t inputs) : count_(std::clamp<std::size_t>(inputs, 1, MaxInputs))
+Neuron::Neuron(std::size_t inputs)
+    : NamedValues(inputs <= 1 ? Names(OneInputNames) : Names(TwoInputNames), ResultNamesOfNeuron,
+                  FunctionNamesOfNeuron),
+      count_(std::clamp<std::size_t>(inputs, 1, MaxInputs))
 {}
 
 double Neuron::ComputeNet()
@@ -44,23 +47,6 @@ Neuron Neuron::EvaluatedWith(std::size_t i, double input) const
     copy.SetInput(i, input);
     copy.Evaluate();
     return copy;
-}
-
-std::span<const std::string_view> Neuron::ValueNames() const
-{
-    if (count_ == 1)
-        return OneInputNames;
-    return TwoInputNames;
-}
-
-std::span<const std::string_view> Neuron::ResultNames() const
-{
-    return ResultNamesOfNeuron;
-}
-
-std::span<const std::string_view> Neuron::FunctionNames() const
-{
-    return FunctionNamesOfNeuron;
 }
 
 const double* Neuron::Slot(std::string_view name) const

@@ -42,9 +42,6 @@ public:
     Neuron EvaluatedWith(std::size_t i, double input) const;
 
     // p, w, b with one input; p1, p2, w1, w2, b with two; results n and a; function f.
-    std::span<const std::string_view> ValueNames() const override;
-    std::span<const std::string_view> ResultNames() const override;
-    std::span<const std::string_view> FunctionNames() const override;
     std::optional<double> Value(std::string_view name) const override;
     void SetValueAt(std::size_t index, double value) override;
     using NamedValues::Function;
