@@ -1,5 +1,6 @@
 // The single-input neuron window: sliders for p, w and b, the net input n = p·w + b, and the chosen transfer
-// function's chart with the green line at n. A click on the "0" under the threshold slider runs the input slider's handler (TrackBar1Change).
+// function's chart with the green line at n. A click on the "0" under the threshold slider runs the input
+// slider's handler (TrackBar1Change).
 #pragma once
 
 #include "neuron/screens/NeuronForm.h"
