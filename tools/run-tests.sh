@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs the whole test suite twice: a plain build, then one with
-# AddressSanitizer and UndefinedBehaviorSanitizer. Tests run headless. Then a storm of
-# random real X input against the sanitizer build.
+# AddressSanitizer and UndefinedBehaviorSanitizer. Tests run headless. The program is also built once with
+# CMake's default generator and once with Clang. Then a storm of random real X input against the sanitizer build.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -34,6 +34,19 @@ start_up "$root/build/app/RNA"
 start_up "$root/build/bench/rna_minimal_qt"
 start_up "$root/build/bench/rna_minimal_qt" --controls
 echo "start-up runs: all three programs reached their first paint"
+echo "== the program with CMake's default generator (Unix Makefiles), then with Clang =="
+# The suite builds with Ninja and GCC; these catch a build step that only one generator or one compiler accepts
+# (Make creates no output folders on its own). The program target is enough, without optimisation or debug
+# information, each in a folder of its own made anew (the fault showed only where the folders did not exist yet).
+build_program() {
+  local dir=$1; shift
+  rm -rf "$dir"
+  "$@" cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE= -DRNA_BUILD_TESTS=OFF >/dev/null
+  "$@" cmake --build "$dir" --target RNA --parallel "$(nproc)" >/dev/null
+  echo "built $dir/app/RNA"
+}
+build_program "$root/build-make" env
+build_program "$root/build-clang" env CC=clang CXX=clang++
 echo "== the Debian package, made from the plain build: checked, installed, started and removed =="
 package=$(SKIP_BUILD=1 BUILD_DIR="$root/build" bash "$root/tools/package.sh")
 bash "$root/tools/check-package.sh" "$package"

@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build git \
-  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev \
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev libgl-dev \
   libgtest-dev googletest libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-liberation2 fonts-liberation fontconfig \

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A storm of random real X input against the program (tools/storm/storm.py): run, replay or selftest.
-#   bash tools/storm.sh run [--seconds S] [--seed N] [--build DIR] [-- PROGRAM [ARGUMENTS]]
+#   bash tools/storm.sh run [--seconds S] [--seed N] [--build DIR] [--lang LANG] [-- PROGRAM [ARGUMENTS]]
 #   bash tools/storm.sh replay LOG [--build DIR] [-- PROGRAM [ARGUMENTS]]
 #   bash tools/storm.sh selftest [--build DIR]
 # The build folder defaults to build-asan/ (BUILD_DIR=build-asan bash tools/build.sh -DRNA_SANITIZE=ON).

@@ -37,7 +37,9 @@ auto onAccessible(Object& control, Action action)
         return action(*widget);
     if (auto* graphic = qobject_cast<Graphic*>(&control))
         return action(*graphic);
-    return decltype(action(std::declval<Widget&>())){};
+    using Result = decltype(action(std::declval<Widget&>()));
+    if constexpr (!std::is_void_v<Result>)
+        return Result{};
 }
 
 void setDescriptionText(QObject& control, const QString& text)

@@ -114,7 +114,7 @@ public:
     PropertyTable& inherit(const PropertyTable<B>& base)
     {
         for (const auto& [name, setter] : base.setters())
-            insert(name, [setter](T& object, const PropertyValue& value) { setter(object, value); });
+            insert(name, [setter = setter](T& object, const PropertyValue& value) { setter(object, value); });
         return *this;
     }
 

@@ -476,9 +476,11 @@ bool TForm::eventFilter(QObject* watched, QEvent* event)
 
 bool TForm::event(QEvent* event)
 {
-    // A new native window carries the hints Qt wrote when it made it.
-    if (event->type() == QEvent::WinIdChange)
+    // A new native window carries the hints Qt wrote when it made it, and no role.
+    if (event->type() == QEvent::WinIdChange) {
         applyMotifHints(*this, borderStyle_, borderIcons_);
+        applyWindowRole(*this);
+    }
     if (event->type() == QEvent::Hide)
         awaitingFrame_ = false;
     if (event->type() == QEvent::WindowDeactivate && focusWidget())

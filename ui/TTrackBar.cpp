@@ -591,7 +591,7 @@ QRect TTrackBar::layerThumbAt(int position) const
 
 void TTrackBar::drawStillLayers(const Look& look, const QStyleOptionSlider& option, const QColor& windowColor)
 {
-    layers_.emplace();
+    layers_.emplace(StillLayers{});  // from a value: Clang 14 sees no default constructor of the nested type here
     StillLayers& layers = *layers_;
     layers.look = look;
     QStyleOptionSlider drawn = option;

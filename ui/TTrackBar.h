@@ -79,6 +79,9 @@ public:
     QRect thumbRect() const;
     // The positions where ticks are drawn.
     std::vector<int> tickPositions() const;
+    // Whether a held channel press will step again (its repeat timer runs): false once the thumb has reached
+    // the pointer or the action has ended.
+    bool channelRepeating() const { return channelRepeat_.isActive(); }
 
     void setOnChange(TNotifyEvent handler) { onChange_ = std::move(handler); }
 

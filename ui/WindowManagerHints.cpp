@@ -26,6 +26,26 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
     return atom;
 }
 
+// Replaces a property of the top-level window's native window on an X11 display; nothing elsewhere or without
+// a native window. `type` null: the property's own atom is its type.
+void writeProperty(const QWidget& window, const char* name, const char* type, std::uint8_t format, std::uint32_t count,
+                   const void* data)
+{
+    if (!window.isWindow() || window.internalWinId() == 0)
+        return;
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const xcb_atom_t property = internAtom(connection, name);
+    const xcb_atom_t typeAtom = type ? internAtom(connection, type) : property;
+    if (property == XCB_ATOM_NONE || typeAtom == XCB_ATOM_NONE)
+        return;
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.internalWinId()), property, typeAtom,
+                        format, count, data);
+    xcb_flush(connection);
+}
+
 }  // namespace
 
 MotifHints motifHintsFor(TFormBorderStyle style, TBorderIcons icons)
@@ -54,21 +74,19 @@ MotifHints motifHintsFor(TFormBorderStyle style, TBorderIcons icons)
 
 void applyMotifHints(QWidget& window, TFormBorderStyle style, TBorderIcons icons)
 {
-    if (style == TFormBorderStyle::bsNone || !window.isWindow() || window.internalWinId() == 0)
-        return;
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return;
-    const xcb_atom_t property = internAtom(connection, "_MOTIF_WM_HINTS");
-    if (property == XCB_ATOM_NONE)
+    if (style == TFormBorderStyle::bsNone)
         return;
     const MotifHints hints = motifHintsFor(style, icons);
     // flags, functions, decorations, input mode, status
     const std::array<std::uint32_t, 5> values{hints.fields, hints.functions, hints.decorations, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.internalWinId()), property, property, 32,
-                        std::uint32_t(values.size()), values.data());
-    xcb_flush(connection);
+    writeProperty(window, "_MOTIF_WM_HINTS", nullptr, 32, std::uint32_t(values.size()), values.data());
+}
+
+void applyWindowRole(QWidget& window)
+{
+    const QByteArray role = window.objectName().toLatin1();
+    if (!role.isEmpty())
+        writeProperty(window, "WM_WINDOW_ROLE", "STRING", 8, std::uint32_t(role.size()), role.constData());
 }
 
 }  // namespace rna::ui

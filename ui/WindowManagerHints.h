@@ -35,4 +35,9 @@ MotifHints motifHintsFor(TFormBorderStyle style, TBorderIcons icons);
 // without a native window or without a frame (bsNone), it does nothing.
 void applyMotifHints(QWidget& window, TFormBorderStyle style, TBorderIcons icons);
 
+// Writes the window's object name (the name in its description, such as "Form1") as its X window role
+// (WM_WINDOW_ROLE), so that a program driving the desktop finds each window whatever the language of its
+// caption. Elsewhere, and for a window without a native window or without a name, it does nothing.
+void applyWindowRole(QWidget& window);
+
 }  // namespace rna::ui

@@ -12,17 +12,17 @@ namespace {
 // One drawing of one axis: the steps of PaintAxis over what this drawing found out so far.
 class AxisPainter {
 public:
-    AxisPainter(TCustomChartAxis& axis, const AxisPaintContext& context)
-        : axis_(axis), canvas_(context.Canvas), plot_(context.PlotRect), color_(context.ChartColor),
-          line_(AxisLinePosition(axis, context.PlotRect))
+    AxisPainter(TCustomChartAxis& axis, const AxisPaintContext& context, const TCustomChartAxis::LayoutState& placed)
+        : axis_(axis), placed_(placed), scale_(placed.Scale), canvas_(context.Canvas), plot_(context.PlotRect),
+          color_(context.ChartColor), line_(AxisLinePosition(axis, context.PlotRect))
     {}
 
     TickPositions Paint()
     {
         canvas_.Font().Assign(axis_.LabelsFont());
-        const double step = axis_.LabelStep(canvas_);
+        const double step = axis_.LabelStep(canvas_, scale_);
         DrawTitle();
-        if (step > 0 && axis_.RangeHigh() >= axis_.RangeLow())
+        if (step > 0 && scale_.RangeHigh >= scale_.RangeLow)
             DrawLabels(step);
         DrawAxisLine();
         if (axis_.Ticks().Visible())
@@ -56,9 +56,9 @@ private:
         canvas_.Font().Assign(title.Font());
         UseTextBackground();
         if (axis_.IsHorizontal())
-            PlaceAxisText(axis_, canvas_, axis_.CenterPixel(), axis_.TitlePos, title.Angle(), title.Caption());
+            PlaceAxisText(axis_, canvas_, scale_.CenterPixel, placed_.TitlePos, title.Angle(), title.Caption());
         else
-            PlaceAxisText(axis_, canvas_, axis_.TitlePos, axis_.CenterPixel(), title.Angle(), title.Caption());
+            PlaceAxisText(axis_, canvas_, placed_.TitlePos, scale_.CenterPixel, title.Angle(), title.Caption());
     }
 
     void DrawLabels(double step)
@@ -66,7 +66,7 @@ private:
         switch (axis_.EffectiveLabelStyle()) {
         case TAxisLabelStyle::talValue:
             if (!axis_.ForEachNextAxisLabel([this](double v) { DrawLabel(v, axis_.FormatAxisLabel(v)); }))
-                for (double v : axis_.LabelValues(step))
+                for (double v : axis_.LabelValues(step, scale_))
                     DrawLabel(v, axis_.FormatAxisLabel(v));
             break;
         case TAxisLabelStyle::talMark:
@@ -80,8 +80,8 @@ private:
 
     void DrawLabel(double value, const QString& text)
     {
-        const int p = axis_.ValueToPixel(value);
-        if (!axis_.LabelsOnAxis() && !(axis_.StartPixel() < p && p < axis_.EndPixel()))
+        const int p = scale_.ValueToPixel(value);
+        if (!axis_.LabelsOnAxis() && !(scale_.StartPixel < p && p < scale_.EndPixel))
             return;
         if (!axis_.TickOnLabelsOnly())
             ticks_.Add(p);
@@ -92,9 +92,9 @@ private:
         canvas_.Font().Assign(axis_.LabelsFont());
         UseTextBackground();
         if (axis_.IsHorizontal())
-            PlaceAxisText(axis_, canvas_, p, axis_.LabelsPos, axis_.LabelsAngle(), text);
+            PlaceAxisText(axis_, canvas_, p, placed_.LabelsPos, axis_.LabelsAngle(), text);
         else
-            PlaceAxisText(axis_, canvas_, axis_.LabelsPos, p, axis_.LabelsAngle(), text);
+            PlaceAxisText(axis_, canvas_, placed_.LabelsPos, p, axis_.LabelsAngle(), text);
     }
 
     void DrawAxisLine()
@@ -103,9 +103,9 @@ private:
             return;
         canvas_.UseVisiblePen(axis_.Axis());
         if (axis_.IsHorizontal())
-            canvas_.DrawHorizLine(axis_.StartPixel(), axis_.EndPixel(), line_);
+            canvas_.DrawHorizLine(scale_.StartPixel, scale_.EndPixel, line_);
         else
-            canvas_.DrawVertLine(line_, axis_.StartPixel(), axis_.EndPixel());
+            canvas_.DrawVertLine(line_, scale_.StartPixel, scale_.EndPixel);
     }
 
     // A segment across the axis at p, starting `offset` pixels off the line, `length` long;
@@ -160,7 +160,7 @@ private:
 
     void DrawMinorMark(int q, bool grid)
     {
-        if (!(axis_.StartPixel() < q && q < axis_.EndPixel()))
+        if (!(scale_.StartPixel < q && q < scale_.EndPixel))
             return;
         if (grid)
             DrawGridLine(q);
@@ -194,6 +194,8 @@ private:
     }
 
     TCustomChartAxis& axis_;
+    const TCustomChartAxis::LayoutState& placed_;
+    const AxisScale& scale_;  // the range in use and the pixel ends, as placed
     TChartCanvas& canvas_;
     Rect plot_;
     TColor color_;
@@ -203,9 +205,10 @@ private:
 
 }  // namespace
 
-TickPositions PaintAxis(TCustomChartAxis& axis, const AxisPaintContext& context)
+TickPositions PaintAxis(TCustomChartAxis& axis, const AxisPaintContext& context,
+                        const TCustomChartAxis::LayoutState& placed)
 {
-    return AxisPainter(axis, context).Paint();
+    return AxisPainter(axis, context, placed).Paint();
 }
 
 }  // namespace rna::chart

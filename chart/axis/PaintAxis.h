@@ -1,6 +1,7 @@
 // Drawing one axis: title, labels, axis line, ticks, grid and minor ticks, in that order.
 #pragma once
 
+#include "chart/axis/TCustomChartAxis.h"
 #include "chart/core/ChartColor.h"
 #include "chart/core/ChartGeometry.h"
 
@@ -11,7 +12,6 @@
 namespace rna::chart {
 
 class TChartCanvas;
-class TCustomChartAxis;
 
 // What an axis is drawn with: the canvas, the final plotting area and the chart's colour
 // (the background of label texts).
@@ -41,8 +41,10 @@ private:
     int count_ = 0;
 };
 
-// Draws the axis completely and answers the positions of the ticks it drew.
-TickPositions PaintAxis(TCustomChartAxis& axis, const AxisPaintContext& context);
+// Draws the axis completely where a layout placed it (range in use, pixel ends, label and title bands) and
+// answers the positions of the ticks it drew.
+TickPositions PaintAxis(TCustomChartAxis& axis, const AxisPaintContext& context,
+                        const TCustomChartAxis::LayoutState& placed);
 
 // Draws a label or title text anchored at (x, y) for the axis' side; lines separated by
 // character 13. The canvas' text alignment is back to left/top afterwards.

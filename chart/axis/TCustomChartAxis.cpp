@@ -295,10 +295,10 @@ void TCustomChartAxis::ShrinkRangeByMargins(int startMargin, int endMargin)
 
 // --- labels -----------------------------------------------------------------------------------
 
-int TCustomChartAxis::LabelSize(const TChartCanvas& canvas) const
+int TCustomChartAxis::LabelSize(const TChartCanvas& canvas, const AxisScale& scale) const
 {
-    const QString high = FormatAxisLabel(scale_.RangeHigh);
-    const QString low = FormatAxisLabel(scale_.RangeLow);
+    const QString high = FormatAxisLabel(scale.RangeHigh);
+    const QString low = FormatAxisLabel(scale.RangeLow);
     const auto widest = [&] { return std::max(WidestLine(canvas, high), WidestLine(canvas, low)); };
     const auto tallest = [&] { return canvas.FontHeight() * std::max(LineCount(high), LineCount(low)); };
     if (IsHorizontal())
@@ -306,15 +306,15 @@ int TCustomChartAxis::LabelSize(const TChartCanvas& canvas) const
     return (labelsAngle_ == 0 || labelsAngle_ == 180) ? tallest() : widest();
 }
 
-double TCustomChartAxis::LabelStep(const TChartCanvas& canvas) const
+double TCustomChartAxis::LabelStep(const TChartCanvas& canvas, const AxisScale& scale) const
 {
-    const int limit = AxisLabelCountLimit(LabelSize(canvas), labelsSeparation_, scale_.PixelLength);
-    return AxisLabelStep({scale_.RangeSpan, increment_, labelsSeparation_, limit});
+    const int limit = AxisLabelCountLimit(LabelSize(canvas, scale), labelsSeparation_, scale.PixelLength);
+    return AxisLabelStep({scale.RangeSpan, increment_, labelsSeparation_, limit});
 }
 
-std::vector<double> TCustomChartAxis::LabelValues(double step) const
+std::vector<double> TCustomChartAxis::LabelValues(double step, const AxisScale& scale) const
 {
-    return AxisLabelValues({scale_.RangeLow, scale_.RangeHigh, step, roundFirstLabel_});
+    return AxisLabelValues({scale.RangeLow, scale.RangeHigh, step, roundFirstLabel_});
 }
 
 QString TCustomChartAxis::ValueText(double value) const

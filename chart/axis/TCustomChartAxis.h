@@ -172,10 +172,13 @@ public:
     void SetLayout(const LayoutState& state);
 
     // --- labels: step, values, texts --------------------------------------------------------
-    // The step between labels; label texts are measured in the canvas' current font.
-    double LabelStep(const TChartCanvas& canvas) const;
-    // The label values of a value axis with this step, from the top down.
-    std::vector<double> LabelValues(double step) const;
+    // The step between labels; label texts are measured in the canvas' current font. Over the axis' own range
+    // in use and pixels, or over those a layout placed it at.
+    double LabelStep(const TChartCanvas& canvas) const { return LabelStep(canvas, scale_); }
+    double LabelStep(const TChartCanvas& canvas, const AxisScale& scale) const;
+    // The label values of a value axis with this step, from the top down (over the given range in use).
+    std::vector<double> LabelValues(double step) const { return LabelValues(step, scale_); }
+    std::vector<double> LabelValues(double step, const AxisScale& scale) const;
     // Value text, then the chart's OnGetAxisLabel (when withEvent), then blanks to line breaks.
     QString FormatAxisLabel(double value, bool withEvent = true) const;
     TAxisLabelStyle EffectiveLabelStyle() const;
@@ -201,7 +204,7 @@ private:
     double AutomaticValue(bool upper) const;
     // The end ResolveRange would give, without storing it.
     double ResolvedEnd(bool upper) const;
-    int LabelSize(const TChartCanvas& canvas) const;
+    int LabelSize(const TChartCanvas& canvas, const AxisScale& scale) const;
     int LabelTextWidth(const TChartCanvas& canvas, double value, bool withEvent) const;
     QString ValueText(double value) const;
     void CallGetAxisLabel(QString& text) const;

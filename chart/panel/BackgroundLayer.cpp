@@ -27,12 +27,6 @@ void BackgroundLayer::RestoreEndState(TChartCanvas3D& canvas) const
     canvas.MovePenTo(endPenPos_.x(), endPenPos_.y());
 }
 
-bool BackgroundLayer::MatchesLayout(const TCustomAxisPanel& chart)
-{
-    RecordLayout(chart, scratch_);
-    return chart.PlotRect() == plotRect_ && scratch_ == axes_;
-}
-
 bool BackgroundLayer::LayoutInputsMatch(TCustomAxisPanel& chart)
 {
     inputScratch_.clear();
@@ -46,19 +40,9 @@ bool BackgroundLayer::LayoutInputsMatch(TCustomAxisPanel& chart)
     return layoutKnown_ && inputScratch_ == layoutInputs_;
 }
 
-void BackgroundLayer::PutBackLayout(TCustomAxisPanel& chart) const
-{
-    const std::vector<TCustomChartAxis*>& axes = chart.AxesList();
-    for (std::size_t i = 0; i < axes.size(); ++i)
-        axes[i]->SetLayout(layouts_[i]);
-}
-
-void BackgroundLayer::KeepLayout(const TCustomAxisPanel& chart)
+void BackgroundLayer::KeepLayoutInputs()
 {
     layoutInputs_.swap(inputScratch_);
-    layouts_.clear();
-    for (const TCustomChartAxis* axis : chart.AxesList())
-        layouts_.push_back(axis->Layout());
     layoutKnown_ = true;
 }
 
@@ -73,22 +57,13 @@ void BackgroundLayer::BeginKeeping(unsigned settingsChanges, const Rect& bounds,
     canvas.WatchPenPosition();
 }
 
-void BackgroundLayer::EndKeeping(const TCustomAxisPanel& chart, const TChartCanvas3D& canvas)
+void BackgroundLayer::EndKeeping(const ChartLayout& layout, const TChartCanvas3D& canvas)
 {
     startPenPosUsed_ = canvas.PenPositionUsed();
-    plotRect_ = chart.PlotRect();
-    RecordLayout(chart, axes_);
+    layout_ = layout;
     endState_.Capture(canvas);
     endPenPos_ = canvas.PenPosition();
     valid_ = true;
-}
-
-void BackgroundLayer::RecordLayout(const TCustomAxisPanel& chart, std::vector<AxisRecord>& axes)
-{
-    axes.clear();
-    for (const TCustomChartAxis* axis : chart.AxesList())
-        axes.push_back({chart.AxisInUse(*axis), axis->Scale(), axis->LabelsPos, axis->TitlePos, axis->IsDateTime(),
-                        axis->EffectiveLabelStyle()});
 }
 
 bool BackgroundLayer::MayKeep(const TCustomAxisPanel& chart)

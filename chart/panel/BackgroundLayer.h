@@ -5,6 +5,7 @@
 
 #include "chart/axis/TCustomChartAxis.h"
 #include "chart/canvas/CanvasState.h"
+#include "chart/panel/ChartLayout.h"
 #include "chart/core/ChartGeometry.h"
 #include "chart/scale/NumberSeparators.h"
 
@@ -16,34 +17,30 @@ class TCustomAxisPanel;
 // the canvas' state, the number separators and, through the axis layout, the series. A drawing that finds
 // all of these as the last kept layer found them draws the same background pixels, so it copies the layer
 // instead. The chart's setting changes are counted by the chart; the series' part is compared through the
-// layout they lead to (plotting rectangle, each axis' use, range, pixels and label style).
+// layout they lead to: the layer's layout and this drawing's are compared as two values.
 class BackgroundLayer {
 public:
     // The layer matches what a drawing starts from: the same settings, bounds, canvas state and separators.
     bool MatchesStart(unsigned settingsChanges, const Rect& bounds, const TChartCanvas3D& canvas) const;
-    // Where the titles left the plotting rectangle when the layer was drawn.
-    const Rect& PlotRectAfterTitles() const { return plotRectAfterTitles_; }
-    // The chart's layout of this drawing is the one the layer was drawn with.
-    bool MatchesLayout(const TCustomAxisPanel& chart);
+    // The layout the layer was drawn with (where the titles left the plotting rectangle, what the axes left
+    // of it, each axis' placement).
+    const ChartLayout& Layout() const { return layout_; }
     // Whether this drawing's layout would come out as the one last worked out for the layer: what a layout
     // reads besides the settings, the bounds and the canvas' state is as it was then. That is each axis'
     // resolved range and the pixel ends the last drawing left it (label steps are measured along them),
     // whether it is in use, its wall, date-time values and label style, and the margins the series ask of
     // it. Resolves the axes' ranges first, as a layout would.
     bool LayoutInputsMatch(TCustomAxisPanel& chart);
-    // Puts that layout back on the axes; the plotting rectangle it left is LayoutPlotRect.
-    void PutBackLayout(TCustomAxisPanel& chart) const;
-    const Rect& LayoutPlotRect() const { return plotRect_; }
-    // The layout just worked out, from the inputs LayoutInputsMatch last saw, is the layer's: both are kept.
-    void KeepLayout(const TCustomAxisPanel& chart);
+    // The layout just worked out, from the inputs LayoutInputsMatch last saw, is the layer's: the inputs are
+    // kept, so that the next drawing that finds them puts the layer's layout back.
+    void KeepLayoutInputs();
     // Gives the canvas the state the layer's drawing left it in.
     void RestoreEndState(TChartCanvas3D& canvas) const;
 
-    // Remembers the start of a drawing (before anything is drawn), then where the titles left the plotting
-    // rectangle, then the layout and the canvas' state at the end of the layer's drawing.
+    // Remembers the start of a drawing (before anything is drawn), then the drawing's layout and the canvas'
+    // state at the end of the layer's drawing.
     void BeginKeeping(unsigned settingsChanges, const Rect& bounds, TChartCanvas3D& canvas);
-    void KeepPlotRectAfterTitles(const Rect& rect) { plotRectAfterTitles_ = rect; }
-    void EndKeeping(const TCustomAxisPanel& chart, const TChartCanvas3D& canvas);
+    void EndKeeping(const ChartLayout& layout, const TChartCanvas3D& canvas);
     void Forget() { valid_ = layoutKnown_ = false; }
 
     // Whether a layer may stand for the drawing at all: no chart event runs inside it, it is 2D on the
@@ -51,17 +48,6 @@ public:
     static bool MayKeep(const TCustomAxisPanel& chart);
 
 private:
-    struct AxisRecord {
-        bool InUse = false;
-        AxisScale Scale;
-        int LabelsPos = 0;
-        int TitlePos = 0;
-        bool DateTime = false;
-        TAxisLabelStyle LabelStyle = TAxisLabelStyle::talAuto;
-        friend bool operator==(const AxisRecord&, const AxisRecord&) = default;
-    };
-    static void RecordLayout(const TCustomAxisPanel& chart, std::vector<AxisRecord>& axes);
-
     struct LayoutInput {
         AxisScale Scale;
         bool InUse = false;
@@ -80,15 +66,11 @@ private:
     CanvasState startState_;
     QPoint startPenPos_;
     bool startPenPosUsed_ = false;  // whether the drawing drew from the pen position it found
-    Rect plotRectAfterTitles_;
-    Rect plotRect_;
-    std::vector<AxisRecord> axes_;
-    std::vector<AxisRecord> scratch_;  // this drawing's layout, reused between drawings
-    // The inputs and the result of the layer's layout, once a drawing has reused the layer with them.
+    ChartLayout layout_;
+    // The inputs of the layer's layout, once a drawing has worked the layout out from them again.
     bool layoutKnown_ = false;
     std::vector<LayoutInput> layoutInputs_;
     std::vector<LayoutInput> inputScratch_;  // this drawing's inputs, reused between drawings
-    std::vector<TCustomChartAxis::LayoutState> layouts_;
     CanvasState endState_;
     QPoint endPenPos_;
 };

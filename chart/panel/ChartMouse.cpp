@@ -204,7 +204,8 @@ void ChartMouse::Pan(bool horizontal, int from, int to, bool& moved)
     for (TCustomChartAxis* axis : axes) {
         if (axis->IsDepth() || axis->IsHorizontal() != horizontal)
             continue;
-        const double d = axis->PixelToValue(from) - axis->PixelToValue(to);
+        const AxisScale& scale = chart_.Layout().ScaleOf(chart_, *axis);
+        const double d = scale.PixelToValue(from) - scale.PixelToValue(to);
         double low = axis->Minimum() + d;
         double high = axis->Maximum() + d;
         bool allow = true;
@@ -245,9 +246,10 @@ void ChartMouse::ZoomToRect()
     zoom_.Order();
     // The lower edge of the rectangle gives the lower value of a vertical axis.
     const auto target = [this](TCustomChartAxis* axis) -> ZoomTarget {
+        const AxisScale& scale = chart_.Layout().ScaleOf(chart_, *axis);
         if (axis->IsHorizontal())
-            return {axis, axis->PixelToValue(zoom_.X0), axis->PixelToValue(zoom_.X1)};
-        return {axis, axis->PixelToValue(zoom_.Y1), axis->PixelToValue(zoom_.Y0)};
+            return {axis, scale.PixelToValue(zoom_.X0), scale.PixelToValue(zoom_.X1)};
+        return {axis, scale.PixelToValue(zoom_.Y1), scale.PixelToValue(zoom_.Y0)};
     };
     const std::array<ZoomTarget, 4> targets = {target(chart_.LeftAxis()), target(chart_.RightAxis()),
                                                target(chart_.TopAxis()), target(chart_.BottomAxis())};

@@ -132,62 +132,74 @@ void TCustomAxisPanel::SetPage(int value)
 
 // ---- drawing
 
-// The layout of a drawing: titles, then the axes and the series' margins. It measures texts in the
-// canvas' fonts, and the rendering starts from the canvas' state as the drawing found it.
-void TCustomAxisPanel::LayOutChart(const Rect& bounds)
+// The layout of a drawing: titles, then the axes and the series' margins, worked out on the chart's plotting
+// rectangle and its axes and answered as one value. It measures texts in the canvas' fonts, and the rendering
+// starts from the canvas' state as the drawing found it.
+const ChartLayout& TCustomAxisPanel::LayOutChart(const Rect& bounds)
 {
     CanvasStateSaver keepState(Canvas());
     if (!ReuseLayout(bounds)) {
         layoutIsLayers_ = false;
         LayOutTitleBlocks();
-        plotRectAfterTitles_ = PlotRect();
+        const Rect afterTitles = PlotRect();
         FitAxes();
         FitSeriesMargins();
+        CaptureLayout(*this, afterTitles, layout_);
     }
     Canvas().SetProjection(0, bounds, PlotRect());
+    return layout_;
 }
 
 // The axis layout is worked out anew, since the series may have moved automatic axis ends, unless
-// everything it reads is as it was when the layer's layout was last worked out: then that layout is put back.
+// everything it reads is as it was when the layer's layout was last worked out: then the layer's layout is
+// put back.
 bool TCustomAxisPanel::ReuseLayout(const Rect& bounds)
 {
     if (!BackgroundLayer::MayKeep(*this) || !background_.MatchesStart(SettingsChanges(), bounds, Canvas()))
         return false;
-    SetPlotRect(background_.PlotRectAfterTitles());
+    SetPlotRect(background_.Layout().PlotRectAfterTitles);
     NormalizePlotRect();
-    plotRectAfterTitles_ = PlotRect();
+    const Rect afterTitles = PlotRect();
     if (background_.LayoutInputsMatch(*this)) {
-        background_.PutBackLayout(*this);
-        SetPlotRect(background_.LayoutPlotRect());
-        NormalizePlotRect();
+        PutBackLayout(background_.Layout());
         layoutIsLayers_ = true;
         return true;
     }
     FitAxes();
     FitSeriesMargins();
-    layoutIsLayers_ = background_.MatchesLayout(*this);
+    CaptureLayout(*this, afterTitles, layout_);
+    layoutIsLayers_ = layout_ == background_.Layout();
     if (layoutIsLayers_)
-        background_.KeepLayout(*this);
+        background_.KeepLayoutInputs();
     return true;
+}
+
+void TCustomAxisPanel::PutBackLayout(const ChartLayout& layout)
+{
+    for (std::size_t i = 0; i < axes_.size() && i < layout.Axes.size(); ++i)
+        axes_[i]->SetLayout(layout.Axes[i].Placed);
+    SetPlotRect(layout.PlotRect);
+    NormalizePlotRect();
+    layout_ = layout;
 }
 
 // The drawing order: background, titles, walls, axes, then the series in list order. Everything before the
 // series is copied from the image layer instead while it would draw the same, and so are the first series
 // while they would, unless a chart event runs before or while they are drawn.
-void TCustomAxisPanel::RenderChart(const Rect& bounds)
+void TCustomAxisPanel::RenderChart(const Rect& bounds, const ChartLayout& layout)
 {
     const bool mayHoldSeries = !onBeforeDrawSeries_;
-    if (!ReuseBackground(mayHoldSeries))
-        DrawBackground(bounds);
+    if (!ReuseBackground(layout, mayHoldSeries))
+        DrawBackground(bounds, layout);
     if (onBeforeDrawSeries_)
         onBeforeDrawSeries_();
-    PaintSeries(mayHoldSeries && BackgroundLayer::MayKeep(*this));
+    PaintSeries(layout, mayHoldSeries && BackgroundLayer::MayKeep(*this));
     Canvas().ResetDrawingState();
     if (onAfterDraw_)
         onAfterDraw_();
 }
 
-void TCustomAxisPanel::DrawBackground(const Rect& bounds)
+void TCustomAxisPanel::DrawBackground(const Rect& bounds, const ChartLayout& layout)
 {
     const bool keep = BackgroundLayer::MayKeep(*this);
     ForgetLayers();
@@ -197,15 +209,14 @@ void TCustomAxisPanel::DrawBackground(const Rect& bounds)
         Canvas().DiscardLayer();
     DrawPanelBackground(bounds);
     DrawTitleBlocks();
-    background_.KeepPlotRectAfterTitles(plotRectAfterTitles_);
     PaintWalls();
     if (axisVisible_) {
         if (onBeforeDrawAxes_)
             onBeforeDrawAxes_();
-        PaintAxes();
+        PaintAxes(layout);
     }
     if (keep) {
-        background_.EndKeeping(*this, Canvas());
+        background_.EndKeeping(layout, Canvas());
         SaveBackgroundLayer();
     }
 }
@@ -223,25 +234,25 @@ void TCustomAxisPanel::SaveBackgroundLayer()
     Canvas().DiscardLayer();
 }
 
-bool TCustomAxisPanel::ReuseBackground(bool mayHoldSeries)
+bool TCustomAxisPanel::ReuseBackground(const ChartLayout& layout, bool mayHoldSeries)
 {
-    if (!layoutIsLayers_ || !seriesLayer_.HeldSeriesMatch(series_, PlotRect(), clipPoints_, mayHoldSeries) ||
+    if (!layoutIsLayers_ || !seriesLayer_.HeldSeriesMatch(series_, layout.PlotRect, clipPoints_, mayHoldSeries) ||
         !Canvas().RestoreLayer())
         return false;
     background_.RestoreEndState(Canvas());
     return true;
 }
 
-void TCustomAxisPanel::PaintAxes()
+void TCustomAxisPanel::PaintAxes(const ChartLayout& layout)
 {
-    for (TCustomChartAxis* axis : axes_)
-        if (AxisInUse(*axis))
-            PaintAxis(*axis);
+    for (std::size_t i = 0; i < axes_.size() && i < layout.Axes.size(); ++i)
+        if (layout.Axes[i].InUse)
+            PaintAxis(*axes_[i], layout, layout.Axes[i].Placed);
 }
 
 // Every series paints with the mappings its axes fixed for this drawing, except those the image layer
 // holds: they came with it. A leading series drawn as the drawing before drew it joins the layer.
-void TCustomAxisPanel::PaintSeries(bool mayHold)
+void TCustomAxisPanel::PaintSeries(const ChartLayout& layout, bool mayHold)
 {
     const std::size_t held = seriesLayer_.Held();
     if (held > 0)
@@ -252,9 +263,10 @@ void TCustomAxisPanel::PaintSeries(bool mayHold)
         const TCustomChartAxis* horiz = series->GetHorizAxis();
         const TCustomChartAxis* vert = series->GetVertAxis();
         if (series->Active() && horiz != nullptr && vert != nullptr)
-            series->Paint({Canvas(), horiz->Scale(), vert->Scale(), PlotRect()}, clipPoints_);
+            series->Paint({Canvas(), layout.ScaleOf(*this, *horiz), layout.ScaleOf(*this, *vert), layout.PlotRect},
+                          clipPoints_);
         if (leading)
-            leading = seriesLayer_.Drawn(i, *series, PlotRect(), clipPoints_, mayHold, Canvas());
+            leading = seriesLayer_.Drawn(i, *series, layout.PlotRect, clipPoints_, mayHold, Canvas());
     }
 }
 

@@ -10,6 +10,7 @@
 #include "chart/axis/TChartAxis.h"
 #include "chart/axis/TChartDepthAxis.h"
 #include "chart/panel/BackgroundLayer.h"
+#include "chart/panel/ChartLayout.h"
 #include "chart/panel/SeriesLayer.h"
 #include "chart/panel/TCustomChartPanelExtended.h"
 #include "chart/series/SeriesHost.h"
@@ -89,6 +90,9 @@ public:
     bool IsLoading() const override { return loading_; }
     void SetLoading(bool value) { loading_ = value; }
 
+    // The layout of the last drawing (empty before the first): what the mouse reads.
+    const ChartLayout& Layout() const { return layout_; }
+
     // What the axes ask about the series drawn against them and about the chart's label events.
     double SeriesExtreme(const TCustomChartAxis& axis, bool upper) const override;
     TAxisLabelStyle AutomaticLabelStyle(const TCustomChartAxis& axis) const override;
@@ -100,8 +104,8 @@ public:
     void GetNextAxisLabel(TCustomChartAxis& axis, int index, double& value, bool& stop) const override;
 
 protected:
-    void LayOutChart(const Rect& bounds) override;
-    void RenderChart(const Rect& bounds) override;
+    const ChartLayout& LayOutChart(const Rect& bounds) override;
+    void RenderChart(const Rect& bounds, const ChartLayout& layout) override;
     // Axes take their space from PlotRect and fix their pixel ranges.
     virtual void FitAxes() = 0;
     // Axes widen their ranges so the pixels series ask for stay free at their ends.
@@ -110,8 +114,9 @@ protected:
     virtual void LayOutTitleBlocks() = 0;
     virtual void DrawTitleBlocks() = 0;
     virtual void PaintWalls() = 0;
-    // Draws one axis completely (title, labels, line, ticks, grid).
-    virtual void PaintAxis(TCustomChartAxis& axis) = 0;
+    // Draws one axis completely (title, labels, line, ticks, grid) where the layout placed it.
+    virtual void PaintAxis(TCustomChartAxis& axis, const ChartLayout& layout,
+                           const TCustomChartAxis::LayoutState& placed) = 0;
 
 private:
     void CreateAxes();
@@ -119,15 +124,17 @@ private:
     // and so does the axis layout while everything it reads is as it was when the layer's was worked out.
     // Answers False when the layout is to be worked out in full.
     bool ReuseLayout(const Rect& bounds);
+    // Puts a layout back on the axes and the plotting rectangle, as the layout steps had left them.
+    void PutBackLayout(const ChartLayout& layout);
     // The background, titles, walls and axes, kept as the image layer when it may be.
-    void DrawBackground(const Rect& bounds);
+    void DrawBackground(const Rect& bounds, const ChartLayout& layout);
     void SaveBackgroundLayer();
     // Copies the kept layer instead when this drawing's layout is the layer's and the series it holds would
     // draw what it holds. `mayHoldSeries`: no chart event runs before the series are drawn.
-    bool ReuseBackground(bool mayHoldSeries);
-    void PaintAxes();
+    bool ReuseBackground(const ChartLayout& layout, bool mayHoldSeries);
+    void PaintAxes(const ChartLayout& layout);
     // `mayHold`: the layer holds the background, and no chart event runs while the series are drawn.
-    void PaintSeries(bool mayHold);
+    void PaintSeries(const ChartLayout& layout, bool mayHold);
     // The layer holds nothing a drawing may copy: the next drawing draws everything.
     void ForgetLayers();
     TColor FreeSeriesColor() const;
@@ -155,7 +162,7 @@ private:
     TChartEvent onAfterDraw_;
     BackgroundLayer background_;
     SeriesLayer seriesLayer_;
-    Rect plotRectAfterTitles_;  // where this drawing's titles left PlotRect
+    ChartLayout layout_;  // this drawing's, once laid out
     bool layoutIsLayers_ = false;  // this drawing's layout is the one the kept layer was drawn with
     bool layerSaved_ = false;  // a background layer was saved since the chart was made
 };

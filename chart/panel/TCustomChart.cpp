@@ -44,9 +44,10 @@ void TCustomChart::FitSeriesMargins()
     rna::chart::FitSeriesMargins(*this);
 }
 
-void TCustomChart::PaintAxis(TCustomChartAxis& axis)
+void TCustomChart::PaintAxis(TCustomChartAxis& axis, const ChartLayout& layout,
+                             const TCustomChartAxis::LayoutState& placed)
 {
-    rna::chart::PaintAxis(axis, AxisPaintContext{Canvas(), PlotRect(), Color()});
+    rna::chart::PaintAxis(axis, AxisPaintContext{Canvas(), layout.PlotRect, Color()}, placed);
 }
 
 // The legend's own drawing is not part of this chart engine; a hidden legend takes no space.

@@ -59,7 +59,8 @@ protected:
     void LayOutTitleBlocks() override;
     void DrawTitleBlocks() override;
     void PaintWalls() override;
-    void PaintAxis(TCustomChartAxis& axis) override;
+    void PaintAxis(TCustomChartAxis& axis, const ChartLayout& layout,
+                   const TCustomChartAxis::LayoutState& placed) override;
     void PaintOverlay(QPainter& painter) override { mouse_.PaintRubberBand(painter); }
     void MouseDown(const ChartMouseInput& input) override { mouse_.Press(input); }
     void MouseMove(const ChartMouseInput& input) override { mouse_.Move(input); }

@@ -1,5 +1,7 @@
 #include "chart/panel/TCustomChartPanel.h"
 
+#include "chart/panel/ChartLayout.h"
+
 #include <QPainter>
 
 #include "chart/core/ChartException.h"
@@ -155,8 +157,8 @@ void TCustomChartPanel::Draw(const QPainter* ratioOf, QPainter* target, const Re
                  drawBounds_.Right - b - MulDiv(marginRight_, w, 100),
                  drawBounds_.Bottom - b - MulDiv(marginBottom_, h, 100)};
     NormalizePlotRect();
-    LayOutChart(drawBounds_);
-    RenderChart(drawBounds_);
+    const ChartLayout& layout = LayOutChart(drawBounds_);
+    RenderChart(drawBounds_, layout);
     canvas_->EndDrawing(target, QPoint(rect.Left, rect.Top), area);
 }
 

@@ -13,6 +13,8 @@
 
 namespace rna::chart {
 
+struct ChartLayout;
+
 enum class TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TCustomChartPanel : public ChartWidget {
@@ -99,10 +101,11 @@ public:
 
 protected:
     // Lays the chart out in the given bounds, in the chart's own pixels, once PlotRect holds what the margins
-    // leave: whatever the rendering and the mouse read (titles' boxes, axis ranges and positions).
-    virtual void LayOutChart(const Rect& bounds) = 0;
+    // leave, and answers what it worked out: whatever the rendering and the mouse read (plotting rectangles,
+    // axis ranges and positions). The value stays as it is until the next layout.
+    virtual const ChartLayout& LayOutChart(const Rect& bounds) = 0;
     // Draws everything into the given bounds of the canvas from that layout; it changes no setting.
-    virtual void RenderChart(const Rect& bounds) = 0;
+    virtual void RenderChart(const Rect& bounds, const ChartLayout& layout) = 0;
     // Bevels and border just inside rect, which shrinks by their width.
     virtual void DrawPanelBorder(Rect& rect);
 

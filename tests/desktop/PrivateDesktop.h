@@ -1,17 +1,18 @@
-// A private X display for tests: an Xvfb server on a display number it picks itself, with openbox managing
-// its windows. Both are stopped when the object goes.
+// A private X display for tests: the storm's private desktop (tools/storm/xsession.py, started as a program),
+// so that the tests and the storm run on one desktop with one behaviour: an Xvfb server on a display number it
+// picks itself, 1280 x 1024, with openbox managing its windows on a single desktop. It is stopped when the object
+// goes.
 #pragma once
 
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryFile>
 
 namespace rna::desktop::test {
 
 class PrivateDesktop {
 public:
-    // Starts the server, then the window manager, and waits until the manager runs (a few seconds at most).
+    // Starts the desktop and waits until its window manager runs (a few seconds at most).
     PrivateDesktop();
     ~PrivateDesktop();
 
@@ -29,12 +30,7 @@ public:
     static bool xdotool(const QStringList& arguments);
 
 private:
-    bool startServer();
-    bool startWindowManager();
-
-    QProcess server_;
-    QProcess manager_;
-    QTemporaryFile managerLog_;
+    QProcess desktop_;
     QString display_;
     QString error_;
 };

@@ -159,6 +159,20 @@ TEST(UnderAWindowManager, TitleBarButtonsAreOnlyThoseTheBorderIconsAllow)
     }
 }
 
+// A program driving the desktop (the storm) finds each window by the name of its description, whatever the
+// language of its caption.
+TEST(UnderAWindowManager, EachWindowCarriesTheNameOfItsDescriptionAsItsRole)
+{
+    rna::app::Program program("/usr/local/bin/RNA");
+    showAll(program);
+    for (const char* name : {"Form0", "Form1", "Form2", "Form3"}) {
+        SCOPED_TRACE(name);
+        const TForm& form = *program.findForm(QLatin1String(name));
+        EXPECT_EQ(xprop(form, "WM_WINDOW_ROLE").trimmed(),
+                  QStringLiteral("WM_WINDOW_ROLE(STRING) = \"%1\"").arg(QLatin1String(name)));
+    }
+}
+
 // The state the window manager gives a window ("Normal", "Iconic"), as xprop names it; empty when it has none.
 QString wmState(const TForm& form)
 {

@@ -158,8 +158,9 @@ TEST(Slider, ChannelPressRepeatsWhileHeldUntilTheThumbArrives)
     SliderFixture f(false, 0);
     const QPoint nearMax(147, 22);
     QTest::mousePress(f.slider, Qt::LeftButton, {}, nearMax);
-    EXPECT_TRUE(waitFor([&] { return f.slider->position() == 10; }, 3000));
-    QTest::qWait(250);  // no further repeats once there
+    // The repeat stops itself at the step that finds the thumb under the pointer.
+    EXPECT_TRUE(waitFor([&] { return !f.slider->channelRepeating(); }, 3000));
+    EXPECT_EQ(f.slider->position(), 10);
     const int beforeRelease = f.changes();
     QTest::mouseRelease(f.slider, Qt::LeftButton, {}, nearMax);
     EXPECT_EQ(f.changes(), beforeRelease + 1);
@@ -353,7 +354,10 @@ TEST_P(SliderInterrupted, EndsTheHeldActionAsAReleaseWould)
         grabber.grabMouse();
         break;
     }
-    QTest::qWait(450);  // longer than the repeat's first delay
+    // The action ends with its release event (at once, or at the repeat's next step for a grab it finds then),
+    // and with it the repeat.
+    EXPECT_TRUE(waitFor([&] { return f.positions.size() > pressed.size(); }, 3000));
+    EXPECT_FALSE(f.slider->channelRepeating());
     grabber.releaseMouse();
     const int at = c.onThumb ? 5 : 3;
     EXPECT_EQ(f.positions, pressed + QList<int>({at})) << "one release event, no further repeats";
@@ -396,7 +400,8 @@ TEST(Slider, EnterClosingTheWindowWhileTheChannelIsHeldStopsTheRepeat)
     ASSERT_TRUE(slider.hasFocus());
     pressKey(Qt::Key_Return);
     EXPECT_FALSE(form.isVisible());
-    QTest::qWait(450);
+    EXPECT_TRUE(waitFor([&] { return form.count("Change") == 2; }, 3000));
+    EXPECT_FALSE(slider.channelRepeating()) << "no step after the window closed";
     EXPECT_EQ(form.log, QStringList({"Change(T)", "Close(B)", "Change(T)"}));
     EXPECT_EQ(slider.position(), 3);
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, QPoint(2, 22));  // too late: nothing more

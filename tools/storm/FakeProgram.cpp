@@ -4,6 +4,8 @@
 //
 //   rna_storm_fake FORMS_DIR none|crash|hang|sanitizer|leak PRESSES
 //   rna_storm_fake --sanitized      prints 1 when built with AddressSanitizer, else 0
+#include "ui/WindowManagerHints.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -83,6 +85,18 @@ protected:
     }
 };
 
+// Each native window the widget is given carries the widget's name as its role, as the program's windows do: the
+// storm finds windows by that name.
+class KeepsRole : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WinIdChange || event->type() == QEvent::Show)
+            rna::ui::applyWindowRole(*static_cast<QWidget*>(watched));
+        return false;
+    }
+};
+
 void showAndBringBack(QWidget* window)
 {
     window->show();
@@ -95,6 +109,7 @@ std::unique_ptr<QWidget> makeWindow(const QJsonObject& description)
 {
     const QJsonObject properties = description.value(QStringLiteral("properties")).toObject();
     auto window = std::make_unique<QWidget>();
+    window->setObjectName(description.value(QStringLiteral("name")).toString());
     window->setWindowTitle(properties.value(QStringLiteral("Caption")).toString());
     window->setFixedSize(properties.value(QStringLiteral("ClientWidth")).toInt(),
                          properties.value(QStringLiteral("ClientHeight")).toInt());
@@ -141,6 +156,7 @@ int main(int argc, char** argv)
     FaultTrigger trigger(faultNamed(argv[2]), std::atoi(argv[3]));
     application.installEventFilter(&trigger);
 
+    KeepsRole keepsRole;
     std::vector<std::unique_ptr<QWidget>> windows;
     const QDir forms(QString::fromLocal8Bit(argv[1]));
     for (const QString& name : forms.entryList({QStringLiteral("Form*.json")}, QDir::Files, QDir::Name)) {
@@ -148,6 +164,7 @@ int main(int argc, char** argv)
         if (!file.open(QIODevice::ReadOnly))
             return 2;
         windows.push_back(makeWindow(QJsonDocument::fromJson(file.readAll()).object()));
+        windows.back()->installEventFilter(&keepsRole);
     }
     if (windows.empty())
         return 2;

@@ -1,5 +1,7 @@
-"""The program's windows as their descriptions declare them (assets/forms/*.json): captions, client sizes and
-the controls the storm aims at, in client pixels."""
+"""The program's windows as their descriptions declare them (assets/forms/*.json): names, client sizes and
+the controls the storm aims at, in client pixels. A window on the screen is matched to its description by
+name (the window's role), so the storm runs whatever the language of the captions; the buttons it looks for
+("Iesire", "Inchide") are found by their captions in the descriptions, which are the same in every language."""
 
 import glob
 import json
@@ -74,11 +76,13 @@ class Forms:
         openers = [c for c in self.main.controls if c.kind == "TBitBtn" and c is not self.exit_button]
         self.openers = list(zip(openers, self.all[1:]))  # (button, the window it shows)
 
-    def by_caption(self, caption):
-        found = next((f for f in self.all if f.caption == caption), None)
-        if found is None and self.is_help(caption):
+    def by_name(self, name):
+        """The description of a window the storm names so (XSession.window_name): a help window is named after the
+        help description, whichever screen it helps with."""
+        found = next((f for f in self.all if f.name == name), None)
+        if found is None and self.is_help(name):
             return self.help
         return found
 
-    def is_help(self, caption):
-        return self.help is not None and (caption == self.help.caption or caption.startswith(self.help.caption + ":"))
+    def is_help(self, name):
+        return self.help is not None and name == self.help.name

@@ -48,11 +48,11 @@ class Scene:
         self.size = size
         self.framed = [s for s in shown if not s.popup]
         self.popups = [s for s in shown if s.popup]
-        self.main = next((s for s in self.framed if s.caption == forms.main.caption), None)
-        self.dialogs = [s for s in self.framed if forms.by_caption(s.caption) is None]
+        self.main = next((s for s in self.framed if s.name == forms.main.name), None)
+        self.dialogs = [s for s in self.framed if forms.by_name(s.name) is None]
 
-    def window(self, caption):
-        return next((s for s in self.framed if s.caption == caption), None)
+    def window(self, name):
+        return next((s for s in self.framed if s.name == name), None)
 
     def top_framed_at(self, x, y):
         return next((s for s in reversed(self.framed) if s.contains(x, y)), None)
@@ -61,7 +61,7 @@ class Scene:
         return self.main is not None and self.top_framed_at(x, y) is self.main and inside(rect, x, y)
 
     def rect_of(self, shown, control):
-        form = self.forms.by_caption(shown.caption)
+        form = self.forms.by_name(shown.name)
         return form.scaled(control, shown.client)
 
     def forbidden(self, x, y):
@@ -89,7 +89,7 @@ class Scene:
     def help_over(self, x, y):
         """Whether a help window covers the point: help comes back in front of its window when that window is
         activated, so a press meant for the main menu may land on the main menu's help instead."""
-        return any(s.contains(x, y) for s in self.framed if self.forms.is_help(s.caption))
+        return any(s.contains(x, y) for s in self.framed if self.forms.is_help(s.name))
 
 
 class Mover:
@@ -125,7 +125,7 @@ class Mover:
 
     def point_in(self, scene, shown, aim=0.7):
         """A point of the window's client area, on one of its controls with probability aim."""
-        form = None if shown.popup else self.forms.by_caption(shown.caption)
+        form = None if shown.popup else self.forms.by_name(shown.name)
         for _ in range(20):
             rect = shown.client
             control = None
@@ -161,7 +161,7 @@ class Mover:
         return "%s %s (%d, %d)" % (self.forms_name(shown), what, x, y)
 
     def forms_name(self, shown):
-        form = None if shown.popup else self.forms.by_caption(shown.caption)
+        form = None if shown.popup else self.forms.by_name(shown.name)
         return form.name if form else ("popup" if shown.popup else "dialog %r" % shown.caption)
 
     # The moves.
@@ -174,8 +174,8 @@ class Mover:
         if main is None:
             if scene.dialogs:
                 return None
-            events.append(["activate", self.forms.main.caption])  # minimised: back through the task bar's way
-            main = next((s for s in scene.framed if s.caption == self.forms.main.caption), None)
+            events.append(["activate", self.forms.main.name])  # minimised: back through the task bar's way
+            main = next((s for s in scene.framed if s.name == self.forms.main.name), None)
             if main is None:
                 return self.move("activate", "main menu", events)
         rect = scene.rect_of(main, button)
@@ -183,11 +183,11 @@ class Mover:
         y = rect[1] + 3 + self.random.randrange(max(1, rect[3] - 6))
         # The main menu in front first: a window shown a moment ago may still be coming up over it.
         if not events:
-            events.append(["activate", self.forms.main.caption])
+            events.append(["activate", self.forms.main.name])
         if scene.popups:  # an open list would take the click only to close itself
             events = key_events("Escape") + events
         events += [["move", x, y], ["pause", 20], ["press", 1], ["pause", 30], ["release", 1]]
-        expect = form.caption if not scene.dialogs and not scene.popups and not scene.help_over(x, y) else None
+        expect = form.name if not scene.dialogs and not scene.popups and not scene.help_over(x, y) else None
         return self.move("open", "%s from %s" % (form.name, button.name), events, expect)
 
     def close(self, scene):
@@ -196,12 +196,12 @@ class Mover:
         if not windows:
             return None
         shown = self.random.choice(windows)
-        button = self.forms.by_caption(shown.caption).button("Inchide")
+        button = self.forms.by_name(shown.name).button("Inchide")
         if button is None:
             return None
         rect = scene.rect_of(shown, button)
         x, y = rect[0] + rect[2] // 2, rect[1] + rect[3] // 2
-        events = [] if scene.is_top_at(shown, x, y) else [["activate", shown.caption]]
+        events = [] if scene.is_top_at(shown, x, y) else [["activate", shown.name]]
         events += [["move", x, y], ["pause", 20], ["press", 1], ["pause", 30], ["release", 1]]
         return self.move("close", self.forms_name(shown), events)
 
@@ -212,7 +212,7 @@ class Mover:
         others = [s for s in scene.framed if s is not scene.main]
         if not others:
             return []
-        return [["activate", self.random.choice(others).caption]]
+        return [["activate", self.random.choice(others).name]]
 
     def alt_f4(self, scene):
         return self.move("alt+f4", "active window", self.focus_away_from_main(scene) + key_events("Alt_L+F4"))
@@ -224,7 +224,7 @@ class Mover:
         shown = self.random.choice(windows)
         if shown is scene.main and self.random.random() < 0.8:
             return None
-        return self.move("minimize", self.forms_name(shown), [["minimize", shown.caption]])
+        return self.move("minimize", self.forms_name(shown), [["minimize", shown.name]])
 
     def title_point(self, shown):
         """A point of the title bar's middle, away from the buttons at its ends (the main menu's close box)."""

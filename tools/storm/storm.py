@@ -8,7 +8,7 @@ window its menu button does not bring back, or an end other than the exit code 0
 a failure. Every move is logged with its time; a log can be replayed, and a failure prints the command that
 replays it.
 
-  storm.py run [--seconds S] [--seed N] [--build DIR] [--out DIR] [-- PROGRAM [ARGUMENTS]]
+  storm.py run [--seconds S] [--seed N] [--build DIR] [--out DIR] [--lang LANG] [-- PROGRAM [ARGUMENTS]]
   storm.py replay LOG [--build DIR] [--out DIR] [-- PROGRAM [ARGUMENTS]]
   storm.py selftest [--build DIR] [--out DIR]
 """
@@ -86,7 +86,7 @@ class Storm:
 
     def main_window(self, shown=False):
         for wid in self.session.managed(self.target.pid):
-            if self.session.caption(wid) == self.forms.main.caption:
+            if self.session.window_name(wid) == self.forms.main.name:
                 if not shown or any(s.id == wid for s in self.session.shown(self.target.pid)):
                     return wid
         return 0
@@ -96,8 +96,9 @@ class Storm:
 
     # Performing moves.
 
-    def find(self, caption):
-        return next((w for w in self.session.managed(self.target.pid) if self.session.caption(w) == caption), 0)
+    def find(self, name):
+        """The program's framed window of that name (see XSession.window_name), or 0."""
+        return next((w for w in self.session.managed(self.target.pid) if self.session.window_name(w) == name), 0)
 
     def perform(self, events):
         for event in events:
@@ -123,8 +124,8 @@ class Storm:
             else:
                 raise ValueError("unknown event %r" % (event,))
 
-    def wm_request(self, caption, request, done):
-        wid = self.find(caption)
+    def wm_request(self, name, request, done):
+        wid = self.find(name)
         if not wid:
             return
         request(wid)
@@ -177,18 +178,18 @@ class Storm:
         if move.get("expect"):
             self.check_shown(move["expect"])
 
-    def check_shown(self, caption):
+    def check_shown(self, name):
         deadline = time.monotonic() + 5.0
         while time.monotonic() < deadline:
             scene = self.scene()
             if scene.dialogs:
                 return  # a message box holds the input: the button press went nowhere
-            wid = self.find(caption)
+            wid = self.find(name)
             if (wid and any(s.id == wid for s in scene.framed) and self.session.wm_state(wid) == XSession.NORMAL
                     and self.session.active() == wid):
                 return
             time.sleep(0.05)
-        raise Failure("window", "its main menu button did not bring %r to the screen and activate it" % caption)
+        raise Failure("window", "its main menu button did not bring %r to the screen and activate it" % name)
 
     def elapsed(self):
         return round(time.monotonic() - self.started_at, 3)
@@ -241,10 +242,10 @@ class Storm:
             if not scene.dialogs and not scene.popups:
                 break
             target = scene.dialogs[-1] if scene.dialogs else None
-            events = [["activate", target.caption]] if target else []
+            events = [["activate", target.name]] if target else []
             self.do({"kind": "keys", "note": "close what holds the input", "events": events + [
                 ["down", "Escape"], ["up", "Escape"], ["pause", 200]]})
-        events = [["activate", self.forms.main.caption]]
+        events = [["activate", self.forms.main.name]]
         self.perform(events)
         scene = self.scene()
         if scene.main is None:
@@ -347,7 +348,9 @@ def print_failure(storm, failure, log_path, replay_command):
 
 
 def program_command(arguments, build):
-    return arguments.program or [os.path.join(build, "app", "RNA")]
+    if arguments.program:
+        return arguments.program
+    return [os.path.join(build, "app", "RNA")] + (["--lang", arguments.lang] if arguments.lang else [])
 
 
 def open_desktop(arguments, out_stem):
@@ -459,6 +462,7 @@ def main(argv):
                         help="the build folder holding app/RNA and the stand-in program (default build-asan)")
     parser.add_argument("--out", help="where logs go (default BUILD/storm)")
     parser.add_argument("--forms", default=os.path.join(ROOT, "assets", "forms"), help="the window descriptions")
+    parser.add_argument("--lang", help="the language the program is started in (its --lang; default its own)")
     parser.add_argument("--display", type=int, help="start Xvfb on this display number (default: a free one)")
     parser.add_argument("--hang-seconds", type=float, default=10.0,
                         help="how long the program may take to answer a ping (default 10)")

@@ -1,6 +1,12 @@
 """The X display a storm works on: a private Xvfb with openbox, and one connection to it that reads the
 program's windows, sends input through the XTEST extension and asks the window manager for window operations
-as a task bar would."""
+as a task bar would.
+
+The private desktop is also the one the desktop tests run on (tests/desktop/PrivateDesktop.cpp starts this file
+as a program): run on its own, it starts a desktop on a free display, writes the display's name (":N") as its
+first line, and keeps the desktop until it is stopped (SIGTERM, SIGINT) or its input ends. It writes
+"error: WHY" instead when the desktop cannot be started, and ends with status 1.
+"""
 
 import ctypes
 import os
@@ -31,7 +37,8 @@ def stop_process(process, grace=3.0):
 
 
 class PrivateDesktop:
-    """Xvfb on a free display (or the one asked for) with openbox managing its windows."""
+    """Xvfb on a free display (or the one asked for), 1280 x 1024, with openbox managing its windows on a single
+    desktop (see _start_manager)."""
 
     def __init__(self, number=None, size=(1280, 1024), log_path=os.devnull, timeout=15.0):
         self.server = self.manager = None
@@ -124,8 +131,9 @@ class PrivateDesktop:
 class Shown:
     """One of the program's windows as it is on the screen now."""
 
-    def __init__(self, wid, caption, client, frame, popup):
+    def __init__(self, wid, name, caption, client, frame, popup):
         self.id = wid
+        self.name = name  # see XSession.window_name
         self.caption = caption
         self.client = client  # (x, y, width, height) on the screen
         self.frame = frame  # the client with the window manager's frame around it
@@ -136,7 +144,7 @@ class Shown:
         return rx <= x < rx + rw and ry <= y < ry + rh
 
     def __repr__(self):
-        return "%s %r at %r" % ("popup" if self.popup else "window", self.caption, self.client)
+        return "%s %r (%r) at %r" % ("popup" if self.popup else "window", self.name, self.caption, self.client)
 
 
 class XSession:
@@ -182,6 +190,15 @@ class XSession:
                 return value.decode("utf-8", "replace") if isinstance(value, bytes) else str(value)
         return ""
 
+    def window_name(self, wid, caption=None):
+        """What the storm calls a window: the name of its description ("Form1"), which the program writes as
+        the window's role (WM_WINDOW_ROLE) whatever the language of its caption; for a window without one (a
+        message box, a file dialog), its caption."""
+        role = self.property(wid, "WM_WINDOW_ROLE")
+        if role:
+            return role.decode("latin-1") if isinstance(role, bytes) else str(role)
+        return self.caption(wid) if caption is None else caption
+
     def managed(self, pid):
         """The program's framed windows, shown or not, bottom to top."""
         stacking = self.property(self.root.id, "_NET_CLIENT_LIST_STACKING") or []
@@ -203,7 +220,8 @@ class XSession:
         client = (origin.x, origin.y, geometry.width, geometry.height)
         left, right, top, bottom = (list(self.property(wid, "_NET_FRAME_EXTENTS") or []) + [0, 0, 0, 0])[:4]
         frame = (client[0] - left, client[1] - top, client[2] + left + right, client[3] + top + bottom)
-        return Shown(wid, self.caption(wid), client, frame, popup)
+        caption = self.caption(wid)
+        return Shown(wid, self.window_name(wid, caption), caption, client, frame, popup)
 
     def foreign_menus(self, pid):
         """The window manager's menus on the screen (a right press on the desktop opens one): its windows that
@@ -318,3 +336,30 @@ class XSession:
     def drain(self):
         while self.d.pending_events():
             self.d.next_event()
+
+
+def serve():
+    """The desktop for another program (the desktop tests): see the module's description."""
+    try:
+        desktop = PrivateDesktop()
+    except Exception as error:  # noqa: BLE001 - every cause is reported the same way
+        print("error: %s" % error, flush=True)
+        return 1
+    stop = []
+    for number in (signal.SIGTERM, signal.SIGINT):
+        signal.signal(number, lambda *_: stop.append(True))
+    print(desktop.name, flush=True)
+    try:
+        while not stop:
+            # Input that ends (the starting program went) ends the desktop too.
+            ready, _, _ = select.select([0], [], [], 0.5)
+            if ready and not os.read(0, 4096):
+                break
+    except InterruptedError:
+        pass
+    desktop.close()
+    return 0
+
+
+if __name__ == "__main__":
+    raise SystemExit(serve())

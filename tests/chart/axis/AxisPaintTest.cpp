@@ -32,7 +32,7 @@ public:
 
     const QImage& Paint(TCustomChartAxis& axis, const Rect& plot, TickPositions& ticks)
     {
-        ticks = PaintAxis(axis, {canvas_, plot, clWhite});
+        ticks = PaintAxis(axis, {canvas_, plot, clWhite}, axis.Layout());
         canvas_.EndDrawing(nullptr, {});
         image_ = canvas_.Image().convertToFormat(QImage::Format_RGB32);
         return image_;

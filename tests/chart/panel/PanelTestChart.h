@@ -15,15 +15,15 @@ public:
     void Draw() { DrawChart(nullptr, {0, 0, width(), height()}); }
 
 protected:
-    void LayOutChart(const Rect& bounds) override
+    const ChartLayout& LayOutChart(const Rect& bounds) override
     {
         startPlotRect = PlotRect();
-        TChart::LayOutChart(bounds);
+        return TChart::LayOutChart(bounds);
     }
-    void RenderChart(const Rect& bounds) override
+    void RenderChart(const Rect& bounds, const ChartLayout& layout) override
     {
         ++renders;
-        TChart::RenderChart(bounds);
+        TChart::RenderChart(bounds, layout);
     }
     void LayOutTitleBlocks() override
     {

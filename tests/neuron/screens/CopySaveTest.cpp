@@ -11,6 +11,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
@@ -201,31 +202,80 @@ TEST(CopySaveFault, DISABLED_ALastRenameThatFailsGivesTheEarlierPictureBack)
               QStringList{"cannot-link.png"});
 }
 
+// HOME and the desktop's settings folder moved into a temporary folder for one test.
+struct TemporaryHome {
+    QTemporaryDir home;
+    QByteArray savedHome = qgetenv("HOME");
+    QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+
+    TemporaryHome()
+    {
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
+    }
+    ~TemporaryHome()
+    {
+        qputenv("HOME", savedHome);
+        if (savedConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+    QString path(const char* name = "") const { return home.filePath(QString::fromLatin1(name)); }
+};
+
+// Everything below the folder, hidden files included, with each file's size.
+QStringList folderContents(const QString& folder)
+{
+    QStringList contents;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        contents.append(QDir(folder).relativeFilePath(entry.filePath()) + QLatin1Char(' ') +
+                        QString::number(entry.isFile() ? entry.size() : -1));
+    }
+    contents.sort();
+    return contents;
+}
+
 // The save dialog opens in a folder that exists, so that it never offers a missing folder's name as the file's.
 TEST(CopySave, TheSaveDialogOpensInTheDesktopsPicturesFolderOrTheHomeFolder)
 {
-    QTemporaryDir home;
-    const QByteArray savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
+    TemporaryHome home;
     const QString withoutPictures = rna::ui::SaveFolder();
     QDir(home.path()).mkdir(QStringLiteral("Pictures"));
     const QString withPictures = rna::ui::SaveFolder();
-    qputenv("HOME", savedHome);
-    if (savedConfig.isNull())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", savedConfig);
     EXPECT_EQ(QFileInfo(withoutPictures), QFileInfo(home.path()));
-    EXPECT_EQ(QFileInfo(withPictures), QFileInfo(home.filePath(QStringLiteral("Pictures"))));
+    EXPECT_EQ(QFileInfo(withPictures), QFileInfo(home.path("Pictures")));
 }
 
+// Neither the folder the dialog opens in nor the working folder (where a save to an empty name would land)
+// changes when the dialog is cancelled.
 TEST(CopySave, CancellingTheDialogWritesNothing)
 {
+    TemporaryHome home;
+    QDir(home.path()).mkdir(QStringLiteral("Pictures"));
+    QFile earlier(home.path("Pictures/lesson.png"));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    QTemporaryDir working;
+    const QString savedWorking = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(working.path()));
+    const QStringList before = folderContents(home.path());
+    ASSERT_EQ(rna::ui::SaveFolder(), home.path("Pictures"));
+
     ScreenDriver screen("Form2");
-    screen.program.valueExport().setFileNameChooser([](rna::ui::TForm&) { return QString(); });
+    int asked = 0;
+    screen.program.valueExport().setFileNameChooser([&](rna::ui::TForm&) {
+        ++asked;
+        return QString();
+    });
     screen.key("TrackBar1", Qt::Key_S, Qt::ControlModifier);
+    QDir::setCurrent(savedWorking);
+    EXPECT_EQ(asked, 1);
     EXPECT_TRUE(screen.errors.empty());
+    EXPECT_EQ(folderContents(home.path()), before);
+    EXPECT_EQ(folderContents(working.path()), QStringList());
 }
 
 }  // namespace
