@@ -26,16 +26,19 @@ struct TransferFunction {
     TransferKind kind;
     // The item text of the screens' lists, as their descriptions give it (translations come with the texts).
     std::string_view name;
+    // The function's name in files (lessons): stable, the same in every language.
+    std::string_view fileName;
     long double (*value)(long double x);
     TransferAxisRange axis;
 };
 
 // In list order: a row's index is its kind and the list index that selects it.
 inline constexpr std::array TransferFunctions{
-    TransferFunction{TransferKind::Identity, "Identitate", IdentityValue, {0.05L, -0.05L, true}},
+    TransferFunction{TransferKind::Identity, "Identitate", "identity", IdentityValue, {0.05L, -0.05L, true}},
     TransferFunction{
-        TransferKind::HyperbolicTangent, "Tangent hiperbolic", HyperbolicTangentValue, {1.05L, -1.05L, false}},
-    TransferFunction{TransferKind::LogisticSigmoid, "Sigmoid logistic", LogisticSigmoidValue, {1.05L, -0.05L, false}},
+        TransferKind::HyperbolicTangent, "Tangent hiperbolic", "tanh", HyperbolicTangentValue, {1.05L, -1.05L, false}},
+    TransferFunction{
+        TransferKind::LogisticSigmoid, "Sigmoid logistic", "logistic", LogisticSigmoidValue, {1.05L, -0.05L, false}},
 };
 
 constexpr bool RowsAreInKindOrder()
