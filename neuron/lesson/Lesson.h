@@ -17,8 +17,9 @@ struct Lesson {
     QString screen;  // "single-input", "two-input", "network"
     std::map<QString, int> positions;  // every value of the screen, by name: its slider position
     std::map<QString, int> functions;  // every function of the screen, by name: its list index
-    QJsonValue title;  // a string, an object of strings by language code, or undefined (none)
-    QJsonValue text;
+    // A string, an object of strings by language code, or undefined (none; a default QJsonValue would be null).
+    QJsonValue title{QJsonValue::Undefined};
+    QJsonValue text{QJsonValue::Undefined};
     QStringList locked;  // value and function names
     QJsonObject unknown;  // members of a later version, as read
 

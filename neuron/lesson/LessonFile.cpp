@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
@@ -56,6 +57,12 @@ bool nestedDeeperThan(const QByteArray& bytes, int limit)
             --depth;
     }
     return false;
+}
+
+// A number as JSON writes it: the fewest digits that read back as the same number ("2.55", "0.1").
+QString shortest(double number)
+{
+    return QString::number(number, 'g', QLocale::FloatingPointShortest);
 }
 
 class Checker {
@@ -118,8 +125,7 @@ void Checker::version(const QJsonObject& root) const
     const double version = member.toDouble(0);
     expect(member.isDouble() && version >= 1 && version == std::floor(version), QStringLiteral("version"), "version");
     if (version > LessonVersion)
-        fail(NewerVersion, QStringLiteral("version"),
-             {QString::number(version, 'g', 17), QString::number(LessonVersion)});
+        fail(NewerVersion, QStringLiteral("version"), {shortest(version), QString::number(LessonVersion)});
 }
 
 const LessonScreen& Checker::screen(const QJsonObject& root) const
@@ -156,8 +162,8 @@ void Checker::values(const QJsonValue& member, const LessonScreen& screen, Lesso
         const std::optional<int> position = value->positionOf(number);
         if (!position)
             fail(OffSteps, path,
-                 {QString::number(number, 'g', 17), QString::number(value->valueOf(value->min)),
-                  QString::number(value->valueOf(value->max)), QString::number(value->valueOf(1) - value->valueOf(0))});
+                 {shortest(number), shortest(value->valueOf(value->min)), shortest(value->valueOf(value->max)),
+                  shortest(value->valueOf(1) - value->valueOf(0))});
         lesson.positions[value->name] = *position;
     }
 }
@@ -249,7 +255,8 @@ Lesson ParseLesson(const QByteArray& bytes, const QString& file)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) {
-        const auto [line, column] = lineAndColumn(bytes, error.offset);
+        // Qt's offset is just past the character at which the parser stopped; the message points at that character.
+        const auto [line, column] = lineAndColumn(bytes, error.offset - 1);
         throw LessonError(file, Syntax, {}, {error.errorString()}, line, column);
     }
     if (!document.isObject())
