@@ -291,7 +291,10 @@ void TForm::dropEvent(QDropEvent* event)
     if (dropped_.isEmpty())
         return;
     event->acceptProposedAction();
-    fire(onFilesDropped_, this);
+    // The drop ends before the files are opened: an error box shown while it is still under way would keep the
+    // program the files were dragged from waiting for its end.
+    QMetaObject::invokeMethod(
+        this, [this] { fire(onFilesDropped_, this); }, Qt::QueuedConnection);
 }
 
 void TForm::focusControl(QWidget& control)

@@ -75,8 +75,8 @@ public:
     // runs through fire(). A key a focused control uses itself (Ctrl+C in an edit box) stays with the control.
     void addWindowKey(const QKeySequence& key, TNotifyEvent handler);
 
-    // Files dropped on the window (from a file manager): the handler runs through fire() and reads the files'
-    // paths from droppedFiles(). Without a handler the window takes no drops.
+    // Files dropped on the window (from a file manager): once the drop has ended, the handler runs through fire()
+    // and reads the files' paths from droppedFiles(). Without a handler the window takes no drops.
     void setOnFilesDropped(TNotifyEvent handler);
     const QStringList& droppedFiles() const { return dropped_; }
 

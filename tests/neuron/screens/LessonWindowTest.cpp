@@ -244,6 +244,7 @@ TEST(LessonWindows, DroppedFilesAndTheMainMenuOpenLessons)
     QDropEvent drop(QPointF(100, 140), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&menu, &drop);
     EXPECT_TRUE(drop.isAccepted());
+    QCoreApplication::processEvents();  // the files open once the drop has ended
     EXPECT_EQ(screen.lessons().stateOf(screen.form("Form2")), ReadLessonFile(example("two-input.rna")));
 
     screen.answer = example("network.rna");
