@@ -106,8 +106,19 @@ CommandLine refuse(const char* key, std::string_view programName, std::string_vi
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments, std::string_view programName)
 {
     CommandLine line;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
+        if (argument == "--" && !optionsEnded) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !argument.starts_with('-')) {
+            if (!line.lessonFile.empty())
+                return refuse("secondFile", programName, argument);
+            line.lessonFile = std::string(argument);
+            continue;
+        }
         const std::size_t equals = argument.find('=');
         const bool joined = argument.starts_with("--") && equals != std::string_view::npos;
         const std::string_view name = joined ? argument.substr(0, equals) : argument;

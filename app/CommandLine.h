@@ -19,10 +19,13 @@ struct CommandLine {
     // --scale: how many times larger the whole program is drawn, as Qt's QT_SCALE_FACTOR takes it (empty: not
     // given).
     std::string scale;
+    // A lesson file to open at start (empty: none), as given.
+    std::string lessonFile;
 };
 
 // Reads the arguments after the program path. Options are the rows of one table; a value is given as
-// "--name VALUE" or "--name=VALUE". Any unknown option or stray argument refuses the whole line, even beside
+// "--name VALUE" or "--name=VALUE". One argument that is no option names a lesson file ("--" ends the options, for
+// a file whose name starts with "-"). Any unknown option or second file refuses the whole line, even beside
 // --help, so that a mistyped option is never silently ignored.
 CommandLine ParseCommandLine(const std::vector<std::string_view>& arguments, std::string_view programName);
 

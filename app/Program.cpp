@@ -9,8 +9,10 @@
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"
 #include "ui/EmbeddedImage.h"
+#include "ui/TNotifyEvent.h"
 
 #include <QIcon>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -38,7 +40,7 @@ void clearProgramWideNames()
 Program::Program(const char* programPath, Language language, QTranslator* firstTranslator)
     : application_(std::make_unique<rna::ui::TApplication>(programPath)), language_(language),
       translator_(TranslatorFor(language)), help_(std::make_unique<ScreenHelp>(language)),
-      export_(std::make_unique<ValueExport>())
+      export_(std::make_unique<ValueExport>()), lessons_(std::make_unique<LessonWindows>(*application_, language))
 {
     // Before any window loads: the descriptions' texts are translated as they are read. The translator installed
     // last is asked first.
@@ -73,8 +75,10 @@ void Program::createForms()
     rna::neuron::Form1 = &application_->createForm<rna::neuron::TForm1>(descriptionPath("Form1"));
     rna::neuron::Form2 = &application_->createForm<rna::neuron::TForm2>(descriptionPath("Form2"));
     rna::neuron::Form3 = &application_->createForm<rna::neuron::TForm3>(descriptionPath("Form3"));
-    for (const auto& form : application_->forms())
+    for (const auto& form : application_->forms()) {
         help_->attachTo(*form);
+        lessons_->attachTo(*form);
+    }
     export_->attachTo(*rna::neuron::Form1, [form = rna::neuron::Form1] { return form->values(); });
     export_->attachTo(*rna::neuron::Form2, [form = rna::neuron::Form2] { return form->values(); });
     export_->attachTo(*rna::neuron::Form3, [form = rna::neuron::Form3] { return form->values(); });
@@ -88,10 +92,19 @@ rna::ui::TForm* Program::findForm(const QString& name) const
     return nullptr;
 }
 
+void Program::openAtStart(const rna::neuron::Lesson& lesson, const QString& path)
+{
+    startLesson_.emplace(lesson, path);
+}
+
 int Program::run()
 {
     if (rna::ui::TForm* main = application_->mainForm())
         ExitAfterFirstPaintIfAsked(*main);
+    if (startLesson_)
+        QTimer::singleShot(0, application_.get(), [this] {
+            rna::ui::fire([this](QObject*) { lessons_->show(startLesson_->first, startLesson_->second); }, nullptr);
+        });
     return application_->run();
 }
 

@@ -3,12 +3,14 @@
 #pragma once
 
 #include "app/Language.h"
+#include "app/LessonWindows.h"
 #include "app/ScreenHelp.h"
 #include "app/ValueExport.h"
 #include "ui/TApplication.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QTranslator;
 
@@ -33,13 +35,17 @@ public:
     Language language() const { return language_; }
     // F1 help of every window.
     ScreenHelp& help() const { return *help_; }
-    // Ctrl+Shift+C and Ctrl+S of the demonstration windows.
+    // Ctrl+Shift+C and Ctrl+E of the demonstration windows.
     ValueExport& valueExport() const { return *export_; }
+    // Lesson files: Ctrl+O and drops on every window, Ctrl+S and Ctrl+R on the demonstration windows.
+    LessonWindows& lessons() const { return *lessons_; }
     // The window of that component name ("Form0" ... "Form3"), or null.
     rna::ui::TForm* findForm(const QString& name) const;
 
-    // Shows the main window and processes events until the main window is closed; returns the exit code.
+    // Shows the main window and processes events until the main window is closed; returns the exit code. A lesson
+    // given here (read from the command line) opens its window once the main window is shown.
     int run();
+    void openAtStart(const rna::neuron::Lesson& lesson, const QString& path);
 
     // Start-up failed (no application object is left): tells the user on the error output and in an
     // error box captioned with the application title.
@@ -54,6 +60,8 @@ private:
     // Destroyed before the windows whose keys it answers.
     std::unique_ptr<ScreenHelp> help_;
     std::unique_ptr<ValueExport> export_;
+    std::unique_ptr<LessonWindows> lessons_;
+    std::optional<std::pair<rna::neuron::Lesson, QString>> startLesson_;
 };
 
 }  // namespace rna::app

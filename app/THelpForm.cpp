@@ -31,6 +31,18 @@ void THelpForm::showBeside(const QString& html, rna::ui::TForm& window)
     const QString title = RichView1->documentTitle();
     if (!title.isEmpty())
         setCaption(title);
+    appearBeside(window);
+}
+
+void THelpForm::showPlainBeside(const QString& caption, const QString& text, rna::ui::TForm& window)
+{
+    RichView1->setPlainText(text);
+    setCaption(caption);
+    appearBeside(window);
+}
+
+void THelpForm::appearBeside(rna::ui::TForm& window)
+{
     if (!placed_)
         moveBeside(window);
     placed_ = true;

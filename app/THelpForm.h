@@ -19,6 +19,8 @@ public:
     // Shows the help text (rich text; its <title> becomes the caption) beside `window` the first time, and in
     // front of it without activating it: the keyboard stays with the window the user works in.
     void showBeside(const QString& html, rna::ui::TForm& window);
+    // The same for a plain text (a lesson's, from a file): shown as it is, never read as rich text.
+    void showPlainBeside(const QString& caption, const QString& text, rna::ui::TForm& window);
     rna::ui::TRichView& view() const { return *RichView1; }
 
     // Where a help window of that outer size goes beside a window's outer frame on the desktop: right of it where
@@ -31,6 +33,7 @@ protected:
 
 private:
     void moveBeside(const rna::ui::TForm& window);
+    void appearBeside(rna::ui::TForm& window);
 
     rna::ui::TRichView* RichView1 = nullptr;
     bool placed_ = false;

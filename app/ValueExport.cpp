@@ -64,7 +64,7 @@ void ValueExport::attachTo(rna::ui::TForm& window, ValuesOf values)
 {
     window.addWindowKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
                         [&window, values](QObject*) { copy(window, values()); });
-    window.addWindowKey(QKeySequence(Qt::CTRL | Qt::Key_S),
+    window.addWindowKey(QKeySequence(Qt::CTRL | Qt::Key_E),
                         [this, &window, values](QObject*) { save(window, values()); });
 }
 

@@ -1,4 +1,4 @@
-// Ctrl+Shift+C and Ctrl+S of a demonstration window: its picture and its values to the clipboard, or to a PNG file
+// Ctrl+Shift+C and Ctrl+E of a demonstration window: its picture and its values to the clipboard, or to a PNG file
 // with the values in a CSV file next to it (same name, ".csv").
 #pragma once
 
@@ -23,7 +23,7 @@ public:
 
     ValueExport();
 
-    // Binds the window's Ctrl+Shift+C and Ctrl+S; `values` gives what the window shows at that moment.
+    // Binds the window's Ctrl+Shift+C and Ctrl+E; `values` gives what the window shows at that moment.
     void attachTo(rna::ui::TForm& window, ValuesOf values);
 
     // One clipboard item with the window's picture and its "name<TAB>value" lines.

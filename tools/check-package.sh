@@ -96,6 +96,21 @@ program=""
 [[ $shown == "$wm_class" ]] || fail "the main window's class is \"$shown\", the desktop entry's StartupWMClass \"$wm_class\""
 echo "window class: $shown, as StartupWMClass says"
 
+# A lesson file is of the package's type by its name and by its content, and the desktop opens it with the program.
+echo "== the lesson file type =="
+lesson_type=application/x-rna-lesson
+example=$(dirname "$(realpath "$0")")/../docs/examples/single-input.rna
+cp "$example" "$work/lesson.rna"
+cp "$example" "$work/lesson-without-suffix"
+for file in lesson.rna lesson-without-suffix; do
+  found=$(xdg-mime query filetype "$work/$file")
+  [[ $found == "$lesson_type" ]] || fail "xdg-mime finds $file of type \"$found\", not $lesson_type"
+  echo "$file: $found"
+done
+default=$(xdg-mime query default "$lesson_type")
+[[ $default == "$(basename "$entry")" ]] || fail "$lesson_type opens with \"$default\", not $(basename "$entry")"
+echo "$lesson_type opens with $default"
+
 if [[ $remove_after == 1 ]]; then
   remove_after=0
   echo "== apt-get remove =="

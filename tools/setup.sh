@@ -13,9 +13,11 @@ apt-get install -y --no-install-recommends \
   dbus at-spi2-core python3-pyatspi
 # The Debian package and its checks: the checkers a distribution runs on a package, its desktop entry and its
 # AppStream data; dpkg-shlibdeps and file, which cpack uses to find the package's dependencies; python3 for the
-# icon tool, whose output a test compares with the committed icons.
+# icon tool, whose output a test compares with the committed icons; the desktop's MIME database and xdg-mime (with
+# the MIME reader it asks outside a desktop session) to check the lesson files' type once the package is installed.
 apt-get install -y --no-install-recommends \
-  lintian desktop-file-utils appstream dpkg-dev file python3
+  lintian desktop-file-utils appstream dpkg-dev file python3 \
+  shared-mime-info xdg-utils libfile-mimeinfo-perl
 # Benchmark-only: the chart libraries rna_bench compares with (Qt Charts' CMake package needs the OpenGL
 # development files, which its package does not pull in), and GNU time for tools/bench.sh's peak memory.
 apt-get install -y --no-install-recommends \

@@ -32,14 +32,17 @@ QString SaveFolder()
     return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
 
-QString AskSaveFileName(QWidget& parent, const SaveDialogTexts& texts)
+namespace {
+
+// Qt's own dialog, so that its labels can be given in the program's language.
+QString askFileName(QWidget& parent, const SaveDialogTexts& texts, QFileDialog::AcceptMode mode)
 {
-    // Qt's own dialog, so that its labels can be given in the program's language.
-    QFileDialog dialog(&parent, texts.caption, SaveFolder(), texts.filter);
+    QFileDialog dialog(&parent, texts.caption, texts.folder.isEmpty() ? SaveFolder() : texts.folder, texts.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (mode == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(texts.suffix);
     dialog.setLabelText(QFileDialog::FileName, texts.fileName);
     dialog.setLabelText(QFileDialog::FileType, texts.fileType);
     dialog.setLabelText(QFileDialog::LookIn, texts.lookIn);
@@ -48,6 +51,18 @@ QString AskSaveFileName(QWidget& parent, const SaveDialogTexts& texts)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+QString AskSaveFileName(QWidget& parent, const SaveDialogTexts& texts)
+{
+    return askFileName(parent, texts, QFileDialog::AcceptSave);
+}
+
+QString AskOpenFileName(QWidget& parent, const SaveDialogTexts& texts)
+{
+    return askFileName(parent, texts, QFileDialog::AcceptOpen);
 }
 
 }  // namespace rna::ui

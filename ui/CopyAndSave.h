@@ -15,7 +15,7 @@ QImage WindowPicture(QWidget& window);
 // Puts one clipboard item holding both the picture and the text: a program takes the form it can use.
 void PutOnClipboard(const QImage& picture, const QString& text);
 
-// The texts of the save dialog, in the program's language.
+// The texts of the save and open dialogs, in the program's language, and where they start.
 struct SaveDialogTexts {
     QString caption;
     QString filter;  // e.g. "PNG picture (*.png)"
@@ -24,6 +24,8 @@ struct SaveDialogTexts {
     QString lookIn;
     QString accept;
     QString reject;
+    QString suffix = QStringLiteral("png");  // added to a name saved without one
+    QString folder;  // where the dialog opens; empty: SaveFolder()
 };
 
 // Where the save dialog opens: the desktop's pictures folder when there is one, the home folder otherwise (a
@@ -33,5 +35,7 @@ QString SaveFolder();
 // Asks the user for the file to save to (modal to `parent`, "png" added to a name without a suffix, replacing an
 // existing file confirmed). Empty when the user cancels.
 QString AskSaveFileName(QWidget& parent, const SaveDialogTexts& texts);
+// Asks the user for an existing file to open (modal to `parent`). Empty when the user cancels.
+QString AskOpenFileName(QWidget& parent, const SaveDialogTexts& texts);
 
 }  // namespace rna::ui

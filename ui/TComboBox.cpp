@@ -55,6 +55,14 @@ void TComboBox::setItemIndex(int index)
     showText(itemText(index));
 }
 
+void TComboBox::pickAsUser(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    setCurrentIndex(index);
+    userPicked(index);
+}
+
 void TComboBox::applyLoadedItemIndex()
 {
     setItemIndex(loadedIndex_);

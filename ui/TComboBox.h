@@ -20,6 +20,9 @@ public:
     // -1 when none is selected. Setting selects without any event.
     int itemIndex() const { return currentIndex(); }
     void setItemIndex(int index);
+    // An item picked for the user (a document the user opened sets the list): one pick, as a click on the item
+    // gives: OnClick, then OnChange, also for the item already selected. An index off the list does nothing.
+    void pickAsUser(int index);
     QString text() const;
     // Replaces the edit field's text without any event (the selection is left as it is).
     void setText(const QString& text);

@@ -10,13 +10,17 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
+#include <QUrl>
 #include <QWindow>
 #include <algorithm>
 
@@ -253,6 +257,44 @@ void TForm::addWindowKey(const QKeySequence& key, TNotifyEvent handler)
     auto* shortcut = new QShortcut(key, this);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, [this, handler = std::move(handler)] { fire(handler, this); });
+}
+
+void TForm::setOnFilesDropped(TNotifyEvent handler)
+{
+    onFilesDropped_ = std::move(handler);
+    setAcceptDrops(bool(onFilesDropped_));
+}
+
+namespace {
+
+QStringList localFiles(const QMimeData* data)
+{
+    QStringList files;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                files.append(url.toLocalFile());
+    return files;
+}
+
+}  // namespace
+
+void TForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (onFilesDropped_ && !localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TForm::dropEvent(QDropEvent* event)
+{
+    dropped_ = localFiles(event->mimeData());
+    if (dropped_.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // The drop ends before the files are opened: an error box shown while it is still under way would keep the
+    // program the files were dragged from waiting for its end.
+    QMetaObject::invokeMethod(
+        this, [this] { fire(onFilesDropped_, this); }, Qt::QueuedConnection);
 }
 
 void TForm::focusControl(QWidget& control)

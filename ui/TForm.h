@@ -11,6 +11,7 @@
 #include <QMargins>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <map>
 #include <stdexcept>
@@ -74,6 +75,11 @@ public:
     // runs through fire(). A key a focused control uses itself (Ctrl+C in an edit box) stays with the control.
     void addWindowKey(const QKeySequence& key, TNotifyEvent handler);
 
+    // Files dropped on the window (from a file manager): once the drop has ended, the handler runs through fire()
+    // and reads the files' paths from droppedFiles(). Without a handler the window takes no drops.
+    void setOnFilesDropped(TNotifyEvent handler);
+    const QStringList& droppedFiles() const { return dropped_; }
+
     // Gives a control the keyboard focus; a hidden or disabled window or control refuses it
     // ("Cannot focus a disabled or invisible window").
     void focusControl(QWidget& control);
@@ -119,6 +125,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -146,6 +154,8 @@ private:
     TFont font_;
     TModalResult modalResult_ = TModalResult::mrNone;
     TNotifyEvent onShow_;
+    TNotifyEvent onFilesDropped_;
+    QStringList dropped_;
     TBitBtn* defaultButton_ = nullptr;
     std::vector<TGraphicControl*> graphics_;
     std::vector<std::pair<int, QWidget*>> tabOrder_;

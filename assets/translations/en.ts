@@ -664,6 +664,131 @@
         <translation>value</translation>
     </message>
     <message>
+        <source>Lectia %1 nu poate fi citita: %2.</source>
+        <comment>lessonCannotRead</comment>
+        <translation>The lesson %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>Lectia %1 nu a putut fi salvata (%2); fisierul de dinainte a ramas neschimbat.</source>
+        <comment>lessonCannotWrite</comment>
+        <translation>The lesson %1 could not be saved (%2); the file that was there is unchanged.</translation>
+    </message>
+    <message>
+        <source>o lista [ ... ] de nume</source>
+        <comment>lessonExpectList</comment>
+        <translation>a list [ ... ] of names</translation>
+    </message>
+    <message>
+        <source>un numar</source>
+        <comment>lessonExpectNumber</comment>
+        <translation>a number</translation>
+    </message>
+    <message>
+        <source>un obiect { ... }</source>
+        <comment>lessonExpectObject</comment>
+        <translation>an object { ... }</translation>
+    </message>
+    <message>
+        <source>un text intre ghilimele</source>
+        <comment>lessonExpectString</comment>
+        <translation>a text in quotes</translation>
+    </message>
+    <message>
+        <source>un text sau un obiect cu un text pe fiecare limba</source>
+        <comment>lessonExpectText</comment>
+        <translation>a text, or an object with one text per language</translation>
+    </message>
+    <message>
+        <source>un numar intreg, cel putin 1</source>
+        <comment>lessonExpectVersion</comment>
+        <translation>a whole number, at least 1</translation>
+    </message>
+    <message>
+        <source>Lectie RNA (*.rna)</source>
+        <comment>lessonFilter</comment>
+        <translation>RNA lesson (*.rna)</translation>
+    </message>
+    <message>
+        <source>%1 este un dosar, nu o lectie.</source>
+        <comment>lessonFolder</comment>
+        <translation>%1 is a folder, not a lesson.</translation>
+    </message>
+    <message>
+        <source>Blocat in aceasta lectie</source>
+        <comment>lessonLocked</comment>
+        <translation>Locked in this lesson</translation>
+    </message>
+    <message>
+        <source>Lectia %1 a fost facuta de o versiune mai noua a programului (versiunea %2 a lectiilor); acest program citeste lectii pana la versiunea %3.</source>
+        <comment>lessonNewerVersion</comment>
+        <translation>The lesson %1 was made by a newer version of the program (lesson version %2); this program reads lessons up to version %3.</translation>
+    </message>
+    <message>
+        <source>%1 nu este o lectie: ii lipseste &quot;format&quot;: &quot;rna-lesson&quot;.</source>
+        <comment>lessonNotALesson</comment>
+        <translation>%1 is not a lesson: it lacks &quot;format&quot;: &quot;rna-lesson&quot;.</translation>
+    </message>
+    <message>
+        <source>Lectie</source>
+        <comment>lessonNoteCaption</comment>
+        <translation>Lesson</translation>
+    </message>
+    <message>
+        <source>Lectia %1: %2 = %3 nu se poate alege pe cursor: valorile merg de la %4 la %5, din %6 in %6.</source>
+        <comment>lessonOffSteps</comment>
+        <translation>The lesson %1: %2 = %3 cannot be set on the slider: its values go from %4 to %5 in steps of %6.</translation>
+    </message>
+    <message>
+        <source>Deschidere</source>
+        <comment>lessonOpenAccept</comment>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Deschidere lectie</source>
+        <comment>lessonOpenTitle</comment>
+        <translation>Open a lesson</translation>
+    </message>
+    <message>
+        <source>Salvare lectie</source>
+        <comment>lessonSaveTitle</comment>
+        <translation>Save the lesson</translation>
+    </message>
+    <message>
+        <source>Lectia %1 nu este scrisa corect la linia %2, coloana %3: %4.</source>
+        <comment>lessonSyntax</comment>
+        <translation>The lesson %1 is not written correctly at line %2, column %3: %4.</translation>
+    </message>
+    <message>
+        <source>Lectia %1 are mai mult de %2 niveluri de paranteze una in alta.</source>
+        <comment>lessonTooDeep</comment>
+        <translation>The lesson %1 nests brackets more than %2 deep.</translation>
+    </message>
+    <message>
+        <source>Lectia %1 este prea mare: o lectie are cel mult %2 octeti.</source>
+        <comment>lessonTooLarge</comment>
+        <translation>The lesson %1 is too large: a lesson has at most %2 bytes.</translation>
+    </message>
+    <message>
+        <source>Lectia %1: %2: &quot;%3&quot; nu este o functie cunoscuta (se asteapta una dintre: %4).</source>
+        <comment>lessonUnknownFunction</comment>
+        <translation>The lesson %1: %2: &quot;%3&quot; is not a known function (expected one of: %4).</translation>
+    </message>
+    <message>
+        <source>Lectia %1: %2: &quot;%3&quot; nu este un nume al acestui ecran (se asteapta unul dintre: %4).</source>
+        <comment>lessonUnknownName</comment>
+        <translation>The lesson %1: %2: &quot;%3&quot; is not a name of this screen (expected one of: %4).</translation>
+    </message>
+    <message>
+        <source>Lectia %1: %2 &quot;%3&quot; nu este un ecran cunoscut (se asteapta unul dintre: %4).</source>
+        <comment>lessonUnknownScreen</comment>
+        <translation>The lesson %1: %2 &quot;%3&quot; is not a known screen (expected one of: %4).</translation>
+    </message>
+    <message>
+        <source>Lectia %1: %2 trebuie sa fie %3.</source>
+        <comment>lessonWrongType</comment>
+        <translation>The lesson %1: %2 must be %3.</translation>
+    </message>
+    <message>
         <source>Salvare</source>
         <comment>saveAccept</comment>
         <translation>Save</translation>

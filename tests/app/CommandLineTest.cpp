@@ -2,8 +2,10 @@
 // itself answering them without opening a window.
 #include "app/CommandLine.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace rna::app::test {
@@ -17,6 +19,7 @@ struct LineCase {
     const char* errorPart;  // a part of the refusal's message, or null
     Language language = Language::Romanian;
     const char* scale = "";  // what --scale hands to Qt
+    const char* lessonFile = "";
 };
 
 TEST(CommandLine, EachLineEndsInOneAction)
@@ -29,7 +32,12 @@ TEST(CommandLine, EachLineEndsInOneAction)
         {{"--help", "--version"}, Action::PrintUsage, nullptr},
         {{"--frobnicate"}, Action::Refuse, "unknown option: --frobnicate"},
         {{"-help"}, Action::Refuse, "unknown option: -help"},
-        {{"Form1"}, Action::Refuse, "unknown option: Form1"},
+        // One argument that is no option is a lesson to open; a second one is refused.
+        {{"lectie.rna"}, Action::Run, nullptr, Language::Romanian, "", "lectie.rna"},
+        {{"--lang", "en", "Form1"}, Action::Run, nullptr, Language::English, "", "Form1"},
+        {{"--", "-x.rna"}, Action::Run, nullptr, Language::Romanian, "", "-x.rna"},
+        {{"a.rna", "b.rna"}, Action::Refuse, "only one lesson can be opened, not also b.rna"},
+        {{"-x.rna"}, Action::Refuse, "unknown option: -x.rna"},
         // A mistyped option beside --help is still refused rather than ignored.
         {{"--help", "--bogus"}, Action::Refuse, "unknown option: --bogus"},
         {{"--version=2"}, Action::Refuse, "option --version takes no value"},
@@ -68,6 +76,7 @@ TEST(CommandLine, EachLineEndsInOneAction)
         } else {
             EXPECT_EQ(line.language, c.language);
             EXPECT_EQ(line.scale, c.scale);
+            EXPECT_EQ(line.lessonFile, c.lessonFile);
         }
     }
 }
@@ -120,6 +129,34 @@ TEST(CommandLine, TheProgramAnswersWithoutOpeningAWindow)
     EXPECT_EQ(tooLarge.exitCode, 2);
     EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("--scale needs a number above 0 and at most 4")))
         << tooLarge.err.toStdString();
+}
+
+// A lesson that cannot be opened ends the program before a window shows, with the file and the problem.
+TEST(CommandLine, AnInvalidLessonEndsTheProgramWithItsMessage)
+{
+    QTemporaryDir folder;
+    const QString broken = folder.filePath(QStringLiteral("stricata.rna"));
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\n  \"format\": \"rna-lesson\",\n  \"version\" 1\n}\n");
+    file.close();
+    struct Case {
+        QString path;
+        const char* part;  // of the Romanian message, after the file's name
+    };
+    const Case cases[] = {
+        {broken, "linia 3, coloana 13"},
+        {folder.filePath(QStringLiteral("lipsa.rna")), "nu poate fi citita"},
+        {folder.path(), "este un dosar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        const ProgramRun run = runProgram({c.path});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.isEmpty());
+        EXPECT_GT(run.err.indexOf(QLatin1String(c.part)), run.err.indexOf(c.path)) << run.err.toStdString();
+        EXPECT_GE(run.err.indexOf(c.path), 0) << run.err.toStdString();
+    }
 }
 #endif
 

@@ -5,7 +5,8 @@ Two pictures of the same drawing:
 - the window icon, 32 x 32 pixels, 16 colours (4-bit indexed PNG, colour 0 transparent), drawn pixel by pixel:
       python3 tools/icon/make_icon.py assets/icon/MAINICON.png
 - the desktop's icon theme entry, an SVG and antialiased PNGs at the theme's sizes, all from one list of shapes
-  laid on the window icon's 32-unit grid with its colours:
+  laid on the window icon's 32-unit grid with its colours, and the icon of a lesson file (the same neuron on a
+  page with a folded corner):
       python3 tools/icon/make_icon.py --theme packaging/icons
 Only the standard library is used, so the icons can be re-made anywhere.
 """
@@ -23,7 +24,7 @@ PALETTE = [
     (0x80, 0x80, 0x80), (0xFF, 0x00, 0x00), (0x00, 0xFF, 0x00), (0xFF, 0xFF, 0x00),
     (0x00, 0x00, 0xFF), (0xFF, 0x00, 0xFF), (0x00, 0xFF, 0xFF), (0xFF, 0xFF, 0xFF),
 ]
-TRANSPARENT, NAVY, TEAL, RED, BLUE, AQUA = 0, 4, 6, 9, 12, 14
+TRANSPARENT, NAVY, TEAL, SILVER, GREY, RED, BLUE, AQUA, WHITE = 0, 4, 6, 7, 8, 9, 12, 14, 15
 
 # The drawing's geometry, in the window icon's pixels: the cell body and the three input terminals.
 BODY_X, BODY_Y, BODY_RADIUS = 15, 16, 7
@@ -130,6 +131,38 @@ def theme_shapes():
                                (cx + BODY_RADIUS, cy + 1.5)], RED))
     shapes.append(("polygon", [(25, cy - 4.5), (30, cy), (25, cy + 4.5)], RED))
     return shapes
+
+
+LESSON_ICON_NAME = "application-x-rna-lesson"
+
+
+def scaled_shapes(shapes, factor, dx, dy):
+    """The shapes made `factor` times smaller or larger and moved by (dx, dy); outlines keep their width."""
+    def point(x, y):
+        return (x * factor + dx, y * factor + dy)
+    result = []
+    for shape in shapes:
+        if shape[0] == "line":
+            (x0, y0, x1, y1), width, colour = shape[1:]
+            result.append(("line", point(x0, y0) + point(x1, y1), width * factor, colour))
+        elif shape[0] == "circle":
+            (cx, cy, r), fill, outline = shape[1:]
+            result.append(("circle", point(cx, cy) + (r * factor,), fill, outline))
+        else:
+            points, fill = shape[1:]
+            result.append(("polygon", [point(x, y) for x, y in points], fill))
+    return result
+
+
+def lesson_shapes():
+    """A page with its top right corner folded, outlined in grey, and the program's neuron on it."""
+    left, top, right, bottom, fold = 4.5, 1.5, 27.5, 30.5, 7
+    outline = [(left, top), (right - fold, top), (right, top + fold), (right, bottom), (left, bottom)]
+    inner = [(left + 1, top + 1), (right - fold - 0.4, top + 1), (right - 1, top + fold + 0.4),
+             (right - 1, bottom - 1), (left + 1, bottom - 1)]
+    shapes = [("polygon", outline, GREY), ("polygon", inner, WHITE),
+              ("polygon", [(right - fold, top), (right - fold, top + fold), (right, top + fold)], SILVER)]
+    return shapes + scaled_shapes(theme_shapes(), 0.62, 5.8, 9.5)
 
 
 def hex_colour(index):
@@ -245,15 +278,18 @@ def encode_rgba_png(pixels):
 
 
 def write_theme(folder):
-    """Writes hicolor/scalable/apps/NAME.svg and hicolor/SxS/apps/NAME.png below folder."""
-    shapes = theme_shapes()
-    targets = [("scalable", ".svg", svg_text(shapes).encode())]
-    targets += [("%dx%d" % (size, size), ".png", encode_rgba_png(rasterise(shapes, size))) for size in THEME_SIZES]
-    for directory, suffix, data in targets:
-        path = os.path.join(folder, "hicolor", directory, "apps")
-        os.makedirs(path, exist_ok=True)
-        with open(os.path.join(path, THEME_NAME + suffix), "wb") as out:
-            out.write(data)
+    """Writes hicolor/scalable/apps/NAME.svg and hicolor/SxS/apps/NAME.png below folder, and the lesson file's
+    icon the same way under mimetypes."""
+    for context, name, shapes in (("apps", THEME_NAME, theme_shapes()),
+                                  ("mimetypes", LESSON_ICON_NAME, lesson_shapes())):
+        targets = [("scalable", ".svg", svg_text(shapes).encode())]
+        targets += [("%dx%d" % (size, size), ".png", encode_rgba_png(rasterise(shapes, size)))
+                    for size in THEME_SIZES]
+        for directory, suffix, data in targets:
+            path = os.path.join(folder, "hicolor", directory, context)
+            os.makedirs(path, exist_ok=True)
+            with open(os.path.join(path, name + suffix), "wb") as out:
+                out.write(data)
 
 
 def main():

@@ -3,9 +3,10 @@ motion, buttons, keys, pauses, window-manager requests) that the storm performs,
 
 import string
 
-# Keys as X names them; combinations are written with "+".
+# Keys as X names them; combinations are written with "+". Ctrl+R sets a demonstration back to its starting values;
+# Ctrl+O, Ctrl+S and Ctrl+E are left out: they open file dialogs, which are not the program's windows.
 KEYS = ["Left", "Right", "Up", "Down", "Prior", "Next", "Home", "End", "Tab", "Shift_L+Tab", "Return", "Escape",
-        "space", "Alt_L+Down", "F1", "F4", "BackSpace", "Delete", "Control_L+Shift_L+c", "Control_L+v"]
+        "space", "Alt_L+Down", "F1", "F4", "BackSpace", "Delete", "Control_L+Shift_L+c", "Control_L+v", "Control_L+r"]
 TYPED = string.digits + ".,-" + "eE" + "aSitz"
 KEY_OF = {".": "period", ",": "comma", "-": "minus", " ": "space"}
 # Keys that press a focused button or the default one, or close the active window: the only input after which

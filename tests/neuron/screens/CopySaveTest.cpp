@@ -1,5 +1,5 @@
 // Copy and save for the lesson: Ctrl+Shift+C puts the window's picture and its values on the clipboard as one
-// item, Ctrl+S writes the picture as PNG and the values as CSV beside it, all or nothing; the texts as other
+// item, Ctrl+E writes the picture as PNG and the values as CSV beside it, all or nothing; the texts as other
 // programs read them.
 #include "ScreenDriver.h"
 
@@ -129,7 +129,7 @@ TEST(CopySave, CtrlSWritesThePictureAndBesideItTheValuesThatParseBack)
         window.focusWidget()->clearFocus();  // as the dialog takes it
         return path;
     });
-    screen.key("TrackBar2", Qt::Key_S, Qt::ControlModifier);
+    screen.key("TrackBar2", Qt::Key_E, Qt::ControlModifier);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(screen.errors.empty());
     EXPECT_EQ(rgb(QImage(path)), rgb(picture)) << "the picture as the window showed it when the key was pressed";
@@ -171,7 +171,7 @@ TEST(CopySave, AWriteThatFailsSaysSoAndLeavesNoFile)
         SCOPED_TRACE(path.toStdString());
         ScreenDriver screen("Form1");
         screen.program.valueExport().setFileNameChooser([&](rna::ui::TForm&) { return path; });
-        screen.key("TrackBar1", Qt::Key_S, Qt::ControlModifier);
+        screen.key("TrackBar1", Qt::Key_E, Qt::ControlModifier);
         ASSERT_EQ(screen.errors.size(), 1u);
         EXPECT_NE(screen.errors[0].find("nu a putut fi scris"), std::string::npos) << screen.errors[0];
         EXPECT_FALSE(QFileInfo::exists(path));
@@ -194,7 +194,7 @@ TEST(CopySaveFault, DISABLED_ALastRenameThatFailsGivesTheEarlierPictureBack)
     ASSERT_TRUE(earlier.save(path));
     ScreenDriver screen("Form1");
     screen.program.valueExport().setFileNameChooser([&](rna::ui::TForm&) { return path; });
-    screen.key("TrackBar1", Qt::Key_S, Qt::ControlModifier);
+    screen.key("TrackBar1", Qt::Key_E, Qt::ControlModifier);
     ASSERT_EQ(screen.errors.size(), 1u) << "the link of the values was not refused";
     EXPECT_NE(screen.errors[0].find("cannot-link.csv"), std::string::npos) << screen.errors[0];
     EXPECT_EQ(QImage(path), earlier);
@@ -270,7 +270,7 @@ TEST(CopySave, CancellingTheDialogWritesNothing)
         ++asked;
         return QString();
     });
-    screen.key("TrackBar1", Qt::Key_S, Qt::ControlModifier);
+    screen.key("TrackBar1", Qt::Key_E, Qt::ControlModifier);
     QDir::setCurrent(savedWorking);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(screen.errors.empty());
