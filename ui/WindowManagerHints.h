@@ -35,4 +35,8 @@ MotifHints motifHintsFor(TFormBorderStyle style, TBorderIcons icons);
 // without a native window or without a frame (bsNone), it does nothing.
 void applyMotifHints(QWidget& window, TFormBorderStyle style, TBorderIcons icons);
 
+// The platform's part (ui/platform/): writes the hints onto the native window of a framed top-level window when
+// the display is an X11 one; a platform whose windows take their frame from Qt's window flags alone does nothing.
+void writeMotifHints(QWidget& window, const MotifHints& hints);
+
 }  // namespace rna::ui

@@ -3,12 +3,12 @@
 // library's correctly rounded reader, which is independent of the C library's locale.
 #include "neuron/model/DecimalToExtended.h"
 
+#include "neuron/model/CLocaleReader.h"
+
 #include <array>
 #include <cfloat>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
-#include <locale.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,13 +78,6 @@ std::optional<long double> ShortConversion(const DecimalSource& source)
     return s->exponent >= 0 ? digits * PowersOfTen[s->exponent] : digits / PowersOfTen[-s->exponent];
 }
 
-// The "C" locale object for the C library's reader, made once and kept for the program's lifetime.
-locale_t CLocale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
-}
-
 // The source as a text both library readers accept: digits, '.', digits, 'e', exponent.
 std::string LibraryText(const DecimalSource& source)
 {
@@ -106,7 +99,7 @@ long double LibraryConversion(const DecimalSource& source)
     const std::string text = LibraryText(source);
     long double value = 0;
     if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
-        value = strtold_l(text.c_str(), nullptr, CLocale());
+        value = ReadExtendedInCLocale(text.c_str());
     return value;
 }
 

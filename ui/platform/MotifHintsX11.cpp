@@ -1,0 +1,43 @@
+// The window-manager hints on X11: written with libxcb, which Qt's X11 platform already loads into the program.
+#include "ui/WindowManagerHints.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <xcb/xcb.h>
+
+#include <array>
+#include <cstdlib>
+#include <cstring>
+
+namespace rna::ui {
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name)
+{
+    const xcb_intern_atom_cookie_t cookie = xcb_intern_atom(connection, 0, std::uint16_t(std::strlen(name)), name);
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return atom;
+}
+
+}  // namespace
+
+void writeMotifHints(QWidget& window, const MotifHints& hints)
+{
+    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const xcb_atom_t property = internAtom(connection, "_MOTIF_WM_HINTS");
+    if (property == XCB_ATOM_NONE)
+        return;
+    // flags, functions, decorations, input mode, status
+    const std::array<std::uint32_t, 5> values{hints.fields, hints.functions, hints.decorations, 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.internalWinId()), property, property, 32,
+                        std::uint32_t(values.size()), values.data());
+    xcb_flush(connection);
+}
+
+}  // namespace rna::ui
