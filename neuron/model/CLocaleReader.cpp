@@ -4,13 +4,23 @@
 
 #if defined(_WIN32)
 
+#include <clocale>
+#include <string>
+
 namespace rna::neuron {
 
-// MinGW-w64's own reader reads into the x87 extended format exactly (Windows' C library stops at double), and it
-// takes '.' as the decimal point whatever the locale.
+// MinGW-w64's own reader reads into the x87 extended format exactly (Windows' C library stops at double), but it
+// takes the C library locale's decimal point and has no variant with a locale of its own: the '.' of the text is
+// written as that locale's decimal point before reading.
 long double ReadExtendedInCLocale(const char* text)
 {
-    return __mingw_strtold(text, nullptr);
+    const char* point = std::localeconv()->decimal_point;
+    if (!point || (point[0] == '.' && point[1] == '\0'))
+        return __mingw_strtold(text, nullptr);
+    std::string local(text);
+    if (const std::size_t dot = local.find('.'); dot != std::string::npos)
+        local.replace(dot, 1, point);
+    return __mingw_strtold(local.c_str(), nullptr);
 }
 
 }  // namespace rna::neuron

@@ -1,6 +1,6 @@
 // Decimal to extended conversion. Short texts, which include every text the screens write, take one
 // correctly rounded extended multiplication or division of exact operands; the rest go to the standard
-// library's correctly rounded reader, which is independent of the C library's locale.
+// library's correctly rounded reader, which is independent of the C library's locale (CLocaleReader.h).
 #include "neuron/model/DecimalToExtended.h"
 
 #include "neuron/model/CLocaleReader.h"
@@ -93,12 +93,12 @@ std::string LibraryText(const DecimalSource& source)
 
 // Correctly rounded to extended, ties to even, for digit strings of any length. from_chars leaves results
 // outside the normal extended range unset (subnormals, underflow to zero, infinity); the C library's
-// reader in the "C" locale gives those.
+// reader in the "C" locale gives those, and every value where from_chars does not read extended in full.
 long double LibraryConversion(const DecimalSource& source)
 {
     const std::string text = LibraryText(source);
     long double value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
+    if (!FromCharsReadsExtended || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
         value = ReadExtendedInCLocale(text.c_str());
     return value;
 }

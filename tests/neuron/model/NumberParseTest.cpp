@@ -260,7 +260,8 @@ TEST(ParseValue, AgreesWithTheCLibraryReaderOnRandomTexts)
 // with a comma locale set as in the "C" locale. Skipped where the system has no comma locale.
 TEST(ParseValue, IgnoresTheCLibraryLocale)
 {
-    const char* const texts[] = {"2.5", "1.00000000000000000000000000001", "3.3e-4940", "0.1e-4951"};
+    const char* const texts[] = {"2.5", "1.00000000000000000000000000001", "12345678901234567890.5e-30", "3.3e-4940",
+                                 "0.1e-4951"};
     std::vector<long double> inC;
     for (const char* text : texts)
         inC.push_back(ParseValue(text));
