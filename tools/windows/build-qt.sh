@@ -41,6 +41,10 @@ src=$work/qt6-base-$version+dfsg
 # function; keep that function behind the OpenGL guard too.
 sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(opengl) \&\& QT_CONFIG(dynamicgl)/' \
   "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+# Gui builds its DirectWrite 3 font database only together with Direct2D (off here), while the platform
+# plug-in asks only for DirectWrite 3: its include and its use go behind the same condition as the source.
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+  "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
 rm -rf "$prefix"
 cmake -S "$src" -B "$work/build" -G Ninja \
