@@ -12,7 +12,8 @@ version=6.4.2
 prefix=${RNA_QT_MINGW:-$HOME/.cache/rna/qt-$version-mingw}
 stamp=$prefix/.rna-qt-stamp
 # The stamp names this script's configuration, so a change of the options below builds Qt again.
-options_hash=$(sha256sum "$0" "$root/tools/windows/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
+# Contents only: the same script called by another path is the same configuration.
+options_hash=$(cat "$0" "$root/tools/windows/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
 if [[ -f $stamp && $(cat "$stamp") == "$options_hash" ]]; then
   echo "Qt $version for MinGW is in $prefix"
   exit 0
