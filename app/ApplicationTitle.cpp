@@ -4,10 +4,15 @@
 
 namespace rna::app {
 
+std::string_view ProgramFileName(std::string_view programPath)
+{
+    const auto slash = programPath.find_last_of(FolderSeparators);
+    return slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
+}
+
 std::string ApplicationTitleFromPath(std::string_view programPath)
 {
-    const auto slash = programPath.find_last_of('/');
-    std::string_view name = slash == std::string_view::npos ? programPath : programPath.substr(slash + 1);
+    std::string_view name = ProgramFileName(programPath);
     name = name.substr(0, name.find('.'));
     std::string title(name);
     for (std::size_t i = 1; i < title.size(); ++i)

@@ -5,6 +5,16 @@
 
 namespace rna::app {
 
+// What ends a folder in a program path: '/', and on Windows '\\' as well.
+#if defined(_WIN32)
+inline constexpr std::string_view FolderSeparators = "/\\";
+#else
+inline constexpr std::string_view FolderSeparators = "/";
+#endif
+
+// The program's file name: the path after its last folder separator.
+std::string_view ProgramFileName(std::string_view programPath);
+
 // The file name without its folder, cut at its first ".", every letter after the first in lower case.
 std::string ApplicationTitleFromPath(std::string_view programPath);
 

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "app/ApplicationTitle.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -168,9 +170,7 @@ void ApplyBeforeApplication(const CommandLine& line)
 
 std::string ProgramName(const char* programPath)
 {
-    const std::string_view path(programPath ? programPath : "");
-    const std::size_t slash = path.find_last_of('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    return std::string(ProgramFileName(programPath ? programPath : ""));
 }
 
 }  // namespace rna::app

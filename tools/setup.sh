@@ -2,6 +2,17 @@
 # Installs every Debian 12 package the project needs to build, run and test (run as root).
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
+# The Windows build compiles Debian's own Qt source (tools/windows/build-qt.sh): apt-get source needs the
+# source lists beside the binary ones. Debian 12 keeps them in deb822 files; an older one-line list gets a
+# deb-src line for each deb line it lacks.
+for list in /etc/apt/sources.list.d/*.sources; do
+  if [[ -f $list ]]; then sed -i -E 's/^Types:[[:space:]]*deb[[:space:]]*$/Types: deb deb-src/' "$list"; fi
+done
+if [[ -f /etc/apt/sources.list ]]; then
+  while read -r line; do
+    grep -qxF "deb-src${line#deb}" /etc/apt/sources.list || echo "deb-src${line#deb}" >>/etc/apt/sources.list
+  done < <(grep -E '^deb[[:space:]]' /etc/apt/sources.list)
+fi
 apt-get update
 apt-get install -y --no-install-recommends \
   build-essential cmake ninja-build git \
@@ -25,3 +36,6 @@ apt-get install -y --no-install-recommends \
 # Real X input: python3-xlib for the storm of random input (tools/storm/), xdotool for the desktop tests'
 # window-manager requests; libxcb's headers for the window-manager hints the windowing layer writes.
 apt-get install -y --no-install-recommends python3-xlib xdotool libxcb1-dev
+# Windows: the MinGW-w64 cross compiler (POSIX threads), dpkg-dev for apt-get source, Wine (64-bit) to run the
+# tests and the installer, NSIS for the installer, zip for the portable archive (tools/windows/).
+apt-get install -y --no-install-recommends g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip dpkg-dev

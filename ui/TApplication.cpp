@@ -1,5 +1,6 @@
 #include "ui/TApplication.h"
 
+#include "ui/EmbeddedFonts.h"
 #include "ui/MouseAction.h"
 #include "ui/TForm.h"
 
@@ -23,6 +24,8 @@ TApplication::TApplication(const char* programPath)
     // One fixed look, whatever the desktop's style.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     setPalette(style()->standardPalette());
+    // The windows' and charts' faces come with the program, so texts measure the same on every platform.
+    registerEmbeddedFonts();
     // Windows other than the main one are hidden, never closed; the main window ends the program itself.
     setQuitOnLastWindowClosed(false);
 }

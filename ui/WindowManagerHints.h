@@ -40,4 +40,10 @@ void applyMotifHints(QWidget& window, TFormBorderStyle style, TBorderIcons icons
 // caption. Elsewhere, and for a window without a native window or without a name, it does nothing.
 void applyWindowRole(QWidget& window);
 
+// The platform's part (ui/platform/): writes the hints onto the native window of a framed top-level window when
+// the display is an X11 one; a platform whose windows take their frame from Qt's window flags alone does nothing.
+void writeMotifHints(QWidget& window, const MotifHints& hints);
+// The platform's part too: writes the role onto the native window when the display is an X11 one.
+void writeWindowRole(QWidget& window, const QByteArray& role);
+
 }  // namespace rna::ui

@@ -1,14 +1,14 @@
 // Decimal to extended conversion. Short texts, which include every text the screens write, take one
 // correctly rounded extended multiplication or division of exact operands; the rest go to the standard
-// library's correctly rounded reader, which is independent of the C library's locale.
+// library's correctly rounded reader, which is independent of the C library's locale (CLocaleReader.h).
 #include "neuron/model/DecimalToExtended.h"
+
+#include "neuron/model/CLocaleReader.h"
 
 #include <array>
 #include <cfloat>
 #include <charconv>
 #include <cstdint>
-#include <cstdlib>
-#include <locale.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,13 +78,6 @@ std::optional<long double> ShortConversion(const DecimalSource& source)
     return s->exponent >= 0 ? digits * PowersOfTen[s->exponent] : digits / PowersOfTen[-s->exponent];
 }
 
-// The "C" locale object for the C library's reader, made once and kept for the program's lifetime.
-locale_t CLocale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale;
-}
-
 // The source as a text both library readers accept: digits, '.', digits, 'e', exponent.
 std::string LibraryText(const DecimalSource& source)
 {
@@ -100,13 +93,13 @@ std::string LibraryText(const DecimalSource& source)
 
 // Correctly rounded to extended, ties to even, for digit strings of any length. from_chars leaves results
 // outside the normal extended range unset (subnormals, underflow to zero, infinity); the C library's
-// reader in the "C" locale gives those.
+// reader in the "C" locale gives those, and every value where from_chars does not read extended in full.
 long double LibraryConversion(const DecimalSource& source)
 {
     const std::string text = LibraryText(source);
     long double value = 0;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
-        value = strtold_l(text.c_str(), nullptr, CLocale());
+    if (!FromCharsReadsExtended || std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
+        value = ReadExtendedInCLocale(text.c_str());
     return value;
 }
 

@@ -18,4 +18,7 @@ TEST(ApplicationTitle, FolderDroppedCutAtFirstDotLowerCasedAfterFirstLetter)
     };
     for (const Case& c : cases)
         EXPECT_EQ(rna::app::ApplicationTitleFromPath(c.path), c.title) << c.path;
+    // Windows gives the program its path with its own separator.
+    if (rna::app::FolderSeparators.find('\\') != std::string_view::npos)
+        EXPECT_EQ(rna::app::ApplicationTitleFromPath("C:\\Users\\Elev\\RNA.exe"), "Rna");
 }

@@ -1,4 +1,6 @@
 // Test entry: one QApplication for the whole test program, then GoogleTest.
+#include "ui/EmbeddedFonts.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -8,5 +10,7 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    // The faces the program embeds, as its own application object registers them.
+    rna::ui::registerEmbeddedFonts();
     return RUN_ALL_TESTS();
 }

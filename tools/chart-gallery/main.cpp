@@ -1,5 +1,6 @@
 // chart-gallery OUTDIR: draws the demonstration screens' charts headlessly and writes them as PNG files.
 #include "GalleryCharts.h"
+#include "ui/EmbeddedFonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);
+    // The charts' faces as the program has them, whatever fonts the machine has.
+    rna::ui::registerEmbeddedFonts();
 
     const QDir outDir(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(outDir.path())) {

@@ -96,8 +96,9 @@ int main(int argc, char** argv)
         request.outPath = second;
     for (int i = first + 2; i < argc; ++i)
         request.actions.append(QString::fromLocal8Bit(argv[i]));
-    // Rendered off screen: no window appears, and no display is needed.
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    // Rendered off screen where the build's Qt can (tools/snapshot/CMakeLists.txt): no window appears, and no
+    // display is needed there.
+    qputenv("QT_QPA_PLATFORM", QByteArray(RNA_SNAPSHOT_PLATFORM));
     try {
         return Snapshot(argv[0], request);
     } catch (const std::exception& error) {

@@ -12,7 +12,8 @@ version=6.4.2
 prefix=${RNA_QT_MINGW:-$HOME/.cache/rna/qt-$version-mingw}
 stamp=$prefix/.rna-qt-stamp
 # The stamp names this script's configuration, so a change of the options below builds Qt again.
-options_hash=$(sha256sum "$0" "$root/tools/windows/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
+# Contents only: the same script called by another path is the same configuration.
+options_hash=$(cat "$0" "$root/tools/windows/mingw-w64-x86_64.cmake" | sha256sum | cut -c1-16)
 if [[ -f $stamp && $(cat "$stamp") == "$options_hash" ]]; then
   echo "Qt $version for MinGW is in $prefix"
   exit 0
@@ -41,6 +42,10 @@ src=$work/qt6-base-$version+dfsg
 # function; keep that function behind the OpenGL guard too.
 sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(opengl) \&\& QT_CONFIG(dynamicgl)/' \
   "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+# Gui builds its DirectWrite 3 font database only together with Direct2D (off here), while the platform
+# plug-in asks only for DirectWrite 3: its include and its use go behind the same condition as the source.
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+  "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 
 rm -rf "$prefix"
 cmake -S "$src" -B "$work/build" -G Ninja \

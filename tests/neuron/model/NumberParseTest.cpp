@@ -1,3 +1,4 @@
+#include "neuron/model/CLocaleReader.h"
 #include "neuron/model/DecimalToExtended.h"
 #include "neuron/model/NumericModel.h"
 #include "tests/neuron/model/SeparatorGuard.h"
@@ -8,9 +9,9 @@
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace rna::neuron;
 
@@ -222,8 +223,6 @@ TEST(ParseValue, SliderValuesSurviveTheirLabels)
 // short-text shortcut against the big-integer path.
 TEST(ParseValue, AgreesWithTheCLibraryReaderOnRandomTexts)
 {
-    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    ASSERT_NE(cLocale, static_cast<locale_t>(nullptr));
     std::mt19937_64 random(7);
     std::uniform_int_distribution<int> length(1, 40);
     std::uniform_int_distribution<int> digit(0, 9);
@@ -239,7 +238,7 @@ TEST(ParseValue, AgreesWithTheCLibraryReaderOnRandomTexts)
         }
         text += "e" + std::to_string(i % 4 == 0 ? exponent(random) / 10 : exponent(random));
 
-        const long double expected = strtold_l(text.c_str(), nullptr, cLocale);
+        const long double expected = ReadExtendedInCLocale(text.c_str());
         if (std::fabs(expected) >= 0x1.fffffffffffff8p1023L) {
             EXPECT_EQ(ParseError(text), Message(text));
             continue;
@@ -255,5 +254,33 @@ TEST(ParseValue, AgreesWithTheCLibraryReaderOnRandomTexts)
         source.exponent = std::stoll(text.substr(e + 1));
         ASSERT_EQ(DecimalToExtendedExact(source), DecimalToExtended(source)) << text;
     }
-    freelocale(cLocale);
+}
+
+// The C library's locale never reaches the reader: texts on every path (short, long, subnormal) read the same
+// with a comma locale set as in the "C" locale. Skipped where the system has no comma locale.
+TEST(ParseValue, IgnoresTheCLibraryLocale)
+{
+    const char* const texts[] = {"2.5", "1.00000000000000000000000000001", "12345678901234567890.5e-30", "3.3e-4940",
+                                 "0.1e-4951"};
+    std::vector<long double> inC;
+    for (const char* text : texts)
+        inC.push_back(ParseValue(text));
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    const char* const commaLocales[] = {"de_DE.UTF-8", "ro_RO.UTF-8", "fr_FR.UTF-8", "German", "Romanian"};
+    const char* chosen = nullptr;
+    for (const char* name : commaLocales) {
+        if (std::setlocale(LC_ALL, name) && std::localeconv()->decimal_point[0] == ',') {
+            chosen = name;
+            break;
+        }
+    }
+    if (!chosen) {
+        std::setlocale(LC_ALL, previous.c_str());
+        GTEST_SKIP() << "no locale with a decimal comma on this system";
+    }
+    for (std::size_t i = 0; i < inC.size(); ++i) {
+        EXPECT_EQ(ParseValue(texts[i]), inC[i]) << texts[i] << " in " << chosen;
+        EXPECT_EQ(ReadExtendedInCLocale(texts[i]), inC[i]) << texts[i] << " in " << chosen;
+    }
+    std::setlocale(LC_ALL, previous.c_str());
 }

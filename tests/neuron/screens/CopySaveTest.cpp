@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 namespace rna::neuron::test {
 namespace {
@@ -149,11 +148,16 @@ TEST(CopySave, CtrlSWritesThePictureAndBesideItTheValuesThatParseBack)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), (QStringList{"lesson.csv", "lesson.png"}));
 }
 
-// A folder nothing can be written into, even by root: a read-only one, or the process file system.
+// A folder nothing can be written into, even by root: a read-only one, or, when the read-only one takes a file
+// anyway (root), the process file system.
 QString unwritableFolder(const QTemporaryDir& temporary)
 {
     QFile::setPermissions(temporary.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    return geteuid() == 0 ? QStringLiteral("/proc") : temporary.path();
+    QFile probe(QDir(temporary.path()).filePath(QStringLiteral("probe")));
+    if (!probe.open(QIODevice::WriteOnly))
+        return temporary.path();
+    probe.remove();
+    return QStringLiteral("/proc");
 }
 
 TEST(CopySave, AWriteThatFailsSaysSoAndLeavesNoFile)
