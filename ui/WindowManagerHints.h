@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QByteArray;
 class QWidget;
 
 namespace rna::ui {

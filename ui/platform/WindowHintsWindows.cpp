@@ -2,6 +2,8 @@
 // (TForm's border style and border icons), and finds windows by their handles, so there is nothing more to write.
 #include "ui/WindowManagerHints.h"
 
+#include <QByteArray>
+
 namespace rna::ui {
 
 void writeMotifHints(QWidget&, const MotifHints&)
