@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/Language.h"
+#include "app/ScreenCalculation.h"
 #include "app/ScreenHelp.h"
 #include "app/ValueExport.h"
 #include "ui/TApplication.h"
@@ -35,6 +36,8 @@ public:
     ScreenHelp& help() const { return *help_; }
     // Ctrl+Shift+C and Ctrl+S of the demonstration windows.
     ValueExport& valueExport() const { return *export_; }
+    // F2 of the demonstration windows.
+    ScreenCalculation& calculation() const { return *calculation_; }
     // The window of that component name ("Form0" ... "Form3"), or null.
     rna::ui::TForm* findForm(const QString& name) const;
 
@@ -47,6 +50,8 @@ public:
 
 private:
     void createForms();
+    // F2 on the three demonstration windows, rewritten with each of their moves.
+    void attachCalculations();
 
     std::unique_ptr<rna::ui::TApplication> application_;
     Language language_;
@@ -54,6 +59,7 @@ private:
     // Destroyed before the windows whose keys it answers.
     std::unique_ptr<ScreenHelp> help_;
     std::unique_ptr<ValueExport> export_;
+    std::unique_ptr<ScreenCalculation> calculation_;
 };
 
 }  // namespace rna::app
