@@ -3,8 +3,10 @@
 #include "app/ApplicationTitle.h"
 #include "app/FirstPaintExit.h"
 #include "app/LocaleSettings.h"
+#include "app/ScreenCalculation.h"
 #include "app/TForm0.h"
 #include "chart/loader/ChartRegistration.h"
+#include "neuron/screens/Calculation.h"
 #include "neuron/screens/TForm1.h"
 #include "neuron/screens/TForm2.h"
 #include "neuron/screens/TForm3.h"
@@ -40,7 +42,8 @@ void clearProgramWideNames()
 Program::Program(const char* programPath, Language language, QTranslator* firstTranslator)
     : application_(std::make_unique<rna::ui::TApplication>(programPath)), language_(language),
       translator_(TranslatorFor(language)), help_(std::make_unique<ScreenHelp>(language)),
-      export_(std::make_unique<ValueExport>()), lessons_(std::make_unique<LessonWindows>(*application_, language))
+      export_(std::make_unique<ValueExport>()), lessons_(std::make_unique<LessonWindows>(*application_, language)),
+      calculation_(std::make_unique<ScreenCalculation>())
 {
     // Before any window loads: the descriptions' texts are translated as they are read. The translator installed
     // last is asked first.
@@ -82,6 +85,22 @@ void Program::createForms()
     export_->attachTo(*rna::neuron::Form1, [form = rna::neuron::Form1] { return form->values(); });
     export_->attachTo(*rna::neuron::Form2, [form = rna::neuron::Form2] { return form->values(); });
     export_->attachTo(*rna::neuron::Form3, [form = rna::neuron::Form3] { return form->values(); });
+    attachCalculations();
+}
+
+void Program::attachCalculations()
+{
+    using rna::neuron::NeuronCalculation;
+    for (rna::neuron::NeuronForm* form : {static_cast<rna::neuron::NeuronForm*>(rna::neuron::Form1),
+                                          static_cast<rna::neuron::NeuronForm*>(rna::neuron::Form2)}) {
+        calculation_->attachTo(*form, [form] { return NeuronCalculation(form->values().front()); });
+        form->setOnShownChange([this, form] { calculation_->refresh(*form); });
+    }
+    rna::neuron::TForm3* network = rna::neuron::Form3;
+    calculation_->attachTo(*network, [network] {
+        return rna::neuron::NetworkCalculation(network->values(), network->model());
+    });
+    network->setOnShownChange([this, network] { calculation_->refresh(*network); });
 }
 
 rna::ui::TForm* Program::findForm(const QString& name) const

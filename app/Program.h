@@ -4,6 +4,7 @@
 
 #include "app/Language.h"
 #include "app/LessonWindows.h"
+#include "app/ScreenCalculation.h"
 #include "app/ScreenHelp.h"
 #include "app/ValueExport.h"
 #include "ui/TApplication.h"
@@ -39,6 +40,8 @@ public:
     ValueExport& valueExport() const { return *export_; }
     // Lesson files: Ctrl+O and drops on every window, Ctrl+S and Ctrl+R on the demonstration windows.
     LessonWindows& lessons() const { return *lessons_; }
+    // F2 of the demonstration windows.
+    ScreenCalculation& calculation() const { return *calculation_; }
     // The window of that component name ("Form0" ... "Form3"), or null.
     rna::ui::TForm* findForm(const QString& name) const;
 
@@ -53,6 +56,8 @@ public:
 
 private:
     void createForms();
+    // F2 on the three demonstration windows, rewritten with each of their moves.
+    void attachCalculations();
 
     std::unique_ptr<rna::ui::TApplication> application_;
     Language language_;
@@ -62,6 +67,7 @@ private:
     std::unique_ptr<ValueExport> export_;
     std::unique_ptr<LessonWindows> lessons_;
     std::optional<std::pair<rna::neuron::Lesson, QString>> startLesson_;
+    std::unique_ptr<ScreenCalculation> calculation_;
 };
 
 }  // namespace rna::app

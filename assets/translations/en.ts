@@ -630,6 +630,18 @@
     </message>
 </context>
 <context>
+    <name>Calculation</name>
+    <message>
+        <source>Calculul</source>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>Inchide</source>
+        <comment>BitBtn1</comment>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Ajutor</source>

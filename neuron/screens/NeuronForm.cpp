@@ -29,6 +29,10 @@ void NeuronForm::declareHandlers(rna::ui::HandlerTable& table)
 void NeuronForm::afterLoad()
 {
     panel_.bind(*this);
+    panel_.setOutputShown([this](double) {
+        if (shownChange_)
+            shownChange_();
+    });
 }
 
 ScreenValues NeuronForm::values() const

@@ -20,6 +20,8 @@ public:
     const Neuron& model() const { return neuron_; }
     // The neuron's values, net input, function and output ("iesire"), as the screen shows them.
     ScreenValues values() const;
+    // Runs whenever what the screen shows was computed again (a slider or the list moved).
+    void setOnShownChange(std::function<void()> changed) { shownChange_ = std::move(changed); }
 
 protected:
     // The rows p, w, b or p1, p2, w1, w2, b; the curve sampled at -halfRange ... halfRange; the labels of n (fixed
@@ -32,6 +34,7 @@ protected:
 private:
     Neuron neuron_;
     NeuronPanel panel_;
+    std::function<void()> shownChange_;
 };
 
 }  // namespace rna::neuron

@@ -81,6 +81,10 @@ void TForm3::afterLoad()
         [this, &edit1](double a1) { WriteHiddenOutput(edit1, a1, network_.OutputNeuron().Input(0)); });
     hidden2_.setOutputShown(
         [this, &edit2](double a2) { WriteHiddenOutput(edit2, a2, network_.OutputNeuron().Input(1)); });
+    output_.setOutputShown([this](double) {
+        if (shownChange_)
+            shownChange_();
+    });
 }
 
 void TForm3::RecomputeHidden1()
@@ -113,6 +117,8 @@ void TForm3::WriteHiddenOutput(rna::ui::TEdit& edit, double output, double usedB
     // show), so no change event comes; the output neuron must not keep a result made with another value.
     if (output != usedByOutputNeuron)
         RecomputeOutput();
+    else if (shownChange_)
+        shownChange_();  // the hidden neuron's net input may have moved all the same
 }
 
 ScreenValues TForm3::values() const

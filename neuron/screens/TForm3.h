@@ -45,6 +45,8 @@ public:
     // Per neuron, as the screen shows them: "neuron1" p, w1, b1, n1, the function and a1; "neuron2" p, w2, b2,
     // n2, the function and a2; "neuron3" v1, v2, b3, n3, the function and the output ("iesire").
     ScreenValues values() const;
+    // Runs whenever something the screen shows was computed again (any slider, list or edit box).
+    void setOnShownChange(std::function<void()> changed) { shownChange_ = std::move(changed); }
 
 protected:
     void declareHandlers(rna::ui::HandlerTable& table) override;
@@ -66,6 +68,7 @@ private:
     NeuronPanel hidden2_;
     NeuronPanel output_;
     ScreenSlider input_;  // TrackBar1 and Label22: p, which both hidden neurons read
+    std::function<void()> shownChange_;
 };
 
 // The program-wide instance, set by start-up while the window exists.
