@@ -2,8 +2,6 @@
 # Builds and runs the whole test suite twice: a plain build, then one with
 # AddressSanitizer and UndefinedBehaviorSanitizer. Tests run headless. The program is also built once with
 # CMake's default generator and once with Clang. Then a storm of random real X input against the sanitizer build.
-# Then the Windows build: Qt for MinGW (cached), the program and its tests cross-compiled, the tests under Wine,
-# the installer made, installed, started and removed under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -62,10 +60,3 @@ commit=$(git -C "$root" rev-parse HEAD 2>/dev/null || echo 0)
 seed=$((16#${commit:0:8}))
 echo "storm seed $seed (from commit ${commit:0:12})"
 bash "$root/tools/storm.sh" run --build "$root/build-asan" --seconds 60 --seed "$seed"
-echo "== Windows: Qt for MinGW (cached), the cross build, its tests under Wine, the installer =="
-step() { local start=$SECONDS; "$@"; echo "   ($((SECONDS - start)) s)"; }
-step bash "$root/tools/windows/build-qt.sh"
-step bash "$root/tools/windows/build.sh"
-step bash "$root/tools/windows/test.sh"
-installer=$(SKIP_BUILD=1 bash "$root/tools/windows/package.sh" | head -1)
-step bash "$root/tools/windows/check-installer.sh" "$installer"
