@@ -25,7 +25,7 @@ struct SaveDialogTexts {
     QString accept;
     QString reject;
     QString suffix = QStringLiteral("png");  // added to a name saved without one
-    QString folder;  // where the dialog opens; empty: SaveFolder()
+    QString folder = {};  // where the dialog opens; empty: SaveFolder()
 };
 
 // Where the save dialog opens: the desktop's pictures folder when there is one, the home folder otherwise (a

@@ -171,8 +171,9 @@ TEST(LessonFile, EachKindOfBadTextIsRefusedNamingWhatIsWrong)
             EXPECT_EQ(error.file(), QStringLiteral("lectie.rna"));
             EXPECT_EQ(int(error.problem()), int(c.problem));
             EXPECT_EQ(error.member(), QLatin1String(c.member));
-            if (!c.details.isEmpty())
+            if (!c.details.isEmpty()) {
                 EXPECT_EQ(error.details(), c.details);
+            }
             EXPECT_EQ(error.line(), c.line);
             EXPECT_EQ(error.column(), c.column);
         }
