@@ -292,7 +292,6 @@ TEST(Picture, AtADevicePixelRatioTheLargerDrawingOfThePictureIsShown)
     const QImage twice = ReadEmbeddedImage(QStringLiteral(":/assets/pictures/form2-diagram@2x.png"));
     ASSERT_EQ(twice.size(), QSize(1130, 488));
     const QImage painted = renderAt(form, 2);
-    painted.save("/tmp/painted2.png");
     const QRgb window = toQColor(clBtnFace).rgb();
     const QRgb silver = twice.pixel(0, twice.height() - 1);
     int differing = 0;
@@ -302,7 +301,6 @@ TEST(Picture, AtADevicePixelRatioTheLargerDrawingOfThePictureIsShown)
     EXPECT_EQ(differing, 0);
 
     const QImage smaller = renderAt(form, 1.5);
-    smaller.save("/tmp/painted15.png");
     EXPECT_EQ(smaller.pixel(0, smaller.height() - 1), window);
     EXPECT_FALSE(rna::test::RepeatsLikeAnEnlargement(smaller, QRect(0, 0, 847, 366), 1.5));
     EXPECT_FALSE(rna::test::RepeatsLikeAnEnlargement(smaller, QRect(0, 0, 847, 366), 1.5, true));
