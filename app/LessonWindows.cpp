@@ -31,16 +31,15 @@ using rna::neuron::LessonScreen;
 rna::ui::SaveDialogTexts dialogTexts(LessonWindows::Dialog dialog, const QString& folder)
 {
     const bool save = dialog == LessonWindows::Dialog::Save;
-    rna::ui::SaveDialogTexts texts{ProgramText(save ? "lessonSaveTitle" : "lessonOpenTitle"),
-                                   ProgramText("lessonFilter"),
-                                   ProgramText("saveFileName"),
-                                   ProgramText("saveFileType"),
-                                   ProgramText("saveLookIn"),
-                                   ProgramText(save ? "saveAccept" : "lessonOpenAccept"),
-                                   ProgramText("saveReject")};
-    texts.suffix = QStringLiteral("rna");
-    texts.folder = folder;
-    return texts;
+    return {ProgramText(save ? "lessonSaveTitle" : "lessonOpenTitle"),
+            ProgramText("lessonFilter"),
+            ProgramText("saveFileName"),
+            ProgramText("saveFileType"),
+            ProgramText("saveLookIn"),
+            ProgramText(save ? "saveAccept" : "lessonOpenAccept"),
+            ProgramText("saveReject"),
+            QStringLiteral("rna"),
+            folder};
 }
 
 QString documentsFolder()

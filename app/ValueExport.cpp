@@ -22,7 +22,7 @@ QString askFileName(rna::ui::TForm& window)
     return rna::ui::AskSaveFileName(window,
                                     {ProgramText("saveTitle"), ProgramText("saveFilter"), ProgramText("saveFileName"),
                                      ProgramText("saveFileType"), ProgramText("saveLookIn"), ProgramText("saveAccept"),
-                                     ProgramText("saveReject")});
+                                     ProgramText("saveReject"), QStringLiteral("png"), QString()});
 }
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& reason)
